@@ -1,0 +1,3 @@
+#include "model/version_info.h"
+
+void ResetVersionInfo() {}
