@@ -1,0 +1,157 @@
+// The one home of the general table rules of the project model (Part 2.1):
+//
+// - elements are 1-based; 0 means "none";
+// - reading element 0, or any element above the count, yields an all-zero row
+//   (empty texts), so a reference field holding 0 can be followed untested;
+// - writing such an element has no effect;
+// - a table grows by one row per add, the new row all zero;
+// - deleting marks the row with byDeleted = 1 and never moves rows; afterwards
+//   trailing deleted rows are dropped, and the storage is released when the
+//   count reaches 0.
+//
+// Usage:
+//   gatDlg[l].lIDElem          read, zero row when l is out of range
+//   gatDlg.W(l).nLeft = 5;     write; out of range the write lands in a scratch
+//                              row that is zeroed again on every W() call
+//   if (tDlg* p = gatDlg.Ptr(l)) ...   nullptr when out of range
+//   for (int32_t l = 1; l <= glDlgCnt; ++l) if (gatDlg.Live(l)) ...
+//
+// References returned by operator[], W() and Ptr() stay valid until the table
+// grows or shrinks (Add, Trim, Delete, Resize, Release): do not hold one across
+// an add to the same table.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+template <class T> class Table {
+  public:
+    Table() = default;
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // The count as a variable the rest of the program reads (glIDCnt and so on).
+    const int32_t& CountRef() const { return lCnt; }
+    int32_t Count() const { return lCnt; }
+    bool Empty() const { return lCnt == 0; }
+    bool InRange(int32_t l) const { return l >= 1 && l <= lCnt; }
+
+    // Read access; an all-zero row for an element out of range.
+    const T& operator[](int32_t l) const { return InRange(l) ? atRow[Index(l)] : Zero(); }
+
+    // Write access; out of range the caller writes into a scratch row that is
+    // reset to zero on every call, so the write has no effect on the table.
+    T& W(int32_t l) {
+        if (InRange(l)) {
+            return atRow[Index(l)];
+        }
+        tScratch = T{};
+        return tScratch;
+    }
+
+    T* Ptr(int32_t l) { return InRange(l) ? &atRow[Index(l)] : nullptr; }
+    const T* Ptr(int32_t l) const { return InRange(l) ? &atRow[Index(l)] : nullptr; }
+
+    // In range and not deleted (for tables with a byDeleted field; otherwise
+    // just in range).
+    bool Live(int32_t l) const {
+        if (!InRange(l)) {
+            return false;
+        }
+        if constexpr (HasDeleted()) {
+            return atRow[Index(l)].byDeleted == 0;
+        } else {
+            return true;
+        }
+    }
+
+    // Appends a copy of the row; returns its element number.
+    int32_t Add(const T& tRow = T{}) {
+        T tCopy = tRow; // the argument may live in this table
+        atRow.push_back(std::move(tCopy));
+        lCnt = static_cast<int32_t>(atRow.size());
+        return lCnt;
+    }
+
+    // Marks the row deleted without trimming (for operations that delete
+    // several rows and trim once). 1 when marked, 0 when out of range.
+    int32_t MarkDeleted(int32_t l) {
+        static_assert(HasDeleted(), "the table has no byDeleted field");
+        if (!InRange(l)) {
+            return 0;
+        }
+        atRow[Index(l)].byDeleted = 1;
+        return 1;
+    }
+
+    // Drops trailing deleted rows; releases the storage at count 0.
+    void Trim() {
+        static_assert(HasDeleted(), "the table has no byDeleted field");
+        int32_t n = lCnt;
+        while (n > 0 && atRow[Index(n)].byDeleted != 0) {
+            --n;
+        }
+        Resize(n);
+    }
+
+    // Marks the row deleted and trims. 1 when done, 0 when out of range.
+    int32_t Delete(int32_t l) {
+        if (!MarkDeleted(l)) {
+            return 0;
+        }
+        Trim();
+        return 1;
+    }
+
+    // Sets the count, keeping the first rows; new rows are zero; 0 releases.
+    void Resize(int32_t n) {
+        if (n <= 0) {
+            Release();
+            return;
+        }
+        if (n == lCnt) {
+            return;
+        }
+        atRow.resize(static_cast<std::size_t>(n));
+        lCnt = n;
+    }
+
+    // Empties the table and frees its storage.
+    void Release() {
+        std::vector<T>().swap(atRow);
+        lCnt = 0;
+    }
+
+    // Replaces every row (the ID editor's reordering, Part 8.1).
+    void Assign(std::vector<T> atNew) {
+        atRow = std::move(atNew);
+        lCnt = static_cast<int32_t>(atRow.size());
+        if (lCnt == 0) {
+            Release();
+        }
+    }
+
+    // Range-for over the rows in element order (deleted rows included).
+    auto begin() { return atRow.begin(); }
+    auto end() { return atRow.end(); }
+    auto begin() const { return atRow.begin(); }
+    auto end() const { return atRow.end(); }
+
+  private:
+    static constexpr bool HasDeleted() {
+        return requires(T t) {
+            t.byDeleted;
+        };
+    }
+    static std::size_t Index(int32_t l) { return static_cast<std::size_t>(l - 1); }
+    static const T& Zero() {
+        static const T tZero{};
+        return tZero;
+    }
+
+    std::vector<T> atRow;
+    int32_t lCnt = 0;
+    T tScratch{};
+};
