@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs a Windows program under Wine with the build tree's own prefix.
+# The prefix is created once per build folder; WINEPREFIX comes from CTest.
+set -e
+: "${WINEPREFIX:?WINEPREFIX must name the build tree prefix}"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+WINE=${WINE:-/usr/lib/wine/wine64}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            "$WINE" wineboot -i >/dev/null 2>&1 || true
+            /usr/lib/wine/wineserver -w || true
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+exec "$WINE" "$@"
