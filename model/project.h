@@ -97,9 +97,9 @@ int32_t FindDialogRow(int32_t lResElem);
 int32_t CountDialogRows(int32_t lResElem);
 int32_t LastControlRow(int32_t lResElem);
 // Algorithm 6, on the rows of gtElem.lResDlg.
-void SetControlOrder(int32_t lRow, int32_t lNewPos);
+int32_t SetControlOrder(int32_t lRow, int32_t lNewPos);
 // Algorithm 7.
-void SetDataFile(int32_t lRow, const std::string& sFileName);
+int32_t SetDataFile(int32_t lRow, const std::string& sFileName);
 std::string DataFileName(int32_t lRow);
 std::string DataIDName(int32_t lRow);
 int32_t FindDataResource(std::string_view sFileName);

@@ -33,7 +33,7 @@ template <class T> class Table {
     Table& operator=(const Table&) = delete;
 
     // The count as a variable the rest of the program reads (glIDCnt and so on).
-    const int32_t& CountRef() const { return lCnt; }
+    constexpr const int32_t& CountRef() const { return lCnt; }
     int32_t Count() const { return lCnt; }
     bool Empty() const { return lCnt == 0; }
     bool InRange(int32_t l) const { return l >= 1 && l <= lCnt; }

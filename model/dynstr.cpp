@@ -1,0 +1,44 @@
+#include "model/dynstr.h"
+
+#include "model/changed.h"
+
+Table<std::string> gasDynStr;
+constinit const int32_t& glDynStrCnt = gasDynStr.CountRef();
+int32_t glDynStrBase = 0;
+
+int32_t AddDynStr(const std::string& sText) {
+    glChanged = 1;
+    return gasDynStr.Add(sText);
+}
+
+std::string GetDynStr(int32_t lElem) {
+    return gasDynStr[lElem];
+}
+
+void SetDynStr(int32_t& lElem, const std::string& sText) {
+    if (!sText.empty()) {
+        if (gasDynStr.InRange(lElem)) {
+            gasDynStr.W(lElem) = sText;
+            glChanged = 1;
+        } else {
+            lElem = AddDynStr(sText);
+        }
+        return;
+    }
+    // An empty text is always element 0, never an element holding "".
+    if (gasDynStr.InRange(lElem)) {
+        std::string().swap(gasDynStr.W(lElem));
+        glChanged = 1;
+    }
+    lElem = 0;
+}
+
+int32_t FreeDynStr(int32_t& lElem) {
+    if (!gasDynStr.InRange(lElem)) {
+        return 0;
+    }
+    std::string().swap(gasDynStr.W(lElem));
+    lElem = 0;
+    glChanged = 1;
+    return 1;
+}

@@ -1,0 +1,926 @@
+// The project tables and their operations (Part 2.1).
+#include "model/project.h"
+
+#include "model/version_info.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+int32_t glChanged = 0;
+
+Table<tID> gatID;
+Table<tRes> gatRes;
+Table<tDlg> gatDlg;
+Table<tMenu> gatMenu;
+Table<tAccel> gatAccel;
+Table<tStr> gatStr;
+Table<tBlock> gatBlock;
+Table<tBlock> gatRCBlock;
+
+constinit const int32_t& glIDCnt = gatID.CountRef();
+constinit const int32_t& glResCnt = gatRes.CountRef();
+constinit const int32_t& glDlgCnt = gatDlg.CountRef();
+constinit const int32_t& glMenuCnt = gatMenu.CountRef();
+constinit const int32_t& glAccelCnt = gatAccel.CountRef();
+constinit const int32_t& glStrCnt = gatStr.CountRef();
+constinit const int32_t& glBlockCnt = gatBlock.CountRef();
+constinit const int32_t& glRCBlockCnt = gatRCBlock.CountRef();
+
+tElem gtElem = {};
+tMisc gtMisc = {6, 13};
+
+void (*gpfnDestroyDesignWindow)(int32_t lDlgRow, int64_t hWnd) = nullptr;
+
+namespace {
+
+std::vector<void (*)()>& ClearHooks() {
+    static std::vector<void (*)()> apfn;
+    return apfn;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+bool StartsWithHexMark(std::string_view s) {
+    return s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h');
+}
+
+bool EndsWith(std::string_view s, std::string_view sEnd) {
+    return s.size() >= sEnd.size() && s.substr(s.size() - sEnd.size()) == sEnd;
+}
+
+// A linked resource is followed only when it has the kind the link promises,
+// so a damaged file cannot make DeleteResource remove an unrelated resource.
+int32_t LinkedOfKind(int32_t lRes, int32_t lKind1, int32_t lKind2 = -1) {
+    const tRes& t = gatRes[lRes];
+    return (t.lType == lKind1 || t.lType == lKind2) ? lRes : 0;
+}
+
+} // namespace
+
+void AddClearProjectHook(void (*pfn)()) {
+    if (pfn) {
+        ClearHooks().push_back(pfn);
+    }
+}
+
+// ---- IDs --------------------------------------------------------------------
+
+int32_t ValueFromText(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && IsBlank(s[i])) {
+        ++i;
+    }
+    bool bNegative = false;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        bNegative = s[i] == '-';
+        ++i;
+    }
+    if (StartsWithHexMark(s.substr(i))) {
+        // Hexadecimal: the 32 bits as written, so &HFFFFFFFF is -1.
+        uint32_t v = 0;
+        for (i += 2; i < s.size() && HexDigit(s[i]) >= 0; ++i) {
+            v = (v << 4) | static_cast<uint32_t>(HexDigit(s[i]));
+        }
+        if (bNegative) {
+            v = 0u - v;
+        }
+        return static_cast<int32_t>(v);
+    }
+    // Decimal: saturate rather than wrap, a huge number stays huge.
+    int64_t v = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        if (v < (int64_t{1} << 40)) {
+            v = v * 10 + (s[i] - '0');
+        }
+    }
+    if (bNegative) {
+        v = -v;
+    }
+    if (v > INT32_MAX) {
+        return INT32_MAX;
+    }
+    if (v < INT32_MIN) {
+        return INT32_MIN;
+    }
+    return static_cast<int32_t>(v);
+}
+
+int32_t SetIDValueText(int32_t lElem, std::string_view sText) {
+    tID* p = gatID.Ptr(lElem);
+    if (!p) {
+        return 0;
+    }
+    glChanged = 1;
+    p->lIDValue = ValueFromText(sText);
+    if (sText == std::to_string(p->lIDValue)) {
+        p->byHex = 0;
+        p->byTypeSuffix = wkSuffixNone;
+        return 1;
+    }
+    p->byHex = StartsWithHexMark(sText) ? 1 : 0;
+    if (EndsWith(sText, "???")) {
+        p->byTypeSuffix = wkSuffixDword;
+    } else if (EndsWith(sText, "??")) {
+        p->byTypeSuffix = wkSuffixWord;
+    } else if (EndsWith(sText, "?")) {
+        p->byTypeSuffix = wkSuffixByte;
+    } else if (EndsWith(sText, "%")) {
+        p->byTypeSuffix = wkSuffixInteger;
+    } else if (EndsWith(sText, "&")) {
+        p->byTypeSuffix = wkSuffixLong;
+    } else {
+        p->byTypeSuffix = wkSuffixNone;
+    }
+    return 1;
+}
+
+std::string IDValueText(int32_t lElem) {
+    static const char* const aszSuffix[] = {"", "?", "%", "??", "&", "???"};
+    const tID& t = gatID[lElem];
+    std::string s;
+    if (t.byHex == 1) {
+        static const char szDigits[] = "0123456789ABCDEF";
+        uint32_t v = static_cast<uint32_t>(t.lIDValue);
+        std::string sHex;
+        do {
+            sHex.insert(sHex.begin(), szDigits[v & 0xF]);
+            v >>= 4;
+        } while (v);
+        s = "&H" + sHex;
+    } else {
+        s = std::to_string(t.lIDValue);
+    }
+    if (t.byTypeSuffix <= wkSuffixDword) {
+        s += aszSuffix[t.byTypeSuffix];
+    }
+    return s;
+}
+
+int32_t AddID(std::string_view sName, const std::string& sValue, int32_t lUsedBy) {
+    tID t{};
+    t.szIDName = sName;
+    t.lUsedBy = lUsedBy;
+    int32_t l = gatID.Add(t);
+    SetIDValueText(l, sValue);
+    glChanged = 1;
+    return l;
+}
+
+int32_t UpdateID(int32_t lElem, std::string_view sName, const std::string& sValue,
+                 int32_t lUsedBy) {
+    tID* p = gatID.Ptr(lElem);
+    if (!p) {
+        return 0;
+    }
+    p->szIDName = sName;
+    p->lUsedBy = lUsedBy;
+    SetIDValueText(lElem, sValue);
+    glChanged = 1;
+    return 1;
+}
+
+int32_t DeleteID(int32_t lElem) {
+    if (!gatID.Delete(lElem)) {
+        return 0;
+    }
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindIDByName(std::string_view sName) {
+    if (sName.empty()) {
+        return 0;
+    }
+    for (int32_t l = 1; l <= glIDCnt; ++l) {
+        if (gatID.Live(l) && SameIDName(gatID[l].szIDName, sName)) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+void RecountUsage() {
+    for (tID& t : gatID) {
+        t.lUsedBy = 0;
+    }
+    // References that hold 0 or a stale element land in the scratch row.
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l)) {
+            gatID.W(gatRes[l].lIDElem).lUsedBy |= wkUsedByRes;
+        }
+    }
+    for (int32_t l = 1; l <= glAccelCnt; ++l) {
+        if (gatAccel.Live(l)) {
+            gatID.W(gatAccel[l].lIDElem).lUsedBy |= wkUsedByAccel;
+        }
+    }
+    // A dialog row carries its resource's ID, which holds exactly &H1000 here
+    // and is then not a control ID.
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l)) {
+            int32_t lID = gatDlg[l].lIDElem;
+            if (gatID[lID].lUsedBy != wkUsedByRes) {
+                gatID.W(lID).lUsedBy |= wkUsedByDlg;
+            }
+        }
+    }
+    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+        if (gatMenu.Live(l)) {
+            gatID.W(gatMenu[l].lIDElem).lUsedBy |= wkUsedByMenu;
+        }
+    }
+    for (int32_t l = 1; l <= glStrCnt; ++l) {
+        if (gatStr.Live(l)) {
+            gatID.W(gatStr[l].lIDElem).lUsedBy |= wkUsedByStr;
+        }
+    }
+}
+
+// ---- Resources --------------------------------------------------------------
+
+int32_t AddResource(std::string_view sName, int32_t lKind, int32_t lIDElem, int32_t lDataFileElem) {
+    tRes t{};
+    t.szIDName = sName;
+    t.lType = lKind;
+    t.lIDElem = lIDElem;
+    t.lRCDataElem = lDataFileElem;
+    glChanged = 1;
+    return gatRes.Add(t);
+}
+
+int32_t DeleteResourceRow(int32_t lElem) {
+    if (!gatRes.Delete(lElem)) {
+        return 0;
+    }
+    glChanged = 1;
+    return 1;
+}
+
+int32_t DeleteResource(int32_t lElem) {
+    if (!gatRes.InRange(lElem)) {
+        return 0;
+    }
+    const tRes tOwn = gatRes[lElem];
+    int32_t lDlg = 0;
+    int32_t lMenu = 0;
+    int32_t lAccel = 0;
+    switch (tOwn.lType) {
+    case wkResDialog:
+        lDlg = lElem;
+        lMenu = LinkedOfKind(tOwn.lLinkMenu, wkResMenu, wkResPopupMenu);
+        lAccel = LinkedOfKind(tOwn.lLinkAccel, wkResAccel);
+        break;
+    case wkResMenu:
+        lMenu = lElem;
+        lAccel = LinkedOfKind(tOwn.lLinkAccel, wkResAccel);
+        break;
+    case wkResPopupMenu:
+        // Left open by the spec: a pop-up menu owns gatMenu rows like a menu,
+        // so it goes with its items (it carries no links).
+        lMenu = lElem;
+        break;
+    case wkResAccel:
+        lAccel = lElem;
+        break;
+    default:
+        // Data resources are shared by controls and are never deleted here.
+        return 1;
+    }
+    // Read before the rows go: trimming may drop the menu's row entirely.
+    const int32_t lMenuDlg = gatRes[lMenu].lLinkDlg;
+
+    if (lAccel) {
+        for (int32_t l = 1; l <= glAccelCnt; ++l) {
+            if (gatAccel.Live(l) && gatAccel[l].lResElem == lAccel) {
+                gatAccel.MarkDeleted(l);
+            }
+        }
+        gatAccel.Trim();
+    }
+    if (lMenu) {
+        for (int32_t l = 1; l <= glMenuCnt; ++l) {
+            if (gatMenu.Live(l) && gatMenu[l].lResElem == lMenu) {
+                if (gatMenu[l].lStrElem != 0) {
+                    DeleteStr(gatMenu[l].lStrElem);
+                }
+                gatMenu.MarkDeleted(l);
+            }
+        }
+        gatMenu.Trim();
+    }
+    if (lDlg) {
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (gatDlg.Live(l) && gatDlg[l].lResElem == lDlg) {
+                gatDlg.MarkDeleted(l);
+            }
+        }
+        gatDlg.Trim();
+    }
+    if (lAccel) {
+        DeleteResourceRow(lAccel);
+    }
+    if (lMenu) {
+        DeleteResourceRow(lMenu);
+    }
+    if (lDlg) {
+        DeleteResourceRow(lDlg);
+    }
+    if (lDlg) {
+        UnlinkResources(lDlg);
+    } else if (lMenu) {
+        UnlinkResources(lMenuDlg);
+    }
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindResourceByID(int32_t lIDElem) {
+    if (lIDElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && gatRes[l].lIDElem == lIDElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t NewResource(int32_t lKind) {
+    std::string sName;
+    std::string sValue;
+    DefaultResourceName(lKind, sName, sValue);
+    if (sName.empty()) {
+        return 0;
+    }
+    int32_t lID = AddID(sName, sValue, wkUsedByRes);
+    int32_t lNew = AddResource(sName, lKind, lID, 0);
+
+    switch (lKind) {
+    case wkResDialog: {
+        int32_t lMenu = gtElem.lResMenu;
+        if (lMenu != 0 && gatRes[lMenu].lLinkDlg == 0 && gatRes[lMenu].lType == wkResMenu) {
+            gatRes.W(lNew).lLinkMenu = lMenu;
+            gatRes.W(lMenu).lLinkDlg = lNew;
+        }
+        int32_t lAccel = gtElem.lResAccel;
+        if (lAccel != 0 && gatRes[lAccel].lLinkDlg == 0) {
+            gatRes.W(lNew).lLinkAccel = lAccel;
+            gatRes.W(lAccel).lLinkDlg = lNew;
+        }
+        break;
+    }
+    case wkResMenu: {
+        int32_t lDlg = gtElem.lResDlg;
+        if (lDlg != 0 && gatRes[lDlg].lLinkMenu == 0) {
+            gatRes.W(lDlg).lLinkMenu = lNew;
+            gatRes.W(lNew).lLinkDlg = lDlg;
+        }
+        break;
+    }
+    case wkResAccel: {
+        int32_t lDlg = gtElem.lResDlg;
+        if (lDlg != 0 && gatRes[lDlg].lLinkAccel == 0) {
+            gatRes.W(lDlg).lLinkAccel = lNew;
+            gatRes.W(lNew).lLinkDlg = lDlg;
+            gatRes.W(lNew).lLinkMenu = gtElem.lResMenu;
+            if (gtElem.lResMenu != 0) {
+                gatRes.W(gtElem.lResMenu).lLinkAccel = lNew;
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+
+    switch (lKind) {
+    case wkResAccel:
+        gtElem.lResAccel = lNew;
+        break;
+    case wkResDialog:
+        gtElem.lResDlg = lNew;
+        break;
+    case wkResMenu:
+    case wkResPopupMenu:
+        gtElem.lResMenu = lNew;
+        break;
+    default:
+        break;
+    }
+    return lNew;
+}
+
+void LinkResources(int32_t lDlg, int32_t lMenu, int32_t lAccel) {
+    if (lDlg == 0) {
+        return;
+    }
+    gatRes.W(lDlg).lLinkMenu = lMenu;
+    gatRes.W(lDlg).lLinkAccel = lAccel;
+    if (lMenu != 0) {
+        gatRes.W(lMenu).lLinkDlg = lDlg;
+    }
+    if (lAccel != 0) {
+        gatRes.W(lAccel).lLinkDlg = lDlg;
+    }
+    if (lDlg == gtElem.lResDlg) {
+        gtElem.lResMenu = lMenu;
+        gtElem.lResAccel = lAccel;
+    }
+}
+
+void UnlinkResources(int32_t lDlg) {
+    if (lDlg == 0) {
+        return;
+    }
+    const tRes tDlgRes = gatRes[lDlg];
+    gatRes.W(tDlgRes.lLinkMenu).lLinkDlg = 0;
+    gatRes.W(tDlgRes.lLinkAccel).lLinkDlg = 0;
+    gatRes.W(lDlg).lLinkMenu = 0;
+    gatRes.W(lDlg).lLinkAccel = 0;
+    if (lDlg == gtElem.lResDlg) {
+        gtElem.lResMenu = 0;
+        gtElem.lResAccel = 0;
+    }
+}
+
+int32_t CountResources(int32_t lKind) {
+    int32_t n = 0;
+    for (const tRes& t : gatRes) {
+        n += t.lType == lKind ? 1 : 0;
+    }
+    return n;
+}
+
+int32_t CountCurrentItems(int32_t lKind) {
+    int32_t n = 0;
+    if (lKind == wkResAccel) {
+        for (const tAccel& t : gatAccel) {
+            n += t.lResElem == gtElem.lResAccel ? 1 : 0;
+        }
+    } else if (lKind == wkResMenu || lKind == wkResPopupMenu) {
+        for (const tMenu& t : gatMenu) {
+            n += t.lResElem == gtElem.lResMenu ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+int32_t ResourceKindFromText(std::string_view sText) {
+    if (sText.find("Accelerator Table") != std::string_view::npos) {
+        return wkResAccel;
+    }
+    if (sText.find("Dialog") != std::string_view::npos) {
+        return wkResDialog;
+    }
+    if (sText.find("Pop-up Menu") != std::string_view::npos) {
+        return wkResPopupMenu;
+    }
+    if (sText.find("Menu") != std::string_view::npos) {
+        return wkResMenu;
+    }
+    return 0;
+}
+
+// ---- Dialog and control rows -------------------------------------------------
+
+int32_t AddDlgRow(const tDlg& tRow) {
+    glChanged = 1;
+    return gatDlg.Add(tRow);
+}
+
+int32_t DeleteDlgRow(int32_t lElem) {
+    if (!gatDlg.MarkDeleted(lElem)) {
+        return 0;
+    }
+    tDlg& t = gatDlg.W(lElem);
+    FreeDynStr(t.lCaptionElem);
+    FreeDynStr(t.lStyleStrElem);
+    FreeDynStr(t.lExStyleStrElem);
+    gatDlg.Trim();
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindNextDlgRowByID(int32_t lIDElem, int32_t lAfter) {
+    if (lIDElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lIDElem == lIDElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t FindDlgRowByID(int32_t lIDElem) {
+    return FindNextDlgRowByID(lIDElem, 0);
+}
+
+int32_t FindDialogRow(int32_t lResElem) {
+    if (lResElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lResElem == lResElem && gatDlg[l].lCtlType == 0) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t CountDialogRows(int32_t lResElem) {
+    if (lResElem <= 0) {
+        return 0;
+    }
+    int32_t n = 0;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        n += gatDlg.Live(l) && gatDlg[l].lResElem == lResElem ? 1 : 0;
+    }
+    return n;
+}
+
+int32_t LastControlRow(int32_t lResElem) {
+    if (lResElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = glDlgCnt; l >= 1; --l) {
+        if (gatDlg[l].lResElem == lResElem) {
+            return gatDlg[l].lCtlType != 0 ? l : 0;
+        }
+    }
+    return 0;
+}
+
+int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
+    if (!gatDlg.InRange(lRow)) {
+        return 0;
+    }
+    const int32_t lOld = gatDlg[lRow].lCtlOrder;
+    const int32_t lDlg = gtElem.lResDlg;
+    // Positions start at 1; the dialog row (position 0) never moves.
+    if (lOld < 1 || lNewPos < 1 || lNewPos == lOld) {
+        return 1;
+    }
+    auto bOfDialog = [&](int32_t l) {
+        return l != lRow && gatDlg.Live(l) && gatDlg[l].lResElem == lDlg && gatDlg[l].lCtlType != 0;
+    };
+    if (lNewPos < lOld) {
+        for (int32_t l = 1; l <= glDlgCnt && l != lRow; ++l) {
+            if (bOfDialog(l)) {
+                int32_t& p = gatDlg.W(l).lCtlOrder;
+                if (p >= lNewPos && p <= lOld - 1) {
+                    ++p;
+                }
+            }
+        }
+        gatDlg.W(lRow).lCtlOrder = lNewPos;
+    } else {
+        // The moved row takes the place the last shifted row had; with
+        // gapless positions that is lNewPos, or the last position when
+        // lNewPos lies beyond the last control.
+        int32_t lTaken = lOld;
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (!bOfDialog(l)) {
+                continue;
+            }
+            int32_t& p = gatDlg.W(l).lCtlOrder;
+            if (p > lNewPos) {
+                break;
+            }
+            if (p >= lOld + 1) {
+                lTaken = p;
+                --p;
+            }
+        }
+        gatDlg.W(lRow).lCtlOrder = lTaken;
+    }
+    return 1;
+}
+
+namespace {
+
+// The kind of data resource a row shows (Algorithm 7), 0 for none.
+int32_t DataKindOfRow(const tDlg& t) {
+    constexpr int32_t lImage = 1, lImageX = 2, lImgButton = 7, lImgButtonX = 8, lAnimate = 24;
+    switch (t.lCtlType) {
+    case 0:
+        return wkResIcon;
+    case lImage:
+    case lImageX:
+        if ((t.lStyle & 0x1F) == 14) { // SS_BITMAP
+            return wkResBitmap;
+        }
+        if ((t.lStyle & 0x1F) == 3) { // SS_ICON
+            return wkResIcon;
+        }
+        return 0;
+    case lImgButton:
+    case lImgButtonX:
+        return (t.lStyle & 0x80) ? wkResBitmap : wkResIcon; // BS_BITMAP
+    case lAnimate:
+        return wkResAvi;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+int32_t SetDataFile(int32_t lRow, const std::string& sFileName) {
+    if (!gatDlg.InRange(lRow)) {
+        return 0;
+    }
+    glChanged = 1;
+    if (sFileName.empty()) {
+        gatDlg.W(lRow).lDataResElem = 0;
+        return 1;
+    }
+    int32_t lRes = FindDataResource(sFileName);
+    gatDlg.W(lRow).lDataResElem = lRes;
+    if (lRes != 0) {
+        return 1;
+    }
+    int32_t lKind = DataKindOfRow(gatDlg[lRow]);
+    lRes = lKind ? NewResource(lKind) : 0;
+    gatDlg.W(lRow).lDataResElem = lRes;
+    if (lRes != 0) {
+        SetDynStr(gatRes.W(lRes).lRCDataElem, sFileName);
+    }
+    return 1;
+}
+
+std::string DataFileName(int32_t lRow) {
+    return GetDynStr(gatRes[gatDlg[lRow].lDataResElem].lRCDataElem);
+}
+
+std::string DataIDName(int32_t lRow) {
+    return gatRes[gatDlg[lRow].lDataResElem].szIDName.str();
+}
+
+int32_t FindDataResource(std::string_view sFileName) {
+    if (sFileName.empty()) {
+        return 0;
+    }
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && gatRes[l].lRCDataElem != 0 &&
+            SameIDName(gasDynStr[gatRes[l].lRCDataElem], sFileName)) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+// ---- Menu items ---------------------------------------------------------------
+
+int32_t AddMenuItem(int32_t lIDElem, int32_t lResElem, int32_t lAccelElem, int32_t lStrElem,
+                    int32_t lType, int32_t lLevel, int32_t lOptions, const std::string& sCaption) {
+    tMenu t{};
+    t.lIDElem = lIDElem;
+    t.lResElem = lResElem;
+    t.lAccelElem = lAccelElem;
+    t.lStrElem = lStrElem;
+    t.lType = lType;
+    t.lLevel = lLevel;
+    t.lOptions = lOptions;
+    SetDynStr(t.lCaptionElem, sCaption);
+    glChanged = 1;
+    return gatMenu.Add(t);
+}
+
+int32_t UpdateMenuItem(int32_t lElem, int32_t lIDElem, int32_t lResElem, int32_t lAccelElem,
+                       int32_t lStrElem, int32_t lType, int32_t lLevel, int32_t lOptions,
+                       const std::string& sCaption) {
+    tMenu* p = gatMenu.Ptr(lElem);
+    if (!p) {
+        return 0;
+    }
+    p->lIDElem = lIDElem;
+    p->lResElem = lResElem;
+    p->lAccelElem = lAccelElem;
+    p->lStrElem = lStrElem;
+    p->lType = lType;
+    p->lLevel = lLevel;
+    p->lOptions = lOptions;
+    SetDynStr(p->lCaptionElem, sCaption);
+    glChanged = 1;
+    return 1;
+}
+
+int32_t DeleteMenuItem(int32_t lElem) {
+    if (!gatMenu.MarkDeleted(lElem)) {
+        return 0;
+    }
+    FreeDynStr(gatMenu.W(lElem).lCaptionElem);
+    gatMenu.Trim();
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindNextMenuItemByID(int32_t lIDElem, int32_t lAfter) {
+    if (lIDElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glMenuCnt; ++l) {
+        if (gatMenu.Live(l) && gatMenu[l].lIDElem == lIDElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t FindMenuItemByID(int32_t lIDElem) {
+    return FindNextMenuItemByID(lIDElem, 0);
+}
+
+int32_t CountMenuItems(int32_t lResElem) {
+    int32_t n = 0;
+    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+        n += gatMenu.Live(l) && gatMenu[l].lResElem == lResElem ? 1 : 0;
+    }
+    return n;
+}
+
+// ---- Accelerator keys -----------------------------------------------------------
+
+int32_t AddAccel(int32_t lIDElem, int32_t lResElem, uint8_t byKey, uint8_t byModifiers) {
+    tAccel t{};
+    t.lIDElem = lIDElem;
+    t.lResElem = lResElem;
+    t.byKey = byKey;
+    t.byModifiers = byModifiers;
+    glChanged = 1;
+    return gatAccel.Add(t);
+}
+
+int32_t UpdateAccel(int32_t lElem, int32_t lIDElem, int32_t lResElem, uint8_t byKey,
+                    uint8_t byModifiers) {
+    tAccel* p = gatAccel.Ptr(lElem);
+    if (!p) {
+        return 0;
+    }
+    p->lIDElem = lIDElem;
+    p->lResElem = lResElem;
+    p->byKey = byKey;
+    p->byModifiers = byModifiers;
+    glChanged = 1;
+    return 1;
+}
+
+int32_t DeleteAccel(int32_t lElem) {
+    if (!gatAccel.Delete(lElem)) {
+        return 0;
+    }
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindNextAccelByID(int32_t lIDElem, int32_t lAfter) {
+    if (lIDElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glAccelCnt; ++l) {
+        if (gatAccel.Live(l) && gatAccel[l].lIDElem == lIDElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t FindAccelByID(int32_t lIDElem) {
+    return FindNextAccelByID(lIDElem, 0);
+}
+
+// ---- Strings ----------------------------------------------------------------------
+
+int32_t AddStr(int32_t lIDElem, const std::string& sText) {
+    tStr t{};
+    t.lIDElem = lIDElem;
+    SetDynStr(t.lStrElem, sText);
+    glChanged = 1;
+    return gatStr.Add(t);
+}
+
+int32_t UpdateStr(int32_t lElem, int32_t lIDElem, const std::string& sText) {
+    tStr* p = gatStr.Ptr(lElem);
+    if (!p) {
+        return 0;
+    }
+    p->lIDElem = lIDElem;
+    SetDynStr(p->lStrElem, sText);
+    glChanged = 1;
+    return 1;
+}
+
+int32_t DeleteStr(int32_t lElem) {
+    if (!gatStr.MarkDeleted(lElem)) {
+        return 0;
+    }
+    FreeDynStr(gatStr.W(lElem).lStrElem);
+    gatStr.Trim();
+    glChanged = 1;
+    return 1;
+}
+
+int32_t FindStrByID(int32_t lIDElem) {
+    if (lIDElem <= 0) {
+        return 0;
+    }
+    for (int32_t l = 1; l <= glStrCnt; ++l) {
+        if (gatStr.Live(l) && gatStr[l].lIDElem == lIDElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+// ---- Blocks ---------------------------------------------------------------------------
+
+namespace {
+
+int32_t FindBlockIn(const Table<tBlock>& at, int32_t lType) {
+    for (int32_t l = 1; l <= at.Count(); ++l) {
+        if (at[l].lType == lType) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int32_t AddBlock(int32_t lType, int32_t lResElem, int32_t lFilePos, int32_t lLen) {
+    return gatBlock.Add(tBlock{lType, lResElem, lFilePos, lLen});
+}
+
+int32_t AddRCBlock(int32_t lType, int32_t lResElem, int32_t lFilePos, int32_t lLen) {
+    return gatRCBlock.Add(tBlock{lType, lResElem, lFilePos, lLen});
+}
+
+int32_t FindBlockByKind(int32_t lType) {
+    return FindBlockIn(gatBlock, lType);
+}
+
+int32_t FindRCBlockByKind(int32_t lType) {
+    return FindBlockIn(gatRCBlock, lType);
+}
+
+int32_t FindBlockByRes(int32_t lResElem) {
+    for (int32_t l = 1; l <= glBlockCnt; ++l) {
+        if (gatBlock[l].lResElem == lResElem) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+void ClearBlocks() {
+    gatBlock.Release();
+}
+
+void ClearRCBlocks() {
+    gatRCBlock.Release();
+}
+
+// ---- Project ----------------------------------------------------------------------------
+
+void ClearProject() {
+    gatID.Release();
+    gatAccel.Release();
+    if (!gatDlg.Empty()) {
+        if (gtElem.lDlg != 0 && gpfnDestroyDesignWindow) {
+            gpfnDestroyDesignWindow(gtElem.lDlg, gatDlg[gtElem.lDlg].hWnd);
+        }
+        gatDlg.Release();
+    }
+    gatMenu.Release();
+    gatStr.Release();
+    if (glDynStrCnt > glDynStrBase) {
+        gasDynStr.Resize(glDynStrBase);
+    }
+    gatRes.Release();
+    ClearBlocks();
+    gtElem = tElem{};
+    glChanged = 0;
+    for (void (*pfn)() : ClearHooks()) {
+        pfn();
+    }
+    ResetVersionInfo();
+}
