@@ -25,8 +25,10 @@ function(wk_add_test target)
             ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts"
             TIMEOUT 600)
     else()
-        add_test(NAME ${target} COMMAND ${target} ${ARGN} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-        set_tests_properties(${target} PROPERTIES
-            ENVIRONMENT "WK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts" TIMEOUT 600)
+        # Natively every test case is its own CTest test.
+        include(GoogleTest)
+        gtest_discover_tests(${target} EXTRA_ARGS ${ARGN} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+            DISCOVERY_MODE PRE_TEST
+            PROPERTIES ENVIRONMENT "WK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts" TIMEOUT 600)
     endif()
 endfunction()

@@ -11,6 +11,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         flock 9
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
             "$WINE" wineboot -i >/dev/null 2>&1 || true
+            # No window manager runs on the virtual display: Wine draws the frames
+            # and captions itself, so screenshots show what a user sees.
+            "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+            "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
             /usr/lib/wine/wineserver -w || true
         fi
     ) 9>"$WINEPREFIX.lock"

@@ -34,9 +34,15 @@ std::string SaveWindowScreenshot(HWND hWnd, const std::string& sName) {
     HDC hMem = CreateCompatibleDC(hScreen);
     HBITMAP hBmp = CreateCompatibleBitmap(hScreen, cx, cy);
     HGDIOBJ hOld = SelectObject(hMem, hBmp);
-    // The window paints itself into our bitmap, so overlapping windows do not matter.
-    if (!PrintWindow(hWnd, hMem, 0)) {
+    // What the screen shows is what a user sees: frame, menu bar and client. A
+    // hidden window paints itself into the bitmap instead.
+    if (IsWindowVisible(hWnd)) {
+        SetForegroundWindow(hWnd);
+        RedrawWindow(hWnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         BitBlt(hMem, 0, 0, cx, cy, hScreen, tRect.left, tRect.top, SRCCOPY);
+    } else {
+        PrintWindow(hWnd, hMem, 0);
     }
     SelectObject(hMem, hOld);
 
