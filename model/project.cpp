@@ -569,6 +569,12 @@ int32_t LastControlRow(int32_t lResElem) {
     return 0;
 }
 
+// Algorithm 6. The spec's scans end early (at the moved row, or at the first
+// row past the new position) because freshly read dialogs stand in the table
+// in ascending position. After one reordering that no longer holds, as rows
+// never move, so the early ends would then skip rows and leave duplicate
+// positions. Every row of the dialog is therefore scanned: on a table in
+// ascending order the result is the spec's, and it stays gapless otherwise.
 int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
     if (!gatDlg.InRange(lRow)) {
         return 0;
@@ -579,39 +585,25 @@ int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
     if (lOld < 1 || lNewPos < 1 || lNewPos == lOld) {
         return 1;
     }
-    auto bOfDialog = [&](int32_t l) {
-        return l != lRow && gatDlg.Live(l) && gatDlg[l].lResElem == lDlg && gatDlg[l].lCtlType != 0;
-    };
-    if (lNewPos < lOld) {
-        for (int32_t l = 1; l <= glDlgCnt && l != lRow; ++l) {
-            if (bOfDialog(l)) {
-                int32_t& p = gatDlg.W(l).lCtlOrder;
-                if (p >= lNewPos && p <= lOld - 1) {
-                    ++p;
-                }
-            }
+    // The moved row takes the highest place that was given up: lNewPos, or the
+    // last position when lNewPos lies beyond the last control (the designer
+    // moves a control to 1048575 before deleting it).
+    int32_t lTaken = lNewPos < lOld ? lNewPos : lOld;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (l == lRow || !gatDlg.Live(l) || gatDlg[l].lResElem != lDlg || gatDlg[l].lCtlType == 0) {
+            continue;
         }
-        gatDlg.W(lRow).lCtlOrder = lNewPos;
-    } else {
-        // The moved row takes the place the last shifted row had; with
-        // gapless positions that is lNewPos, or the last position when
-        // lNewPos lies beyond the last control.
-        int32_t lTaken = lOld;
-        for (int32_t l = 1; l <= glDlgCnt; ++l) {
-            if (!bOfDialog(l)) {
-                continue;
+        int32_t& p = gatDlg.W(l).lCtlOrder;
+        if (lNewPos < lOld) {
+            if (p >= lNewPos && p <= lOld - 1) {
+                ++p;
             }
-            int32_t& p = gatDlg.W(l).lCtlOrder;
-            if (p > lNewPos) {
-                break;
-            }
-            if (p >= lOld + 1) {
-                lTaken = p;
-                --p;
-            }
+        } else if (p >= lOld + 1 && p <= lNewPos) {
+            lTaken = p > lTaken ? p : lTaken;
+            --p;
         }
-        gatDlg.W(lRow).lCtlOrder = lTaken;
     }
+    gatDlg.W(lRow).lCtlOrder = lTaken;
     return 1;
 }
 

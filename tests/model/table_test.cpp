@@ -1,0 +1,103 @@
+#include "model/fixed_text.h"
+#include "model/table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct tRow {
+    uint8_t byDeleted;
+    int32_t lValue;
+    IDNameText szName;
+};
+
+} // namespace
+
+TEST(Table, OutOfRangeReadsAreZeroAndWritesVanish) {
+    Table<tRow> at;
+    EXPECT_EQ(at[0].lValue, 0);
+    EXPECT_EQ(at[1].szName, "");
+    at.W(0).lValue = 5;
+    at.W(1).szName = "%X";
+    EXPECT_EQ(at.W(0).lValue, 0); // the scratch row is fresh on every call
+    EXPECT_EQ(at.Count(), 0);
+    EXPECT_EQ(at.Ptr(0), nullptr);
+
+    tRow t{};
+    t.lValue = 7;
+    EXPECT_EQ(at.Add(t), 1);
+    EXPECT_EQ(at.Add(), 2);
+    EXPECT_EQ(at[1].lValue, 7);
+    EXPECT_EQ(at[2].lValue, 0);
+    EXPECT_EQ(at[3].lValue, 0);
+    EXPECT_EQ(at[-1].lValue, 0);
+    at.W(3).lValue = 9;
+    EXPECT_EQ(at.Count(), 2);
+    EXPECT_EQ(at[0].lValue, 0);
+}
+
+TEST(Table, AddingACopyOfItsOwnRowIsSafe) {
+    Table<tRow> at;
+    tRow t{};
+    t.lValue = 42;
+    at.Add(t);
+    for (int i = 0; i < 100; ++i) {
+        at.Add(at[1]);
+    }
+    EXPECT_EQ(at[101].lValue, 42);
+}
+
+TEST(Table, TombstonesKeepPlacesAndTheTailIsTrimmed) {
+    Table<tRow> at;
+    for (int i = 1; i <= 4; ++i) {
+        tRow t{};
+        t.lValue = i;
+        at.Add(t);
+    }
+    EXPECT_EQ(at.Delete(2), 1);
+    EXPECT_EQ(at.Count(), 4);
+    EXPECT_FALSE(at.Live(2));
+    EXPECT_EQ(at[3].lValue, 3);
+
+    at.MarkDeleted(3);
+    EXPECT_EQ(at.Count(), 4); // marking alone does not trim
+    EXPECT_EQ(at.Delete(4), 1);
+    EXPECT_EQ(at.Count(), 1); // 4, then the tombstones 3 and 2 go
+    EXPECT_EQ(at[1].lValue, 1);
+
+    EXPECT_EQ(at.Delete(1), 1);
+    EXPECT_EQ(at.Count(), 0);
+    EXPECT_TRUE(at.Empty());
+    EXPECT_EQ(at.begin(), at.end());
+    EXPECT_EQ(at.Delete(1), 0);
+    EXPECT_EQ(at.Delete(0), 0);
+}
+
+TEST(Table, ResizeKeepsRowsAndZeroesNewOnes) {
+    Table<std::string> as;
+    as.Add("a");
+    as.Add("b");
+    as.Add("c");
+    as.Resize(2);
+    EXPECT_EQ(as.Count(), 2);
+    EXPECT_EQ(as[3], "");
+    as.Resize(3);
+    EXPECT_EQ(as[2], "b");
+    EXPECT_EQ(as[3], "");
+    as.Resize(0);
+    EXPECT_TRUE(as.Empty());
+}
+
+TEST(FixedText, CutsToCapacityAndComparesExactly) {
+    IDNameText s{};
+    s = std::string(40, 'A');
+    EXPECT_EQ(s.size(), 32u);
+    s = "%IDC_X";
+    EXPECT_EQ(s, "%IDC_X");
+    EXPECT_FALSE(s == "%idc_x");
+    EXPECT_EQ(s.sz[6], 0); // the rest of the field is cleared
+    EXPECT_EQ(s.sz[31], 0);
+    EXPECT_EQ(std::string("%IDC_X"), s.str());
+}
