@@ -207,6 +207,10 @@ int32_t FindIDByName(std::string_view sName) {
     if (sName.empty()) {
         return 0;
     }
+    // Stored names are cut to 32 characters; a longer name is looked up in
+    // the form AddID would have stored it, so that reading a long equate and
+    // then a reference to it finds the one row instead of adding a twin.
+    sName = sName.substr(0, IDNameText::Capacity());
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         if (gatID.Live(l) && SameIDName(gatID[l].szIDName, sName)) {
             return l;

@@ -55,6 +55,7 @@ int32_t AddID(std::string_view sName, const std::string& sValue, int32_t lUsedBy
 int32_t UpdateID(int32_t lElem, std::string_view sName, const std::string& sValue, int32_t lUsedBy);
 int32_t DeleteID(int32_t lElem);
 // First live ID whose name equals sName without regard to (ASCII) case; 0 for "".
+// A name longer than 32 characters is compared in its stored (cut) form.
 int32_t FindIDByName(std::string_view sName);
 // Algorithm 1: value, byHex and byTypeSuffix from a value text ("1001", "&H3E9%").
 int32_t SetIDValueText(int32_t lElem, std::string_view sText);

@@ -77,7 +77,14 @@ TEST_F(ProjectTables, DeletingLeavesTombstonesAndTheLastLiveRowEmptiesTheTable) 
     EXPECT_EQ(glIDCnt, 1);
     EXPECT_EQ(DeleteID(l1), 1);
     EXPECT_EQ(glIDCnt, 0);
+    EXPECT_TRUE(gatID.begin() == gatID.end()); // released
     EXPECT_EQ(FindIDByName(""), 0);
+
+    // A long name is stored cut and found again by its long form.
+    std::string sLong = "%IDC_" + std::string(40, 'L');
+    int32_t lLong = AddID(sLong, "1", 0);
+    EXPECT_EQ(gatID[lLong].szIDName.size(), 32u);
+    EXPECT_EQ(FindIDByName(sLong), lLong);
 
     // The same for the other deletable tables.
     int32_t lA = AddAccel(0, 1, 1, 0);

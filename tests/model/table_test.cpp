@@ -70,7 +70,7 @@ TEST(Table, TombstonesKeepPlacesAndTheTailIsTrimmed) {
     EXPECT_EQ(at.Delete(1), 1);
     EXPECT_EQ(at.Count(), 0);
     EXPECT_TRUE(at.Empty());
-    EXPECT_EQ(at.begin(), at.end());
+    EXPECT_TRUE(at.begin() == at.end());
     EXPECT_EQ(at.Delete(1), 0);
     EXPECT_EQ(at.Delete(0), 0);
 }
