@@ -1,4 +1,4 @@
-// The project's changed flag (owned by the application shell, Part 1.1): set to
+// The project's changed flag (owned by the application shell): set to
 // 1 by every table operation that adds, changes or deletes a row, cleared by
 // load, save and ClearProject.
 #pragma once

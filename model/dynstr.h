@@ -1,4 +1,4 @@
-// The pool of dynamic strings, gasDynStr (Part 2.1): variable-length texts
+// The pool of dynamic strings, gasDynStr: variable-length texts
 // addressed by element number. Element 0 is the empty text; an element never
 // holds "" on purpose (SetDynStr releases it instead); elements are appended
 // and never reused, and freeing one only empties it. The first glDynStrBase

@@ -34,7 +34,7 @@ int32_t AddFontIndirect(const tLogFont& tFont);
 int32_t FontDescription(int32_t lElem, tFontDesc& tDesc);
 void ClearFonts();
 
-// ---- Colours (Part 2.3) ------------------------------------------------------
+// ---- Colours ------------------------------------------------------------------
 
 // "%Red" and the other written names, "-1", or "RGB(r, g, b)".
 std::string ColourText(int32_t lColour);

@@ -1,4 +1,4 @@
-// ID names and values (Part 2.2).
+// ID names and values.
 #include "model/id_names.h"
 
 #include "model/project.h"
@@ -69,9 +69,8 @@ std::size_t DigitsStart(std::string_view s) {
 // A name as it will be stored: at most 32 characters. A longer name keeps its
 // trailing number and loses characters of its base instead, so that the
 // numbering stays visible and a bumped name is compared in the form in which
-// it will be stored. (The spec leaves open what happens when a bumped name
-// outgrows 32 characters; cutting after the uniqueness scan could store a
-// name equal to an existing one.)
+// it will be stored: cutting only after the uniqueness scan could store a
+// name equal to an existing one.
 std::string FitIDName(std::string s) {
     if (s.size() <= lMaxName) {
         return s;

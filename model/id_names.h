@@ -1,4 +1,4 @@
-// ID names and values (Part 2.2): validation, uniqueness, predefined IDs,
+// ID names and values: validation, uniqueness, predefined IDs,
 // generated names and new values.
 #pragma once
 
@@ -28,13 +28,14 @@ void ResetIDPrefixes();
 // ASCII case-blind equality of two names.
 bool SameIDName(std::string_view a, std::string_view b);
 
-// The user messages of Part 2.2.
+// The messages the name fields show when a name is refused.
 extern const char* const gszInvalidIDNameMsg;
 extern const char* const gszIDNameUsedMsg;
 
-// Algorithm 1: puts a missing "%" in front; 1 valid (also ""), 0 invalid.
+// Puts a missing "%" in front; 1 valid (also ""), 0 invalid.
 int32_t ValidateIDName(std::string& sName);
-// Algorithm 2. In place of the list window, the entries of its list: a name
+// 0 when another live ID has the name (case-blind). In place of the list
+// window, the entries of its list: a name
 // that is one of them (exact match) may be shared; nullptr means no list.
 int32_t IsIDNameUnique(int32_t lOwnElem, std::string_view sName,
                        const std::vector<std::string>* pasList = nullptr);
@@ -44,22 +45,23 @@ int32_t AddPredefinedID(std::string_view sName);
 std::string PredefinedIDList();
 // The value of a predefined name (exact, with case); 0 when it is none.
 int32_t PredefinedIDValue(std::string_view sName);
-// Algorithm 3.
+// A valid name from any text: "%", then letters, and digits, "_" and blanks
+// (as "_") once a letter stands; at most 32 characters.
 std::string IDNameFromText(std::string_view sText);
-// Algorithm 4.
+// The trailing number plus 1 ("%X09" gives "%X10"), or "1" appended.
 std::string BumpIDName(std::string_view sName);
 // Bumps until no other live ID has the name (case-blind), then stores it in
 // sName and in the row. The stored name is always unique (see id_names.cpp).
 void MakeIDNameUnique(int32_t lElem, std::string& sName);
-// Algorithm 5: default name and value text of a new resource ("" for a cursor).
+// Default name and value text of a new resource ("" for a cursor).
 void DefaultResourceName(int32_t lKind, std::string& sName, std::string& sValue);
-// Algorithm 6: a new control ID (usage &H8); returns its element.
+// A new control ID (usage &H8) named from the kind's keyword; returns its element.
 int32_t NewControlID(std::string_view sBase, int32_t lCtlKind);
-// Algorithm 7.
+// A name from a caption (no ID is made).
 std::string IDNameFromCaption(std::string_view sCaption, int32_t lCtlKind);
-// Algorithm 8; "" when the captions give no text.
+// "%IDM_FILE_OPEN" for "&Open" under "&File"; "" when the captions give no text.
 std::string MenuItemIDName(int32_t lItem);
-// Algorithms 9 and 10.
+// The next value for a control (1001..65535) and a resource (101..65535).
 int32_t NextControlIDValue();
 int32_t NextResourceIDValue();
 // Smallest / largest value in [lLow, lHigh] that no live ID has; 0 when none.

@@ -1,4 +1,4 @@
-// The project tables and their operations (Part 2.1).
+// The project tables and their operations.
 #include "model/project.h"
 
 #include "model/version_info.h"
@@ -295,8 +295,8 @@ int32_t DeleteResource(int32_t lElem) {
         lAccel = LinkedOfKind(tOwn.lLinkAccel, wkResAccel);
         break;
     case wkResPopupMenu:
-        // Left open by the spec: a pop-up menu owns gatMenu rows like a menu,
-        // so it goes with its items (it carries no links).
+        // A pop-up menu owns gatMenu rows like a menu; leaving them behind
+        // would orphan them, so it goes with its items (it carries no links).
         lMenu = lElem;
         break;
     case wkResAccel:
@@ -573,12 +573,12 @@ int32_t LastControlRow(int32_t lResElem) {
     return 0;
 }
 
-// Algorithm 6. The spec's scans end early (at the moved row, or at the first
+// Tab order. A scan could end early (at the moved row, or at the first
 // row past the new position) because freshly read dialogs stand in the table
 // in ascending position. After one reordering that no longer holds, as rows
 // never move, so the early ends would then skip rows and leave duplicate
 // positions. Every row of the dialog is therefore scanned: on a table in
-// ascending order the result is the spec's, and it stays gapless otherwise.
+// ascending order the result is the same, and it stays gapless otherwise.
 int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
     if (!gatDlg.InRange(lRow)) {
         return 0;
@@ -613,7 +613,7 @@ int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
 
 namespace {
 
-// The kind of data resource a row shows (Algorithm 7), 0 for none.
+// The kind of data resource a row shows, 0 for none.
 int32_t DataKindOfRow(const tDlg& t) {
     constexpr int32_t lImage = 1, lImageX = 2, lImgButton = 7, lImgButtonX = 8, lAnimate = 24;
     switch (t.lCtlType) {

@@ -1,4 +1,4 @@
-// The project model (Part 2.1): the global tables, their counts, the cursor
+// The project model: the global tables, their counts, the cursor
 // records and every table operation. Operations that take an element return 0
 // and change nothing when it is not between 1 and the table's count; otherwise
 // 1 unless a result is stated. The table rules themselves live in table.h.
@@ -57,11 +57,12 @@ int32_t DeleteID(int32_t lElem);
 // First live ID whose name equals sName without regard to (ASCII) case; 0 for "".
 // A name longer than 32 characters is compared in its stored (cut) form.
 int32_t FindIDByName(std::string_view sName);
-// Algorithm 1: value, byHex and byTypeSuffix from a value text ("1001", "&H3E9%").
+// Value, byHex and byTypeSuffix from a value text ("1001", "&H3E9%"); the plain
+// decimal form clears both marks, any other form keeps its hex mark and suffix.
 int32_t SetIDValueText(int32_t lElem, std::string_view sText);
-// Algorithm 2: the value text of the row ("0" for an element out of range).
+// The value text of the row in the form it was read ("0" for an element out of range).
 std::string IDValueText(int32_t lElem);
-// Algorithm 3: rebuilds every lUsedBy from the other tables.
+// Rebuilds every lUsedBy from the other tables (a dialog's own ID is not a control ID).
 void RecountUsage();
 
 // The number a value text stands for, as Korvel's Val reads it: leading blanks,
@@ -75,11 +76,12 @@ int32_t ValueFromText(std::string_view sText);
 
 int32_t AddResource(std::string_view sName, int32_t lKind, int32_t lIDElem, int32_t lDataFileElem);
 int32_t DeleteResourceRow(int32_t lElem);
-// Algorithm 4: a dialog with its menu and accelerator table, a menu with its
+// Deletes a dialog with its menu and accelerator table, a menu with its
 // accelerator table, an accelerator table; other kinds delete nothing (returns 1).
 int32_t DeleteResource(int32_t lElem);
 int32_t FindResourceByID(int32_t lIDElem);
-// Algorithm 5: a new resource of the kind with its default name; 0 for a cursor.
+// A new resource of the kind with its default name, linked to the current
+// selection and made current; 0 for a cursor.
 int32_t NewResource(int32_t lKind);
 void LinkResources(int32_t lDlg, int32_t lMenu, int32_t lAccel);
 void UnlinkResources(int32_t lDlg);
@@ -97,9 +99,11 @@ int32_t FindNextDlgRowByID(int32_t lIDElem, int32_t lAfter);
 int32_t FindDialogRow(int32_t lResElem);
 int32_t CountDialogRows(int32_t lResElem);
 int32_t LastControlRow(int32_t lResElem);
-// Algorithm 6, on the rows of gtElem.lResDlg.
+// Moves a control of gtElem.lResDlg to a new tab position; the others shift so
+// that the positions stay 1..n without gaps.
 int32_t SetControlOrder(int32_t lRow, int32_t lNewPos);
-// Algorithm 7.
+// Points a row at the data resource of a file, sharing one resource per file
+// and making one of the kind the row shows when there is none.
 int32_t SetDataFile(int32_t lRow, const std::string& sFileName);
 std::string DataFileName(int32_t lRow);
 std::string DataIDName(int32_t lRow);
@@ -129,7 +133,7 @@ int32_t UpdateStr(int32_t lElem, int32_t lIDElem, const std::string& sText);
 int32_t DeleteStr(int32_t lElem);
 int32_t FindStrByID(int32_t lIDElem);
 
-// ---- Blocks (meaning in Part 4.1); never set the changed flag ----------------
+// ---- Metastatement blocks of the files read; never set the changed flag -------
 
 int32_t AddBlock(int32_t lType, int32_t lResElem, int32_t lFilePos, int32_t lLen);
 int32_t AddRCBlock(int32_t lType, int32_t lResElem, int32_t lFilePos, int32_t lLen);
@@ -141,5 +145,5 @@ void ClearRCBlocks();
 
 // ---- Project ------------------------------------------------------------------
 
-// Algorithm 8: empties the project; keeps the catalog strings, the fonts and gatRCBlock.
+// Empties the project; keeps the catalog strings, the fonts and gatRCBlock.
 void ClearProject();

@@ -1,4 +1,4 @@
-// The records of the project tables (Part 2.1), fields in the spec's order, and
+// The records of the project tables, fields in their documented order, and
 // the constants that give their fields meaning. Every record is trivially
 // copyable and all zero when value-initialised (T{}), which is the zero row.
 #pragma once
@@ -137,7 +137,7 @@ struct tStr {
     int32_t lStrElem;
 };
 
-// gatBlock / gatRCBlock: a block of a source file (Part 4.1).
+// gatBlock / gatRCBlock: a metastatement block of a source file.
 struct tBlock {
     int32_t lType;
     int32_t lResElem;
@@ -145,7 +145,7 @@ struct tBlock {
     int32_t lLen;
 };
 
-// The font description the font operations take (Part 2.1).
+// The font description the font operations take.
 struct tFontDesc {
     FixedText<31> szFontName; // 32 bytes with the terminator
     float fFontSize;          // points

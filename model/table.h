@@ -1,4 +1,4 @@
-// The one home of the general table rules of the project model (Part 2.1):
+// The one home of the general table rules of the project model:
 //
 // - elements are 1-based; 0 means "none";
 // - reading element 0, or any element above the count, yields an all-zero row
@@ -124,7 +124,7 @@ template <class T> class Table {
         lCnt = 0;
     }
 
-    // Replaces every row (the ID editor's reordering, Part 8.1).
+    // Replaces every row (the ID editor's reordering rebuilds the ID table).
     void Assign(std::vector<T> atNew) {
         atRow = std::move(atNew);
         lCnt = static_cast<int32_t>(atRow.size());
