@@ -12,9 +12,9 @@ struct KeyName {
     const char* sDisplay;
 };
 
-// The key name table of Part 8.3 (letters, digits and function keys are made
-// from their codes). The keys the table leaves without a display text get the
-// names printed on a keyboard or used in Windows' own menus.
+// The key names (letters, digits and function keys are made from their codes).
+// Mouse buttons, Break, the keypad keys and the two locks get the names printed
+// on the keys, so that a menu shows "Ctrl+Num +" rather than a bare "Ctrl+".
 const KeyName kKeys[] = {
     {1, "VK_LBUTTON", "Left Button"},
     {2, "VK_RBUTTON", "Right Button"},

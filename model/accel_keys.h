@@ -1,4 +1,4 @@
-// Accelerator keys (Part 8.3): how a key code and its modifier bits are shown to
+// Accelerator keys: how a key code and its modifier bits are shown to
 // the user ("Ctrl+Shift+F5"), written as KVL and RC text, and read back. All
 // pure conversions; the hot-key control glue lives with the menu editor.
 #pragma once

@@ -1,4 +1,4 @@
-// The styles catalog (Part 3.1): every window class and named style constant
+// The styles catalog: every window class and named style constant
 // the designer knows, parsed once at start-up from the built-in catalog text
 // (styles_catalog.txt, the resource STYLESFILE), and the style index lists that
 // record which catalog names stand for a row's style bits.
@@ -42,7 +42,7 @@ extern std::string (*gpfnLoadStylesText)();
 // The catalog text embedded at build time (styles_catalog.txt, byte for byte).
 std::string_view BuiltinStylesText();
 
-// Algorithm 1: parses the catalog text the program carries into gatClass and
+// Parses the catalog text the program carries into gatClass and
 // gatStyle (discarding any previous tables).
 void LoadStylesCatalog();
 // The same parse for a given text (ends at its end or at a NUL byte).

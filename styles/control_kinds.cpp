@@ -125,7 +125,7 @@ constexpr DefItem STDEX = {secStdEx, 0, nullptr};
 constexpr DefItem TABSTOP = V(secWindow, WS_TABSTOP);
 constexpr DefItem BORDER = V(secWindow, WS_BORDER);
 
-// Size, numeric styles and design bits of each kind (the table of Part 3.1).
+// Size, numeric styles and design bits of each kind.
 struct KindNumbers {
     int32_t lWidth, lHeight;
     uint32_t lStyle, lExStyle, lDesignStyle, lDesignExStyle;
@@ -164,7 +164,7 @@ const KindNumbers kNumbers[wkCtlKindCount] = {
 };
 
 // The default style lists, in list order.
-const std::vector<DefItem>& StyleListSpec(int32_t lKind) {
+const std::vector<DefItem>& DefaultStyleItems(int32_t lKind) {
     static const std::vector<DefItem> kLists[wkCtlKindCount] = {
         // 0 dialog: %WS_BORDER and %WS_DLGFRAME, not %WS_CAPTION
         {V(secWindow, WS_POPUP), V(secWindow, WS_VISIBLE), V(secWindow, WS_CLIPSIBLINGS), BORDER,
@@ -210,7 +210,7 @@ const std::vector<DefItem>& StyleListSpec(int32_t lKind) {
 }
 
 // The default extended-style lists; an empty one means none (element 0).
-const std::vector<DefItem>& ExListSpec(int32_t lKind) {
+const std::vector<DefItem>& DefaultExItems(int32_t lKind) {
     static const std::vector<DefItem> kLists[wkCtlKindCount] = {
         {V(secEx, WS_EX_WINDOWEDGE), STDEX, V(secEx, WS_EX_CONTROLPARENT)},
         {},
@@ -391,8 +391,8 @@ void BuildControlDefaults() {
         tDef.lExStyle = static_cast<int32_t>(t.lExStyle);
         tDef.lDesignStyle = static_cast<int32_t>(t.lDesignStyle);
         tDef.lDesignExStyle = static_cast<int32_t>(t.lDesignExStyle);
-        SetDynStr(tDef.lStyleStrElem, ListOf(StyleListSpec(lKind), tCtx));
-        SetDynStr(tDef.lExStyleStrElem, ListOf(ExListSpec(lKind), tCtx));
+        SetDynStr(tDef.lStyleStrElem, ListOf(DefaultStyleItems(lKind), tCtx));
+        SetDynStr(tDef.lExStyleStrElem, ListOf(DefaultExItems(lKind), tCtx));
     }
     // Everything the catalog put into the pool survives ClearProject.
     glDynStrBase = glDynStrCnt;

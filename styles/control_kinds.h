@@ -1,4 +1,4 @@
-// Control kinds (Part 3.1): the number kept in gatDlg.lCtlType, with each kind's
+// Control kinds: the number kept in gatDlg.lCtlType, with each kind's
 // toolbox name, KVL keyword, window class, help topic, and the default size and
 // styles of a newly drawn control (gatCtlDefault).
 #pragma once
@@ -58,7 +58,7 @@ struct tCtlDefault {
 // Indexed 0 to 29 by kind.
 extern tCtlDefault gatCtlDefault[wkCtlKindCount];
 
-// Algorithm 2: fills gatCtlDefault from the catalog (LoadStylesCatalog first);
+// Fills gatCtlDefault from the catalog (LoadStylesCatalog first);
 // the default lists become gasDynStr elements, then glDynStrBase is recorded.
 void BuildControlDefaults();
 
@@ -76,7 +76,7 @@ std::string CtlTypeHelpTopic(int32_t lKind);
 // The toolbox name of the kind ("Image/Picture"); "" for 0.
 std::string CtlTypeToolName(int32_t lKind);
 
-// Algorithm 5: the styles the row's live window gets on the design surface.
+// The styles the row's live window gets on the design surface.
 struct tDesignStyles {
     int32_t lStyle;
     int32_t lExStyle;
