@@ -85,28 +85,6 @@ TEST_F(ProjectTables, DeletingLeavesTombstonesAndTheLastLiveRowEmptiesTheTable) 
     int32_t lLong = AddID(sLong, "1", 0);
     EXPECT_EQ(gatID[lLong].szIDName.size(), 32u);
     EXPECT_EQ(FindIDByName(sLong), lLong);
-
-    // The same for the other deletable tables.
-    int32_t lA = AddAccel(0, 1, 1, 0);
-    AddAccel(0, 1, 2, 0);
-    DeleteAccel(lA);
-    EXPECT_EQ(glAccelCnt, 2);
-    DeleteAccel(2);
-    EXPECT_EQ(glAccelCnt, 0);
-
-    AddMenuItem(0, 1, 0, 0, wkMenuItem, 0, 0, "a");
-    AddMenuItem(0, 1, 0, 0, wkMenuItem, 0, 0, "b");
-    DeleteMenuItem(1);
-    EXPECT_EQ(CountMenuItems(1), 1);
-    DeleteMenuItem(2);
-    EXPECT_EQ(glMenuCnt, 0);
-
-    AddStr(0, "x");
-    DeleteStr(1);
-    EXPECT_EQ(glStrCnt, 0);
-    AddResource("%R", wkResMenu, 0, 0);
-    DeleteResourceRow(1);
-    EXPECT_EQ(glResCnt, 0);
 }
 
 TEST_F(ProjectTables, DeleteRowsFreeTheirTextsButKeepOtherRowsNumbered) {

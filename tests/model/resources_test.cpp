@@ -209,29 +209,6 @@ TEST_F(Resources, ControlOrderMovesBothWaysAndStaysGapless) {
     EXPECT_EQ(gatDlg[lForeign].lCtlOrder, 2); // other dialogs are untouched
 }
 
-TEST_F(Resources, ControlOrderInTableOrder) {
-    // Rows in table order with ascending positions, as the designer keeps them.
-    int32_t lRes = MakeDialog("%IDD_DIALOG1", "101");
-    std::vector<int32_t> alRow;
-    for (int32_t i = 1; i <= 4; ++i) {
-        alRow.push_back(MakeControl(lRes, "%IDC_" + std::to_string(i), i));
-    }
-    gtElem.lResDlg = lRes;
-    SetControlOrder(alRow[0], 3);
-    EXPECT_EQ(gatDlg[alRow[0]].lCtlOrder, 3);
-    EXPECT_EQ(gatDlg[alRow[1]].lCtlOrder, 1);
-    EXPECT_EQ(gatDlg[alRow[2]].lCtlOrder, 2);
-    EXPECT_EQ(gatDlg[alRow[3]].lCtlOrder, 4);
-    SetControlOrder(alRow[3], 9); // beyond the end: the last place
-    EXPECT_EQ(gatDlg[alRow[3]].lCtlOrder, 4);
-    SetControlOrder(alRow[3], 1);
-    EXPECT_EQ(gatDlg[alRow[3]].lCtlOrder, 1);
-    EXPECT_EQ(gatDlg[alRow[1]].lCtlOrder, 2);
-    EXPECT_EQ(gatDlg[alRow[2]].lCtlOrder, 3);
-    EXPECT_EQ(gatDlg[alRow[0]].lCtlOrder, 4);
-    EXPECT_EQ(gatDlg[1].lCtlOrder, 0); // the dialog row keeps 0
-}
-
 TEST_F(Resources, DataFilesPickTheirKindAndAreShared) {
     int32_t lRes = MakeDialog("%IDD_DIALOG1", "101");
     auto Row = [&](int32_t lKind, int32_t lStyle) {

@@ -75,21 +75,6 @@ TEST(Table, TombstonesKeepPlacesAndTheTailIsTrimmed) {
     EXPECT_EQ(at.Delete(0), 0);
 }
 
-TEST(Table, ResizeKeepsRowsAndZeroesNewOnes) {
-    Table<std::string> as;
-    as.Add("a");
-    as.Add("b");
-    as.Add("c");
-    as.Resize(2);
-    EXPECT_EQ(as.Count(), 2);
-    EXPECT_EQ(as[3], "");
-    as.Resize(3);
-    EXPECT_EQ(as[2], "b");
-    EXPECT_EQ(as[3], "");
-    as.Resize(0);
-    EXPECT_TRUE(as.Empty());
-}
-
 TEST(FixedText, CutsToCapacityAndComparesExactly) {
     IDNameText s{};
     s = std::string(40, 'A');
