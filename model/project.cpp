@@ -306,9 +306,6 @@ int32_t DeleteResource(int32_t lElem) {
         // Data resources are shared by controls and are never deleted here.
         return 1;
     }
-    // Read before the rows go: trimming may drop the menu's row entirely.
-    const int32_t lMenuDlg = gatRes[lMenu].lLinkDlg;
-
     if (lAccel) {
         for (int32_t l = 1; l <= glAccelCnt; ++l) {
             if (gatAccel.Live(l) && gatAccel[l].lResElem == lAccel) {
@@ -345,10 +342,28 @@ int32_t DeleteResource(int32_t lElem) {
     if (lDlg) {
         DeleteResourceRow(lDlg);
     }
-    if (lDlg) {
-        UnlinkResources(lDlg);
-    } else if (lMenu) {
-        UnlinkResources(lMenuDlg);
+    // Links: every link to a resource that went is cleared, on both sides. A
+    // blanket unlink of the menu's dialog would also part the dialog from an
+    // accelerator table of its own that the menu never had, and a link left
+    // to a deleted table would name whatever resource takes its element number
+    // after the tail is trimmed.
+    auto bGone = [&](int32_t l) { return l != 0 && (l == lDlg || l == lMenu || l == lAccel); };
+    for (tRes& t : gatRes) {
+        if (bGone(t.lLinkDlg)) {
+            t.lLinkDlg = 0;
+        }
+        if (bGone(t.lLinkMenu)) {
+            t.lLinkMenu = 0;
+        }
+        if (bGone(t.lLinkAccel)) {
+            t.lLinkAccel = 0;
+        }
+    }
+    if (bGone(gtElem.lResMenu)) {
+        gtElem.lResMenu = 0;
+    }
+    if (bGone(gtElem.lResAccel)) {
+        gtElem.lResAccel = 0;
     }
     glChanged = 1;
     return 1;

@@ -76,8 +76,12 @@ int32_t ValueFromText(std::string_view sText);
 
 int32_t AddResource(std::string_view sName, int32_t lKind, int32_t lIDElem, int32_t lDataFileElem);
 int32_t DeleteResourceRow(int32_t lElem);
-// Deletes a dialog with its menu and accelerator table, a menu with its
-// accelerator table, an accelerator table; other kinds delete nothing (returns 1).
+// Deletes a dialog with its rows, menu and accelerator table; a menu or pop-up
+// menu with its items (and their prompt strings) and the menu's accelerator
+// table; an accelerator table with its keys. Data resources are shared and
+// stay (returns 1, nothing changed). Every link to a deleted resource is
+// cleared, and gtElem.lResMenu/lResAccel when they named one; gtElem.lResDlg,
+// lDlg and lCtl are the caller's to reset. IDs stay (RecountUsage finds them unused).
 int32_t DeleteResource(int32_t lElem);
 int32_t FindResourceByID(int32_t lIDElem);
 // A new resource of the kind with its default name, linked to the current

@@ -157,6 +157,31 @@ TEST_F(Resources, DeletingAMenuTakesItsTableAndUnlinksTheDialog) {
     EXPECT_EQ(CountDialogRows(t.lDlg), 2);
 }
 
+TEST_F(Resources, DeletingAMenuKeepsTheDialogsOwnTable) {
+    // The table was made before the menu, so the menu has none of its own.
+    int32_t lDlg = NewResource(wkResDialog);
+    int32_t lAccel = NewResource(wkResAccel);
+    int32_t lMenu = NewResource(wkResMenu);
+    ASSERT_EQ(gatRes[lMenu].lLinkAccel, 0);
+    DeleteResource(lMenu);
+    EXPECT_EQ(gatRes[lDlg].lLinkMenu, 0);
+    EXPECT_EQ(gatRes[lDlg].lLinkAccel, lAccel);
+    EXPECT_EQ(gatRes[lAccel].lLinkDlg, lDlg);
+    EXPECT_EQ(gtElem.lResMenu, 0);
+    EXPECT_EQ(gtElem.lResAccel, lAccel);
+}
+
+TEST_F(Resources, NoLinkOutlivesTheTableItNames) {
+    tLinkedSet t = MakeLinkedSet();
+    DeleteResource(t.lAccel); // the last row: trimmed, its number free again
+    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
+    EXPECT_EQ(gatRes[t.lMenu].lLinkAccel, 0);
+    EXPECT_EQ(gtElem.lResAccel, 0);
+    int32_t lPopup = NewResource(wkResPopupMenu);
+    EXPECT_EQ(lPopup, t.lAccel);
+    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
+}
+
 TEST_F(Resources, DeletingATableTouchesOnlyItsKeys) {
     tLinkedSet t = MakeLinkedSet();
     EXPECT_EQ(DeleteResource(t.lAccel), 1);
