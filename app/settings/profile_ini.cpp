@@ -13,7 +13,6 @@
 #include <iterator>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace {
