@@ -89,15 +89,14 @@ std::string BumpFitted(std::string_view s) {
 }
 
 // Scans the live IDs from the last to the first; on a hit (other than the own
-// element) bumps the name and restarts. bCaseBlind picks the comparison.
-std::string BumpAgainstIDs(std::string sName, bool bCaseBlind, int32_t lOwn = 0) {
+// element) bumps the name and restarts. Every generated name is compared
+// without regard to case: Korvel equates are case-blind, so a new
+// "%IDD_DIALOG1" beside a hand-written "%idd_dialog1" would be defined twice
+// in the generated code.
+std::string BumpAgainstIDs(std::string sName, int32_t lOwn = 0) {
     sName = FitIDName(std::move(sName));
     for (int32_t l = glIDCnt; l >= 1; --l) {
-        if (l == lOwn || !gatID.Live(l)) {
-            continue;
-        }
-        std::string_view sHave = gatID[l].szIDName;
-        if (bCaseBlind ? SameIDName(sHave, sName) : sHave == sName) {
+        if (l != lOwn && gatID.Live(l) && SameIDName(gatID[l].szIDName, sName)) {
             sName = BumpFitted(sName);
             l = glIDCnt + 1;
         }
@@ -269,7 +268,7 @@ std::string BumpIDName(std::string_view sName) {
 }
 
 void MakeIDNameUnique(int32_t lElem, std::string& sName) {
-    sName = BumpAgainstIDs(sName, true, lElem);
+    sName = BumpAgainstIDs(sName, lElem);
     if (tID* p = gatID.Ptr(lElem)) {
         p->szIDName = sName;
         glChanged = 1;
@@ -308,12 +307,12 @@ void DefaultResourceName(int32_t lKind, std::string& sName, std::string& sValue)
     }
     sName = FitIDName(gasIDPrefix[lKind == wkResDialog ? 0 : -2] + szBase);
     for (int32_t l = glResCnt; l >= 1; --l) {
-        if (gatRes.Live(l) && gatRes[l].szIDName == sName) {
+        if (gatRes.Live(l) && SameIDName(gatRes[l].szIDName, sName)) {
             sName = BumpFitted(sName);
             l = glResCnt + 1;
         }
     }
-    sName = BumpAgainstIDs(sName, false);
+    sName = BumpAgainstIDs(sName);
     sValue = std::to_string(NextResourceIDValue());
 }
 
@@ -327,13 +326,13 @@ int32_t NewControlID(std::string_view sBase, int32_t lCtlKind) {
         sName += '_';
     }
     sName += '1';
-    sName = BumpAgainstIDs(IDNameFromText(sName), true);
+    sName = BumpAgainstIDs(IDNameFromText(sName));
     return AddID(sName, std::to_string(NextControlIDValue()), wkUsedByDlg);
 }
 
 std::string IDNameFromCaption(std::string_view sCaption, int32_t lCtlKind) {
     std::string sName = (gasIDPrefix[lCtlKind] + NameChars(sCaption)).substr(0, 31);
-    return BumpAgainstIDs(IDNameFromText(sName), false);
+    return BumpAgainstIDs(IDNameFromText(sName));
 }
 
 std::string MenuItemIDName(int32_t lItem) {
@@ -364,7 +363,7 @@ std::string MenuItemIDName(int32_t lItem) {
     }
     std::replace(sText.begin(), sText.end(), ' ', '_');
     std::string sName = IDNameFromText(gasIDPrefix[-1] + sText.substr(1));
-    return BumpAgainstIDs(sName, false);
+    return BumpAgainstIDs(sName);
 }
 
 int32_t FirstFreeIDValue(int32_t lLow, int32_t lHigh) {

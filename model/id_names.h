@@ -34,9 +34,9 @@ extern const char* const gszIDNameUsedMsg;
 
 // Puts a missing "%" in front; 1 valid (also ""), 0 invalid.
 int32_t ValidateIDName(std::string& sName);
-// 0 when another live ID has the name (case-blind). In place of the list
-// window, the entries of its list: a name
-// that is one of them (exact match) may be shared; nullptr means no list.
+// 0 when another live ID has the name (case-blind). In place of the combo box
+// the entries of its list: a name that is one of them (whole entry, without
+// regard to case, as the combo box searches) may be shared; nullptr: no list.
 int32_t IsIDNameUnique(int32_t lOwnElem, std::string_view sName,
                        const std::vector<std::string>* pasList = nullptr);
 // A predefined ID (exact name, with case) added with usage 0; else 0.
@@ -51,8 +51,12 @@ std::string IDNameFromText(std::string_view sText);
 // The trailing number plus 1 ("%X09" gives "%X10"), or "1" appended.
 std::string BumpIDName(std::string_view sName);
 // Bumps until no other live ID has the name (case-blind), then stores it in
-// sName and in the row. The stored name is always unique (see id_names.cpp).
+// sName and in the row.
 void MakeIDNameUnique(int32_t lElem, std::string& sName);
+// Generated names (resources, controls, captions, menu items) never equal a
+// live ID's name without regard to case, and never exceed 32 characters: a
+// name that outgrows them keeps its number and loses characters of its base.
+
 // Default name and value text of a new resource ("" for a cursor).
 void DefaultResourceName(int32_t lKind, std::string& sName, std::string& sValue);
 // A new control ID (usage &H8) named from the kind's keyword; returns its element.

@@ -92,10 +92,13 @@ TEST_F(IDNames, ResourceNamesSkipResourcesAndIDs) {
     EXPECT_EQ(sValue, "");
     DefaultResourceName(wkResBitmap, sName, sValue);
     EXPECT_EQ(sName, "%IDR_IMGFILE1");
-    // The scans compare with case.
+    // Korvel equates are case-blind: a hand-written lower-case name counts.
     AddID("%idr_menu1", "600", 0);
     DefaultResourceName(wkResMenu, sName, sValue);
-    EXPECT_EQ(sName, "%IDR_MENU1");
+    EXPECT_EQ(sName, "%IDR_MENU2");
+    AddResource("%idr_popupmenu1", wkResPopupMenu, 0, 0);
+    DefaultResourceName(wkResPopupMenu, sName, sValue);
+    EXPECT_EQ(sName, "%IDR_POPUPMENU2");
 }
 
 TEST_F(IDNames, ControlIDsAreNamedNumberedAndUnique) {
@@ -113,7 +116,7 @@ TEST_F(IDNames, ControlIDsAreNamedNumberedAndUnique) {
 
 TEST_F(IDNames, CaptionAndMenuNames) {
     EXPECT_EQ(IDNameFromCaption("&Save As...", 6), "%IDC_SAVEAS");
-    AddID("%IDC_SAVEAS", "1001", 0);
+    AddID("%idc_saveas", "1001", 0);
     EXPECT_EQ(IDNameFromCaption("Save As", 6), "%IDC_SAVEAS1");
     EXPECT_EQ(IDNameFromCaption("Title", 0), "%IDD_TITLE");
     EXPECT_EQ(IDNameFromCaption(std::string(40, 'W'), 6).size(), 31u);
@@ -132,8 +135,8 @@ TEST_F(IDNames, CaptionAndMenuNames) {
     EXPECT_EQ(MenuItemIDName(0), "");
     AddID("%IDM_FILE_OPEN", "1100", 0);
     EXPECT_EQ(MenuItemIDName(lOpen), "%IDM_FILE_OPEN1");
-    AddID("%idm_file_open1", "1101", 0); // compared with case: no collision
-    EXPECT_EQ(MenuItemIDName(lOpen), "%IDM_FILE_OPEN1");
+    AddID("%idm_file_open1", "1101", 0); // compared without case
+    EXPECT_EQ(MenuItemIDName(lOpen), "%IDM_FILE_OPEN2");
 }
 
 TEST_F(IDNames, LongNamesStayUniqueWhenStored) {
