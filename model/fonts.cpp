@@ -75,14 +75,27 @@ tLogFont LogFontFromDescription(const tFontDesc& tDesc) {
     tLogFont t{};
     int32_t lPpi = glPixelsPerInch > 0 ? glPixelsPerInch : 96;
     // Nearest integer, halves to even (the default rounding mode).
-    t.lHeight =
-        -static_cast<int32_t>(std::nearbyint(lPpi * static_cast<double>(tDesc.fFontSize) / 72.0));
+    double fPixels = lPpi * static_cast<double>(tDesc.fFontSize) / 72.0;
+    // A damaged file may give any size; keep the height a number a font can have.
+    if (!std::isfinite(fPixels)) {
+        fPixels = 0;
+    }
+    fPixels = std::fmax(-16384.0, std::fmin(16384.0, fPixels));
+    t.lHeight = -static_cast<int32_t>(std::nearbyint(fPixels));
     t.lWeight = tDesc.lWeight != 0 ? tDesc.lWeight : 400;
     t.byItalic = Flag(tDesc.lItalic);
     t.byUnderline = Flag(tDesc.lUnderline);
     t.byStrikeOut = Flag(tDesc.lStrikeout);
     t.byCharSet = static_cast<uint8_t>(tDesc.lCharSet);
     t.szFaceName = tDesc.szFontName.view();
+    return t;
+}
+
+tFontDesc DefaultFontDescription() {
+    tFontDesc t{};
+    t.szFontName = "MS Sans Serif";
+    t.fFontSize = 8;
+    t.lWeight = 400;
     return t;
 }
 

@@ -23,6 +23,9 @@ extern void (*gpfnFontsCleared)();
 // rounded, face cut to 31 characters, weight 400 for 0, the flags and the
 // character set from the description, all other fields 0.
 tLogFont LogFontFromDescription(const tFontDesc& tDesc);
+// The program's default font, element 1 from start-up: "MS Sans Serif", 8
+// points, weight 400, no underline, italic or strike-out, character set 0.
+tFontDesc DefaultFontDescription();
 // The first element whose font matches the description (face equal with case,
 // size within half a point, weight equal or the description's 0, the three
 // flags equal; character set ignored), else a new element.

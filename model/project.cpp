@@ -614,10 +614,10 @@ int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
         }
         int32_t& p = gatDlg.W(l).lCtlOrder;
         if (lNewPos < lOld) {
-            if (p >= lNewPos && p <= lOld - 1) {
+            if (p >= lNewPos && p < lOld) {
                 ++p;
             }
-        } else if (p >= lOld + 1 && p <= lNewPos) {
+        } else if (p > lOld && p <= lNewPos) {
             lTaken = p > lTaken ? p : lTaken;
             --p;
         }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 using FontsAndColours = ModelTest;
@@ -21,7 +22,7 @@ tFontDesc Desc(const char* szName, float fSize, int32_t lWeight = 400) {
 } // namespace
 
 TEST_F(FontsAndColours, FontsAreSharedByDescription) {
-    int32_t l1 = AddFont(Desc("MS Sans Serif", 8));
+    int32_t l1 = AddFont(DefaultFontDescription());
     EXPECT_EQ(l1, 1);
     EXPECT_EQ(gahFont[1].lHeight, -11); // 96 x 8 / 72 = 10.67
     EXPECT_EQ(gahFont[1].lWeight, 400);
@@ -54,6 +55,10 @@ TEST_F(FontsAndColours, FontsAreSharedByDescription) {
     EXPECT_EQ(tOut.lItalic, 1);
     EXPECT_EQ(tOut.lUnderline, 0);
     EXPECT_EQ(tOut.lWeight, 400);
+
+    // Damaged sizes give a font, not undefined arithmetic.
+    EXPECT_EQ(gahFont[AddFont(Desc("Huge", 1e30f))].lHeight, -16384);
+    EXPECT_EQ(gahFont[AddFont(Desc("NaN", std::numeric_limits<float>::quiet_NaN()))].lHeight, 0);
 
     // Faces are cut to 31 characters.
     int32_t lLong = AddFont(Desc("A Face Name That Is Far Too Long For The Field", 10));

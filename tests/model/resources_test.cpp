@@ -355,4 +355,10 @@ TEST_F(Resources, MovingAControlBehindAllOthersGivesItTheLastPlace) {
     SetControlOrder(lC, 1);
     EXPECT_EQ(gatDlg[lC].lCtlOrder, 1);
     EXPECT_EQ(gatDlg[lB].lCtlOrder, 2);
+
+    // Positions from a damaged file at the ends of the range.
+    gatDlg.W(lB).lCtlOrder = INT32_MAX;
+    SetControlOrder(lB, INT32_MAX - 1);
+    SetControlOrder(lC, INT32_MAX);
+    EXPECT_EQ(gatDlg[lC].lCtlOrder, INT32_MAX - 1);
 }
