@@ -1,0 +1,211 @@
+// Whole files: the new-file layout, the header and includes rules, and the
+// update writer's walk over the blocks of a file that was read.
+#include "tests/support/recording_seam.h"
+#include "tests/writers/writer_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::string ReadFile(const std::string& sPath) {
+    std::ifstream f(sPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+class KvlFileTest : public WriterTest {};
+
+TEST_F(KvlFileTest, ExampleProjectGivesTheSampleFile) {
+    BuildExampleProject();
+    RecordingSeam tSeam;
+    // The sample ends with the separator line; the file ends with one empty line more.
+    std::string sExpected = ReadFile(std::string(WK_SOURCE_DIR) + "/examples/sample.bas") + "\r\n";
+    EXPECT_EQ(BuildNewKvlFile(), sExpected);
+    EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Saving KVL"});
+    EXPECT_EQ(glFullFile, 0);
+}
+
+TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
+    gtOptions.lWrapPos = 60;
+    gtOptions.lHdrComment = 0;
+    const std::string sSep = "'" + std::string(60, '-');
+    std::string sExpected = Crlf("#Wrenkit Created\n"
+                                 "#Compile Exe\n"
+                                 "#Dim All\n"
+                                 "\n" +
+                                 sSep + "\n'   ** Includes **\n" + sSep +
+                                 "\n"
+                                 "#Wrenkit Begin Includes \n"
+                                 "#If Not %Def(%KVWINAPI)\n"
+                                 "    #Include \"KVWINAPI.INC\"\n"
+                                 "#EndIf\n"
+                                 "#Wrenkit End Includes\n" +
+                                 sSep + "\n\n" + sSep + "\n'   ** Constants **\n" + sSep +
+                                 "\n"
+                                 "#Wrenkit Begin Constants \n"
+                                 "#Wrenkit End Constants\n" +
+                                 sSep + "\n\n" + sSep + "\n'   ** Declarations **\n" + sSep +
+                                 "\n#Wrenkit Declarations\n" + sSep + "\n\n" + sSep +
+                                 "\nFunction KvMain()\nEnd Function\n" + sSep + "\n\n");
+    EXPECT_EQ(BuildNewKvlFile(), sExpected);
+}
+
+TEST_F(KvlFileTest, OptionLimits) {
+    gtOptions.lWrapPos = 300;
+    EXPECT_EQ(SeparatorLine().size(), 241u);
+    gtOptions.lWrapPos = 10;
+    EXPECT_EQ(SeparatorLine().size(), 61u);
+    gtOptions.lWrapPos = 0;
+    EXPECT_EQ(SeparatorLine().size(), 81u);
+    gtOptions.lTabSizeKVL = 0;
+    EXPECT_EQ(Indent(2), "        ");
+    gtOptions.lTabSizeKVL = 3;
+    EXPECT_EQ(Indent(2), "      ");
+}
+
+TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
+    AddID("%IDC_FIFTEEN_CHR", "1001", 0); // 16 characters: column 20
+    AddID("%A", "&H3E9%", 0);
+    int32_t lGone = AddID("%A_VERY_LONG_DELETED_NAME_123456", "1", 0);
+    AddID("%B", "7&", 0);
+    gatID.W(lGone).byDeleted = 1;
+    std::string s;
+    WriteKvlConstants(s);
+    EXPECT_EQ(s, Crlf("#Wrenkit Begin Constants \n"
+                      "%IDC_FIFTEEN_CHR    = 1001\n"
+                      "%A                  = &H3E9%\n"
+                      "%B                  = 7&\n"
+                      "#Wrenkit End Constants\n"));
+    gatID.W(1).szIDName = "%IDC_FIFTEEN_CH"; // 15 characters: column 16, one blank
+    s.clear();
+    WriteKvlConstants(s);
+    EXPECT_NE(s.find("%IDC_FIFTEEN_CH = 1001\r\n"), std::string::npos);
+}
+
+TEST_F(KvlFileTest, FunctionNamesDropThePrefixAndOnePercent) {
+    int32_t lMain = NewRes("%MAINDLG", "100", wkResDialog);
+    int32_t lStd = NewRes("%IDD_ABOUT", "101", wkResDialog);
+    int32_t lMenu = NewRes("%IDR_MENU1", "102", wkResMenu);
+    int32_t lOdd = NewRes("%IDD_%X", "103", wkResDialog);
+    int32_t lMenuWithDlgPrefix = NewRes("%IDD_MENU", "104", wkResMenu);
+    EXPECT_EQ(FunctionBaseName(lMain), "MAINDLG");
+    EXPECT_EQ(FunctionBaseName(lStd), "ABOUT");
+    EXPECT_EQ(FunctionBaseName(lMenu), "MENU1");
+    EXPECT_EQ(FunctionBaseName(lOdd), "X");
+    EXPECT_EQ(FunctionBaseName(lMenuWithDlgPrefix), "IDD_MENU");
+    SetIDPrefix(0, "%DLG_");
+    EXPECT_EQ(FunctionBaseName(lStd), "IDD_ABOUT");
+    EXPECT_EQ(BlockArgument(lStd), "%IDD_ABOUT->->");
+    gatRes.W(lMenu).lLinkDlg = lMain;
+    EXPECT_EQ(BlockArgument(lMenu), "%IDR_MENU1->%MAINDLG");
+}
+
+TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
+    RecordingSeam tSeam;
+    int32_t lDlg = NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
+    std::string s;
+    WriteKvlIncludes(s, false, false);
+    EXPECT_EQ(s.find("#Resource"), std::string::npos); // nothing to compile
+    AddStr(AddID("%IDS_HELLO", "200", wkUsedByStr), "Hello");
+    const struct {
+        const char* szPath;
+        const char* szLine;
+    } at[] = {
+        {"", "#Resource \"NoName.kvr\""},
+        {"C:\\Work\\Demo.bas", "#Resource \"Demo.kvr\""},
+        {"C:\\Work\\Demo", "#Resource \"Demo.kvr\""},
+        {"C:\\Work.v2\\Demo", "#Resource \"Demo.kvr\""},
+        {"C:Demo.inc", "#Resource \"Demo.kvr\""},
+        {"Demo.bas", "#Resource \"Demo.kvr\""},
+    };
+    for (const auto& t : at) {
+        gsKvlFilePath = t.szPath;
+        s.clear();
+        WriteKvlIncludes(s, false, false);
+        EXPECT_NE(s.find(std::string(t.szLine) + "\r\n"), std::string::npos) << t.szPath;
+    }
+    (void)lDlg;
+}
+
+TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
+    int32_t lDlg = NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
+    NewControl(lDlg, wkCtlRichEdit, "%IDC_RICHEDIT1", "1001", "", 0, 0, 10, 10);
+    NewControl(lDlg, wkCtlMonthCal, "%IDC_CAL1", "1002", "", 0, 0, 10, 10);
+    bool bComCtl = false;
+    bool bRichEdit = false;
+    KvlIncludeFlags(bComCtl, bRichEdit);
+    EXPECT_TRUE(bComCtl);
+    EXPECT_TRUE(bRichEdit);
+    std::string s;
+    WriteKvlMain(s, bComCtl, bRichEdit);
+    const std::string sSep = SeparatorLine();
+    EXPECT_EQ(s, Crlf(sSep +
+                      "\nFunction KvMain()\n"
+                      "    Local hModRE As Dword\n\n"
+                      "    WrenkitInitComCtls (%ICC_WIN95_CLASSES Or %ICC_DATE_CLASSES Or "
+                      "%ICC_INTERNET_CLASSES)\n\n"
+                      "    hModRE = LoadLibrary(\"RICHED32.DLL\")\n\n"
+                      "    ShowDIALOG1 %HWND_DESKTOP\n\n"
+                      "    FreeLibrary hModRE\n"
+                      "End Function\n" +
+                      sSep + "\n\n"));
+    s.clear();
+    WriteKvlIncludes(s, bComCtl, bRichEdit);
+    EXPECT_NE(s.find("#If Not %Def(%KVCOMCTL_INC)\r\n    #Include \"KVCOMCTL.INC\"\r\n#EndIf\r\n"
+                     "#If Not %Def(%KVRICHED_INC)\r\n    #Include \"KVRICHED.INC\"\r\n#EndIf\r\n"
+                     "#Include \"Wrenkit.INC\"\r\n#Wrenkit End Includes"),
+              std::string::npos);
+}
+
+TEST_F(KvlFileTest, OwnFontAloneNeedsTheHelperInclude) {
+    int32_t lDlg = NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
+    tFontDesc tDefault{};
+    tDefault.szFontName = "MS Sans Serif";
+    tDefault.fFontSize = 8;
+    AddFont(tDefault);
+    std::string s;
+    WriteKvlIncludes(s, false, false);
+    EXPECT_EQ(s.find("Wrenkit.INC"), std::string::npos);
+    tFontDesc tBold = tDefault;
+    tBold.lWeight = 700;
+    gatDlg.W(NewControl(lDlg, wkCtlLabel, "", "", "x", 0, 0, 10, 10)).lFontElem = AddFont(tBold);
+    s.clear();
+    WriteKvlIncludes(s, false, false);
+    EXPECT_NE(s.find("#Include \"Wrenkit.INC\"\r\n"), std::string::npos);
+}
+
+TEST_F(KvlFileTest, SectionsAloneReportTheirStatusAndLeaveTheFlagClear) {
+    BuildExampleProject();
+    RecordingSeam tSeam;
+    const std::string sFile = BuildNewKvlFile();
+    for (const std::string& s :
+         {KvlConstantsSection(), KvlMenusSection(), KvlAcceleratorsSection(), KvlCallBacksSection(),
+          KvlDialogsSection(), KvlIncludesSection(), KvlDeclarationsSection()}) {
+        EXPECT_FALSE(s.empty());
+        EXPECT_NE(sFile.find(s), std::string::npos) << s;
+    }
+    EXPECT_EQ(KvlSampleCodeSection(), "");
+    EXPECT_EQ(glFullFile, 0);
+    EXPECT_EQ(tSeam.StatusTexts(),
+              (std::vector<std::string>{"Saving KVL", "Saving KVL Constants", "Saving KVL Menu",
+                                        "Saving KVL Accelerators", "Saving KVL Basic Code",
+                                        "Saving KVL Dialog", "Saving KVL",
+                                        "Saving KVL Declarations", "Saving KVL Basic Code"}));
+}
+
+TEST_F(KvlFileTest, ImportedTextIsCopiedOnlyByAnOrdinarySave) {
+    const std::string sImported = "Function KvMain()\r\nEnd Function";
+    OpenWorkFile(gtPreImportFile);
+    AppendWorkFile(gtPreImportFile, sImported);
+    const std::string sCopy = Crlf("\n'" + std::string(80, '=') +
+                                   "\n#Wrenkit Copy\n"
+                                   "'The following is a copy of your code before importing:\n"
+                                   "#If 0\n") +
+                              sImported + Crlf("\n#EndIf\n");
+    const std::string sPlain = BuildNewKvlFile(false);
+    EXPECT_EQ(BuildNewKvlFile(true), sPlain + sCopy);
+    glAsNew = 1;
+    EXPECT_EQ(BuildNewKvlFile(true), sPlain);
+}
+
+} // namespace

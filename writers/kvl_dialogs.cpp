@@ -1,0 +1,274 @@
+// The dialog function of each dialog: Dialog New, one Control Add per control,
+// icon, colours, fonts, and the calls that attach the dialog's menu and
+// accelerator table. The KVL reader reads these statements back, so their
+// exact shape is a file format.
+#include "model/fonts.h"
+#include "model/project.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int32_t kWsGroup = 0x20000; // %WS_GROUP; on a dialog %WS_MINIMIZEBOX
+
+std::string Num(int64_t l) {
+    return std::to_string(l);
+}
+
+// The rows of a dialog in table order, the dialog row among them.
+std::vector<int32_t> DialogRows(int32_t lRes) {
+    std::vector<int32_t> al;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lResElem == lRes) {
+            al.push_back(l);
+        }
+    }
+    return al;
+}
+
+std::string Rectangle(const tDlg& t) {
+    return Num(t.nLeft) + ", " + Num(t.nTop) + ", " +
+           Num(static_cast<int64_t>(t.nRight) - t.nLeft) + ", " +
+           Num(static_cast<int64_t>(t.nBottom) - t.nTop);
+}
+
+// ", " + style names, then ", " + extended names when there are any.
+std::string StylePart(const tDlg& t) {
+    std::string s = ", " + StyleText(t.lStyleStrElem);
+    std::string sEx = StyleText(t.lExStyleStrElem);
+    if (!sEx.empty()) {
+        s += ", " + sEx;
+    }
+    return s;
+}
+
+bool HasDefaultStyles(const tDlg& t) {
+    const tCtlDefault& tDef =
+        gatCtlDefault[t.lCtlType >= 0 && t.lCtlType < wkCtlKindCount ? t.lCtlType : 0];
+    return t.lStyle == tDef.lStyle && t.lExStyle == tDef.lExStyle;
+}
+
+bool IsClassKind(int32_t lKind) {
+    return lKind >= wkCtlUpDown && lKind <= wkCtlCustom;
+}
+
+// The statement of a row, wrapped; a group start gets an empty line before it.
+void PutStatement(std::string& sOut, int32_t lRow) {
+    const tDlg& t = gatDlg[lRow];
+    std::string s =
+        t.lCtlType == wkCtlDialog ? DialogNewStatement(lRow) : ControlAddStatement(lRow);
+    if (t.lStyle & kWsGroup) {
+        PutEmpty(sOut);
+    }
+    PutWrapped(sOut, s);
+}
+
+std::string Bool(int32_t l) {
+    return l ? "%TRUE" : "%FALSE";
+}
+
+std::string CharSetText(int32_t l) {
+    switch (l) {
+    case 0:
+        return "%ANSI_CHARSET";
+    case 1:
+        return "%DEFAULT_CHARSET";
+    case 2:
+        return "%SYMBOL_CHARSET";
+    }
+    return Num(l);
+}
+
+// The arguments of WrenkitMakeFont for a font element; the point size comes
+// from the font's height, rounded to a whole number (halves away from zero).
+std::string FontArguments(int32_t lFont) {
+    tFontDesc t{};
+    FontDescription(lFont, t);
+    return Quoted(t.szFontName.view()) + ", " + Num(std::lround(t.fFontSize)) + ", " +
+           Num(t.lWeight) + ", " + Bool(t.lUnderline) + ", " + Bool(t.lItalic) + ", " +
+           Bool(t.lStrikeout) + ", " + CharSetText(t.lCharSet);
+}
+
+// The dialog's own fonts (elements above the default), in order of first use.
+std::vector<int32_t> FontList(const std::vector<int32_t>& alRows) {
+    std::vector<int32_t> al;
+    if (ghFontCnt <= 1) {
+        return al;
+    }
+    for (int32_t l : alRows) {
+        int32_t lFont = gatDlg[l].lFontElem;
+        if (lFont > 1 && std::find(al.begin(), al.end(), lFont) == al.end()) {
+            al.push_back(lFont);
+        }
+    }
+    return al;
+}
+
+int32_t FontNumber(const std::vector<int32_t>& alFonts, int32_t lFont) {
+    for (size_t k = 0; k < alFonts.size(); ++k) {
+        if (alFonts[k] == lFont) {
+            return static_cast<int32_t>(k) + 1;
+        }
+    }
+    return 0;
+}
+
+void PutColours(std::string& sOut, const tDlg& t) {
+    if (!t.byForeClrUsed && !t.byBackClrUsed) {
+        return;
+    }
+    std::string sColours = ColourText(t.byForeClrUsed ? t.lForeClr : -1) + ", " +
+                           ColourText(t.byBackClrUsed ? t.lBackClr : -1);
+    if (t.lCtlType == wkCtlDialog) {
+        PutLine(sOut, Indent(1) + "Dialog Set Color hDlg, " + sColours);
+    } else if (t.lIDElem != 0) {
+        PutLine(sOut, Indent(1) + "Control Set Color hDlg, " + IDName(t.lIDElem) + ", " + sColours);
+    }
+}
+
+} // namespace
+
+std::string StyleText(int32_t lListElem) {
+    return StyleListToText(GetDynStr(lListElem));
+}
+
+std::string ImageReference(int32_t lRes) {
+    return "\"#\" + Format$(" + ResIDName(lRes) + ")";
+}
+
+std::string DialogNewStatement(int32_t lRow) {
+    const tDlg& t = gatDlg[lRow];
+    std::string s = Indent(1) + "Dialog New hParent, " + Quoted(GetDynStr(t.lCaptionElem)) + ", " +
+                    Rectangle(t);
+    if (!HasDefaultStyles(t)) {
+        s += StylePart(t);
+    }
+    return s + ", To hDlg";
+}
+
+std::string ControlAddStatement(int32_t lRow) {
+    const tDlg& t = gatDlg[lRow];
+    const int32_t lKind = t.lCtlType;
+    std::string sWord = IsClassKind(lKind) ? Quoted(t.szClass.view()) : CtlTypeKeyword(lKind, 0);
+    std::string sID = t.lIDElem ? IDName(t.lIDElem) : "-1";
+    std::string s = Indent(1) + "Control Add " + sWord + ", hDlg, " + sID + ", ";
+    switch (lKind) {
+    case wkCtlImage:
+    case wkCtlImageX:
+    case wkCtlImgButton:
+    case wkCtlImgButtonX:
+    case wkCtlAnimate:
+        s += t.lDataResElem ? ImageReference(t.lDataResElem) : "\"\"";
+        s += ", ";
+        break;
+    case wkCtlComboBox:
+    case wkCtlListBox:
+        s += ", "; // these controls take no caption
+        break;
+    default:
+        s += Quoted(GetDynStr(t.lCaptionElem)) + ", ";
+        break;
+    }
+    s += Rectangle(t);
+    if (IsClassKind(lKind) || !HasDefaultStyles(t)) {
+        s += StylePart(t);
+    } else if (lKind == wkCtlVScrollBar) {
+        // The keyword alone would make a horizontal bar.
+        std::string sStyle = StyleText(t.lStyleStrElem);
+        if (!sStyle.empty()) {
+            s += ", " + sStyle;
+        }
+    }
+    return s;
+}
+
+void WriteDialogFunction(std::string& sOut, int32_t lRes) {
+    const tRes& tR = gatRes[lRes];
+    const std::string sBase = FunctionBaseName(lRes);
+    if (glFullFile) {
+        PutLine(sOut, SeparatorLine());
+        PutWrapped(sOut, "Function Show" + sBase + "(ByVal hParent As Dword) As Long");
+        PutLine(sOut, Indent(1) + "Local lRslt As Long");
+    }
+    PutLine(sOut, MetaBegin("Dialog", BlockArgument(lRes)));
+    PutLine(sOut, Indent(1) + "Local hDlg As Dword");
+
+    const std::vector<int32_t> alRows = DialogRows(lRes);
+    const std::vector<int32_t> alFonts = FontList(alRows);
+    if (!alFonts.empty()) {
+        for (size_t k = 1; k <= alFonts.size(); ++k) {
+            PutLine(sOut, Indent(1) + "Local hFont" + Num(static_cast<int64_t>(k)) + " As Dword");
+        }
+        PutEmpty(sOut);
+    }
+    PutEmpty(sOut);
+
+    for (int32_t l : alRows) {
+        const tDlg& t = gatDlg[l];
+        PutStatement(sOut, l);
+        if (t.lCtlType == wkCtlDialog && t.lDataResElem != 0) {
+            PutLine(sOut, Indent(1) + "Dialog Set Icon hDlg, " + ImageReference(t.lDataResElem));
+        }
+        PutColours(sOut, t);
+    }
+    PutEmpty(sOut);
+
+    if (!alFonts.empty()) {
+        for (size_t k = 1; k <= alFonts.size(); ++k) {
+            PutLine(sOut, Indent(1) + "hFont" + Num(static_cast<int64_t>(k)) +
+                              " = WrenkitMakeFont(" + FontArguments(alFonts[k - 1]) + ")");
+        }
+        PutEmpty(sOut);
+        for (int32_t l : alRows) {
+            const tDlg& t = gatDlg[l];
+            int32_t k = FontNumber(alFonts, t.lFontElem);
+            if (k == 0) {
+                continue;
+            }
+            if (t.lCtlType == wkCtlDialog) {
+                PutLine(sOut, Indent(1) + "Dialog Send hDlg, %WM_SETFONT, hFont" + Num(k) + ", 0");
+            } else if (t.lIDElem != 0) {
+                PutLine(sOut, Indent(1) + "Control Send hDlg, " + IDName(t.lIDElem) +
+                                  ", %WM_SETFONT, hFont" + Num(k) + ", 0");
+            }
+        }
+        PutEmpty(sOut);
+    }
+
+    if (tR.lLinkMenu) {
+        PutLine(sOut, Indent(1) + "Attach" + FunctionBaseName(tR.lLinkMenu) + " hDlg");
+        PutEmpty(sOut);
+    }
+    if (tR.lLinkAccel) {
+        PutLine(sOut, Indent(1) + "Attach" + FunctionBaseName(tR.lLinkAccel) + " hDlg");
+        PutEmpty(sOut);
+    }
+    PutLine(sOut, MetaEnd("Dialog"));
+
+    if (!glFullFile) {
+        return;
+    }
+    PutEmpty(sOut);
+    if (SampleKindsPresent(lRes).bAny) {
+        WriteSampleCalls(sOut, lRes);
+        PutEmpty(sOut);
+    }
+    PutLine(sOut, Indent(1) + "Dialog Show Modal hDlg, Call Show" + sBase + "Proc To lRslt");
+    PutEmpty(sOut);
+    if (!alFonts.empty()) {
+        for (size_t k = 1; k <= alFonts.size(); ++k) {
+            PutLine(sOut, Indent(1) + "DeleteObject hFont" + Num(static_cast<int64_t>(k)));
+        }
+        PutEmpty(sOut);
+    }
+    PutLine(sOut, Indent(1) + "Function = lRslt");
+    PutLine(sOut, "End Function");
+    PutLine(sOut, SeparatorLine());
+    PutEmpty(sOut);
+}

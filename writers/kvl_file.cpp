@@ -1,0 +1,311 @@
+// The two whole-file writers. The new-file writer lays out every section; the
+// update writer walks the blocks of the file that was read, copies the user's
+// own text between them byte for byte and regenerates only the blocks, then
+// adds functions for resources that are new to the file.
+#include "model/options.h"
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "readers/work_files.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+
+int32_t glAsNew = 0;
+
+namespace {
+
+// Block kinds of a file that was read.
+enum : int32_t {
+    blkUser = 0,
+    blkCreated = 1,
+    blkIncludes = 2,
+    blkConstants = 3,
+    blkDeclarations = 4,
+    blkAssignAccel = 5,
+    blkAccel = 6,
+    blkMenu = 7,
+    blkDialog = 8,
+    blkCopy = 12,
+};
+
+const std::string* WorkText() {
+    return gtWorkFile.lOpen ? &gtWorkFile.sText : nullptr;
+}
+
+const std::string* PreImportText() {
+    return gtPreImportFile.lOpen ? &gtPreImportFile.sText : nullptr;
+}
+
+int32_t ResKindOfBlock(int32_t lBlockKind) {
+    switch (lBlockKind) {
+    case blkAccel:
+        return wkResAccel;
+    case blkMenu:
+        return wkResMenu;
+    case blkDialog:
+        return wkResDialog;
+    }
+    return 0;
+}
+
+// The resource a resource block stands for, when it is still a live resource
+// of the block's kind; 0 for a block whose resource was deleted meanwhile.
+int32_t BlockResource(const tBlock& t) {
+    int32_t lKind = ResKindOfBlock(t.lType);
+    return lKind != 0 && IsLiveRes(t.lResElem, lKind) ? t.lResElem : 0;
+}
+
+bool HasBlock(int32_t lRes) {
+    for (int32_t l = 1; l <= glBlockCnt; ++l) {
+        if (gatBlock[l].lResElem == lRes && BlockResource(gatBlock[l]) == lRes) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The file has no AssignAccel function yet but needs one.
+bool NeedsAssignAccel() {
+    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0;
+}
+
+// The resources the update writer appends whole, in table order.
+bool IsAppended(int32_t lRes) {
+    if (!gatRes.Live(lRes) || HasBlock(lRes)) {
+        return false;
+    }
+    int32_t lKind = gatRes[lRes].lType;
+    return lKind == wkResAccel || lKind == wkResMenu || lKind == wkResDialog;
+}
+
+// Functions for resources without a block, the AssignAccel block when the
+// file needs it, and an empty line; "" when nothing is new.
+std::string AppendedFunctions() {
+    std::string s;
+    glFullFile = 1;
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (!IsAppended(l)) {
+            continue;
+        }
+        switch (gatRes[l].lType) {
+        case wkResAccel:
+            WriteAccelFunction(s, l);
+            break;
+        case wkResMenu:
+            WriteMenuFunction(s, l);
+            break;
+        case wkResDialog:
+            WriteCallbackFunction(s, l);
+            WriteDialogFunction(s, l);
+            break;
+        }
+    }
+    if (NeedsAssignAccel()) {
+        PutLine(s, SeparatorLine());
+        WriteAssignAccelBlock(s);
+        PutLine(s, SeparatorLine());
+        PutEmpty(s);
+    }
+    glFullFile = 0;
+    if (!s.empty()) {
+        PutEmpty(s);
+    }
+    return s;
+}
+
+bool EndsWithLineEnd(const std::string& s) {
+    return s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0;
+}
+
+// Puts the appended functions at the end of the text so far. A text the user
+// left without a final line end gets one first, so the next function does not
+// start on the user's last line.
+void PutAppended(std::string& sOut, const std::string& sAppended, bool bBeforeCopy) {
+    if (sAppended.empty()) {
+        return;
+    }
+    if (!sOut.empty() && !EndsWithLineEnd(sOut)) {
+        PutEmpty(sOut);
+    }
+    // Before a Copy marker, keep the "'====" line that introduces the copy
+    // next to the marker.
+    size_t lLineStart = sOut.size() >= 2 ? sOut.rfind("\r\n", sOut.size() - 3) : std::string::npos;
+    lLineStart = lLineStart == std::string::npos ? 0 : lLineStart + 2;
+    std::string sLast = sOut.substr(lLineStart);
+    if (bBeforeCopy && sLast.size() > 4 && sLast.compare(0, 2, "'=") == 0 &&
+        sLast.find_first_not_of('=', 1) == sLast.size() - 2) {
+        sOut.erase(lLineStart);
+        sOut += sAppended;
+        sOut += sLast;
+        return;
+    }
+    sOut += sAppended;
+}
+
+// The comment below the Created line that tells a reader of the file what the
+// metastatements are for; every line is 61 characters wide.
+void WriteHeaderComment(std::string& sOut) {
+    static const char* const aszLine[] = {
+        "' The first line in this file is a Wrenkit metastatement.    ",
+        "' It should ALWAYS be the first line of the file. Other      ",
+        "' Wrenkit metastatements are placed at the beginning and     ",
+        "' ending of blocks of code that should be edited using       ",
+        "' Wrenkit only. Do not edit or delete these                  ",
+        "' metastatements or Wrenkit will not be able to reread       ",
+        "' the file correctly. See the Wrenkit documentation for      ",
+        "' more information.                                          ",
+        "' Beginning blocks begin like this: #Wrenkit Begin ...       ",
+        "' Ending blocks begin like this:    #Wrenkit End ...         ",
+        "' Other Wrenkit metastatements such as:                      ",
+        "'     #Wrenkit Declarations                                  ",
+        "' are used to tell Wrenkit where to insert additional        ",
+        "' code. Feel free to make changes anywhere else in the file. ",
+    };
+    PutLine(sOut, SeparatorLine());
+    for (const char* psz : aszLine) {
+        PutLine(sOut, psz);
+    }
+    PutLine(sOut, SeparatorLine());
+    PutEmpty(sOut);
+}
+
+} // namespace
+
+void WriteKvlDeclarationsUpdate(std::string& sOut) {
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (!IsAppended(l)) {
+            continue;
+        }
+        const std::string sBase = FunctionBaseName(l);
+        if (gatRes[l].lType == wkResDialog) {
+            PutWrapped(sOut, "Declare CallBack Function Show" + sBase + "Proc()");
+            PutWrapped(sOut, "Declare Function Show" + sBase + "(ByVal hDlg As Dword) As Long");
+        } else {
+            PutWrapped(sOut, "Declare Function Attach" + sBase + "(ByVal hDlg As Dword) As Dword");
+        }
+    }
+    if (NeedsAssignAccel()) {
+        PutWrapped(sOut, "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
+                         "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
+    }
+    PutLine(sOut, MetaDeclarations());
+}
+
+std::string BuildNewKvlFile(bool bForSave) {
+    ShowStatusText("Saving KVL");
+    std::string s;
+    glFullFile = 1;
+    PutLine(s, MetaCreated());
+    if (gtOptions.lHdrComment != 0) {
+        WriteHeaderComment(s);
+    }
+    PutLine(s, "#Compile Exe");
+    PutLine(s, "#Dim All");
+    PutEmpty(s);
+    bool bComCtl = false;
+    bool bRichEdit = false;
+    KvlIncludeFlags(bComCtl, bRichEdit);
+    WriteKvlIncludes(s, bComCtl, bRichEdit);
+    WriteKvlConstants(s);
+    WriteKvlDeclarations(s);
+    WriteKvlMain(s, bComCtl, bRichEdit);
+    WriteKvlMenus(s);
+    WriteKvlAccelerators(s);
+    WriteKvlCallBacks(s);
+    WriteKvlSampleCode(s);
+    WriteKvlDialogs(s);
+    glFullFile = 0;
+
+    const std::string* psCopy = PreImportText();
+    if (bForSave && !glAsNew && psCopy) {
+        PutEmpty(s);
+        PutLine(s, "'" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
+        PutLine(s, MetaCopy());
+        PutLine(s, "'The following is a copy of your code before importing:");
+        PutLine(s, "#If 0");
+        PutLine(s, *psCopy);
+        PutLine(s, "#EndIf");
+    }
+    CloseStatusText();
+    return s;
+}
+
+std::string BuildUpdatedKvlFile() {
+    const std::string* psWork = WorkText();
+    if (!psWork || glBlockCnt <= 0) {
+        return std::string();
+    }
+    ShowStatusText("Saving KVL");
+    const std::string sAppended = AppendedFunctions();
+    bool bAppended = false;
+    std::string s;
+    glFullFile = 0;
+    for (int32_t l = 1; l <= glBlockCnt; ++l) {
+        const tBlock& t = gatBlock[l];
+        switch (t.lType) {
+        case blkUser:
+            // Bytes outside the work text (a damaged block row) are not invented.
+            if (t.lFilePos >= 1 && t.lLen > 0 &&
+                static_cast<size_t>(t.lFilePos) <= psWork->size()) {
+                s.append(*psWork, static_cast<size_t>(t.lFilePos) - 1, static_cast<size_t>(t.lLen));
+            }
+            break;
+        case blkCreated:
+            PutLine(s, MetaCreated());
+            break;
+        case blkCopy:
+            // New functions go above the copy: everything after the marker is
+            // plain text that the reader never parses again.
+            if (!bAppended) {
+                PutAppended(s, sAppended, true);
+                bAppended = true;
+            }
+            PutLine(s, MetaCopy());
+            break;
+        case blkIncludes: {
+            bool bComCtl = false;
+            bool bRichEdit = false;
+            KvlIncludeFlags(bComCtl, bRichEdit);
+            WriteKvlIncludes(s, bComCtl, bRichEdit);
+            break;
+        }
+        case blkConstants:
+            WriteKvlConstants(s);
+            break;
+        case blkDeclarations:
+            WriteKvlDeclarationsUpdate(s);
+            break;
+        case blkAssignAccel:
+            WriteAssignAccelBlock(s);
+            break;
+        case blkAccel:
+            if (int32_t lRes = BlockResource(t)) {
+                WriteAccelFunction(s, lRes);
+            }
+            break;
+        case blkMenu:
+            if (int32_t lRes = BlockResource(t)) {
+                WriteMenuFunction(s, lRes);
+            }
+            break;
+        case blkDialog:
+            if (int32_t lRes = BlockResource(t)) {
+                WriteDialogFunction(s, lRes);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (!bAppended) {
+        PutAppended(s, sAppended, false);
+    }
+    CloseStatusText();
+    return s;
+}
+
+std::string BuildKvlFile(bool bForSave) {
+    if (!glAsNew && WorkText() && glBlockCnt > 0) {
+        return BuildUpdatedKvlFile();
+    }
+    return BuildNewKvlFile(bForSave);
+}

@@ -1,0 +1,327 @@
+// The sections of a new KVL file: includes, constants, declarations, the entry
+// function, and the section frames around the menu, accelerator, callback,
+// sample and dialog functions; each section can also be written on its own.
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "model/version_info.h"
+#include "styles/control_kinds.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+
+#include <algorithm>
+#include <cctype>
+
+std::string gsKvlFilePath;
+
+namespace {
+
+bool SameTextNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/' || c == ':';
+}
+
+// The compiled resource file beside the source: the file name's extension
+// replaced by ".kvr" (a dot in a folder name is no extension), relative to the
+// source's folder.
+std::string ResourceFileName(const std::string& sPath) {
+    if (sPath.empty()) {
+        return "NoName.kvr";
+    }
+    size_t lNameStart = 0;
+    for (size_t p = sPath.size(); p > 0; --p) {
+        if (IsPathSeparator(sPath[p - 1])) {
+            lNameStart = p;
+            break;
+        }
+    }
+    size_t lDot = sPath.rfind('.');
+    std::string sKvr =
+        (lDot != std::string::npos && lDot >= lNameStart ? sPath.substr(0, lDot) : sPath) + ".kvr";
+    const std::string sDir = sPath.substr(0, lNameStart);
+    if (!sDir.empty() && sKvr.size() >= sDir.size() &&
+        SameTextNoCase(sKvr.substr(0, sDir.size()), sDir)) {
+        std::string sRest = sKvr.substr(sDir.size());
+        if (sRest.find_first_of("\\/") != std::string::npos) {
+            sRest = ".\\" + sRest;
+        }
+        return sRest;
+    }
+    return sKvr;
+}
+
+// Resources the companion script carries: version information, strings, or
+// an image, icon or animation shown by a dialog or control.
+bool NeedsCompiledResources() {
+    if (VersionBlockCount() > 0 || glStrCnt > 0) {
+        return true;
+    }
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lDataResElem != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool UsesOwnFonts() {
+    if (ghFontCnt <= 1) {
+        return false;
+    }
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lFontElem > 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class F> void ForEachRes(int32_t lKind, F fn) {
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (IsLiveRes(l, lKind)) {
+            fn(l);
+        }
+    }
+}
+
+void PutIncludeGuard(std::string& sOut, const char* szGuard, const char* szFile) {
+    PutLine(sOut, std::string("#If Not %Def(") + szGuard + ")");
+    PutLine(sOut, Indent(1) + "#Include \"" + szFile + "\"");
+    PutLine(sOut, "#EndIf");
+}
+
+void PutSectionHead(std::string& sOut, const char* szTitle, bool bSeparatorBelow) {
+    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SectionTitle(szTitle));
+    if (bSeparatorBelow) {
+        PutLine(sOut, SeparatorLine());
+    }
+}
+
+// Runs one section writer alone, as a new file holds the section.
+template <class F> std::string RunAlone(const char* szStatus, F fn) {
+    ShowStatusText(szStatus);
+    std::string s;
+    glFullFile = 1;
+    fn(s);
+    glFullFile = 0;
+    CloseStatusText();
+    return s;
+}
+
+} // namespace
+
+void KvlIncludeFlags(bool& bComCtl, bool& bRichEdit) {
+    bComCtl = bRichEdit = false;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (!gatDlg.Live(l)) {
+            continue;
+        }
+        int32_t lKind = gatDlg[l].lCtlType;
+        if (lKind == wkCtlRichEdit) {
+            bRichEdit = true;
+        } else if (lKind >= wkCtlUpDown && lKind <= wkCtlIPAddress) {
+            bComCtl = true;
+        }
+    }
+}
+
+void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit) {
+    if (glFullFile) {
+        PutSectionHead(sOut, "Includes", true);
+    }
+    PutLine(sOut, MetaBegin("Includes", ""));
+    if (NeedsCompiledResources()) {
+        PutLine(sOut, "#Resource \"" + ResourceFileName(gsKvlFilePath) + "\"");
+    }
+    PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");
+    if (bComCtl) {
+        PutIncludeGuard(sOut, "%KVCOMCTL_INC", "KVCOMCTL.INC");
+    }
+    if (bRichEdit) {
+        PutIncludeGuard(sOut, "%KVRICHED_INC", "KVRICHED.INC");
+    }
+    if (bComCtl || UsesOwnFonts()) {
+        PutLine(sOut, "#Include \"Wrenkit.INC\"");
+    }
+    PutLine(sOut, MetaEnd("Includes"));
+    if (glFullFile) {
+        PutLine(sOut, SeparatorLine());
+        PutEmpty(sOut);
+    }
+}
+
+void WriteKvlConstants(std::string& sOut) {
+    if (glFullFile) {
+        PutSectionHead(sOut, "Constants", true);
+    }
+    PutLine(sOut, MetaBegin("Constants", ""));
+    // The name column: longest name plus one, up to the next multiple of the tab size.
+    size_t lLongest = 0;
+    for (int32_t l = 1; l <= glIDCnt; ++l) {
+        if (gatID.Live(l)) {
+            lLongest = std::max(lLongest, gatID[l].szIDName.size());
+        }
+    }
+    const size_t lTab = static_cast<size_t>(std::max(KvlTabSize(), 1));
+    const size_t lColumn = (lLongest + 1 + lTab - 1) / lTab * lTab;
+    for (int32_t l = 1; l <= glIDCnt; ++l) {
+        if (gatID.Live(l)) {
+            std::string sName = gatID[l].szIDName.str();
+            PutLine(sOut, sName + std::string(lColumn - sName.size(), ' ') + "= " + IDValueText(l));
+        }
+    }
+    PutLine(sOut, MetaEnd("Constants"));
+    if (glFullFile) {
+        PutLine(sOut, SeparatorLine());
+        PutEmpty(sOut);
+    }
+}
+
+void WriteKvlDeclarations(std::string& sOut) {
+    PutSectionHead(sOut, "Declarations", true);
+    const std::string sAttach = "(ByVal hDlg As Dword) As Dword";
+    if (glMenuCnt > 0) {
+        ForEachRes(wkResMenu, [&](int32_t l) {
+            PutWrapped(sOut, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
+        });
+    }
+    if (glAccelCnt > 0) {
+        PutWrapped(sOut, "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
+                         "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
+        ForEachRes(wkResAccel, [&](int32_t l) {
+            PutWrapped(sOut, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
+        });
+    }
+    const bool bDialogs = glResCnt > 0 && glDlgCnt > 0;
+    if (bDialogs) {
+        ForEachRes(wkResDialog, [&](int32_t l) {
+            PutWrapped(sOut, "Declare CallBack Function Show" + FunctionBaseName(l) + "Proc()");
+        });
+    }
+    WriteSampleDeclarations(sOut);
+    if (bDialogs) {
+        ForEachRes(wkResDialog, [&](int32_t l) {
+            PutWrapped(sOut, "Declare Function Show" + FunctionBaseName(l) +
+                                 "(ByVal hParent As Dword) As Long");
+        });
+    }
+    PutLine(sOut, MetaDeclarations());
+    PutLine(sOut, SeparatorLine());
+    PutEmpty(sOut);
+}
+
+void WriteKvlMain(std::string& sOut, bool bComCtl, bool bRichEdit) {
+    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, "Function KvMain()");
+    if (bRichEdit) {
+        PutLine(sOut, Indent(1) + "Local hModRE As Dword");
+    }
+    if (bComCtl) {
+        PutEmpty(sOut);
+        PutLine(sOut, Indent(1) + "WrenkitInitComCtls (%ICC_WIN95_CLASSES Or %ICC_DATE_CLASSES Or "
+                                  "%ICC_INTERNET_CLASSES)");
+    }
+    if (bRichEdit) {
+        PutEmpty(sOut);
+        PutLine(sOut, Indent(1) + "hModRE = LoadLibrary(\"RICHED32.DLL\")");
+    }
+    if (bComCtl || bRichEdit) {
+        PutEmpty(sOut);
+    }
+    ForEachRes(wkResDialog, [&](int32_t l) {
+        PutLine(sOut, Indent(1) + "Show" + FunctionBaseName(l) + " %HWND_DESKTOP");
+    });
+    if (bRichEdit) {
+        PutEmpty(sOut);
+        PutLine(sOut, Indent(1) + "FreeLibrary hModRE");
+    }
+    PutLine(sOut, "End Function");
+    PutLine(sOut, SeparatorLine());
+    PutEmpty(sOut);
+}
+
+void WriteKvlMenus(std::string& sOut) {
+    if (glMenuCnt <= 0) {
+        return;
+    }
+    PutSectionHead(sOut, "Menus", false);
+    ForEachRes(wkResMenu, [&](int32_t l) { WriteMenuFunction(sOut, l); });
+}
+
+void WriteKvlAccelerators(std::string& sOut) {
+    if (glAccelCnt <= 0) {
+        return;
+    }
+    PutSectionHead(sOut, "Accelerators", true);
+    WriteAssignAccelBlock(sOut);
+    PutLine(sOut, SeparatorLine());
+    PutEmpty(sOut);
+    ForEachRes(wkResAccel, [&](int32_t l) { WriteAccelFunction(sOut, l); });
+}
+
+void WriteKvlCallBacks(std::string& sOut) {
+    if (glResCnt <= 0 || glDlgCnt <= 0) {
+        return;
+    }
+    PutSectionHead(sOut, "CallBacks", false);
+    ForEachRes(wkResDialog, [&](int32_t l) { WriteCallbackFunction(sOut, l); });
+}
+
+void WriteKvlSampleCode(std::string& sOut) {
+    if (!SampleKindsPresent(0).bAny) {
+        return;
+    }
+    PutSectionHead(sOut, "Sample Code", false);
+    WriteSampleFunctions(sOut);
+}
+
+void WriteKvlDialogs(std::string& sOut) {
+    if (glDlgCnt <= 0) {
+        return;
+    }
+    PutSectionHead(sOut, "Dialogs", false);
+    ForEachRes(wkResDialog, [&](int32_t l) { WriteDialogFunction(sOut, l); });
+}
+
+std::string KvlIncludesSection() {
+    return RunAlone("Saving KVL", [](std::string& s) {
+        bool bComCtl = false;
+        bool bRichEdit = false;
+        KvlIncludeFlags(bComCtl, bRichEdit);
+        WriteKvlIncludes(s, bComCtl, bRichEdit);
+    });
+}
+
+std::string KvlConstantsSection() {
+    return RunAlone("Saving KVL Constants", WriteKvlConstants);
+}
+
+std::string KvlDeclarationsSection() {
+    return RunAlone("Saving KVL Declarations", WriteKvlDeclarations);
+}
+
+std::string KvlDialogsSection() {
+    return RunAlone("Saving KVL Dialog", WriteKvlDialogs);
+}
+
+std::string KvlMenusSection() {
+    return RunAlone("Saving KVL Menu", WriteKvlMenus);
+}
+
+std::string KvlAcceleratorsSection() {
+    return RunAlone("Saving KVL Accelerators", WriteKvlAccelerators);
+}
+
+std::string KvlCallBacksSection() {
+    return RunAlone("Saving KVL Basic Code", WriteKvlCallBacks);
+}
+
+std::string KvlSampleCodeSection() {
+    return RunAlone("Saving KVL Basic Code", WriteKvlSampleCode);
+}

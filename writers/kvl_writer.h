@@ -1,0 +1,112 @@
+// The KVL code writers: the text of a whole new source file, the text of a file
+// that was read with its blocks regenerated in place, and every section on its
+// own (for the clipboard and the code viewer). All of them only read the
+// project tables; the text they return ends its lines with CR LF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// ---- What the file commands and the reader hand to the writers ---------------
+
+// Path of the KVL file the text is for ("" for an untitled project); the
+// #Resource line is made from it.
+extern std::string gsKvlFilePath;
+// The as-new flag of the shell: set while Save As New or a view of new code
+// runs; a new file then never carries the copy of an imported file.
+extern int32_t glAsNew;
+// The user text of a file that was read and the text of a file imported
+// without metastatements come from the reader's work files (gtWorkFile,
+// gtPreImportFile).
+
+// ---- Whole files -----------------------------------------------------------
+
+// A complete new file. With bForSave (an ordinary save, not Save As New and not
+// a view) an imported file's text is appended after the Copy marker.
+std::string BuildNewKvlFile(bool bForSave = false);
+// The file that was read, its blocks regenerated and functions appended for
+// resources without a block; "" when no file with blocks is loaded.
+std::string BuildUpdatedKvlFile();
+// What Save and the code viewer use: the updated file when one with blocks is
+// loaded (and as-new is clear), else a new one.
+std::string BuildKvlFile(bool bForSave);
+
+// ---- Sections ----------------------------------------------------------------
+// Each Write... appends to sOut; each ...Section() runs alone, shows its status
+// text and returns the whole section as a new file holds it.
+
+// The two include flags: some common control (kinds 17-28 except rich edit),
+// some rich edit control.
+void KvlIncludeFlags(bool& bComCtl, bool& bRichEdit);
+void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit);
+void WriteKvlConstants(std::string& sOut);
+void WriteKvlDeclarations(std::string& sOut);
+// Declarations of the resources that have no block in the file, then the
+// Declarations marker.
+void WriteKvlDeclarationsUpdate(std::string& sOut);
+// The entry function KvMain, which shows every dialog in turn.
+void WriteKvlMain(std::string& sOut, bool bComCtl, bool bRichEdit);
+void WriteKvlMenus(std::string& sOut);
+void WriteKvlAccelerators(std::string& sOut);
+void WriteKvlCallBacks(std::string& sOut);
+void WriteKvlSampleCode(std::string& sOut);
+void WriteKvlDialogs(std::string& sOut);
+
+std::string KvlIncludesSection();
+std::string KvlConstantsSection();
+std::string KvlDeclarationsSection();
+std::string KvlDialogsSection();
+std::string KvlMenusSection();
+std::string KvlAcceleratorsSection();
+std::string KvlCallBacksSection();
+std::string KvlSampleCodeSection();
+
+// ---- Dialogs ------------------------------------------------------------------
+
+// The dialog function of a dialog resource: head and tail only with the
+// full-file flag, the block always.
+void WriteDialogFunction(std::string& sOut, int32_t lRes);
+// The statements of one gatDlg row, unwrapped.
+std::string DialogNewStatement(int32_t lRow);
+std::string ControlAddStatement(int32_t lRow);
+// "#" + Format$(%ID) of a data resource.
+std::string ImageReference(int32_t lRes);
+// The names of a style index list (a gasDynStr element) joined by " Or ".
+std::string StyleText(int32_t lListElem);
+
+// ---- Menus and accelerators -------------------------------------------------------
+
+void WriteMenuFunction(std::string& sOut, int32_t lRes);
+void WriteAccelFunction(std::string& sOut, int32_t lRes);
+void WriteAssignAccelBlock(std::string& sOut);
+// "%MF_CHECKED Or %MF_GRAYED", ...; "%MF_ENABLED" when no state bit is set.
+std::string MenuStateText(int32_t lOptions);
+// A menu item's caption for a string literal, the shortcut column as its own
+// literal joined with $Tab.
+std::string MenuItemText(int32_t lMenuElem);
+
+// ---- Callbacks and sample code ------------------------------------------------------
+
+enum : int32_t { wkCasesKvl = 0, wkCasesRc = 1 };
+
+void WriteCallbackFunction(std::string& sOut, int32_t lRes);
+// The Case lines of a dialog's controls and of the menus linked to it (for a
+// menu resource: its own items). wkCasesKvl indents by TabSizeKVL and tests
+// CbCtlMsg; wkCasesRc indents by TabSizeRC and tests HiWrd(wParam).
+void WriteCommandCases(std::string& sOut, int32_t lRes, int32_t lVariant);
+
+// Which of the sample kinds occur (combo box, list box, progress bar, list
+// view, tree view, tab control), in one dialog or, for 0, in all.
+struct tSampleKinds {
+    bool bComboBox;
+    bool bListBox;
+    bool bProgress;
+    bool bListView;
+    bool bTreeView;
+    bool bTabCtrl;
+    bool bAny;
+};
+tSampleKinds SampleKindsPresent(int32_t lRes);
+void WriteSampleDeclarations(std::string& sOut);
+void WriteSampleFunctions(std::string& sOut);
+void WriteSampleCalls(std::string& sOut, int32_t lRes);
