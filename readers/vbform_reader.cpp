@@ -1,0 +1,235 @@
+// The block structure of a form file: "Begin type name" ... "End" objects,
+// property lines, and "BeginProperty" ... "EndProperty" sub-blocks. The form
+// is the outermost object; what follows its End (the code of the form) is
+// never read, so the End lines of its procedures cannot close anything.
+#include "readers/vbform_reader.h"
+#include "readers/vbform_state.h"
+#include "readers/vbform_text.h"
+
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+namespace {
+
+// A new row of the kind with the kind's default styles (its own copies of the
+// default style lists) and the styles every row of its kind has.
+tDlg NewFormRow(int32_t lKind, int32_t lIDElem, int32_t lRes) {
+    tDlg t{};
+    const tCtlDefault& tDef = gatCtlDefault[lKind];
+    t.lIDElem = lIDElem;
+    t.lResElem = lRes;
+    t.lCtlType = lKind;
+    t.szClass = CtlTypeClass(lKind);
+    t.lClassElem = FindClass(t.szClass.view());
+    t.lStyle = tDef.lStyle;
+    t.lExStyle = tDef.lExStyle;
+    SetDynStr(t.lStyleStrElem, GetDynStr(tDef.lStyleStrElem));
+    SetDynStr(t.lExStyleStrElem, GetDynStr(tDef.lExStyleStrElem));
+    t.nRight = tDef.lWidth;
+    t.nBottom = tDef.lHeight;
+    EnsureImpliedStyles(t);
+    return t;
+}
+
+// An ID named after the object: the prefix of its kind and its name, made unique.
+int32_t NewObjectID(int32_t lPrefix, std::string_view sName, int32_t lValue, int32_t lUsedBy) {
+    std::string sIDName = IDNameFromText(gasIDPrefix[lPrefix] + std::string(sName));
+    int32_t lID = AddID(sIDName, std::to_string(lValue), lUsedBy);
+    if (!IsIDNameUnique(lID, sIDName)) {
+        MakeIDNameUnique(lID, sIDName);
+    }
+    return lID;
+}
+
+void BeginFormObject(tVBForm& tForm, std::string_view sName) {
+    int32_t lID = NewObjectID(0, sName, NextResourceIDValue(), wkUsedByRes);
+    int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
+    // The form's menu and shortcuts belong to it alone, never to a menu or
+    // accelerator table that happened to be current in the project.
+    gtElem.lResDlg = lRes;
+    gtElem.lResMenu = 0;
+    gtElem.lResAccel = 0;
+    tDlg tRow = NewFormRow(wkCtlDialog, lID, lRes);
+    AddFormDefaultStyles(tRow);
+    tRow.lFontElem = 1;
+    int32_t lRow = AddDlgRow(tRow);
+    gtElem.lDlg = lRow;
+    gtElem.lCtl = lRow;
+    tVBObject tObj;
+    tObj.lRow = lRow;
+    tObj.lIDElem = lID;
+    tObj.sName = sName;
+    tForm.atObj.push_back(tObj);
+    tForm.bForm = true;
+    tForm.lRes = lRes;
+    tForm.atOpen.push_back({tVBOpen::Object, 0});
+}
+
+void BeginControlObject(tVBForm& tForm, const std::string& sType, std::string_view sName,
+                        int32_t lParent) {
+    const int32_t lKind = VBTypeKind(sType);
+    int32_t lID = NewObjectID(lKind, sName, NextControlIDValue(), wkUsedByDlg);
+    tDlg tRow = NewFormRow(lKind, lID, tForm.lRes);
+    tRow.lFontElem = gatDlg[tForm.atObj[0].lRow].lFontElem;
+    if (lKind == wkCtlCustom) {
+        SetDynStr(tRow.lCaptionElem, "CustomControl: " + sType);
+    }
+    int32_t lRow = AddDlgRow(tRow);
+    gtElem.lCtl = lRow;
+    tVBObject tObj;
+    tObj.lRow = lRow;
+    tObj.lKind = lKind;
+    tObj.lParent = lParent;
+    tObj.lIDElem = lID;
+    tObj.sName = sName;
+    tForm.atObj.push_back(tObj);
+    tForm.atOpen.push_back({tVBOpen::Object, static_cast<int32_t>(tForm.atObj.size()) - 1});
+}
+
+void BeginMenuBlock(tVBForm& tForm, std::string_view sName) {
+    tVBMenu tMenu;
+    tMenu.sName = sName;
+    if (!tForm.atOpen.empty() && tForm.atOpen.back().lKind == tVBOpen::Menu) {
+        tVBMenu& tParent = tForm.atMenu[static_cast<std::size_t>(tForm.atOpen.back().lIndex)];
+        tParent.bHasChildren = true;
+        tMenu.lParent = tForm.atOpen.back().lIndex;
+        tMenu.lLevel = tParent.lLevel + 1;
+    }
+    tForm.atMenu.push_back(tMenu);
+    tForm.atOpen.push_back({tVBOpen::Menu, static_cast<int32_t>(tForm.atMenu.size()) - 1});
+}
+
+void BeginBlock(tVBForm& tForm, std::string_view sRest) {
+    std::string_view sAfter;
+    const std::string sType = VBTypeName(FirstFormWord(sRest, sAfter));
+    std::string_view sIgnored;
+    const std::string_view sName = FirstFormWord(sAfter, sIgnored);
+    const tVBOpen::Kind lOuter = tForm.atOpen.empty() ? tVBOpen::Skip : tForm.atOpen.back().lKind;
+    if (!tForm.bForm) {
+        if (tForm.atOpen.empty() && IsVBFormType(sType)) {
+            BeginFormObject(tForm, sName);
+        } else {
+            tForm.atOpen.push_back({tVBOpen::Skip, 0});
+        }
+    } else if (tForm.atOpen.empty() || lOuter == tVBOpen::Skip) {
+        tForm.atOpen.push_back({tVBOpen::Skip, 0});
+    } else if (SameFormWord(sType, "VB.Menu")) {
+        BeginMenuBlock(tForm, sName);
+    } else if (lOuter == tVBOpen::Menu) {
+        tForm.atOpen.push_back({tVBOpen::Skip, 0}); // nothing but menus lives in a menu
+    } else {
+        BeginControlObject(tForm, sType, sName, tForm.atOpen.back().lIndex);
+    }
+}
+
+void EndBlock(tVBForm& tForm) {
+    if (tForm.atOpen.empty()) {
+        return;
+    }
+    const tVBOpen tClosed = tForm.atOpen.back();
+    tForm.atOpen.pop_back();
+    if (tClosed.lKind == tVBOpen::Menu &&
+        tForm.atMenu[static_cast<std::size_t>(tClosed.lIndex)].lParent < 0) {
+        AddVBMenus(tForm.atMenu);
+        tForm.atMenu.clear();
+        tForm.bMenuBar = true;
+    } else if (tClosed.lKind == tVBOpen::Object && tClosed.lIndex == 0) {
+        FinishVBForm(tForm);
+        tForm.bDone = true;
+    }
+}
+
+void EndFontBlock(tVBForm& tForm) {
+    if (tForm.lFontObj >= 0 && tForm.lFontObj < static_cast<int32_t>(tForm.atObj.size())) {
+        int32_t lFont = AddFont(tForm.tFont);
+        gatDlg.W(tForm.atObj[static_cast<std::size_t>(tForm.lFontObj)].lRow).lFontElem = lFont;
+    }
+    tForm.lFontObj = -1;
+}
+
+void BeginPropertyBlock(tVBForm& tForm, std::string_view sRest) {
+    std::string_view sIgnored;
+    const bool bObject = !tForm.atOpen.empty() && tForm.atOpen.back().lKind == tVBOpen::Object;
+    if (tForm.lPropDepth == 0 && tForm.lFontObj < 0 && bObject &&
+        SameFormWord(FirstFormWord(sRest, sIgnored), "Font")) {
+        tForm.lFontObj = tForm.atOpen.back().lIndex;
+        tForm.tFont = tFontDesc{};
+    } else {
+        ++tForm.lPropDepth;
+    }
+}
+
+void ReadLine(tVBForm& tForm, std::string_view sLine) {
+    std::string_view sRest;
+    const std::string_view sWord = FirstFormWord(sLine, sRest);
+    if (sWord.empty() || sWord[0] == '\'') {
+        return;
+    }
+    const bool bProperty = !sRest.empty() && sRest[0] == '=';
+    if (!bProperty && (SameFormWord(sWord, "Begin") || SameFormWord(sWord, "End"))) {
+        // Property blocks never hold objects: one left open by a damaged
+        // file ends here instead of swallowing the rest of the form.
+        tForm.lPropDepth = 0;
+        tForm.lFontObj = -1;
+        if (SameFormWord(sWord, "Begin")) {
+            BeginBlock(tForm, sRest);
+        } else {
+            EndBlock(tForm);
+        }
+        return;
+    }
+    if (!bProperty && SameFormWord(sWord, "BeginProperty")) {
+        BeginPropertyBlock(tForm, sRest);
+        return;
+    }
+    if (!bProperty && SameFormWord(sWord, "EndProperty")) {
+        if (tForm.lPropDepth > 0) {
+            --tForm.lPropDepth;
+        } else if (tForm.lFontObj >= 0) {
+            EndFontBlock(tForm);
+        }
+        return;
+    }
+    std::string_view sName;
+    std::string_view sValue;
+    if (tForm.lPropDepth > 0 || tForm.atOpen.empty() || !SplitFormProperty(sLine, sName, sValue)) {
+        return;
+    }
+    if (tForm.lFontObj >= 0) {
+        ReadVBFontProperty(tForm.tFont, sName, sValue);
+        return;
+    }
+    const tVBOpen& tOpen = tForm.atOpen.back();
+    if (tOpen.lKind == tVBOpen::Object) {
+        ReadVBObjectProperty(tForm, tOpen.lIndex, sName, sValue);
+    } else if (tOpen.lKind == tVBOpen::Menu) {
+        ReadVBMenuProperty(tForm.atMenu[static_cast<std::size_t>(tOpen.lIndex)], sName, sValue);
+    }
+}
+
+} // namespace
+
+int32_t LoadVBForm(const std::string& sText, int32_t lClear) {
+    if (lClear) {
+        ClearProject();
+    }
+    ShowStatusText("Loading VB File");
+    tVBForm tForm;
+    std::size_t lPos = 0;
+    std::string_view sLine;
+    while (!tForm.bDone && NextFormLine(sText, lPos, sLine)) {
+        ReadLine(tForm, sLine);
+    }
+    if (tForm.bForm && !tForm.bDone) {
+        // The text ended inside the form: keep what was read.
+        if (!tForm.atMenu.empty()) {
+            AddVBMenus(tForm.atMenu);
+            tForm.bMenuBar = true;
+        }
+        FinishVBForm(tForm);
+    }
+    CloseStatusText();
+    return tForm.lRes;
+}
