@@ -1,0 +1,407 @@
+// Dialogs of a resource script: the DIALOG/DIALOGEX header with its option
+// lines, and every control statement of the body, short forms and CONTROL.
+#include "model/fonts.h"
+#include "model/project.h"
+#include "readers/rc_kinds.h"
+#include "readers/rc_reader_parts.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsNumberToken(const std::string& s) {
+    return !s.empty() && std::isdigit(static_cast<unsigned char>(s[0]));
+}
+
+// A list element of the row's own: the catalog's default lists are shared.
+void SetRowList(int32_t& lElem, const std::string& sList) {
+    if (lElem > 0 && lElem <= glDynStrBase) {
+        lElem = 0;
+    }
+    SetDynStr(lElem, sList);
+}
+
+int32_t CopyList(int32_t lElem) {
+    int32_t l = 0;
+    SetDynStr(l, GetDynStr(lElem));
+    return l;
+}
+
+// The catalog row of a style name (without "%") in the row's class, then in
+// the window styles; extended styles in their own section.
+int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx) {
+    std::string sFull = "%" + sName;
+    if (bEx) {
+        return FindStyleByName(FindClass("ExStyles"), sFull);
+    }
+    int32_t lClass = tRow.lCtlType == wkCtlDialog ? FindClass("DialogStyles") : tRow.lClassElem;
+    if (int32_t l = FindStyleByName(lClass, sFull)) {
+        return l;
+    }
+    return FindStyleByName(FindClass("WindowStyles"), sFull);
+}
+
+void AddNamedStyle(tDlg& tRow, int32_t lStyleRow, bool bEx) {
+    int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
+    int32_t& lList = bEx ? tRow.lExStyleStrElem : tRow.lStyleStrElem;
+    lBits |= static_cast<int32_t>(gatStyle[lStyleRow].lValue);
+    std::string sList = GetDynStr(lList);
+    if (!StyleListHas(sList, lStyleRow)) {
+        SetRowList(lList, sList + FormatStyleToken(lStyleRow) + ",");
+    }
+}
+
+// NOT name: the bits go, and with them every listed name that stood for any of them.
+void RemoveStyleBits(tDlg& tRow, uint32_t lValue, int32_t lStyleRow, bool bEx) {
+    int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
+    int32_t& lList = bEx ? tRow.lExStyleStrElem : tRow.lStyleStrElem;
+    lBits &= static_cast<int32_t>(~lValue);
+    std::string sList = GetDynStr(lList);
+    std::string sKept;
+    for (size_t i = 0; i + 4 <= sList.size(); i += 4) {
+        int32_t lRow = std::atoi(sList.substr(i, 3).c_str());
+        uint32_t lRowValue = gatStyle[lRow].lValue;
+        if (lRow == lStyleRow || (lRowValue & lValue) != 0) {
+            continue;
+        }
+        sKept += sList.substr(i, 4);
+    }
+    SetRowList(lList, sKept);
+}
+
+void AddNamedByText(tDlg& tRow, const char* szName) {
+    if (int32_t l = FindStyleName(tRow, szName, false)) {
+        AddNamedStyle(tRow, l, false);
+    }
+}
+
+void RemoveNamedByText(tDlg& tRow, const char* szName) {
+    if (int32_t l = FindStyleName(tRow, szName, false)) {
+        RemoveStyleBits(tRow, gatStyle[l].lValue, l, false);
+    }
+}
+
+// A style expression: names joined by "|" (or "+"), NOT before a name removes
+// it, numbers add their bits.
+void ApplyStyleExpr(tDlg& tRow, const std::vector<RCArg>& aArgs, bool bEx) {
+    bool bNot = false;
+    for (const RCArg& aArg : aArgs) {
+        for (const std::string& s : aArg) {
+            if (s == "|" || s == "(" || s == ")" || s == "+") {
+                continue;
+            }
+            if (RCUpper(s) == "NOT") {
+                bNot = true;
+                continue;
+            }
+            if (IsNumberToken(s) || (s[0] == '-' && s.size() > 1)) {
+                uint32_t lValue = static_cast<uint32_t>(RCNumberText(s));
+                int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
+                if (bNot) {
+                    RemoveStyleBits(tRow, lValue, 0, bEx);
+                } else {
+                    lBits |= static_cast<int32_t>(lValue);
+                }
+            } else if (int32_t l = FindStyleName(tRow, s, bEx)) {
+                if (bNot) {
+                    RemoveStyleBits(tRow, gatStyle[l].lValue, l, bEx);
+                } else {
+                    AddNamedStyle(tRow, l, bEx);
+                }
+            }
+            bNot = false;
+        }
+    }
+}
+
+const RCArg& ArgAt(const std::vector<RCArg>& aArgs, size_t l) {
+    static const RCArg kEmpty;
+    return l < aArgs.size() ? aArgs[l] : kEmpty;
+}
+
+int32_t NumberOrName(const RCArg& aArg, int32_t (*pfnName)(std::string_view)) {
+    if (aArg.empty()) {
+        return 0;
+    }
+    if (IsNumberToken(aArg[0])) {
+        return RCArgNumber(aArg);
+    }
+    return pfnName("%" + aArg[0]);
+}
+
+void ReadFont(const std::vector<RCArg>& aArgs, tFontDesc& tFont) {
+    tFont = tFontDesc{};
+    std::string sSize = aArgs.empty() || aArgs[0].empty() ? std::string() : aArgs[0][0];
+    tFont.fFontSize = static_cast<float>(std::atof(sSize.c_str()));
+    tFont.szFontName = RCArgText(ArgAt(aArgs, 1), rcEscConvert);
+    tFont.lWeight = NumberOrName(ArgAt(aArgs, 2), WeightFromText);
+    tFont.lItalic = NumberOrName(ArgAt(aArgs, 3), FlagFromText);
+    tFont.lCharSet = NumberOrName(ArgAt(aArgs, 4), CharSetFromText);
+}
+
+struct tDialogState {
+    int32_t lRes = 0;
+    int32_t lFontElem = 1;
+    int32_t lOrder = 0;
+};
+
+// Control words that take a text before the ID, and those that take none.
+bool IsTextControlWord(const std::string& s) {
+    static const char* const kas[] = {
+        "LTEXT",      "RTEXT",           "CTEXT",         "GROUPBOX",  "PUSHBOX",
+        "PUSHBUTTON", "USERBUTTON",      "DEFPUSHBUTTON", "AUTOCHECK", "AUTOCHECKBOX",
+        "CHECKBOX",   "3STATE",          "STATE3",        "AUTO3",     "AUTO3STATE",
+        "AUTORADIO",  "AUTORADIOBUTTON", "RADIOBUTTON",   "ICON"};
+    for (const char* sz : kas) {
+        if (s == sz) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsPlainControlWord(const std::string& s) {
+    return s == "EDITTEXT" || s == "BEDIT" || s == "HEDIT" || s == "IEDIT" || s == "COMBOBOX" ||
+           s == "LISTBOX" || s == "SCROLLBAR";
+}
+
+void SetCaption(tDlg& tRow, const RCArg& aArg) {
+    int32_t l = 0;
+    SetDynStr(l, RCArgText(aArg, rcEscConvert));
+    tRow.lCaptionElem = l;
+}
+
+void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
+    std::vector<RCArg> aArgs = ReadRCArgs(t);
+    tDlg tRow{};
+    tRow.lResElem = tState.lRes;
+    size_t lRect = 0;
+    size_t lStyle = 0;
+    RCArg aText;
+    RCArg aID;
+    if (sWord == "CONTROL") {
+        // Every style of a CONTROL line is written out: no defaults.
+        std::string sClass = RCArgText(ArgAt(aArgs, 2), rcEscConvert);
+        tRow.lCtlType = KindFromRCWord(sClass);
+        tRow.szClass = tRow.lCtlType == wkCtlCustom ? sClass : CtlTypeClass(tRow.lCtlType);
+        if (RCUpper(sClass) == "EDIT" || RCUpper(sClass) == "STATIC" ||
+            RCUpper(sClass) == "BUTTON") {
+            tRow.szClass = sClass; // the refinement below reads it
+        }
+        aText = ArgAt(aArgs, 0);
+        aID = ArgAt(aArgs, 1);
+        lStyle = 3;
+        lRect = 4;
+    } else {
+        tRow.lCtlType = KindFromRCWord(sWord);
+        tRow.szClass = CtlTypeClass(tRow.lCtlType);
+        const tCtlDefault& tDef = gatCtlDefault[tRow.lCtlType];
+        tRow.lStyle = tDef.lStyle;
+        tRow.lExStyle = tDef.lExStyle;
+        tRow.lStyleStrElem = CopyList(tDef.lStyleStrElem);
+        tRow.lExStyleStrElem = CopyList(tDef.lExStyleStrElem);
+        size_t lFirst = 0;
+        if (IsTextControlWord(sWord)) {
+            aText = ArgAt(aArgs, 0);
+            lFirst = 1;
+        }
+        aID = ArgAt(aArgs, lFirst);
+        lRect = lFirst + 1;
+        lStyle = lFirst + 5;
+    }
+    tRow.lClassElem = FindClass(tRow.szClass.view());
+    if (sWord == "RTEXT") {
+        RemoveNamedByText(tRow, "SS_LEFT");
+        AddNamedByText(tRow, "SS_RIGHT");
+    } else if (sWord == "CTEXT") {
+        RemoveNamedByText(tRow, "SS_LEFT");
+        AddNamedByText(tRow, "SS_CENTER");
+    } else if (sWord == "DEFPUSHBUTTON") {
+        AddNamedByText(tRow, "BS_DEFPUSHBUTTON");
+    } else if (sWord == "ICON") {
+        // An ICON line shows an icon, not the bitmap an image control starts with.
+        RemoveNamedByText(tRow, "SS_BITMAP");
+        AddNamedByText(tRow, "SS_ICON");
+    }
+    std::string sIDName = RCArgName(aID);
+    tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, false);
+    tRow.nLeft = RCArgNumber(ArgAt(aArgs, lRect));
+    tRow.nTop = RCArgNumber(ArgAt(aArgs, lRect + 1));
+    tRow.nRight = tRow.nLeft + RCArgNumber(ArgAt(aArgs, lRect + 2));
+    tRow.nBottom = tRow.nTop + RCArgNumber(ArgAt(aArgs, lRect + 3));
+    if (sWord == "CONTROL") {
+        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle)}, false);
+        ApplyStyleExpr(tRow, {ArgAt(aArgs, 8)}, true);
+    } else {
+        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle)}, false);
+        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle + 1)}, true);
+    }
+    KindFromClassAndStyle(tRow);
+    if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {
+        tRow.lCtlType = wkCtlVScrollBar;
+    }
+    bool bImage = tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton;
+    std::string sTextName = RCArgName(aText);
+    int32_t lData = 0;
+    if (bImage && !aText.empty() && aText[0][0] != '"' && !sTextName.empty()) {
+        // The text of an image control names the icon or bitmap it shows.
+        lData = FindResourceByID(FindIDByName("%" + sTextName));
+    }
+    if (lData != 0) {
+        tRow.lDataResElem = lData;
+    } else {
+        SetCaption(tRow, aText);
+    }
+    EnsureImpliedStyles(tRow);
+    tRow.lFontElem = tState.lFontElem;
+    tRow.lCtlOrder = ++tState.lOrder;
+    AddDlgRow(tRow);
+}
+
+void ReadBody(tRCScan& t, tDialogState& tState) {
+    std::string s;
+    while (PeekRCToken(t, s)) {
+        if (s == kRCMarkerToken) {
+            return;
+        }
+        NextRCToken(t, s);
+        if (IsRCBlockClose(s)) {
+            return;
+        }
+        if (s[0] == '#' && t.bLineStart) {
+            SkipRCDirective(t);
+            continue;
+        }
+        if (IsRCBlockOpen(s)) {
+            SkipRCBlock(t);
+            continue;
+        }
+        std::string sUp = RCUpper(s);
+        std::string sNext;
+        bool bStart = false;
+        if (t.bLineStart && PeekRCToken(t, sNext, &bStart) && !bStart &&
+            IsRCResourceType(RCUpper(sNext)) && !IsTextControlWord(sUp) &&
+            !IsPlainControlWord(sUp) && sUp != "CONTROL") {
+            // The dialog lost its END: the next resource starts here.
+            t.lPos = t.lTokStart;
+            return;
+        }
+        if (sUp == "CONTROL" || IsTextControlWord(sUp) || IsPlainControlWord(sUp)) {
+            ReadControl(t, sUp, tState);
+        } else {
+            ReadRCArgs(t);
+        }
+    }
+}
+
+} // namespace
+
+void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
+    tDlg tRow{};
+    tRow.lCtlType = wkCtlDialog;
+    tRow.szClass = CtlTypeClass(wkCtlDialog);
+    tRow.lClassElem = FindClass("DialogStyles");
+    // The rectangle: the first four numbers of the header (options and
+    // negative numbers are passed over).
+    std::vector<RCArg> aHeader = ReadRCArgs(t);
+    int32_t alRect[4] = {};
+    int32_t lFound = 0;
+    for (const RCArg& aArg : aHeader) {
+        for (const std::string& s : aArg) {
+            if (lFound < 4 && IsNumberToken(s)) {
+                alRect[lFound++] = RCNumberText(s);
+            }
+        }
+    }
+    tRow.nLeft = alRect[0];
+    tRow.nTop = alRect[1];
+    tRow.nRight = alRect[0] + alRect[2];
+    tRow.nBottom = alRect[1] + alRect[3];
+
+    int32_t lMenuRes = 0;
+    int32_t lFontElem = 0;
+    std::string sTok;
+    bool bStart = false;
+    bool bBody = false;
+    while (PeekRCToken(t, sTok, &bStart)) {
+        if (sTok == kRCMarkerToken) {
+            break;
+        }
+        if (IsRCBlockOpen(sTok)) {
+            NextRCToken(t, sTok);
+            bBody = true;
+            break;
+        }
+        std::string sUp = RCUpper(sTok);
+        if (sTok[0] == '#') {
+            NextRCToken(t, sTok);
+            SkipRCDirective(t);
+            continue;
+        }
+        if (sUp == "STYLE" || sUp == "EXSTYLE") {
+            NextRCToken(t, sTok);
+            ApplyStyleExpr(tRow, ReadRCArgs(t), sUp == "EXSTYLE");
+        } else if (sUp == "CAPTION") {
+            NextRCToken(t, sTok);
+            std::vector<RCArg> aArgs = ReadRCArgs(t);
+            SetCaption(tRow, ArgAt(aArgs, 0));
+        } else if (sUp == "FONT") {
+            NextRCToken(t, sTok);
+            tFontDesc tFont;
+            ReadFont(ReadRCArgs(t), tFont);
+            if (!tFont.szFontName.empty()) {
+                lFontElem = AddFont(tFont);
+            }
+        } else if (sUp == "MENU") {
+            NextRCToken(t, sTok);
+            std::string sMenu = RCArgName(ArgAt(ReadRCArgs(t), 0));
+            if (!sMenu.empty()) {
+                int32_t lID = RCIDFromToken(sMenu, true);
+                lMenuRes = FindResourceByID(lID);
+                if (lMenuRes == 0) {
+                    lMenuRes = AddResource(gatID[lID].szIDName.view(), wkResMenu, lID, 0);
+                }
+            }
+        } else if (sUp == "CLASS" || sUp == "LANGUAGE" || sUp == "CHARACTERISTICS" ||
+                   sUp == "VERSION") {
+            NextRCToken(t, sTok);
+            ReadRCArgs(t);
+        } else {
+            // A line that names a new resource: the dialog had no body.
+            tRCScan tAhead = t;
+            std::string sNext;
+            NextRCToken(tAhead, sNext);
+            bool bNextStart = false;
+            if (sUp == "STRINGTABLE" || IsRCBlockClose(sTok) ||
+                (PeekRCToken(tAhead, sNext, &bNextStart) && !bNextStart &&
+                 IsRCResourceType(RCUpper(sNext)))) {
+                break;
+            }
+            NextRCToken(t, sTok);
+            SkipRCLine(t); // an option the reader does not know
+        }
+    }
+
+    int32_t lID = RCIDFromToken(sName, true);
+    int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
+    tRow.lIDElem = lID;
+    tRow.lResElem = lRes;
+    tRow.lFontElem = lFontElem != 0 ? lFontElem : 1;
+    EnsureImpliedStyles(tRow);
+    int32_t lRow = AddDlgRow(tRow);
+    gtElem.lResDlg = lRes;
+    gtElem.lDlg = lRow;
+    gtElem.lCtl = lRow;
+    if (lMenuRes != 0) {
+        gatRes.W(lRes).lLinkMenu = lMenuRes;
+        gatRes.W(lMenuRes).lLinkDlg = lRes;
+    }
+    if (bBody) {
+        tDialogState tState;
+        tState.lRes = lRes;
+        tState.lFontElem = tRow.lFontElem;
+        ReadBody(t, tState);
+    }
+}

@@ -1,0 +1,430 @@
+// The resource-script tokenizer. Real scripts mix BEGIN/END with braces, write
+// statements over several lines without continuation marks, use both comment
+// forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
+#include "readers/rc_lexer.h"
+
+#include <cctype>
+
+namespace {
+
+char At(const tRCScan& t, size_t l) {
+    return l < t.sText.size() ? t.sText[l] : '\0';
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\x1a' || c == '\f' || c == '\v';
+}
+
+bool IsPunct(char c) {
+    return c == ',' || c == '|' || c == '{' || c == '}' || c == '(' || c == ')';
+}
+
+// Skips blanks, line ends and comments; true when a line end was crossed.
+bool SkipSpace(tRCScan& t, bool& bMarker) {
+    bool bNewLine = t.lPos == 0 || At(t, t.lPos - 1) == '\n';
+    bMarker = false;
+    for (;;) {
+        char c = At(t, t.lPos);
+        if (c == '\0') {
+            return bNewLine;
+        }
+        if (c == '\n') {
+            ++t.lLine;
+            ++t.lPos;
+            bNewLine = true;
+        } else if (IsBlank(c)) {
+            ++t.lPos;
+        } else if (c == '/' && At(t, t.lPos + 1) == '/') {
+            if (t.bMarkers && t.sText.substr(t.lPos, 11) == "//#Wrenkit " &&
+                (t.lPos == 0 || At(t, t.lPos - 1) == '\n')) {
+                bMarker = true;
+                return true;
+            }
+            while (At(t, t.lPos) != '\0' && At(t, t.lPos) != '\n') {
+                ++t.lPos;
+            }
+        } else if (c == '/' && At(t, t.lPos + 1) == '*') {
+            t.lPos += 2;
+            while (At(t, t.lPos) != '\0' && !(At(t, t.lPos) == '*' && At(t, t.lPos + 1) == '/')) {
+                if (At(t, t.lPos) == '\n') {
+                    ++t.lLine;
+                    bNewLine = true;
+                }
+                ++t.lPos;
+            }
+            if (At(t, t.lPos) != '\0') {
+                t.lPos += 2;
+            }
+        } else {
+            return bNewLine;
+        }
+    }
+}
+
+} // namespace
+
+std::string RCUpper(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return r;
+}
+
+bool IsRCBlockOpen(std::string_view sTok) {
+    return sTok == "{" || RCUpper(sTok) == "BEGIN";
+}
+
+bool IsRCBlockClose(std::string_view sTok) {
+    return sTok == "}" || RCUpper(sTok) == "END";
+}
+
+bool NextRCToken(tRCScan& t, std::string& sTok) {
+    sTok.clear();
+    bool bMarker = false;
+    t.bLineStart = SkipSpace(t, bMarker);
+    t.lTokStart = t.lPos;
+    if (bMarker) {
+        sTok = kRCMarkerToken;
+        return true;
+    }
+    char c = At(t, t.lPos);
+    if (c == '\0') {
+        return false;
+    }
+    if (IsPunct(c)) {
+        sTok = c;
+        ++t.lPos;
+        return true;
+    }
+    if (c == '"') {
+        // A quoted text: "" is a quote inside it, a backslash protects the next byte.
+        size_t l = t.lPos + 1;
+        for (;;) {
+            char d = At(t, l);
+            if (d == '\0') {
+                break;
+            }
+            if (d == '\n') {
+                ++t.lLine;
+            }
+            if (d == '\\' && At(t, l + 1) != '\0') {
+                if (At(t, l + 1) == '\n') {
+                    ++t.lLine;
+                }
+                l += 2;
+                continue;
+            }
+            if (d == '"') {
+                if (At(t, l + 1) == '"') {
+                    l += 2;
+                    continue;
+                }
+                ++l;
+                break;
+            }
+            ++l;
+        }
+        sTok.assign(t.sText.substr(t.lPos, l - t.lPos));
+        t.lPos = l;
+        return true;
+    }
+    size_t l = t.lPos;
+    while (At(t, l) != '\0' && !IsBlank(At(t, l)) && At(t, l) != '\n' && !IsPunct(At(t, l)) &&
+           At(t, l) != '"' && !(At(t, l) == '/' && (At(t, l + 1) == '/' || At(t, l + 1) == '*'))) {
+        ++l;
+    }
+    if (l == t.lPos) { // a lone "/" that starts no comment
+        ++l;
+    }
+    sTok.assign(t.sText.substr(t.lPos, l - t.lPos));
+    t.lPos = l;
+    return true;
+}
+
+bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart) {
+    tRCScan t = tScan;
+    bool b = NextRCToken(t, sTok);
+    if (pbLineStart) {
+        *pbLineStart = t.bLineStart;
+    }
+    return b;
+}
+
+void SkipRCLine(tRCScan& t) {
+    std::string s;
+    bool bStart = false;
+    while (PeekRCToken(t, s, &bStart) && !bStart) {
+        NextRCToken(t, s);
+    }
+}
+
+void SkipRCDirective(tRCScan& t) {
+    for (;;) {
+        char c = At(t, t.lPos);
+        if (c == '\0') {
+            return;
+        }
+        if (c == '\n') {
+            // A backslash at the end of the line continues the directive.
+            size_t l = t.lPos;
+            while (l > 0 && (At(t, l - 1) == '\r' || At(t, l - 1) == ' ')) {
+                --l;
+            }
+            ++t.lLine;
+            ++t.lPos;
+            if (l == 0 || At(t, l - 1) != '\\') {
+                return;
+            }
+            continue;
+        }
+        ++t.lPos;
+    }
+}
+
+void SkipRCBlock(tRCScan& t) {
+    int32_t lDepth = 1;
+    std::string s;
+    while (lDepth > 0 && PeekRCToken(t, s)) {
+        if (s == kRCMarkerToken) {
+            return; // a marker is never part of a block; the block frame takes it
+        }
+        NextRCToken(t, s);
+        if (s[0] == '#' && t.bLineStart) {
+            SkipRCDirective(t);
+        } else if (IsRCBlockOpen(s)) {
+            ++lDepth;
+        } else if (IsRCBlockClose(s)) {
+            --lDepth;
+        }
+    }
+}
+
+std::vector<RCArg> ReadRCArgs(tRCScan& t) {
+    std::vector<RCArg> aArgs(1);
+    std::string s;
+    std::string sPrev = ",";
+    bool bStart = false;
+    while (PeekRCToken(t, s, &bStart)) {
+        bool bJoin = s == "," || s == "|" || sPrev == "," || sPrev == "|";
+        if ((bStart && !bJoin) || s == kRCMarkerToken || IsRCBlockOpen(s) || IsRCBlockClose(s)) {
+            break;
+        }
+        if (bStart && s[0] == '#') {
+            break;
+        }
+        NextRCToken(t, s);
+        if (s == ",") {
+            aArgs.emplace_back();
+        } else {
+            aArgs.back().push_back(s);
+        }
+        sPrev = s;
+    }
+    if (aArgs.size() == 1 && aArgs[0].empty()) {
+        aArgs.clear();
+    }
+    return aArgs;
+}
+
+int32_t RCNumberText(std::string_view s, bool* pbFound) {
+    uint32_t lSum = 0;
+    bool bFound = false;
+    size_t i = 0;
+    while (i < s.size()) {
+        bool bNeg = false;
+        while (i < s.size() &&
+               (s[i] == '(' || s[i] == ')' || s[i] == ' ' || s[i] == '+' || s[i] == '|')) {
+            ++i;
+        }
+        if (i < s.size() && s[i] == '-') {
+            bNeg = true;
+            ++i;
+        }
+        if (i >= s.size()) {
+            break;
+        }
+        uint32_t lVal = 0;
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) {
+            bFound = true;
+            if (s[i] == '0' && i + 1 < s.size() && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+                i += 2;
+                while (i < s.size() && std::isxdigit(static_cast<unsigned char>(s[i]))) {
+                    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s[i])));
+                    lVal = lVal * 16 + static_cast<uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+                    ++i;
+                }
+            } else {
+                while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+                    lVal = lVal * 10 + static_cast<uint32_t>(s[i] - '0');
+                    ++i;
+                }
+            }
+            while (i < s.size() && (s[i] == 'L' || s[i] == 'l' || s[i] == 'U' || s[i] == 'u')) {
+                ++i;
+            }
+        } else {
+            // A name the reader cannot evaluate counts nothing.
+            while (i < s.size() && s[i] != '+' && s[i] != '|' && s[i] != '-' && s[i] != ' ') {
+                ++i;
+            }
+        }
+        lSum += bNeg ? 0u - lVal : lVal;
+    }
+    if (pbFound) {
+        *pbFound = bFound;
+    }
+    return static_cast<int32_t>(lSum);
+}
+
+int32_t RCArgNumber(const RCArg& aArg, bool* pbFound) {
+    std::string s;
+    for (const std::string& sTok : aArg) {
+        if (!s.empty()) {
+            s += ' ';
+        }
+        s += sTok;
+    }
+    return RCNumberText(s, pbFound);
+}
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+
+} // namespace
+
+std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
+    if (s.empty() || s[0] != '"') {
+        return std::string(s);
+    }
+    s.remove_prefix(1);
+    if (!s.empty() && s.back() == '"') {
+        // The closing quote, unless it is the second half of a "" pair or escaped;
+        // the tokenizer only ends a text at a real closing quote, so it is one.
+        s.remove_suffix(1);
+    }
+    std::string r;
+    r.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '"' && i + 1 < s.size() && s[i + 1] == '"') {
+            r += '"';
+            ++i;
+            continue;
+        }
+        if (c != '\\' || i + 1 >= s.size()) {
+            r += c;
+            continue;
+        }
+        char d = s[i + 1];
+        if (d == '"') {
+            r += '"';
+            ++i;
+            continue;
+        }
+        if (lMode == rcEscKeep) {
+            r += c;
+            if (d == '\\') { // an escaped backslash stays whole
+                r += d;
+                ++i;
+            }
+            continue;
+        }
+        switch (d) {
+        case 'r':
+            r += '\r';
+            ++i;
+            continue;
+        case 'n':
+            r += '\n';
+            ++i;
+            continue;
+        case 't':
+            r += '\t';
+            ++i;
+            continue;
+        case '\\':
+            r += '\\';
+            ++i;
+            continue;
+        default:
+            break;
+        }
+        if (d == 'x' || d == 'X') {
+            int lVal = 0;
+            size_t n = 0;
+            while (n < 2 && i + 2 + n < s.size() && HexDigit(s[i + 2 + n]) >= 0) {
+                lVal = lVal * 16 + HexDigit(s[i + 2 + n]);
+                ++n;
+            }
+            if (n == 0) {
+                r += c; // malformed: kept as written
+                continue;
+            }
+            r += static_cast<char>(lVal);
+            i += 1 + n;
+            continue;
+        }
+        if (d >= '0' && d <= '7') {
+            int lVal = 0;
+            size_t n = 0;
+            while (n < 3 && i + 1 + n < s.size() && s[i + 1 + n] >= '0' && s[i + 1 + n] <= '7') {
+                lVal = lVal * 8 + (s[i + 1 + n] - '0');
+                ++n;
+            }
+            r += static_cast<char>(lVal & 0xFF);
+            i += n;
+            continue;
+        }
+        r += c; // an unknown escape stays as written
+    }
+    return r;
+}
+
+std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode) {
+    std::string r;
+    bool bQuoted = false;
+    for (const std::string& s : aArg) {
+        if (!s.empty() && s[0] == '"') {
+            r += UnquoteRC(s, lMode);
+            bQuoted = true;
+        }
+    }
+    if (bQuoted) {
+        return r;
+    }
+    for (const std::string& s : aArg) {
+        if (!r.empty()) {
+            r += ' ';
+        }
+        r += s;
+    }
+    return r;
+}
+
+std::string RCArgName(const RCArg& aArg) {
+    for (const std::string& s : aArg) {
+        if (s.empty() || s[0] == '"' || s[0] == '(' || s[0] == ')') {
+            continue;
+        }
+        size_t n = 0;
+        bool bNeg = s[0] == '-';
+        if (bNeg) {
+            return s; // a negative number: no ID
+        }
+        while (n < s.size() && (std::isalnum(static_cast<unsigned char>(s[n])) || s[n] == '_')) {
+            ++n;
+        }
+        if (n > 0) {
+            return s.substr(0, n);
+        }
+    }
+    return std::string();
+}

@@ -1,0 +1,66 @@
+// The resource-script tokenizer and the small parsers the statement readers
+// share: arguments, numbers, quoted texts and their escapes. A script is one
+// byte text; the scanner never reads past its end or past a zero byte.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct tRCScan {
+    std::string_view sText; // the script (ends at its size or at the first zero byte)
+    size_t lPos = 0;
+    int32_t lLine = 1;
+    bool bMarkers = false;  // "//#Wrenkit" lines are handed to the block logic
+    bool bLineStart = true; // the last token was the first of its line
+    size_t lTokStart = 0;   // where the last token began
+};
+
+// The token that stands for a marker line; lTokStart is then the line's start.
+inline constexpr std::string_view kRCMarkerToken = "//#Wrenkit";
+
+// The next token into sTok: a quoted text with its quotes (it may span lines),
+// one of the characters , | { } ( ), or a run of other non-blank bytes. Blanks,
+// line ends and both comment forms are skipped. Returns false at the end.
+bool NextRCToken(tRCScan& tScan, std::string& sTok);
+// The next token without consuming it.
+bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart = nullptr);
+// Consumes the rest of the current line (tokens that are not first on a line).
+void SkipRCLine(tRCScan& tScan);
+// After a BEGIN or "{": consumes the block up to its matching END or "}".
+void SkipRCBlock(tRCScan& tScan);
+// Skips a preprocessor line whose first token was just read (a trailing
+// backslash continues it).
+void SkipRCDirective(tRCScan& tScan);
+
+bool IsRCBlockOpen(std::string_view sTok);
+bool IsRCBlockClose(std::string_view sTok);
+std::string RCUpper(std::string_view s);
+
+// One argument of a statement: its tokens, up to the next "," or the statement end.
+using RCArg = std::vector<std::string>;
+// Reads the comma-separated arguments of a statement whose keyword was just
+// read. A statement goes on past a line end only when the line ended with ","
+// or "|", or the next line begins with one of them; it stops before a token
+// that opens or closes a block and before a marker line.
+std::vector<RCArg> ReadRCArgs(tRCScan& tScan);
+
+// The value of a numeric argument: decimal, "0x" hexadecimal, terms joined by
+// "|" or "+", a leading "-", an "L" suffix; names count 0. bFound tells whether
+// the argument held a number at all.
+int32_t RCArgNumber(const RCArg& aArg, bool* pbFound = nullptr);
+int32_t RCNumberText(std::string_view s, bool* pbFound = nullptr);
+
+// How a quoted text is taken over.
+enum RCEscapeMode {
+    rcEscConvert, // \r \n \t \\ \" "" \0 \xHH and octal escapes become their bytes
+    rcEscKeep,    // only the quote escapes \" and "" become a quote
+};
+// The text of a quoted token (quotes removed); a token without quotes is returned as is.
+std::string UnquoteRC(std::string_view sTok, RCEscapeMode lMode);
+// The text of an argument: its quoted tokens joined (adjacent literals), or,
+// without any, its tokens joined by blanks.
+std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode);
+// The first identifier or number of an argument ("IDC_X" of "IDC_X+1"); "" when none.
+std::string RCArgName(const RCArg& aArg);
