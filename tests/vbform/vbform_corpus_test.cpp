@@ -1,0 +1,189 @@
+// Real forms from public projects, read in place: every one imports, and its
+// controls, menus and shortcuts are what the file says.
+#include "readers/vbform_parts.h"
+#include "readers/vbform_reader.h"
+#include "tests/vbform/vbform_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+using FormCorpusTest = FormTest;
+
+std::string CorpusPath(const std::string& sFile) {
+    return std::string(WK_CORPUS_DIR) + "/frm/" + sFile;
+}
+
+std::string ReadCorpus(const std::string& sFile) {
+    std::ifstream f(CorpusPath(sFile), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::string Trim(const std::string& s) {
+    std::size_t a = s.find_first_not_of(" \t");
+    std::size_t b = s.find_last_not_of(" \t\r");
+    return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+// What a form file says, found by reading its Begin/End lines and a few
+// properties directly.
+struct tBlock {
+    std::string sType, sName, sIndex, sCaption, sShortcut;
+    bool bHidden = false, bChildren = false, bQuoted = false;
+};
+struct tExpected {
+    int32_t lControls = 0;
+    int32_t lMenus = 0;
+    int32_t lKeys = 0;
+    std::vector<tBlock> atControl; // controls with a plain quoted caption
+    std::vector<tBlock> atItem;    // visible menu items with a shortcut
+};
+
+std::string PropertyValue(const std::string& sLine) {
+    return Trim(sLine.substr(sLine.find('=') + 1));
+}
+
+tExpected ReadExpected(const std::string& sText) {
+    tExpected t;
+    std::vector<tBlock> atOpen;
+    std::istringstream in(sText);
+    std::string sLine;
+    bool bStarted = false;
+    while (std::getline(in, sLine)) {
+        std::istringstream words(sLine);
+        std::string sWord;
+        words >> sWord;
+        if (sWord == "Begin") {
+            tBlock b;
+            words >> b.sType >> b.sName;
+            if (!atOpen.empty()) {
+                atOpen.back().bChildren = true;
+            }
+            atOpen.push_back(b);
+            bStarted = true;
+        } else if (sWord == "End" && !atOpen.empty()) {
+            tBlock b = atOpen.back();
+            atOpen.pop_back();
+            if (b.sType == "VB.Menu") {
+                ++t.lMenus;
+                if (!b.bChildren && !b.bHidden && !b.sShortcut.empty()) {
+                    ++t.lKeys;
+                    t.atItem.push_back(b);
+                }
+            } else if (!atOpen.empty()) {
+                ++t.lControls;
+                if (b.bQuoted && VBTypeKind(b.sType) != wkCtlCustom) {
+                    t.atControl.push_back(b);
+                }
+            }
+            if (atOpen.empty() && bStarted) {
+                break;
+            }
+        } else if (!atOpen.empty() && sLine.find('=') != std::string::npos) {
+            tBlock& b = atOpen.back();
+            std::string sValue = PropertyValue(sLine);
+            if (sWord == "Caption") {
+                b.bQuoted = sValue.size() >= 2 && sValue[0] == '"' && sValue.back() == '"' &&
+                            sValue.find("\"\"") == std::string::npos;
+                b.sCaption = b.bQuoted ? sValue.substr(1, sValue.size() - 2) : "";
+            } else if (sWord == "Index") {
+                b.sIndex = sValue;
+            } else if (sWord == "Shortcut") {
+                b.sShortcut = sValue;
+            } else if (sWord == "Visible" && sValue[0] == '0') {
+                b.bHidden = true;
+            }
+        }
+    }
+    return t;
+}
+
+std::string IDFor(const std::string& sPrefix, const tBlock& b) {
+    return sPrefix + b.sName + (b.sIndex.empty() ? "" : "_" + b.sIndex);
+}
+
+TEST_F(FormCorpusTest, EveryFormImportsWithItsControlsMenusAndShortcuts) {
+    std::vector<std::string> asFile;
+    for (const auto& e : std::filesystem::directory_iterator(std::string(WK_CORPUS_DIR) + "/frm")) {
+        asFile.push_back(e.path().filename().string());
+    }
+    ASSERT_EQ(asFile.size(), 13u);
+    for (const std::string& sFile : asFile) {
+        SCOPED_TRACE(sFile);
+        const std::string sText = ReadCorpus(sFile);
+        const tExpected t = ReadExpected(sText);
+        const int32_t lRes = LoadVBForm(sText);
+        ASSERT_NE(lRes, 0);
+        EXPECT_EQ(CountDialogRows(lRes), t.lControls + 1);
+        EXPECT_EQ(glMenuCnt, t.lMenus);
+        EXPECT_EQ(glAccelCnt, t.lKeys);
+        for (const tBlock& b : t.atControl) {
+            SCOPED_TRACE(b.sName);
+            EXPECT_EQ(Caption(RowByName(IDFor("%IDC_", b))), b.sCaption);
+        }
+        for (const tBlock& b : t.atItem) {
+            SCOPED_TRACE(b.sName);
+            const int32_t lItem = FindMenuItemByID(FindIDByName(IDFor("%IDM_", b)));
+            ASSERT_NE(lItem, 0);
+            EXPECT_EQ(GetDynStr(gatMenu[lItem].lCaptionElem), b.sCaption);
+            EXPECT_EQ(gatAccel[gatMenu[lItem].lAccelElem].lIDElem, gatMenu[lItem].lIDElem);
+        }
+        // Every control row stands in tab order, numbered without gaps.
+        int32_t lOrder = 0;
+        for (int32_t l = FindDialogRow(lRes) + 1; l <= glDlgCnt; ++l) {
+            EXPECT_EQ(gatDlg[l].lCtlOrder, ++lOrder);
+        }
+    }
+}
+
+TEST_F(FormCorpusTest, PositionsAndKeysOfChosenForms) {
+    LoadVBForm(ReadCorpus("psc_Shortcut_Form1.frm"));
+    // Left 3600, Top 480, Width 975, Height 375 twips.
+    const tDlg& tSet = gatDlg[RowByName("%IDC_Command1")];
+    EXPECT_EQ(tSet.nLeft, 160);
+    EXPECT_EQ(tSet.nTop, 20);
+    EXPECT_EQ(tSet.nRight, 160 + 43);
+    EXPECT_EQ(tSet.nBottom, 20 + 15);
+    EXPECT_EQ(Caption(RowByName("%IDC_Command1")), "&Set");
+
+    LoadVBForm(ReadCorpus("psc_Menus_frmtest.frm"));
+    const int32_t lRed = FindMenuItemByID(FindIDByName("%IDM_mnuColor_0"));
+    EXPECT_EQ(gatAccel[gatMenu[lRed].lAccelElem].byKey, 0x70); // {F1}
+    const int32_t lSub4 = FindMenuItemByID(FindIDByName("%IDM_mnuSub4"));
+    EXPECT_EQ(gatMenu[lSub4].lOptions, wkMfChecked | wkMfGrayed);
+    EXPECT_EQ(gatMenu[lSub4].lLevel, 2);
+    EXPECT_EQ(GetDynStr(gatMenu[lSub4].lCaptionElem), "#|This is example \"Sub4\"|Sub&4");
+
+    LoadVBForm(ReadCorpus("psc_BoboPad_frmMain.frm"));
+    const int32_t lDel = FindMenuItemByID(FindIDByName("%IDM_mnuEdit_6"));
+    EXPECT_EQ(gatAccel[gatMenu[lDel].lAccelElem].byKey, 0x2E); // {DEL}
+    // The rich-text box sits inside a picture box: its place adds to the box's.
+    const tDlg& tBox = gatDlg[RowByName("%IDC_PicLeft")];
+    const tDlg& tRtf = gatDlg[RowByName("%IDC_RTF")];
+    EXPECT_EQ(tRtf.lCtlType, wkCtlRichEdit);
+    EXPECT_GE(tRtf.nLeft, tBox.nLeft);
+    EXPECT_GE(tRtf.nTop, tBox.nTop);
+
+    // Controls of the hidden pages of a tab container come back onto the form.
+    LoadVBForm(ReadCorpus("psc_agent.frm"));
+    const int32_t lDlg = gtElem.lDlg;
+    for (int32_t l = lDlg + 1; l <= glDlgCnt; ++l) {
+        SCOPED_TRACE(IDName(gatDlg[l].lIDElem));
+        EXPECT_GE(gatDlg[l].nLeft, 0);
+        EXPECT_LT(gatDlg[l].nLeft, gatDlg[lDlg].nRight - gatDlg[lDlg].nLeft);
+    }
+
+    // A form of the fourth generation, and an MDI form.
+    EXPECT_NE(LoadVBForm(ReadCorpus("psc_TASKBAR.frm")), 0);
+    EXPECT_EQ(Caption(RowByName("%IDC_Command5")), "Exit");
+    tFontDesc tFont{};
+    ASSERT_EQ(FontDescription(gatDlg[gtElem.lDlg].lFontElem, tFont), 1);
+    EXPECT_EQ(tFont.lWeight, 700);
+    EXPECT_NE(LoadVBForm(ReadCorpus("psc_Menus_MDIFormtest.frm")), 0);
+    EXPECT_GT(glMenuCnt, 0);
+}
+
+} // namespace
