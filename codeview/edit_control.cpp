@@ -258,7 +258,7 @@ LRESULT CodeEditMessage(tCodeEdit& t, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return lCode;
     }
     case WM_KEYDOWN:
-        return OnKeyDown(t, wParam);
+        return OnKeyDown(t, wParam, lParam);
     case WM_CHAR:
         return OnChar(t, wParam);
     case WM_TIMER:

@@ -238,7 +238,7 @@ void NotifyRightClick(tCodeEdit& t) {
 
 } // namespace
 
-LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey) {
+LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey, LPARAM lKeyData) {
     const bool bCtrl = KeyDown(VK_CONTROL);
     const bool bShift = KeyDown(VK_SHIFT);
     switch (wKey) {
@@ -271,7 +271,7 @@ LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey) {
         }
         return 0;
     default:
-        return DefWindowProcA(t.hWnd, WM_KEYDOWN, wKey, 0);
+        return DefWindowProcA(t.hWnd, WM_KEYDOWN, wKey, lKeyData);
     }
 }
 

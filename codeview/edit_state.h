@@ -75,7 +75,7 @@ tTextPos PosFromPoint(const tCodeEdit& t, int x, int y, bool bNearest);
 void RecomputeWidest(tCodeEdit& t);
 
 // Input (edit_input.cpp).
-LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey);
+LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey, LPARAM lKeyData);
 LRESULT OnChar(tCodeEdit& t, WPARAM wChar);
 LRESULT OnMouse(tCodeEdit& t, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void OnDragTimer(tCodeEdit& t);
