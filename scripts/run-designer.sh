@@ -5,7 +5,10 @@ cd "$(dirname "$0")/.."
 FILE=${1:-examples/sample.bas}
 EXE=build/win/app/WRENKIT.EXE
 export WINEPREFIX="$PWD/build/win/wineprefix"
-WINFILE=$(/usr/lib/wine/wine64 winepath -w "$PWD/$FILE" 2>/dev/null || echo "$FILE")
+# Wine sees the root folder as drive Z:. (No Wine call here: one made before the
+# display exists would start Wine's desktop without it.)
+case "$FILE" in /*) ABS="$FILE" ;; *) ABS="$PWD/$FILE" ;; esac
+WINFILE="Z:$(printf '%s' "$ABS" | tr / '\\')"
 if [ -n "$DISPLAY" ]; then
     exec scripts/wine-run.sh "$EXE" "$WINFILE"
 fi
@@ -13,7 +16,11 @@ SHOT="$PWD/build/win/artifacts/designer.png"
 mkdir -p "$(dirname "$SHOT")"
 scripts/with-display.sh sh -c "
     scripts/wine-run.sh '$EXE' '$WINFILE' &
-    sleep 8
+    i=0
+    until xwininfo -root -children 2>/dev/null | grep -q '\"Wrenkit'; do
+        i=\$((i + 1)); [ \$i -gt 60 ] && break; sleep 0.5
+    done
+    sleep 2
     import -window root '$SHOT' 2>/dev/null || xwd -root -silent | convert xwd:- '$SHOT'
     /usr/lib/wine/wineserver -k
 "
