@@ -15,6 +15,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
             # and captions itself, so screenshots show what a user sees.
             "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
             "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+            # Wine's own TrueType fonts (Marlett draws the caption buttons) are
+            # not found in its data folder by this build; the prefix gets copies.
+            cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
             /usr/lib/wine/wineserver -w || true
         fi
     ) 9>"$WINEPREFIX.lock"
