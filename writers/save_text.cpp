@@ -25,7 +25,7 @@ fs::path TempPathBeside(const fs::path& tTarget) {
         fs::path t = tTarget;
         t += ".wk" + std::to_string(n) + ".tmp";
         std::error_code ec;
-        if (!fs::exists(fs::symlink_status(t, ec)) && !ec) {
+        if (fs::symlink_status(t, ec).type() == fs::file_type::not_found) {
             return t;
         }
     }
