@@ -206,7 +206,9 @@ std::vector<RCArg> ReadRCArgs(tRCScan& t) {
     std::string sPrev = ",";
     bool bStart = false;
     while (PeekRCToken(t, s, &bStart)) {
-        bool bJoin = s == "," || s == "|" || sPrev == "," || sPrev == "|";
+        // Adjacent string literals on consecutive lines are one text.
+        bool bJoin = s == "," || s == "|" || sPrev == "," || sPrev == "|" ||
+                     (s[0] == '"' && sPrev[0] == '"');
         if ((bStart && !bJoin) || s == kRCMarkerToken || IsRCBlockOpen(s) || IsRCBlockClose(s)) {
             break;
         }

@@ -1,0 +1,337 @@
+// The companion resource script of a KVL project: the images, icons and
+// animations the KVL statements cannot carry, the string table and the version
+// information, with #define lines for their IDs, fenced by "//#Wrenkit" blocks
+// so that the user's own text survives every save.
+#include "model/options.h"
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "model/version_info.h"
+#include "readers/rc_reader.h"
+#include "styles/control_kinds.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+#include "writers/rc_text.h"
+#include "writers/rc_writer.h"
+
+#include <algorithm>
+
+namespace {
+
+// Block kinds of a companion script.
+enum : int32_t {
+    kBlkUser = 0,
+    kBlkCreated = 1,
+    kBlkConstants = 3,
+    kBlkRCData = 9,
+    kBlkStrings = 10,
+    kBlkVersion = 11,
+    kBlkCopy = 12,
+};
+
+// The data resources linked by dialogs and controls, once each, in row order,
+// with the row that links each first.
+struct tLinkedData {
+    int32_t lRes;
+    int32_t lRow;
+};
+
+std::vector<tLinkedData> LinkedData() {
+    std::vector<tLinkedData> at;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        int32_t lRes = gatDlg[l].lDataResElem;
+        if (!gatDlg.Live(l) || lRes == 0 || gatRes[lRes].lIDElem == 0 ||
+            !gatID.Live(gatRes[lRes].lIDElem)) {
+            continue;
+        }
+        if (std::none_of(at.begin(), at.end(),
+                         [&](const tLinkedData& t) { return t.lRes == lRes; })) {
+            at.push_back({lRes, l});
+        }
+    }
+    return at;
+}
+
+// The resource type of a data file as the row that shows it needs it; "" when
+// the row shows no file of a kind the script can carry.
+const char* DataTypeWord(const tDlg& tRow) {
+    switch (tRow.lCtlType) {
+    case wkCtlDialog:
+        return "ICON   DISCARDABLE ";
+    case wkCtlImage:
+    case wkCtlImageX:
+        if ((tRow.lStyle & 0x1F) == 14) {
+            return "BITMAP DISCARDABLE ";
+        }
+        return (tRow.lStyle & 0x1F) == 3 ? "ICON   DISCARDABLE " : "";
+    case wkCtlImgButton:
+    case wkCtlImgButtonX:
+        return (tRow.lStyle & 0x80) != 0 ? "BITMAP DISCARDABLE " : "ICON   DISCARDABLE ";
+    case wkCtlAnimate:
+        return "AVI    DISCARDABLE ";
+    default:
+        return "";
+    }
+}
+
+std::string Doubled(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        r += c;
+        if (c == '\\') {
+            r += '\\';
+        }
+    }
+    return r;
+}
+
+const char* const kasHeader[] = {
+    "// The first line in this file is a Wrenkit comment. It    ",
+    "// should ALWAYS be the first line of the file. Other      ",
+    "// Wrenkit comments are placed at the beginning and        ",
+    "// ending of blocks of code that should be edited using    ",
+    "// Wrenkit only. Do not edit or delete these comments or   ",
+    "// Wrenkit will not be able to reread the file correctly.  ",
+    "// See the Wrenkit documentation for more information.     ",
+    "// Beginning blocks begin like this: //#Wrenkit Begin ...  ",
+    "// Ending blocks begin like this:    //#Wrenkit End ...    ",
+    "// Feel free to make changes anywhere else in the file.    ",
+};
+
+} // namespace
+
+std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath) {
+    size_t lSep = sSourcePath.find_last_of(":\\/");
+    std::string sDir = lSep == std::string::npos ? std::string() : sSourcePath.substr(0, lSep + 1);
+    if (sDir.empty() || sPath.size() < sDir.size() ||
+        !std::equal(sDir.begin(), sDir.end(), sPath.begin(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        })) {
+        return sPath;
+    }
+    std::string sRest = sPath.substr(sDir.size());
+    if (sRest.find('\\') != std::string::npos) {
+        sRest = ".\\" + sRest;
+    }
+    return sRest;
+}
+
+void WriteRCConstants(std::string& sOut) {
+    if (glFullFile) {
+        PutRCTitle(sOut, "Constants");
+    }
+    PutLine(sOut, RCMetaBegin("Constants"));
+    std::vector<int32_t> alIDs;
+    auto fnAdd = [&](int32_t lID) {
+        if (lID != 0 && gatID.Live(lID) &&
+            std::find(alIDs.begin(), alIDs.end(), lID) == alIDs.end()) {
+            alIDs.push_back(lID);
+        }
+    };
+    for (const tLinkedData& t : LinkedData()) {
+        fnAdd(gatRes[t.lRes].lIDElem);
+    }
+    for (int32_t l = 1; l <= glStrCnt; ++l) {
+        if (gatStr.Live(l)) {
+            fnAdd(gatStr[l].lIDElem);
+        }
+    }
+    std::vector<std::string> asNames;
+    for (int32_t l : alIDs) {
+        asNames.push_back(gatID[l].szIDName.str());
+    }
+    size_t lColumn = RCNameColumn(asNames);
+    for (int32_t l : alIDs) {
+        PutLine(sOut, "#define " + RCPaddedName(gatID[l].szIDName.view(), lColumn) +
+                          std::to_string(gatID[l].lIDValue));
+    }
+    PutLine(sOut, RCMetaEnd("Constants"));
+    if (glFullFile) {
+        PutEmpty(sOut);
+    }
+}
+
+void WriteRCData(std::string& sOut) {
+    std::vector<tLinkedData> at = LinkedData();
+    if (at.empty() && glFullFile) {
+        return; // a block that was read keeps its markers even when it is empty now
+    }
+    if (glFullFile) {
+        PutRCTitle(sOut, "RC Data");
+    }
+    PutLine(sOut, RCMetaBegin("RCData"));
+    std::vector<std::string> asNames;
+    for (const tLinkedData& t : at) {
+        asNames.push_back(gatID[gatRes[t.lRes].lIDElem].szIDName.str());
+    }
+    size_t lColumn = RCNameColumn(asNames);
+    for (size_t i = 0; i < at.size(); ++i) {
+        const char* szType = DataTypeWord(gatDlg[at[i].lRow]);
+        std::string sFile = GetDynStr(gatRes[at[i].lRes].lRCDataElem);
+        if (*szType == '\0' || sFile.empty()) {
+            continue; // nothing the resource compiler could read
+        }
+        PutLine(sOut, RCPaddedName(asNames[i], lColumn) + szType + "\"" +
+                          Doubled(RelativeToSource(sFile, gsKvlFilePath)) + "\"");
+    }
+    PutLine(sOut, RCMetaEnd("RCData"));
+    if (glFullFile) {
+        PutEmpty(sOut);
+    }
+}
+
+void WriteRCStrings(std::string& sOut) {
+    if (glStrCnt == 0 && glFullFile) {
+        return;
+    }
+    if (glFullFile) {
+        PutRCTitle(sOut, "String Table");
+    }
+    PutLine(sOut, RCMetaBegin("Strings"));
+    if (glStrCnt > 0) {
+        std::vector<std::string> asNames;
+        for (int32_t l = 1; l <= glStrCnt; ++l) {
+            if (gatStr.Live(l)) {
+                asNames.push_back(gatID[gatStr[l].lIDElem].szIDName.str());
+            }
+        }
+        size_t lColumn = RCNameColumn(asNames);
+        PutLine(sOut, "STRINGTABLE DISCARDABLE");
+        PutLine(sOut, "BEGIN");
+        for (int32_t l = 1; l <= glStrCnt; ++l) {
+            if (gatStr.Live(l)) {
+                PutLine(sOut, std::string(static_cast<size_t>(RcTabSize()), ' ') +
+                                  RCPaddedName(gatID[gatStr[l].lIDElem].szIDName.view(), lColumn) +
+                                  RCQuoted(GetDynStr(gatStr[l].lStrElem)));
+            }
+        }
+        PutLine(sOut, "END");
+    }
+    PutLine(sOut, RCMetaEnd("Strings"));
+    if (glFullFile) {
+        PutEmpty(sOut);
+    }
+}
+
+std::string BuildNewRCFile(bool bForSave) {
+    ShowStatusText("Saving RC");
+    const int32_t lWasFull = glFullFile;
+    glFullFile = 1;
+    std::string s;
+    PutLine(s, "//#Wrenkit Created");
+    if (gtOptions.lHdrComment != 0) {
+        PutLine(s, RCSeparator());
+        for (const char* sz : kasHeader) {
+            PutLine(s, sz);
+        }
+        PutLine(s, RCSeparator());
+        PutEmpty(s);
+    }
+    PutLine(s, "#include \"Resource.h\"");
+    PutEmpty(s);
+    WriteRCConstants(s);
+    WriteRCData(s);
+    WriteRCStrings(s);
+    WriteRCVersionInfo(s);
+    const std::string* pCopy = RCPreImportText();
+    if (bForSave && glAsNew == 0 && pCopy != nullptr) {
+        PutEmpty(s);
+        PutLine(s, "//" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
+        PutLine(s, "//#Wrenkit Copy");
+        PutLine(s, "//The following is a copy of your code before importing:");
+        PutLine(s, "#if 0");
+        PutLine(s, *pCopy);
+        PutLine(s, "#endif");
+    }
+    glFullFile = lWasFull;
+    CloseStatusText();
+    return s;
+}
+
+std::string BuildUpdatedRCFile() {
+    const std::string* pWork = RCWorkText();
+    if (pWork == nullptr || glRCBlockCnt == 0) {
+        return std::string();
+    }
+    ShowStatusText("Saving RC");
+    glFullFile = 0;
+    std::string s;
+    bool bData = false;
+    bool bStrings = false;
+    bool bVersion = false;
+    for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
+        const tBlock& t = gatRCBlock[l];
+        switch (t.lType) {
+        case kBlkUser:
+            if (t.lFilePos >= 1 && t.lLen > 0 &&
+                static_cast<size_t>(t.lFilePos - 1) < pWork->size()) {
+                s.append(*pWork, static_cast<size_t>(t.lFilePos - 1), static_cast<size_t>(t.lLen));
+            }
+            break;
+        case kBlkCreated:
+            PutLine(s, "//#Wrenkit Created");
+            break;
+        case kBlkCopy:
+            PutLine(s, "//#Wrenkit Copy");
+            break;
+        case kBlkConstants:
+            WriteRCConstants(s);
+            break;
+        case kBlkRCData:
+            WriteRCData(s);
+            bData = true;
+            break;
+        case kBlkStrings:
+            WriteRCStrings(s);
+            bStrings = true;
+            break;
+        case kBlkVersion:
+            WriteRCVersionInfo(s);
+            bVersion = true;
+            break;
+        default:
+            break;
+        }
+    }
+    // Sections the script lacks are appended; the empty line that ends them is
+    // written only then, so that a script saved again unchanged stays the same.
+    glFullFile = 1;
+    const size_t lWalked = s.size();
+    if (!bData) {
+        WriteRCData(s);
+    }
+    if (!bStrings) {
+        WriteRCStrings(s);
+    }
+    if (!bVersion) {
+        WriteRCVersionInfo(s);
+    }
+    glFullFile = 0;
+    if (s.size() != lWalked) {
+        PutEmpty(s);
+    }
+    CloseStatusText();
+    return s;
+}
+
+std::string BuildRCFile(bool bForSave) {
+    if (glAsNew == 0) {
+        std::string s = BuildUpdatedRCFile();
+        if (!s.empty()) {
+            return s;
+        }
+    }
+    return BuildNewRCFile(bForSave);
+}
+
+std::string RCConstantsSection() {
+    return RunRCAlone("Saving RC Constants", WriteRCConstants);
+}
+
+std::string RCDataSection() {
+    return RunRCAlone("Saving RC Data", WriteRCData);
+}
+
+std::string RCStringsSection() {
+    return RunRCAlone("Saving RC Strings", WriteRCStrings);
+}

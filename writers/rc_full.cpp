@@ -1,0 +1,401 @@
+// The full resource script of a project opened from a resource script:
+// constants, data files, menus, one accelerator table, dialogs, the string
+// table and the version information; and its Basic integration code.
+#include "model/accel_keys.h"
+#include "model/fonts.h"
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "model/version_info.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+#include "writers/rc_text.h"
+#include "writers/rc_writer.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string Blanks(int32_t lUnits) {
+    return std::string(static_cast<size_t>(lUnits * RcTabSize()), ' ');
+}
+
+std::string Doubled(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        r += c;
+        if (c == '\\') {
+            r += '\\';
+        }
+    }
+    return r;
+}
+
+std::string PadTo(std::string s, size_t lWidth) {
+    if (s.size() < lWidth) {
+        s.append(lWidth - s.size(), ' ');
+    }
+    return s;
+}
+
+std::string MenuFlags(int32_t lOptions) {
+    static const struct {
+        int32_t lBit;
+        const char* sz;
+    } kat[] = {{wkMfChecked, "CHECKED"},
+               {wkMfGrayed, "GRAYED"},
+               {wkMfDisabled, "INACTIVE"},
+               {wkMfMenuBreak, "MENUBREAK"},
+               {wkMfMenuBarBreak, "MENUBARBREAK"}};
+    std::string s;
+    for (const auto& t : kat) {
+        if ((lOptions & t.lBit) != 0) {
+            s += (s.empty() ? "" : " | ") + std::string(t.sz);
+        }
+    }
+    return s;
+}
+
+// A caption or control text for a dialog: the escapes the reader converts back.
+std::string DialogText(const std::string& sText) {
+    std::string r = "\"";
+    for (char c : sText) {
+        unsigned char b = static_cast<unsigned char>(c);
+        if (c == '"') {
+            r += "\"\"";
+        } else if (c == '\\') {
+            r += "\\\\";
+        } else if (c == '\r') {
+            r += "\\r";
+        } else if (c == '\n') {
+            r += "\\n";
+        } else if (c == '\t') {
+            r += "\\t";
+        } else if (b < 32) {
+            char sz[8];
+            std::snprintf(sz, sizeof sz, "\\%03o", b);
+            r += sz;
+        } else {
+            r += c;
+        }
+    }
+    return r + "\"";
+}
+
+// Style names of a list joined by " | ", and the bits no listed name covers as
+// a number, so that reading the script back gives the same value and list.
+std::string StyleExpr(int32_t lListElem, int32_t lBits) {
+    std::string sList = GetDynStr(lListElem);
+    std::string s;
+    uint32_t lCovered = 0;
+    for (size_t i = 0; i + 4 <= sList.size(); i += 4) {
+        int32_t lRow = std::atoi(sList.substr(i, 3).c_str());
+        if (lRow < 1 || lRow > glStyleCnt) {
+            continue;
+        }
+        lCovered |= gatStyle[lRow].lValue;
+        s += (s.empty() ? "" : " | ") + RCName(gatStyle[lRow].szName.view());
+    }
+    uint32_t lRest = static_cast<uint32_t>(lBits) & ~lCovered;
+    if (lRest != 0 || s.empty()) {
+        char sz[16];
+        std::snprintf(sz, sizeof sz, "0x%X", lRest);
+        s += (s.empty() ? "" : " | ") + std::string(sz);
+    }
+    return s;
+}
+
+std::string RectText(const tDlg& t) {
+    return std::to_string(t.nLeft) + ", " + std::to_string(t.nTop) + ", " +
+           std::to_string(t.nRight - t.nLeft) + ", " + std::to_string(t.nBottom - t.nTop);
+}
+
+std::string ControlLine(const tDlg& t) {
+    std::string sText;
+    const tRes& tData = gatRes[t.lDataResElem];
+    if (t.lDataResElem != 0 && tData.lRCDataElem != 0 &&
+        !RCName(ResIDName(t.lDataResElem)).empty()) {
+        sText = RCName(ResIDName(t.lDataResElem)); // the image the control shows, by name
+    } else {
+        sText = DialogText(GetDynStr(t.lCaptionElem));
+    }
+    std::string sID = t.lIDElem != 0 ? RCName(gatID[t.lIDElem].szIDName.view()) : "-1";
+    std::string sClass = t.szClass.empty() ? CtlTypeClass(t.lCtlType) : t.szClass.str();
+    std::string s = Blanks(1) + "CONTROL " + sText + ", " + sID + ", \"" + sClass + "\", " +
+                    StyleExpr(t.lStyleStrElem, t.lStyle) + ", " + RectText(t);
+    if (t.lExStyle != 0 || !GetDynStr(t.lExStyleStrElem).empty()) {
+        s += ", " + StyleExpr(t.lExStyleStrElem, t.lExStyle);
+    }
+    return s;
+}
+
+void WriteDialog(std::string& sOut, int32_t lRes) {
+    int32_t lRow = FindDialogRow(lRes);
+    if (lRow == 0) {
+        return;
+    }
+    const tDlg& t = gatDlg[lRow];
+    PutLine(sOut, RCName(ResIDName(lRes)) + " DIALOGEX " + RectText(t));
+    std::string sCaption = GetDynStr(t.lCaptionElem);
+    if (!sCaption.empty()) {
+        PutLine(sOut, "CAPTION " + DialogText(sCaption));
+    }
+    PutLine(sOut, "STYLE " + StyleExpr(t.lStyleStrElem, t.lStyle));
+    if (t.lExStyle != 0 || !GetDynStr(t.lExStyleStrElem).empty()) {
+        PutLine(sOut, "EXSTYLE " + StyleExpr(t.lExStyleStrElem, t.lExStyle));
+    }
+    tFontDesc tFont{};
+    if (FontDescription(t.lFontElem > 0 ? t.lFontElem : 1, tFont)) {
+        PutLine(sOut, "FONT " + std::to_string(std::lround(tFont.fFontSize)) + ", \"" +
+                          tFont.szFontName.str() + "\", " + std::to_string(tFont.lWeight) + ", " +
+                          std::to_string(tFont.lItalic != 0 ? 1 : 0) + ", " +
+                          std::to_string(tFont.lCharSet));
+    }
+    if (gatRes[lRes].lLinkMenu != 0) {
+        PutLine(sOut, "MENU " + RCName(ResIDName(gatRes[lRes].lLinkMenu)));
+    }
+    PutLine(sOut, "BEGIN");
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        if (gatDlg.Live(l) && gatDlg[l].lResElem == lRes && gatDlg[l].lCtlType != wkCtlDialog) {
+            PutLine(sOut, ControlLine(gatDlg[l]));
+        }
+    }
+    PutLine(sOut, "END");
+    PutEmpty(sOut);
+}
+
+void WriteMenu(std::string& sOut, int32_t lRes) {
+    PutLine(sOut, RCName(ResIDName(lRes)) + " MENU DISCARDABLE");
+    PutLine(sOut, "BEGIN");
+    int32_t lOpen = 0; // pop-up blocks open below the menu's own
+    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+        const tMenu& t = gatMenu[l];
+        if (!gatMenu.Live(l) || t.lResElem != lRes) {
+            continue;
+        }
+        if (t.lType == wkMenuItem && t.lCaptionElem == 0) {
+            continue; // an item without a caption shows nothing
+        }
+        const int32_t L = std::max(t.lLevel, 0);
+        // Closing by the open depth, not by the previous item's level, also
+        // closes a pop-up that has no items.
+        while (lOpen > L) {
+            PutLine(sOut, Blanks(lOpen) + "END");
+            --lOpen;
+        }
+        std::string sFlags = t.lOptions > 0 ? MenuFlags(t.lOptions) : std::string();
+        if (t.lType == wkMenuPopup) {
+            PutLine(sOut, Blanks(L + 1) + "POPUP " + RCQuoted(GetDynStr(t.lCaptionElem)) +
+                              (sFlags.empty() ? "" : ", " + sFlags));
+            PutLine(sOut, Blanks(L + 1) + "BEGIN");
+            lOpen = L + 1;
+        } else if (t.lType == wkMenuSeparator) {
+            PutLine(sOut, Blanks(L + 1) + "MENUITEM SEPARATOR");
+        } else {
+            std::string sID = t.lIDElem != 0 ? RCName(gatID[t.lIDElem].szIDName.view()) : "0";
+            PutLine(sOut, Blanks(L + 1) + "MENUITEM \"" + MenuTextRc(l) + "\", " + sID +
+                              (sFlags.empty() ? "" : ", " + sFlags));
+        }
+    }
+    while (lOpen > 0) {
+        PutLine(sOut, Blanks(lOpen) + "END");
+        --lOpen;
+    }
+    PutLine(sOut, "END");
+    PutEmpty(sOut);
+}
+
+} // namespace
+
+void WriteRCFullConstants(std::string& sOut) {
+    if (glIDCnt == 0) {
+        return;
+    }
+    PutRCTitle(sOut, "Constants");
+    std::vector<std::string> asNames;
+    for (int32_t l = 1; l <= glIDCnt; ++l) {
+        if (gatID.Live(l)) {
+            asNames.push_back(gatID[l].szIDName.str());
+        }
+    }
+    size_t lColumn = RCNameColumn(asNames);
+    for (int32_t l = 1; l <= glIDCnt; ++l) {
+        if (gatID.Live(l)) {
+            PutLine(sOut, "#define " + RCPaddedName(gatID[l].szIDName.view(), lColumn) +
+                              std::to_string(gatID[l].lIDValue));
+        }
+    }
+    PutEmpty(sOut);
+}
+
+void WriteRCDataFiles(std::string& sOut) {
+    static const struct {
+        int32_t lKind;
+        const char* szTitle;
+        const char* szType;
+    } kat[] = {{wkResBitmap, "Bitmaps", "BITMAP DISCARDABLE "},
+               {wkResCursor, "Cursors", "CURSOR DISCARDABLE "},
+               {wkResIcon, "Icons", "ICON DISCARDABLE "}};
+    std::vector<std::string> asNames;
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && gatRes[l].lRCDataElem != 0 &&
+            (gatRes[l].lType == wkResBitmap || gatRes[l].lType == wkResCursor ||
+             gatRes[l].lType == wkResIcon)) {
+            asNames.push_back(ResIDName(l));
+        }
+    }
+    size_t lColumn = RCNameColumn(asNames);
+    for (const auto& tKind : kat) {
+        bool bTitle = false;
+        for (int32_t l = 1; l <= glResCnt; ++l) {
+            if (!gatRes.Live(l) || gatRes[l].lType != tKind.lKind || gatRes[l].lRCDataElem == 0) {
+                continue;
+            }
+            if (!bTitle) {
+                PutRCTitle(sOut, tKind.szTitle);
+                bTitle = true;
+            }
+            PutLine(sOut, RCPaddedName(ResIDName(l), lColumn) + tKind.szType + "\"" +
+                              Doubled(GetDynStr(gatRes[l].lRCDataElem)) + "\"");
+        }
+        if (bTitle) {
+            PutEmpty(sOut);
+        }
+    }
+}
+
+void WriteRCMenus(std::string& sOut) {
+    if (glMenuCnt == 0) {
+        return;
+    }
+    PutRCTitle(sOut, "Menus");
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && (gatRes[l].lType == wkResMenu || gatRes[l].lType == wkResPopupMenu)) {
+            WriteMenu(sOut, l);
+        }
+    }
+}
+
+void WriteRCAccelerators(std::string& sOut) {
+    if (glAccelCnt == 0) {
+        return;
+    }
+    PutRCTitle(sOut, "Accelerator Tables");
+    PutLine(sOut, "IDR_ACCELERATOR1 ACCELERATORS DISCARDABLE");
+    PutLine(sOut, "BEGIN");
+    for (int32_t l = 1; l <= glAccelCnt; ++l) {
+        const tAccel& t = gatAccel[l];
+        std::string sKey = AccelKeyCode(t.byKey);
+        if (!gatAccel.Live(l) || sKey.empty()) {
+            continue;
+        }
+        PutLine(sOut, Blanks(1) + PadTo(sKey + ",", 16) +
+                          PadTo(RCName(gatID[t.lIDElem].szIDName.view()) + ",", 16) +
+                          AccelFlagsRc(t.byModifiers));
+    }
+    PutLine(sOut, "END");
+    PutEmpty(sOut);
+}
+
+void WriteRCDialogs(std::string& sOut) {
+    bool bTitle = false;
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && gatRes[l].lType == wkResDialog && FindDialogRow(l) != 0) {
+            if (!bTitle) {
+                PutRCTitle(sOut, "Dialogs");
+                bTitle = true;
+            }
+            WriteDialog(sOut, l);
+        }
+    }
+}
+
+std::string BuildFullRCFile() {
+    ShowStatusText("Saving RC");
+    const int32_t lWasFull = glFullFile;
+    std::string s;
+    PutLine(s, "#include \"Resource.h\"");
+    PutEmpty(s);
+    WriteRCFullConstants(s);
+    WriteRCDataFiles(s);
+    WriteRCMenus(s);
+    WriteRCAccelerators(s);
+    WriteRCDialogs(s);
+    // The string table and version information as a companion script holds
+    // them, with their markers and without titles.
+    glFullFile = 0;
+    if (glStrCnt > 0) {
+        WriteRCStrings(s);
+    }
+    if (VersionBlockCount() > 0) {
+        WriteRCVersionInfo(s);
+    }
+    glFullFile = lWasFull;
+    CloseStatusText();
+    return s;
+}
+
+std::string BuildRCBasicCode() {
+    const int32_t lWasFull = glFullFile;
+    glFullFile = 1;
+    std::string s;
+    if (glIDCnt > 0) {
+        WriteKvlConstants(s);
+    }
+    bool bAny = false;
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        bAny = bAny ||
+               (gatRes.Live(l) && (gatRes[l].lType == wkResDialog || gatRes[l].lType == wkResMenu));
+    }
+    if (glResCnt > 0 && bAny) {
+        PutLine(s, SeparatorLine());
+        PutLine(s, SectionTitle("CallBacks"));
+        for (int32_t l = 1; l <= glResCnt; ++l) {
+            if (!gatRes.Live(l) ||
+                (gatRes[l].lType != wkResDialog && gatRes[l].lType != wkResMenu)) {
+                continue;
+            }
+            PutLine(s, SeparatorLine());
+            PutWrapped(s, "Function Show" + FunctionBaseName(l) +
+                              "Proc(ByVal hDlg As Long, ByVal wMsg As Long, ByVal wParam As "
+                              "Long, ByVal lParam As Long) As Long");
+            PutEmpty(s);
+            PutLine(s, Blanks(1) + "Select Case wMsg");
+            PutLine(s, Blanks(2) + "Case %WM_COMMAND");
+            PutLine(s, Blanks(3) + "Select Case LoWrd(wParam)");
+            WriteCommandCases(s, l, wkCasesRc);
+            PutEmpty(s);
+            PutLine(s, Blanks(3) + "End Select");
+            PutLine(s, Blanks(1) + "End Select");
+            PutEmpty(s);
+            PutLine(s, Blanks(1) + "Function = DefWindowProc(hDlg, wMsg, wParam, lParam)");
+            PutEmpty(s);
+            PutLine(s, "End Function");
+            PutLine(s, SeparatorLine());
+            PutEmpty(s);
+        }
+    }
+    glFullFile = lWasFull;
+    return s;
+}
+
+std::string RCMenuSection() {
+    return RunRCAlone("Saving RC Menu", WriteRCMenus);
+}
+
+std::string RCAcceleratorsSection() {
+    return RunRCAlone("Saving RC Accelerators", WriteRCAccelerators);
+}
+
+std::string RCDialogSection() {
+    return RunRCAlone("Saving RC Dialog", WriteRCDialogs);
+}
+
+std::string RCBasicCodeSection() {
+    ShowStatusText("Saving RC Basic Code");
+    std::string s = BuildRCBasicCode();
+    CloseStatusText();
+    return s;
+}

@@ -1,0 +1,70 @@
+// Writing rules of resource scripts shared by the RC section writers.
+#include "writers/rc_text.h"
+
+#include "model/user_seam.h"
+#include "writers/kvl_text.h"
+
+std::string RCSeparator() {
+    return "//" + std::string(static_cast<size_t>(KvlWrapPos()), '-');
+}
+
+void PutRCTitle(std::string& sOut, std::string_view sTitle) {
+    PutLine(sOut, RCSeparator());
+    PutLine(sOut, "//  ** " + std::string(sTitle) + " **");
+    PutLine(sOut, RCSeparator());
+}
+
+std::string RCMetaBegin(std::string_view sBlock) {
+    return "//#Wrenkit Begin " + std::string(sBlock) + " ";
+}
+
+std::string RCMetaEnd(std::string_view sBlock) {
+    return "//#Wrenkit End " + std::string(sBlock);
+}
+
+std::string RCName(std::string_view sIDName) {
+    std::string s;
+    for (char c : sIDName) {
+        if (c != '%') {
+            s += c;
+        }
+    }
+    return s;
+}
+
+size_t RCNameColumn(const std::vector<std::string>& asNames) {
+    size_t lLongest = 0;
+    for (const std::string& s : asNames) {
+        lLongest = std::max(lLongest, s.size());
+    }
+    const size_t lTab = static_cast<size_t>(std::max(RcTabSize(), 1));
+    return (lLongest + lTab - 1) / lTab * lTab;
+}
+
+std::string RCPaddedName(std::string_view sIDName, size_t lColumn) {
+    std::string s = RCName(sIDName);
+    s.append(s.size() < lColumn ? lColumn - s.size() : 1, ' ');
+    return s;
+}
+
+std::string RCQuoted(std::string_view sText) {
+    std::string s = "\"";
+    for (char c : sText) {
+        if (c == '"') {
+            s += '\\';
+        }
+        s += c;
+    }
+    return s + "\"";
+}
+
+std::string RunRCAlone(const char* szStatus, void (*pfn)(std::string&)) {
+    ShowStatusText(szStatus);
+    const int32_t lWasFull = glFullFile;
+    glFullFile = 1;
+    std::string s;
+    pfn(s);
+    glFullFile = lWasFull;
+    CloseStatusText();
+    return s;
+}

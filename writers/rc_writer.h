@@ -1,0 +1,62 @@
+// The resource-script writers: the companion script of a KVL project (new, or
+// the script that was read with its blocks regenerated), the full script of a
+// project opened from a resource script with its Basic integration code, and
+// every section on its own for the clipboard and the code viewer. They only
+// read the project tables; lines end with CR LF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// ---- Companion script ----------------------------------------------------------
+
+// A complete new companion script. With bForSave (an ordinary save, as-new
+// clear) the text of an imported script is appended after the Copy marker.
+std::string BuildNewRCFile(bool bForSave = false);
+// The script that was read, its blocks regenerated and missing sections
+// appended; "" when no script with blocks is loaded.
+std::string BuildUpdatedRCFile();
+// What Save and the views use: the updated script when one with blocks is
+// loaded (and as-new is clear), else a new one.
+std::string BuildRCFile(bool bForSave);
+
+// ---- Full script of a project opened from a resource script ----------------------
+
+std::string BuildFullRCFile();
+// The KVL include file with the equates and one window procedure per dialog and menu.
+std::string BuildRCBasicCode();
+
+// ---- Sections: Write... append to sOut (titles follow the full-file flag);
+// ...Section() runs alone with its status text and returns the section. -------------
+
+void WriteRCConstants(std::string& sOut); // the companion's #define lines
+void WriteRCData(std::string& sOut);      // images, icons and animations of controls
+void WriteRCStrings(std::string& sOut);
+void WriteRCVersionInfo(std::string& sOut);
+void WriteRCFullConstants(std::string& sOut);
+void WriteRCDataFiles(std::string& sOut); // bitmaps, cursors and icons of the full script
+void WriteRCMenus(std::string& sOut);
+void WriteRCAccelerators(std::string& sOut);
+void WriteRCDialogs(std::string& sOut);
+
+std::string RCConstantsSection();
+std::string RCDataSection();
+std::string RCStringsSection();
+std::string RCVersionInfoSection();
+std::string RCMenuSection();
+std::string RCAcceleratorsSection();
+std::string RCDialogSection();
+std::string RCBasicCodeSection();
+
+// ---- Text rules shared with the tests ----------------------------------------------
+
+// A version value for a script string: CR, LF and TAB as \r \n \t, a backslash
+// doubled, a double quote doubled, bytes above 127 as three octal digits.
+std::string EscapeRCValue(const std::string& sValue);
+// Breaks a line holding one string literal into adjacent literals no longer
+// than lWidth, never inside an escape sequence; continuation lines are indented
+// by lTab more than the line.
+std::string WrapRCString(const std::string& sLine, int32_t lWidth, int32_t lTab);
+// A path relative to the source file's folder (".\" in front when it still
+// holds a folder), as the #Resource line makes it.
+std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath);
