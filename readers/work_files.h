@@ -1,13 +1,12 @@
-// The work files and pre-import files of Part 4.1, kept in memory.
+// The work files and pre-import files, kept in memory.
 //
 // A file read with its #Wrenkit blocks keeps the user's own text (the kind-0
 // blocks, one after another with no separators) in its work file; the writers
 // copy it back byte for byte from the 1-based position and length of each
 // kind-0 row of gatBlock / gatRCBlock. A file imported without markers keeps
 // its whole text in a pre-import file, which the first save appends after the
-// "#Wrenkit Copy" marker. The spec allows memory in place of temporary files as
-// long as the writers get the same bytes; "open" stands for the file number
-// being non-zero.
+// "#Wrenkit Copy" marker. Memory serves as well as temporary files as long as
+// the writers get the same bytes; "open" stands for a non-zero file number.
 #pragma once
 
 #include "model/records.h"
@@ -17,7 +16,7 @@
 #include <string_view>
 
 struct tWorkFile {
-    int32_t lOpen;     // 1 while the file is open (the spec's non-zero file number)
+    int32_t lOpen;     // 1 while the file is open
     std::string sText; // every byte written since it was opened
 };
 
@@ -42,6 +41,6 @@ std::string WorkFileText(const tWorkFile& tFile, int32_t lFilePos, int32_t lLen)
 // gtRCWorkFile); "" for any other kind.
 std::string BlockUserText(const tBlock& tRow);
 std::string RCBlockUserText(const tBlock& tRow);
-// Closes and empties one file, or all four (the close command, Part 1.3).
+// Closes and empties one file, or all four (the close command).
 void CloseWorkFile(tWorkFile& tFile);
 void CloseWorkFiles();

@@ -1,0 +1,923 @@
+#include "readers/kvl_reader.h"
+
+#include "model/accel_keys.h"
+#include "model/file_errors.h"
+#include "model/fonts.h"
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "readers/file_text.h"
+#include "readers/metastatements.h"
+#include "readers/rc_kinds.h"
+#include "readers/rc_reader.h"
+#include "readers/source_text.h"
+#include "readers/work_files.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr int32_t kSsBitmap = 14; // SS_BITMAP
+constexpr int32_t kSsIcon = 3;    // SS_ICON
+constexpr int32_t kBsBitmap = 0x80;
+constexpr int32_t kBsIcon = 0x40;
+constexpr int32_t kSbsVert = 0x1;
+
+// The reader's state for one text.
+struct tKvl {
+    tSourceText t;
+    tReadFrame f;
+    bool bInFunction = false;
+    std::map<int32_t, int32_t> alFontVar;     // N of "hFont" N -> gahFont element
+    std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
+    std::string sPath;
+
+    // Blocks are read: the work file is open and no clipboard import runs.
+    bool Blocks() const { return f.lBlocks != 0 && f.lClipboard == 0; }
+};
+
+std::string CutName(std::string_view s) {
+    return std::string(s.substr(0, IDNameText::Capacity()));
+}
+
+bool StartsWith(std::string_view s, std::string_view sHead) {
+    return s.size() >= sHead.size() && s.substr(0, sHead.size()) == sHead;
+}
+
+// A valid ID name: "%", a letter, then letters, digits and "_".
+bool IsIDName(std::string_view s) {
+    if (s.size() < 2 || s[0] != '%') {
+        return false;
+    }
+    char c = s[1];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+        return false;
+    }
+    return std::all_of(s.begin() + 2, s.end(), IsIdentByte);
+}
+
+bool IsPlainNumber(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int32_t Clamp32(int64_t l) {
+    return static_cast<int32_t>(std::clamp<int64_t>(l, INT32_MIN, INT32_MAX));
+}
+
+// Words of an expression, split at blanks and TABs.
+std::vector<std::string> Words(std::string_view s) {
+    std::vector<std::string> as;
+    std::size_t l = 0;
+    while (l < s.size()) {
+        while (l < s.size() && (s[l] == ' ' || s[l] == '\t')) {
+            ++l;
+        }
+        std::size_t lEnd = l;
+        while (lEnd < s.size() && s[lEnd] != ' ' && s[lEnd] != '\t') {
+            ++lEnd;
+        }
+        if (lEnd > l) {
+            as.emplace_back(s.substr(l, lEnd - l));
+        }
+        l = lEnd;
+    }
+    return as;
+}
+
+// The next word of the statement, never from the next line.
+std::string StmtWord(tSourceText& t) {
+    return AtLineEnd(t) ? std::string() : NextToken(t);
+}
+
+// The arguments up to the end of the statement.
+std::vector<std::string> StmtArgs(tSourceText& t, std::size_t lMax = 16) {
+    std::vector<std::string> as;
+    while (as.size() < lMax && !AtLineEnd(t)) {
+        as.push_back(ReadArg(t));
+    }
+    return as;
+}
+
+std::string Arg(const std::vector<std::string>& as, std::size_t l) {
+    return l < as.size() ? as[l] : std::string();
+}
+
+// First on its line: only blanks and TABs stand between the line start and it.
+bool FirstOnLine(const tSourceText& t, std::size_t lPos) {
+    while (lPos > 0 && (t.sText[lPos - 1] == ' ' || t.sText[lPos - 1] == '\t')) {
+        --lPos;
+    }
+    return lPos == 0 || t.sText[lPos - 1] == '\n' || t.sText[lPos - 1] == '\r';
+}
+
+bool IsDataKind(int32_t lKind) {
+    return lKind == wkResBitmap || lKind == wkResCursor || lKind == wkResIcon || lKind == wkResAvi;
+}
+
+// The data resource of an ID name: the first live data resource with that name;
+// created without a file when there is none and a kind is given (its ID is
+// found by name, 0 when never defined).
+int32_t DataResourceFor(const std::string& sName, int32_t lKind) {
+    const std::string sCut = CutName(sName);
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        if (gatRes.Live(l) && IsDataKind(gatRes[l].lType) &&
+            SameIDName(gatRes[l].szIDName.view(), sCut)) {
+            return l;
+        }
+    }
+    if (lKind == 0) {
+        return 0;
+    }
+    return AddResource(sCut, lKind, FindIDByName(sCut), 0);
+}
+
+// The data kind a row shows (as when the user picks its file).
+int32_t DataKindOf(const tDlg& t) {
+    switch (t.lCtlType) {
+    case wkCtlDialog:
+        return wkResIcon;
+    case wkCtlImage:
+    case wkCtlImageX:
+        return (t.lStyle & 0x1F) == kSsBitmap ? wkResBitmap
+               : (t.lStyle & 0x1F) == kSsIcon ? wkResIcon
+                                              : 0;
+    case wkCtlImgButton:
+    case wkCtlImgButtonX:
+        return (t.lStyle & kBsBitmap) ? wkResBitmap : wkResIcon;
+    case wkCtlAnimate:
+        return wkResAvi;
+    default:
+        return 0;
+    }
+}
+
+bool IsImageKind(int32_t lKind) {
+    return lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
+           lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
+}
+
+// A colour argument; -1 (the system colour) leaves the colour unused, so that
+// a row read back equals the row that was written.
+void SetColour(const std::string& sText, uint8_t& byUsed, int32_t& lColour) {
+    int32_t l = ColourFromText(sText);
+    byUsed = l != -1 ? 1 : 0;
+    lColour = l != -1 ? l : 0;
+}
+
+// The live row of the current dialog with that ID.
+int32_t RowOfID(const std::string& sIDName) {
+    const int32_t lID = FindIDByName(CutName(sIDName));
+    const int32_t lRes = gatDlg[gtElem.lDlg].lResElem;
+    for (int32_t l = FindDlgRowByID(lID); l != 0; l = FindNextDlgRowByID(lID, l)) {
+        if (gatDlg[l].lResElem == lRes) {
+            return l;
+        }
+    }
+    return 0;
+}
+
+int32_t FontOfVar(const tKvl& k, const std::string& sVar) {
+    const std::string s = UpperText(TrimText(sVar));
+    if (!StartsWith(s, "HFONT")) {
+        return 0;
+    }
+    auto it = k.alFontVar.find(ValueFromText(std::string_view(s).substr(5)));
+    return it == k.alFontVar.end() ? 0 : it->second;
+}
+
+// A style list of the row's own (a copy of a default list, never the default's
+// element, which DeleteDlgRow would empty).
+int32_t OwnList(int32_t lDefaultElem) {
+    std::string s = GetDynStr(lDefaultElem);
+    return s.empty() ? 0 : AddDynStr(s);
+}
+
+// ---- Statements ---------------------------------------------------------------------
+
+// "%NAME = value": digits, a leading "-", "&H" and hexadecimal digits, and a
+// type suffix.
+void ReadEquate(tKvl& k) {
+    tSourceText& t = k.t;
+    std::size_t l = t.lTokStart + 1;
+    while (IsIdentByte(t.At(l)) && l < t.sText.size()) {
+        ++l;
+    }
+    const std::string sName(t.sText.substr(t.lTokStart, l - t.lTokStart));
+    while (t.At(l) == ' ' || t.At(l) == '\t') {
+        ++l;
+    }
+    if (t.At(l) != '=' || !IsIDName(sName)) {
+        return;
+    }
+    ++l;
+    while (t.At(l) == ' ' || t.At(l) == '\t') {
+        ++l;
+    }
+    const std::size_t lValue = l;
+    if (t.At(l) == '-') {
+        ++l;
+    }
+    if (t.At(l) == '&' && (t.At(l + 1) == 'H' || t.At(l + 1) == 'h')) {
+        l += 2;
+        while (std::isxdigit(static_cast<unsigned char>(t.At(l)))) {
+            ++l;
+        }
+    } else {
+        while (t.At(l) >= '0' && t.At(l) <= '9') {
+            ++l;
+        }
+    }
+    while (t.At(l) == '%' || t.At(l) == '&' || t.At(l) == '?') {
+        ++l;
+    }
+    l = std::min(l, t.sText.size());
+    DefineID(sName, std::string(t.sText.substr(lValue, l - lValue)));
+    t.lPos = std::max(t.lPos, l);
+}
+
+// "#Resource "name.kvr"": the companion script beside the file joins the project.
+void ReadResourceLine(tKvl& k) {
+    const std::string sName = CaptionFromArg(ReadArg(k.t), false);
+    if (sName.empty() || k.sPath.empty() || k.f.lClipboard) {
+        return; // clipboard text has no folder to look in
+    }
+    const std::string sScript = CompanionScriptPath(k.sPath, sName);
+    if (!FileExists(sScript)) {
+        return;
+    }
+    std::string sText;
+    if (ReadFileText(sScript, sText)) {
+        LoadRC(sText, 0, 0, sScript);
+    }
+}
+
+void ReadDialogNew(tKvl& k) {
+    std::vector<std::string> as = StmtArgs(k.t);
+    // The target variable ends the arguments: ", To hDlg".
+    std::size_t n = as.size();
+    for (std::size_t l = 6; l < as.size(); ++l) {
+        std::string s = UpperText(as[l]);
+        if (s == "TO" || StartsWith(s, "TO ") || StartsWith(s, "TO\t")) {
+            n = l;
+            break;
+        }
+    }
+    int32_t lRes = 0;
+    if (k.Blocks()) {
+        // The resource of the Begin Dialog block, unless it is missing or
+        // already has its dialog row (a damaged block): then a new one.
+        lRes = gtElem.lResDlg;
+        if (!gatRes.Live(lRes) || gatRes[lRes].lType != wkResDialog || FindDialogRow(lRes) != 0) {
+            lRes = 0;
+        }
+    }
+    if (lRes == 0) {
+        lRes = NewResource(wkResDialog);
+    }
+    tDlg tRow{};
+    tRow.lIDElem = gatRes[lRes].lIDElem;
+    tRow.lResElem = lRes;
+    tRow.lCtlType = wkCtlDialog;
+    tRow.lClassElem = FindClass("DialogStyles");
+    SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 1), false));
+    const std::string sX = Arg(as, 2);
+    const int32_t lX = sX.empty() ? 0 : NumberArg(sX);
+    const bool bCentred = sX.empty() || lX == -1;
+    const int32_t lY = NumberArg(Arg(as, 3));
+    tRow.nLeft = lX;
+    tRow.nTop = lY;
+    tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 4)));
+    tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 5)));
+    tRow.lFontElem = 1;
+    if (n > 6) {
+        ReadStyleExpression(tRow, as[6], false, tRow.lClassElem);
+        if (n > 7) {
+            ReadStyleExpression(tRow, as[7], true, 0);
+        }
+    } else {
+        const tCtlDefault& tDef = gatCtlDefault[wkCtlDialog];
+        tRow.lStyle = tDef.lStyle;
+        tRow.lExStyle = tDef.lExStyle;
+        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
+        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+    }
+    const int32_t lRow = AddDlgRow(tRow);
+    EnsureImpliedStyles(lRow);
+    if (bCentred) {
+        EnsureCentered(lRow);
+    }
+    gtElem.lResDlg = lRes;
+    gtElem.lDlg = lRow;
+    gtElem.lCtl = lRow;
+}
+
+void ReadDialog(tKvl& k) {
+    const std::string sWord = UpperText(StmtWord(k.t));
+    if (sWord == "NEW") {
+        ReadDialogNew(k);
+        return;
+    }
+    const int32_t lDlg = gtElem.lDlg;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog) {
+        return;
+    }
+    if (sWord == "SET") {
+        const std::string sWhat = UpperText(StmtWord(k.t));
+        std::vector<std::string> as = StmtArgs(k.t);
+        if (sWhat == "COLOR") {
+            tDlg& tRow = gatDlg.W(lDlg);
+            SetColour(Arg(as, 1), tRow.byForeClrUsed, tRow.lForeClr);
+            SetColour(Arg(as, 2), tRow.byBackClrUsed, tRow.lBackClr);
+            glChanged = 1;
+        } else if (sWhat == "ICON") {
+            const std::string sName = ImageRefIDName(Arg(as, 1));
+            if (!sName.empty()) {
+                int32_t lData = DataResourceFor(sName, wkResIcon);
+                gatDlg.W(lDlg).lDataResElem = lData;
+            }
+        }
+    } else if (sWord == "SEND") {
+        std::vector<std::string> as = StmtArgs(k.t);
+        if (UpperText(Arg(as, 1)) == "%WM_SETFONT") {
+            gatDlg.W(lDlg).lFontElem = FontOfVar(k, Arg(as, 2));
+        }
+    }
+}
+
+void ReadControlAdd(tKvl& k, int32_t lDlg) {
+    std::vector<std::string> as = StmtArgs(k.t);
+    // A trailing ", Call Proc" names a callback; it is no style.
+    std::size_t n = as.size();
+    for (std::size_t l = 8; l < as.size(); ++l) {
+        if (StartsWith(UpperText(as[l]), "CALL ")) {
+            n = l;
+            break;
+        }
+    }
+    const std::string sWord = Arg(as, 0);
+    const bool bQuoted = !sWord.empty() && sWord[0] == '"';
+    const std::string sClass = bQuoted ? CaptionFromArg(sWord, false) : sWord;
+    if (sClass.empty()) {
+        return;
+    }
+    int32_t lKind = CtlTypeFromKeyword(sClass);
+    if (lKind == wkCtlCustom && !bQuoted) {
+        return; // an unknown kind word makes a custom control only when quoted
+    }
+    tDlg tRow{};
+    const std::string sOwnClass = lKind <= wkCtlLine ? CtlTypeClass(lKind) : sClass;
+    tRow.szClass = sOwnClass;
+    tRow.lClassElem = FindClass(bQuoted ? sClass : sOwnClass);
+    tRow.lCtlType = lKind;
+    tRow.lResElem = gatDlg[lDlg].lResElem;
+    if (n > 8) {
+        ReadStyleExpression(tRow, as[8], false, tRow.lClassElem);
+        if (n > 9) {
+            ReadStyleExpression(tRow, as[9], true, 0);
+        }
+    } else {
+        const tCtlDefault& tDef = gatCtlDefault[lKind];
+        tRow.lStyle = tDef.lStyle;
+        tRow.lExStyle = tDef.lExStyle;
+        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
+        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+    }
+    if (bQuoted) {
+        // A class written out ("Static", "Button", "Edit") becomes its kind.
+        tRow.szClass = sClass;
+        KindFromClassAndStyle(tRow);
+        tRow.szClass = sOwnClass;
+        if (tRow.lCtlType != lKind && tRow.lCtlType <= wkCtlLine) {
+            tRow.szClass = CtlTypeClass(tRow.lCtlType);
+        }
+        lKind = tRow.lCtlType;
+    }
+    if (lKind == wkCtlHScrollBar && (tRow.lStyle & kSbsVert)) {
+        tRow.lCtlType = lKind = wkCtlVScrollBar;
+    }
+    tRow.lIDElem = IDFromToken(Arg(as, 2), lKind);
+    if (IsImageKind(lKind)) {
+        const std::string sName = ImageRefIDName(Arg(as, 3));
+        if (!sName.empty()) {
+            tRow.lDataResElem = DataResourceFor(sName, DataKindOf(tRow));
+        }
+    } else {
+        SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 3), false));
+    }
+    const int32_t lX = NumberArg(Arg(as, 4));
+    const int32_t lY = NumberArg(Arg(as, 5));
+    tRow.nLeft = lX;
+    tRow.nTop = lY;
+    tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 6)));
+    tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 7)));
+    tRow.lFontElem = gatDlg[lDlg].lFontElem;
+    const int32_t lLast = LastControlRow(tRow.lResElem);
+    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+    const int32_t lRow = AddDlgRow(tRow);
+    EnsureImpliedStyles(lRow);
+    gtElem.lCtl = lRow;
+}
+
+void ReadControl(tKvl& k) {
+    const int32_t lDlg = gtElem.lDlg;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog) {
+        return; // no dialog is current
+    }
+    const std::string sWord = UpperText(StmtWord(k.t));
+    if (sWord == "ADD") {
+        ReadControlAdd(k, lDlg);
+    } else if (sWord == "SET") {
+        if (UpperText(StmtWord(k.t)) != "COLOR") {
+            return;
+        }
+        std::vector<std::string> as = StmtArgs(k.t);
+        const int32_t lRow = RowOfID(Arg(as, 1));
+        if (lRow) {
+            gtElem.lCtl = lRow;
+            tDlg& tRow = gatDlg.W(lRow);
+            SetColour(Arg(as, 2), tRow.byForeClrUsed, tRow.lForeClr);
+            SetColour(Arg(as, 3), tRow.byBackClrUsed, tRow.lBackClr);
+            glChanged = 1;
+        }
+    } else if (sWord == "SEND") {
+        std::vector<std::string> as = StmtArgs(k.t);
+        const int32_t lRow = RowOfID(Arg(as, 1));
+        if (lRow && UpperText(Arg(as, 2)) == "%WM_SETFONT") {
+            gatDlg.W(lRow).lFontElem = FontOfVar(k, Arg(as, 3));
+        }
+    }
+}
+
+int32_t MenuOptions(std::string_view sText) {
+    int32_t l = 0;
+    for (const std::string& sWord : Words(sText)) {
+        const std::string s = UpperText(sWord);
+        if (s == "%MF_CHECKED") {
+            l |= wkMfChecked;
+        } else if (s == "%MF_GRAYED") {
+            l |= wkMfGrayed;
+        } else if (s == "%MF_DISABLED") {
+            l |= wkMfDisabled;
+        } else if (s == "%MF_MENUBREAK") {
+            l |= wkMfMenuBreak;
+        } else if (s == "%MF_MENUBARBREAK") {
+            l |= wkMfMenuBarBreak;
+        }
+    }
+    return l;
+}
+
+// The menu the statements add to; a new one when none is current.
+int32_t CurrentMenu() {
+    const int32_t lRes = gtElem.lResMenu;
+    if (gatRes.Live(lRes) &&
+        (gatRes[lRes].lType == wkResMenu || gatRes[lRes].lType == wkResPopupMenu)) {
+        return lRes;
+    }
+    return NewResource(wkResMenu);
+}
+
+int32_t ItemLevel(const tKvl& k, const std::string& sParent) {
+    auto it = k.alMenuVar.find(UpperText(TrimText(sParent)));
+    const int32_t lParent = it == k.alMenuVar.end() ? -1 : it->second;
+    return lParent < INT32_MAX ? lParent + 1 : lParent;
+}
+
+void ReadMenu(tKvl& k) {
+    const std::string sWord = UpperText(StmtWord(k.t));
+    if (sWord == "NEW") {
+        const std::string sWhat = UpperText(StmtWord(k.t));
+        if (UpperText(StmtWord(k.t)) != "TO") {
+            return;
+        }
+        const std::string sVar = UpperText(StmtWord(k.t));
+        if (sWhat == "BAR") {
+            // Without blocks every bar starts a new menu, so that two menus of an
+            // imported text do not run together into one.
+            if (!k.Blocks()) {
+                NewResource(wkResMenu);
+            } else {
+                CurrentMenu();
+            }
+            k.alMenuVar[sVar] = -1;
+        } else if (sWhat == "POPUP") {
+            CurrentMenu();
+        }
+        return;
+    }
+    if (sWord != "ADD") {
+        return; // Menu Attach and the rest: links come from the block arguments
+    }
+    const std::string sWhat = UpperText(StmtWord(k.t));
+    std::vector<std::string> as = StmtArgs(k.t);
+    const int32_t lLevel = ItemLevel(k, Arg(as, 0));
+    if (sWhat == "POPUP") {
+        const int32_t lMenu = CurrentMenu();
+        AddMenuItem(0, lMenu, 0, 0, wkMenuPopup, lLevel, MenuOptions(Arg(as, 3)),
+                    CaptionFromArg(Arg(as, 1), true));
+        k.alMenuVar[UpperText(Arg(as, 2))] = lLevel;
+    } else if (sWhat == "STRING") {
+        const int32_t lMenu = CurrentMenu();
+        const std::string sCaption = CaptionFromArg(Arg(as, 1), true);
+        if (sCaption == "-" && Arg(as, 2) == "0") {
+            AddMenuItem(0, lMenu, 0, 0, wkMenuSeparator, lLevel, 0, std::string());
+        } else {
+            AddMenuItem(IDFromToken(Arg(as, 2), -1), lMenu, 0, 0, wkMenuItem, lLevel,
+                        MenuOptions(Arg(as, 3)), sCaption);
+        }
+    }
+}
+
+// "AssignAccel tAccel(k), key, ID, flags".
+void ReadAssignAccel(tKvl& k) {
+    std::vector<std::string> as = StmtArgs(k.t);
+    const std::string sKey = Arg(as, 1);
+    const std::string sUpper = UpperText(sKey);
+    int32_t lKey = 0;
+    if (StartsWith(sUpper, "ASC(") || StartsWith(sUpper, "ASC ")) {
+        std::size_t lOpen = sKey.find('(');
+        std::size_t lClose = sKey.rfind(')');
+        std::string sInner(TrimText(std::string_view(sKey).substr(
+            lOpen + 1, lClose == std::string::npos || lClose < lOpen ? std::string::npos
+                                                                     : lClose - lOpen - 1)));
+        if (!sInner.empty() && sInner[0] == '"') {
+            std::string sChar = CaptionFromArg(sInner, false);
+            lKey = sChar.empty() ? 0 : static_cast<unsigned char>(sChar[0]);
+        }
+    } else if (StartsWith(sUpper, "%")) {
+        lKey = AccelKeyFromCode(sUpper.substr(1));
+    } else {
+        lKey = ValueFromText(sKey);
+    }
+    if (lKey <= 0 || lKey > 255) {
+        return; // no key a table can hold
+    }
+    uint8_t byModifiers = 0;
+    for (const std::string& sFlag : Words(Arg(as, 3))) {
+        byModifiers = AccelFlagFromKvl(sFlag, byModifiers);
+    }
+    int32_t lTable = gtElem.lResAccel;
+    if (!gatRes.Live(lTable) || gatRes[lTable].lType != wkResAccel) {
+        if (k.Blocks()) {
+            return; // without a current accelerator table the key is not stored
+        }
+        // Imported text has no Begin Accel line to make the table.
+        lTable = NewResource(wkResAccel);
+    }
+    const std::string sID = Arg(as, 2);
+    int32_t lID = FindIDByName(CutName(sID));
+    if (lID == 0) {
+        lID = IDFromToken(sID, -1);
+    }
+    const int32_t lAccel = AddAccel(lID, lTable, static_cast<uint8_t>(lKey), byModifiers);
+    if (int32_t lItem = FindMenuItemByID(lID)) {
+        gatMenu.W(lItem).lAccelElem = lAccel;
+    }
+}
+
+// "hFontN = WrenkitMakeFont(face, size, weight, underline, italic,
+// strike-out, character set)".
+void ReadFont(tKvl& k, const std::string& sToken) {
+    tSourceText& t = k.t;
+    const int32_t lVar = ValueFromText(std::string_view(sToken).substr(5));
+    while (t.At(t.lPos) == ' ' || t.At(t.lPos) == '\t') {
+        ++t.lPos;
+    }
+    if (t.At(t.lPos) != '=' || t.AtEnd()) {
+        return;
+    }
+    ++t.lPos;
+    while (t.At(t.lPos) == ' ' || t.At(t.lPos) == '\t') {
+        ++t.lPos;
+    }
+    std::size_t l = t.lPos;
+    while (IsIdentByte(t.At(l)) && l < t.sText.size()) {
+        ++l;
+    }
+    const std::string sCall = UpperText(t.sText.substr(t.lPos, l - t.lPos));
+    t.lPos = l;
+    while (t.At(t.lPos) == ' ' || t.At(t.lPos) == '\t') {
+        ++t.lPos;
+    }
+    if (sCall != "WRENKITMAKEFONT" || t.At(t.lPos) != '(' || t.AtEnd()) {
+        return;
+    }
+    ++t.lPos;
+    std::vector<std::string> as = StmtArgs(t, 7);
+    if (as.size() < 7) {
+        return;
+    }
+    std::string& sLast = as[6];
+    if (!sLast.empty() && sLast.back() == ')') {
+        sLast = std::string(TrimText(std::string_view(sLast).substr(0, sLast.size() - 1)));
+    }
+    tFontDesc tDesc{};
+    tDesc.szFontName = CaptionFromArg(as[0], false);
+    float fSize = std::strtof(as[1].c_str(), nullptr);
+    tDesc.fFontSize = std::isfinite(fSize) && fSize >= 0 && fSize <= 4096 ? fSize : 0;
+    tDesc.lWeight = WeightFromText(as[2]);
+    tDesc.lUnderline = FlagFromText(as[3]);
+    tDesc.lItalic = FlagFromText(as[4]);
+    tDesc.lStrikeout = FlagFromText(as[5]);
+    tDesc.lCharSet = CharSetFromText(as[6]);
+    k.alFontVar[lVar] = AddFont(tDesc);
+}
+
+void ReadStatements(tKvl& k) {
+    tSourceText& t = k.t;
+    while (!t.AtEnd()) {
+        const std::string sTok = NextToken(t);
+        if (sTok.empty()) {
+            continue;
+        }
+        const std::string s = UpperText(sTok);
+        switch (s[0]) {
+        case '#':
+            if (s == "#WRENKIT") {
+                FrameMarkerLine(t, k.f); // moves past the line itself
+                continue;
+            }
+            if (s == "#RESOURCE") {
+                ReadResourceLine(k);
+            }
+            break;
+        case '%':
+            if (FirstOnLine(t, t.lTokStart) && !k.bInFunction) {
+                ReadEquate(k);
+            }
+            break;
+        case 'M':
+            if (s == "MENU") {
+                ReadMenu(k);
+            }
+            break;
+        case 'A':
+            if (s == "ASSIGNACCEL") {
+                ReadAssignAccel(k);
+            }
+            break;
+        case 'D':
+            if (s == "DIALOG") {
+                ReadDialog(k);
+            }
+            break;
+        case 'C':
+            if (s == "CONTROL") {
+                ReadControl(k);
+            } else if (s == "CALLBACK") {
+                k.bInFunction = true;
+                continue; // "Function" follows on the same line
+            }
+            break;
+        case 'H':
+            if (StartsWith(s, "HFONT") && k.Blocks()) {
+                ReadFont(k, s);
+            }
+            break;
+        case 'F':
+            if (s == "FUNCTION") {
+                k.bInFunction = true;
+            }
+            break;
+        case 'S':
+            if (s == "SUB") {
+                k.bInFunction = true;
+            }
+            break;
+        default:
+            break;
+        }
+        SkipLine(t);
+    }
+}
+
+} // namespace
+
+// ---- Public operations ----------------------------------------------------------------
+
+int32_t NumberArg(std::string_view sArg) {
+    sArg = TrimText(sArg);
+    const int32_t l = ValueFromText(sArg);
+    if (l == 0 && (sArg.empty() || sArg[0] != '0')) {
+        return 10;
+    }
+    return l;
+}
+
+int32_t DefineID(std::string_view sName, const std::string& sValue) {
+    const std::string sCut = CutName(sName);
+    if (int32_t l = FindIDByName(sCut)) {
+        return l;
+    }
+    return AddID(sCut, sValue, 0);
+}
+
+int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
+    sToken = TrimText(sToken);
+    if (sToken.empty() || sToken[0] == '-') {
+        return 0;
+    }
+    const std::string sName =
+        CutName(sToken[0] == '%' ? std::string(sToken) : "%" + std::string(sToken));
+    if (int32_t l = FindIDByName(sName)) {
+        return l;
+    }
+    if (int32_t l = AddPredefinedID(sName)) {
+        return l;
+    }
+    const bool bResourceValue = lPrefix >= -2 && lPrefix <= 0;
+    const std::string_view sBare = std::string_view(sName).substr(1);
+    if (IsPlainNumber(sBare)) {
+        // A bare number: an equate named after it with that value, so that the
+        // statement can be written back with a name.
+        const std::string sNumName = CutName(gasIDPrefix[lPrefix] + std::string(sBare));
+        if (int32_t l = FindIDByName(sNumName)) {
+            return l;
+        }
+        return IsIDName(sNumName) ? AddID(sNumName, std::string(sBare), 0) : 0;
+    }
+    if (!IsIDName(sName)) {
+        return 0; // an expression is no name the writers could write back
+    }
+    const int32_t lValue = bResourceValue ? NextResourceIDValue() : NextControlIDValue();
+    return AddID(sName, std::to_string(lValue), 0);
+}
+
+void LinkMenuItems() {
+    if (glStrCnt > 0 && glMenuCnt > 0) {
+        for (int32_t l = 1; l <= glStrCnt; ++l) {
+            if (!gatStr.Live(l)) {
+                continue;
+            }
+            if (int32_t lItem = FindMenuItemByID(gatStr[l].lIDElem)) {
+                gatMenu.W(lItem).lStrElem = l;
+            }
+        }
+    }
+    if (glAccelCnt > 0 && glMenuCnt > 0) {
+        for (int32_t l = 1; l <= glAccelCnt; ++l) {
+            if (!gatAccel.Live(l)) {
+                continue;
+            }
+            const int32_t lItem = FindMenuItemByID(gatAccel[l].lIDElem);
+            if (lItem == 0) {
+                continue;
+            }
+            gatMenu.W(lItem).lAccelElem = l;
+            const int32_t lMenu = gatMenu[lItem].lResElem;
+            const int32_t lTable = gatAccel[l].lResElem;
+            gatRes.W(lMenu).lLinkAccel = lTable;
+            gatRes.W(lTable).lLinkMenu = lMenu;
+        }
+    }
+    // The writers append a TAB and the shortcut's display text to the caption of
+    // an item with a key; read back, that text is no part of the caption (the
+    // next save appends the key's current text again).
+    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+        if (!gatMenu.Live(l) || gatMenu[l].lAccelElem == 0) {
+            continue;
+        }
+        const std::string sTail = "\\t" + AccelDisplayText(gatMenu[l].lAccelElem);
+        std::string sCaption = GetDynStr(gatMenu[l].lCaptionElem);
+        if (sTail.size() > 2 && sCaption.size() > sTail.size() &&
+            sCaption.compare(sCaption.size() - sTail.size(), sTail.size(), sTail) == 0) {
+            sCaption.resize(sCaption.size() - sTail.size());
+            SetDynStr(gatMenu.W(l).lCaptionElem, sCaption);
+        }
+    }
+}
+
+void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t lClass) {
+    int32_t& lValue = bEx ? tRow.lExStyle : tRow.lStyle;
+    int32_t& lElem = bEx ? tRow.lExStyleStrElem : tRow.lStyleStrElem;
+    std::string sList = GetDynStr(lElem);
+    const int32_t lFirstSection = FindClass(bEx ? "ExStyles" : "WindowStyles");
+    uint32_t lBits = static_cast<uint32_t>(lValue);
+    for (const std::string& sWord : Words(sExpr)) {
+        const std::string s = UpperText(sWord);
+        if (s == "OR") {
+            continue;
+        }
+        if (s[0] == '%') {
+            int32_t lStyle = FindStyleByName(lFirstSection, s);
+            if (lStyle == 0 && !bEx) {
+                lStyle = FindStyleByName(lClass, s);
+            }
+            if (lStyle != 0) {
+                lBits |= gatStyle[lStyle].lValue;
+                if (!StyleListHas(sList, lStyle)) {
+                    sList += FormatStyleToken(lStyle) + ",";
+                }
+            }
+        } else if ((s[0] >= '0' && s[0] <= '9') || s[0] == '&' || s[0] == '-') {
+            lBits |= static_cast<uint32_t>(ValueFromText(s));
+        }
+    }
+    lValue = static_cast<int32_t>(lBits);
+    SetDynStr(lElem, sList);
+}
+
+std::string CaptionFromArg(std::string_view sArg, bool bMenu) {
+    sArg = TrimText(sArg);
+    if (sArg.empty() || sArg[0] != '"') {
+        return std::string(sArg);
+    }
+    std::string sOut;
+    std::size_t l = 0;
+    const std::size_t n = sArg.size();
+    while (l < n) {
+        while (l < n && (sArg[l] == ' ' || sArg[l] == '\t' || sArg[l] == '+')) {
+            ++l;
+        }
+        if (l >= n) {
+            break;
+        }
+        if (sArg[l] == '"') {
+            ++l;
+            while (l < n) {
+                if (sArg[l] == '"') {
+                    if (l + 1 < n && sArg[l + 1] == '"') {
+                        sOut.push_back('"');
+                        l += 2;
+                        continue;
+                    }
+                    ++l;
+                    break;
+                }
+                sOut.push_back(sArg[l++]);
+            }
+            continue;
+        }
+        // Another piece: $Tab is kept, anything else (a function, a variable)
+        // cannot be read and adds nothing.
+        std::size_t lEnd = l;
+        while (lEnd < n && sArg[lEnd] != ' ' && sArg[lEnd] != '\t' && sArg[lEnd] != '+' &&
+               sArg[lEnd] != '"') {
+            ++lEnd;
+        }
+        if (lEnd == l) {
+            ++lEnd;
+        }
+        if (UpperText(sArg.substr(l, lEnd - l)) == "$TAB") {
+            sOut += bMenu ? "\\t" : "\t";
+        }
+        l = lEnd;
+    }
+    return sOut;
+}
+
+std::string ImageRefIDName(std::string_view sArg) {
+    const std::string s = UpperText(sArg);
+    std::size_t l = s.find("FORMAT$(");
+    if (l == std::string::npos) {
+        return std::string();
+    }
+    l += 8;
+    std::size_t lEnd = s.find(')', l);
+    return std::string(
+        TrimText(sArg.substr(l, lEnd == std::string::npos ? std::string::npos : lEnd - l)));
+}
+
+std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource) {
+    std::size_t lSlash = sResource.find_last_of("\\/:");
+    std::string sFile = lSlash == std::string::npos ? sResource : sResource.substr(lSlash + 1);
+    std::size_t lDot = sFile.rfind('.');
+    sFile = (lDot == std::string::npos ? sFile : sFile.substr(0, lDot)) + ".rc";
+    std::size_t lFolder = sSourcePath.find_last_of("\\/:");
+    return lFolder == std::string::npos ? sFile : sSourcePath.substr(0, lFolder + 1) + sFile;
+}
+
+int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
+                const std::string& sPath) {
+    if (static_cast<int64_t>(sText.size()) > glMaxSourceBytes) {
+        // Block rows keep 32-bit positions: such a text is refused whole rather
+        // than read in part.
+        ReportError(OpenErrorMessage(7, sPath.empty() ? std::string("Clipboard") : sPath));
+        return 0;
+    }
+    if (lClear) {
+        ClearProject();
+    }
+    // A companion script read along with an imported file is kept as a copy too.
+    gpfnRCImportCopyWanted = [] { return gtPreImportFile.lOpen != 0; };
+    ShowStatusText("Loading KVL File");
+    tKvl k;
+    k.t.sText = sText;
+    k.sPath = sPath;
+    if (!StartKvlFrame(k.t, k.f, lClipboard)) {
+        CloseStatusText();
+        return 0;
+    }
+    ReadStatements(k);
+    LinkMenuItems();
+    RecountUsage();
+    CloseStatusText();
+    FinishFrame(k.f);
+    return 1;
+}

@@ -1,0 +1,55 @@
+// The KVL reader: turns Korvel source text into the project tables. The frame
+// around it (markers, blocks, work files, the question for a file without the
+// Created marker) is readers/metastatements.h.
+#pragma once
+
+#include "model/records.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Reads the text into the tables. lClear: ClearProject first. lClipboard: an
+// import from the clipboard, with no markers, work files or question. sPath is
+// the file the text came from (its folder holds the companion script of a
+// #Resource line; "" for clipboard text). Returns 1 when the text was read, 0
+// when reading stopped (the user declined the import, a work file could not be
+// made, or the text is too large).
+int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
+                const std::string& sPath = std::string());
+
+// The ID a statement names: "-1" (any text beginning with "-") is none; else
+// the ID of that name ("%" put in front when missing), a predefined ID, or a
+// new one. A bare number gets an ID named prefix + number with that value;
+// another new name gets the next resource value (lPrefix -2, -1, 0) or the next
+// control value. lPrefix is the ID prefix index of the kind hint: -2
+// resources, -1 menu items, 0 dialogs, 1 to 29 controls by kind. An
+// expression that is no valid name gives 0.
+int32_t IDFromToken(std::string_view sToken, int32_t lPrefix);
+// A number argument: the value of the text; an expression the reader cannot
+// evaluate (value 0 from a text that does not begin with "0") reads as 10.
+int32_t NumberArg(std::string_view sArg);
+// An equate: the ID of that name, created with the value text and usage 0
+// when there is none; an existing ID keeps its value (the first definition wins).
+int32_t DefineID(std::string_view sName, const std::string& sValue);
+// After a whole text: strings and accelerator keys whose ID is a menu item's
+// become its prompt and its key, and the key's table and the item's menu are
+// linked both ways. A caption that ends in a TAB and the key's own display
+// text (as the writers put it there) loses that ending again.
+void LinkMenuItems();
+
+// A style expression: the names of a style expression joined by "Or", looked up in
+// WindowStyles and the section lClass (or in ExStyles for bEx), add their bits
+// and their style index tokens to the row; numbers add their bits only.
+void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t lClass);
+// The text of a quoted caption argument: the quoted pieces joined by "+" are
+// concatenated with doubled quotes undoubled; a $Tab piece becomes the two
+// characters backslash and t for a menu (bMenu) and a TAB otherwise. Text that
+// does not begin with a quote is taken as it stands.
+std::string CaptionFromArg(std::string_view sArg, bool bMenu);
+// The ID name inside an image reference ("#" + Format$(%IDR_IMGFILE1)); "".
+std::string ImageRefIDName(std::string_view sArg);
+
+// The companion script of a #Resource name: the name's file part with its
+// extension replaced by ".rc", in the folder of the source path.
+std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource);

@@ -1,0 +1,539 @@
+#include "readers/metastatements.h"
+
+#include "model/file_errors.h"
+#include "model/project.h"
+#include "model/user_seam.h"
+#include "readers/work_files.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kKvlSearch = "#WRENKIT ";
+constexpr std::string_view kRCSearch = "//#Wrenkit ";
+
+// A marker word or argument longer than this is cut: no name or argument the
+// writers produce comes near it, and a damaged line cannot make huge copies.
+constexpr std::size_t kWordMax = 4095;
+
+// A file byte matches a search byte when equal, or when it is a lower-case
+// letter whose upper-case form is the search byte: the KVL search text is all
+// upper case (any case matches), the script's has lower-case letters that must
+// be written in lower case.
+bool SearchMatch(char cFile, char cSearch) {
+    return cFile == cSearch || (cFile >= 'a' && cFile <= 'z' && cFile - 'a' + 'A' == cSearch);
+}
+
+void FindNext(tSourceText& t, tMetaMarker& tOut, bool bRC) {
+    const std::string_view sSearch = bRC ? kRCSearch : kKvlSearch;
+    const std::string_view s = t.sText;
+    const std::size_t n = s.size();
+    const std::size_t lFrom = t.lPos;
+    tOut = tMetaMarker{};
+    std::size_t i = lFrom;
+    while (i < n) {
+        std::size_t k = 0;
+        while (k < sSearch.size() && i + k < n && SearchMatch(s[i + k], sSearch[k])) {
+            ++k;
+        }
+        if (k == sSearch.size()) {
+            if (i == lFrom || (i >= 2 && s[i - 2] == '\r' && s[i - 1] == '\n')) {
+                tOut.lFound = 1;
+                tOut.lStart = i;
+                tOut.lLine = t.lLine;
+                t.lPos = i + k;
+                if (bRC) {
+                    ParseRCMetaLine(t, tOut);
+                } else {
+                    ParseMetaLine(t, tOut);
+                }
+                return;
+            }
+            i += k; // not at a line start: plain text, the search goes on after it
+            continue;
+        }
+        if (i + k >= n) {
+            break;
+        }
+        if (s[i + k] == '\r') {
+            ++t.lLine;
+        }
+        i += k + 1; // the search resumes after the mismatching byte
+    }
+    tOut.lStart = n;
+    tOut.lLine = t.lLine;
+    t.lPos = n;
+}
+
+void ParseLine(tSourceText& t, tMetaMarker& tOut, bool bRC) {
+    const std::string_view s = t.sText;
+    const std::size_t n = s.size();
+    bool bLineEnd = false;
+    // A word ends at a blank or a CR; the blank is consumed, the CR is not.
+    auto ReadWord = [&]() {
+        std::size_t l = t.lPos;
+        while (l < n && s[l] != ' ' && s[l] != '\r') {
+            ++l;
+        }
+        std::string sWord(s.substr(t.lPos, std::min(l - t.lPos, kWordMax)));
+        t.lPos = l;
+        if (l >= n || s[l] == '\r') {
+            bLineEnd = true;
+        } else {
+            ++t.lPos;
+        }
+        return sWord;
+    };
+    tOut.lCode = wkMetaNone;
+    tOut.sBlock.clear();
+    tOut.sArg.clear();
+    const std::string sKey = UpperText(ReadWord());
+    if (sKey == "CREATED") {
+        tOut.lCode = wkMetaCreated;
+    } else if (sKey == "BEGIN") {
+        tOut.lCode = wkMetaBegin;
+    } else if (sKey == "END") {
+        tOut.lCode = wkMetaEnd;
+    } else if (sKey == "DECLARATIONS" && !bRC) {
+        tOut.lCode = wkMetaDeclarations;
+    } else if (sKey == "COPY") {
+        tOut.lCode = wkMetaCopy;
+    }
+    if ((tOut.lCode == wkMetaBegin || tOut.lCode == wkMetaEnd) && !bLineEnd) {
+        std::string sName = ReadWord();
+        if (BlockKindFromName(sName, bRC) >= 0) {
+            tOut.sBlock = sName;
+            if (tOut.lCode == wkMetaBegin && !bRC && !bLineEnd) {
+                tOut.sArg = ReadWord();
+            }
+        }
+    }
+    SkipLine(t);
+}
+
+// The marker line as the user sees it, for messages (cut to 100 characters).
+std::string LineText(std::string_view s, std::size_t lStart) {
+    std::size_t lEnd = lStart;
+    while (lEnd < s.size() && s[lEnd] != '\r' && s[lEnd] != '\n' && lEnd - lStart < 100) {
+        ++lEnd;
+    }
+    return std::string(TrimText(s.substr(lStart, lEnd - lStart)));
+}
+
+// The start of the line that holds position l.
+std::size_t LineStartOf(std::string_view s, std::size_t l) {
+    while (l > 0 && s[l - 1] != '\n' && s[l - 1] != '\r') {
+        --l;
+    }
+    return l;
+}
+
+bool IsSingleKind(int32_t lKind) {
+    return lKind == wkBlockIncludes || lKind == wkBlockConstants || lKind == wkBlockAssignAccel ||
+           lKind == wkBlockRCData || lKind == wkBlockStrings || lKind == wkBlockVersionInfo;
+}
+
+void AddUserText(tSourceText& t, bool bRC, std::size_t lFrom, std::size_t lTo) {
+    if (lTo <= lFrom) {
+        return;
+    }
+    tWorkFile& tWork = bRC ? gtRCWorkFile : gtWorkFile;
+    std::string_view sBytes = t.sText.substr(lFrom, lTo - lFrom);
+    int32_t lLen = static_cast<int32_t>(sBytes.size());
+    int32_t lPos = AppendWorkFile(tWork, sBytes);
+    if (bRC) {
+        AddRCBlock(wkBlockUser, 0, lPos, lLen);
+    } else {
+        AddBlock(wkBlockUser, 0, lPos, lLen);
+    }
+}
+
+int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
+    // Iterative, not recursive: a damaged file with thousands of Declarations
+    // markers or duplicate blocks must not exhaust the stack.
+    for (;;) {
+        const std::size_t lFrom = t.lPos;
+        tMetaMarker m;
+        FindNext(t, m, bRC);
+        AddUserText(t, bRC, lFrom, m.lStart);
+        if (!m.lFound) {
+            f.lInBlock = 0;
+            return wkScanEnd;
+        }
+        const int32_t lKind = m.sBlock.empty() ? -1 : BlockKindFromName(m.sBlock, bRC);
+        if (m.lCode == wkMetaBegin && lKind >= 0) {
+            if (IsSingleKind(lKind)) {
+                bool bDuplicate = bRC ? FindRCBlockByKind(lKind) != 0 : FindBlockByKind(lKind) != 0;
+                if (bDuplicate) {
+                    // A second block of a single kind is dropped with its contents,
+                    // up to the next marker, which should be its End line.
+                    tMetaMarker mEnd;
+                    FindNext(t, mEnd, bRC);
+                    if (!mEnd.lFound || mEnd.lCode != wkMetaEnd) {
+                        f.asDamage.push_back(
+                            "Line " + std::to_string(m.lLine) + ": the second \"" +
+                            LineText(t.sText, m.lStart) + "\" block has no \"#Wrenkit End\" line" +
+                            (mEnd.lFound ? " before line " + std::to_string(mEnd.lLine) + "."
+                                         : " before the end of the file."));
+                    }
+                    if (!mEnd.lFound) {
+                        f.lInBlock = 0;
+                        return wkScanEnd;
+                    }
+                    continue;
+                }
+                if (bRC) {
+                    AddRCBlock(lKind, 0, 0, 0);
+                } else {
+                    AddBlock(lKind, 0, 0, 0);
+                }
+            } else {
+                AddBlock(lKind, 0, 0, 0);
+                BeginResourceBlock(m.sBlock, m.sArg);
+            }
+            f.lInBlock = 1;
+            f.sOpenMarker = LineText(t.sText, m.lStart);
+            f.lOpenLine = m.lLine;
+            return wkScanBlock;
+        }
+        if (m.lCode == wkMetaDeclarations) {
+            if (!FindBlockByKind(wkBlockDeclarations)) {
+                AddBlock(wkBlockDeclarations, 0, 0, 0);
+            }
+            continue;
+        }
+        if (m.lCode == wkMetaCopy) {
+            if (bRC) {
+                AddRCBlock(wkBlockCopy, 0, 0, 0);
+            } else {
+                AddBlock(wkBlockCopy, 0, 0, 0);
+            }
+            AddUserText(t, bRC, t.lPos, t.sText.size());
+            t.lPos = t.sText.size();
+            f.lInBlock = 0;
+            return wkScanEnd;
+        }
+        // Created, End, an unknown keyword or block name: the line is dropped and
+        // the statement loop reads on, so the text after it is not kept.
+        f.asDamage.push_back("Line " + std::to_string(m.lLine) + ": \"" +
+                             LineText(t.sText, m.lStart) + "\" does not begin a block.");
+        f.lInBlock = 2;
+        return wkScanStray;
+    }
+}
+
+// A resource named by a link field, only when it exists and is of the kind.
+int32_t LinkTarget(const std::string& sName, int32_t lKindMask) {
+    if (sName.empty()) {
+        return 0;
+    }
+    int32_t lRes = FindResourceByID(FindIDByName(sName.substr(0, IDNameText::Capacity())));
+    return (gatRes[lRes].lType & lKindMask) != 0 ? lRes : 0;
+}
+
+void ReportFileError(int32_t lErr) {
+    ReportInfo("Error #" + std::to_string(lErr) + " " + StdErrorText(lErr));
+}
+
+} // namespace
+
+const char* const gszNotCreatedQuestion =
+    "The selected file was not created by Wrenkit or the #Wrenkit\r\n"
+    "metastatements have been modified. If you continue, the file will be imported and\r\n"
+    "a copy of your code will be placed at the bottom of your file when you save.\r\n"
+    "\r\n"
+    "Do you want to continue?";
+
+std::string MetaLine(int32_t lCode, const std::string& sBlock, const std::string& sArg) {
+    switch (lCode) {
+    case wkMetaCreated:
+        return "#Wrenkit Created";
+    case wkMetaBegin:
+        return "#Wrenkit Begin " + sBlock + " " + sArg;
+    case wkMetaEnd:
+        return "#Wrenkit End " + sBlock;
+    case wkMetaDeclarations:
+        return "#Wrenkit Declarations";
+    case wkMetaCopy:
+        return "#Wrenkit Copy";
+    }
+    return std::string();
+}
+
+std::string RCMetaLine(int32_t lCode, const std::string& sBlock) {
+    switch (lCode) {
+    case wkMetaCreated:
+        return "//#Wrenkit Created";
+    case wkMetaBegin:
+        return "//#Wrenkit Begin " + sBlock;
+    case wkMetaEnd:
+        return "//#Wrenkit End " + sBlock;
+    case wkMetaCopy:
+        return "//#Wrenkit Copy";
+    }
+    return std::string();
+}
+
+int32_t BlockKindFromName(const std::string& sName, bool bRC) {
+    const std::string s = UpperText(sName);
+    if (s == "CONSTANTS") {
+        return wkBlockConstants;
+    }
+    if (bRC) {
+        if (s == "RCDATA") {
+            return wkBlockRCData;
+        }
+        if (s == "STRINGS") {
+            return wkBlockStrings;
+        }
+        if (s == "VERSIONINFO") {
+            return wkBlockVersionInfo;
+        }
+        return -1;
+    }
+    if (s == "INCLUDES") {
+        return wkBlockIncludes;
+    }
+    if (s == "ASSIGNACCEL") {
+        return wkBlockAssignAccel;
+    }
+    if (s == "ACCEL") {
+        return wkBlockAccel;
+    }
+    if (s == "MENU") {
+        return wkBlockMenu;
+    }
+    if (s == "DIALOG") {
+        return wkBlockDialog;
+    }
+    return -1;
+}
+
+void FindNextMeta(tSourceText& t, tMetaMarker& tOut) {
+    FindNext(t, tOut, false);
+}
+
+void FindNextRCMeta(tSourceText& t, tMetaMarker& tOut) {
+    FindNext(t, tOut, true);
+}
+
+void ParseMetaLine(tSourceText& t, tMetaMarker& tOut) {
+    ParseLine(t, tOut, false);
+}
+
+void ParseRCMetaLine(tSourceText& t, tMetaMarker& tOut) {
+    ParseLine(t, tOut, true);
+}
+
+void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
+    std::string asField[3];
+    std::size_t lFrom = 0;
+    for (int i = 0; i < 3; ++i) {
+        std::size_t lArrow = sArg.find("->", lFrom);
+        asField[i] =
+            sArg.substr(lFrom, lArrow == std::string::npos ? std::string::npos : lArrow - lFrom);
+        if (lArrow == std::string::npos) {
+            break;
+        }
+        lFrom = lArrow + 2;
+    }
+    // Names are kept to the 32 characters of the ID table, so that a long name
+    // finds the ID that an earlier line created from it.
+    const std::string sName = asField[0].substr(0, IDNameText::Capacity());
+    if (sName.empty()) {
+        return; // no resource: the block row keeps resource 0
+    }
+    const int32_t lKind = BlockKindFromName(sBlock, false);
+    const int32_t lResKind = lKind == wkBlockAccel    ? wkResAccel
+                             : lKind == wkBlockMenu   ? wkResMenu
+                             : lKind == wkBlockDialog ? wkResDialog
+                                                      : 0;
+    if (lResKind == 0) {
+        return;
+    }
+    int32_t lID = FindIDByName(sName);
+    if (lID == 0) {
+        lID = AddID(sName, "-1", 0);
+    }
+    const int32_t lRes = AddResource(sName, lResKind, lID, 0);
+    if (lResKind == wkResDialog) {
+        gtElem.lResDlg = lRes;
+        // Links only to resources that exist already and are of the right kind.
+        int32_t lMenu = LinkTarget(asField[1], wkResMenu);
+        int32_t lAccel = LinkTarget(asField[2], wkResAccel);
+        if (lMenu) {
+            gatRes.W(lRes).lLinkMenu = lMenu;
+            gatRes.W(lMenu).lLinkDlg = lRes;
+        }
+        if (lAccel) {
+            gatRes.W(lRes).lLinkAccel = lAccel;
+            gatRes.W(lAccel).lLinkDlg = lRes;
+        }
+        if (lMenu && lAccel) {
+            gatRes.W(lMenu).lLinkAccel = lAccel;
+            gatRes.W(lAccel).lLinkMenu = lMenu;
+        }
+    } else {
+        if (lResKind == wkResMenu) {
+            gtElem.lResMenu = lRes;
+        } else {
+            gtElem.lResAccel = lRes;
+        }
+        int32_t lDlg = LinkTarget(asField[1], wkResDialog);
+        if (lDlg) {
+            gatRes.W(lRes).lLinkDlg = lDlg;
+            if (lResKind == wkResMenu) {
+                gatRes.W(lDlg).lLinkMenu = lRes;
+            } else {
+                gatRes.W(lDlg).lLinkAccel = lRes;
+            }
+        }
+    }
+    gatBlock.W(glBlockCnt).lResElem = lRes;
+}
+
+int32_t ScanBlocks(tSourceText& t, tReadFrame& f) {
+    return Scan(t, f, false);
+}
+
+int32_t ScanRCBlocks(tSourceText& t, tReadFrame& f) {
+    return Scan(t, f, true);
+}
+
+int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
+    f = tReadFrame{};
+    f.lClipboard = lClipboard ? 1 : 0;
+    if (f.lClipboard) {
+        return 1;
+    }
+    // A new file is being read: whatever the previous one left is stale.
+    CloseWorkFiles();
+    ClearRCBlocks();
+    tMetaMarker m;
+    FindNextMeta(t, m);
+    if (m.lFound && m.lCode == wkMetaCreated) {
+        if (int32_t lErr = OpenWorkFile(gtWorkFile)) {
+            ReportFileError(lErr);
+            CloseWorkFile(gtWorkFile);
+            return 0;
+        }
+        ClearBlocks();
+        // Text before the Created marker is the user's too: it is kept in front
+        // of it rather than lost on the next save.
+        AddUserText(t, false, 0, m.lStart);
+        AddBlock(wkBlockCreated, 0, 0, 0);
+        f.lBlocks = 1;
+        ScanBlocks(t, f);
+        return 1;
+    }
+    if (AskUser(gszNotCreatedQuestion, wkBtnYesNo, 1) != wkAnsYes) {
+        return 0;
+    }
+    t.lPos = 0;
+    t.lLine = 1;
+    if (int32_t lErr = OpenWorkFile(gtPreImportFile)) {
+        ReportFileError(lErr);
+        CloseWorkFile(gtPreImportFile);
+        return 0;
+    }
+    AppendWorkFile(gtPreImportFile, t.sText);
+    return 1;
+}
+
+int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
+    f = tReadFrame{};
+    f.lRC = 1;
+    f.lClipboard = lClipboard ? 1 : 0;
+    if (f.lClipboard) {
+        return 1;
+    }
+    CloseWorkFile(gtRCWorkFile);
+    CloseWorkFile(gtRCPreImportFile);
+    tMetaMarker m;
+    FindNextRCMeta(t, m);
+    if (m.lFound && m.lCode == wkMetaCreated) {
+        if (int32_t lErr = OpenWorkFile(gtRCWorkFile)) {
+            ReportFileError(lErr);
+            CloseWorkFile(gtRCWorkFile);
+            return 0;
+        }
+        ClearRCBlocks();
+        AddUserText(t, true, 0, m.lStart);
+        AddRCBlock(wkBlockCreated, 0, 0, 0);
+        f.lBlocks = 1;
+        ScanRCBlocks(t, f);
+        return 1;
+    }
+    t.lPos = 0;
+    t.lLine = 1;
+    if (gtPreImportFile.lOpen) {
+        if (int32_t lErr = OpenWorkFile(gtRCPreImportFile)) {
+            ReportFileError(lErr);
+            CloseWorkFile(gtRCPreImportFile);
+            return 0;
+        }
+        AppendWorkFile(gtRCPreImportFile, t.sText);
+    }
+    return 1;
+}
+
+void FrameMarkerLine(tSourceText& t, tReadFrame& f) {
+    if (!f.lBlocks || f.lClipboard) {
+        SkipLine(t);
+        return;
+    }
+    const std::size_t lLineStart = LineStartOf(t.sText, t.lPos);
+    const int32_t lLine = t.lLine;
+    tMetaMarker m;
+    if (f.lRC) {
+        ParseRCMetaLine(t, m);
+    } else {
+        ParseMetaLine(t, m);
+    }
+    if (m.lCode == wkMetaEnd) {
+        f.lInBlock = 0;
+        if (f.lRC) {
+            ScanRCBlocks(t, f);
+        } else {
+            ScanBlocks(t, f);
+        }
+        return;
+    }
+    // Any other marker is consumed here. Inside a block that means its End
+    // line is missing: everything from its Begin line on is read as the
+    // designer's code and regenerated by the next save.
+    if (f.lInBlock == 1) {
+        f.asDamage.push_back("Line " + std::to_string(f.lOpenLine) + ": \"" + f.sOpenMarker +
+                             "\" has no \"#Wrenkit End\" line before line " +
+                             std::to_string(lLine) + ".");
+        f.lInBlock = 2;
+    }
+    if (m.lCode == wkMetaBegin) {
+        f.asDamage.push_back("Line " + std::to_string(lLine) + ": \"" +
+                             LineText(t.sText, lLineStart) + "\" is not read as a block.");
+    }
+}
+
+void FinishFrame(tReadFrame& f) {
+    if (f.lInBlock == 1) {
+        f.asDamage.push_back("Line " + std::to_string(f.lOpenLine) + ": \"" + f.sOpenMarker +
+                             "\" has no \"#Wrenkit End\" line before the end of the file.");
+    }
+    f.lInBlock = 0;
+    if (f.asDamage.empty()) {
+        return;
+    }
+    constexpr std::size_t kShown = 12;
+    std::string sMsg = "The #Wrenkit metastatements of this file are damaged:\r\n";
+    for (std::size_t l = 0; l < f.asDamage.size() && l < kShown; ++l) {
+        sMsg += "\r\n" + f.asDamage[l];
+    }
+    if (f.asDamage.size() > kShown) {
+        sMsg += "\r\n... and " + std::to_string(f.asDamage.size() - kShown) + " more.";
+    }
+    sMsg += "\r\n\r\nThe text after each of these lines, up to the next #Wrenkit line, is read as "
+            "generated code and will be replaced when the file is saved. Mend the file in a "
+            "text editor before you save it.";
+    ReportError(sMsg);
+    f.asDamage.clear();
+}

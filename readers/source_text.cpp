@@ -1,0 +1,177 @@
+#include "readers/source_text.h"
+
+int64_t glMaxSourceBytes = 0x7FFFFFFE;
+
+bool IsIdentByte(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+std::string UpperText(std::string_view s) {
+    std::string sOut(s);
+    for (char& c : sOut) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return sOut;
+}
+
+std::string_view TrimText(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+void PassCRLF(tSourceText& t) {
+    t.bInString = false;
+    if (t.At(t.lPos) == '\r' && !t.AtEnd()) {
+        ++t.lPos;
+        ++t.lLine;
+        if (t.At(t.lPos) == '\n' && !t.AtEnd()) {
+            ++t.lPos;
+        }
+    }
+}
+
+void SkipToCR(tSourceText& t) {
+    std::size_t l = t.sText.find('\r', t.lPos);
+    t.lPos = l == std::string_view::npos ? t.sText.size() : l;
+}
+
+void SkipLine(tSourceText& t) {
+    SkipToCR(t);
+    PassCRLF(t);
+}
+
+namespace {
+
+// "_" outside a string after a byte that cannot end a name: the statement goes
+// on in the next line.
+bool IsContinuation(const tSourceText& t) {
+    return t.At(t.lPos) == '_' && (t.lPos == 0 || !IsIdentByte(t.sText[t.lPos - 1]));
+}
+
+} // namespace
+
+std::string NextToken(tSourceText& t) {
+    std::string sTok;
+    bool& bInString = t.bInString; // a blank inside a string ends a token, not the string
+    bool bStarted = false;
+    auto Append = [&](char c) {
+        if (!bStarted) {
+            t.lTokStart = t.lPos;
+            bStarted = true;
+        }
+        if (sTok.size() < kTokenMax) {
+            sTok.push_back(c);
+        }
+        ++t.lPos;
+    };
+    while (!t.AtEnd()) {
+        char c = t.sText[t.lPos];
+        switch (c) {
+        case '\r':
+            bInString = false; // no string goes on past its line
+            if (bStarted) {
+                return sTok;
+            }
+            ++t.lPos;
+            ++t.lLine;
+            continue;
+        case '\n':
+        case '\t':
+            ++t.lPos;
+            continue;
+        case '\0':
+        case ' ':
+        case '(':
+        case ')':
+        case ',':
+            ++t.lPos;
+            if (bStarted) {
+                return sTok;
+            }
+            continue;
+        case '"':
+            bInString = !bInString;
+            Append(c);
+            continue;
+        case '\'':
+            if (bInString) {
+                Append(c);
+                continue;
+            }
+            SkipToCR(t);
+            if (bStarted) {
+                return sTok;
+            }
+            continue;
+        case '_':
+            if (!bInString && IsContinuation(t)) {
+                SkipLine(t);
+                continue;
+            }
+            Append(c);
+            continue;
+        default:
+            Append(c);
+            continue;
+        }
+    }
+    return sTok;
+}
+
+std::string ReadArg(tSourceText& t, char lSep) {
+    t.bInString = false; // an argument keeps its own count of quotes
+    std::string sArg;
+    bool bInString = false;
+    int32_t lDepth = 0;
+    while (!t.AtEnd()) {
+        char c = t.sText[t.lPos];
+        if (c == '\r') {
+            break; // the end of the line (also of an unclosed string)
+        }
+        if (c == '\0') {
+            ++t.lPos;
+            continue;
+        }
+        if (bInString) {
+            if (c == '"') {
+                bInString = false;
+            }
+            sArg.push_back(c);
+            ++t.lPos;
+            continue;
+        }
+        if (c == '"') {
+            bInString = true;
+        } else if (c == '\'') {
+            SkipToCR(t);
+            break;
+        } else if (c == '_' && IsContinuation(t)) {
+            SkipLine(t);
+            continue;
+        } else if (c == '(') {
+            ++lDepth;
+        } else if (c == ')') {
+            --lDepth;
+        } else if (c == lSep && lDepth <= 0) {
+            ++t.lPos;
+            break;
+        }
+        sArg.push_back(c);
+        ++t.lPos;
+    }
+    return std::string(TrimText(sArg));
+}
+
+int32_t AtLineEnd(tSourceText& t) {
+    while (!t.AtEnd() && (t.sText[t.lPos] == ' ' || t.sText[t.lPos] == '\t')) {
+        ++t.lPos;
+    }
+    return t.AtEnd() || t.sText[t.lPos] == '\r' || t.sText[t.lPos] == '\'' ? 1 : 0;
+}

@@ -1,0 +1,111 @@
+#include "tests/readers/reader_fixture.h"
+
+#include <gtest/gtest.h>
+
+using Tokens = ReaderTest;
+
+namespace {
+
+std::vector<std::string> AllTokens(std::string_view sText, int32_t* plLine = nullptr) {
+    tSourceText t;
+    t.sText = sText;
+    std::vector<std::string> as;
+    for (std::string s = NextToken(t); !s.empty(); s = NextToken(t)) {
+        as.push_back(s);
+    }
+    if (plLine) {
+        *plLine = t.lLine;
+    }
+    return as;
+}
+
+} // namespace
+
+TEST_F(Tokens, ByteRulesOfTheTokenizer) {
+    using V = std::vector<std::string>;
+    // TAB joins, LF vanishes, blank ( ) , separate.
+    EXPECT_EQ(AllTokens("Dialog\tNew a(b),c"), (V{"DialogNew", "a", "b", "c"}));
+    // Quotes are copied, a blank inside a string still ends a token.
+    EXPECT_EQ(AllTokens("x \"a b\""), (V{"x", "\"a", "b\""}));
+    // A comment outside a string ends the line's tokens; inside a string it is text.
+    int32_t lLine = 0;
+    EXPECT_EQ(AllTokens("a' comment, b\r\n\"it's\" c", &lLine), (V{"a", "\"it's\"", "c"}));
+    EXPECT_EQ(lLine, 2);
+    // "_" continues only after a byte that cannot end a name.
+    EXPECT_EQ(AllTokens("%IDC_A_1 x _\r\n y"), (V{"%IDC_A_1", "x", "y"}));
+    EXPECT_EQ(AllTokens("a+_\r\nb c"), (V{"a+b", "c"})); // the next line goes on the token
+    // Inside a string "_" is text, also when a blank inside the string ended a token.
+    EXPECT_EQ(AllTokens("\"a _ b\" c"), (V{"\"a", "_", "b\"", "c"}));
+    // A zero byte inside the text separates and the text goes on.
+    EXPECT_EQ(AllTokens(std::string_view("a\0b", 3)), (V{"a", "b"}));
+}
+
+TEST_F(Tokens, LongTokensAreCutNeverOverrun) {
+    std::string sLong(10000, 'x');
+    std::vector<std::string> as = AllTokens(sLong + " y");
+    ASSERT_EQ(as.size(), 2u);
+    EXPECT_EQ(as[0].size(), kTokenMax);
+    EXPECT_EQ(as[1], "y");
+}
+
+TEST_F(Tokens, ArgumentsKeepStringsParenthesesAndContinuations) {
+    tSourceText t;
+    const std::string sText = "  \"a, b\" , RGB(1, 2, 3),\"it's, here\" ' note, x\r\nnext";
+    t.sText = sText;
+    EXPECT_EQ(ReadArg(t), "\"a, b\"");
+    EXPECT_EQ(ReadArg(t), "RGB(1, 2, 3)");
+    EXPECT_EQ(ReadArg(t), "\"it's, here\"");
+    EXPECT_EQ(t.At(t.lPos), '\r'); // the comment ends the argument, the CR stays
+    const std::string sWrapped = "\"A long caption \" + _\r\n        \"goes on\", 10";
+    t = tSourceText{};
+    t.sText = sWrapped;
+    EXPECT_EQ(CaptionFromArg(ReadArg(t), false), "A long caption goes on");
+    EXPECT_EQ(t.lLine, 2);
+    EXPECT_EQ(ReadArg(t), "10");
+}
+
+TEST_F(Tokens, NumbersIDsAndEquates) {
+    EXPECT_EQ(NumberArg("70"), 70);
+    EXPECT_EQ(NumberArg("0"), 0);
+    EXPECT_EQ(NumberArg("&H10"), 16);
+    EXPECT_EQ(NumberArg("lWidth"), 10); // an expression the reader cannot evaluate
+    EXPECT_EQ(NumberArg("-5"), -5);
+
+    EXPECT_EQ(IDFromToken("-1", 6), 0);
+    const int32_t lOk = IDFromToken("IDOK", 6); // "%" put in front, then predefined
+    EXPECT_EQ(IDName(lOk), "%IDOK");
+    EXPECT_EQ(gatID[lOk].lIDValue, 1);
+    const int32_t lNum = IDFromToken("1234", 6); // a bare number gets a name of its own
+    EXPECT_EQ(IDName(lNum), "%IDC_1234");
+    EXPECT_EQ(gatID[lNum].lIDValue, 1234);
+    EXPECT_EQ(IDFromToken("1234", 6), lNum);
+    EXPECT_EQ(gatID[IDFromToken("%IDC_NEW", 6)].lIDValue, 1235);
+    EXPECT_EQ(gatID[IDFromToken("%IDM_NEW", -1)].lIDValue, 101); // resource range
+    EXPECT_EQ(IDFromToken("%IDC_BASE + 1", 6), 0);
+
+    // First definition wins, also over the -1 of a resource block.
+    ASSERT_EQ(Load(Marked("#Wrenkit Begin Constants \n"
+                          "%IDC_HEX  = &H3E9%\n"
+                          "%IDC_LONG = 1001&\n"
+                          "%IDC_BYTE=&HFF???\n"
+                          "%IDC_NEG  = -7 ' a comment\n"
+                          "%IDC_HEX  = 5\n"
+                          "    %IDC_INDENTED = 3\n"
+                          "x = 1 : %IDC_NOTFIRST = 4\n"
+                          "%IDC_NOVALUE\n"
+                          "#Wrenkit End Constants\n"
+                          "#Wrenkit Begin AssignAccel \n"
+                          "Function AssignAccel() As Long\n"
+                          "%IDC_INFUNCTION = 9\n"
+                          "#Wrenkit End AssignAccel\n")),
+              1);
+    EXPECT_EQ(IDValue("%IDC_HEX"), 1001);
+    EXPECT_EQ(IDValueText(FindIDByName("%IDC_HEX")), "&H3E9%");
+    EXPECT_EQ(IDValueText(FindIDByName("%IDC_LONG")), "1001&");
+    EXPECT_EQ(IDValueText(FindIDByName("%IDC_BYTE")), "&HFF???");
+    EXPECT_EQ(IDValue("%IDC_NEG"), -7);
+    EXPECT_EQ(IDValue("%IDC_INDENTED"), 3);
+    EXPECT_EQ(FindIDByName("%IDC_NOTFIRST"), 0);
+    EXPECT_EQ(FindIDByName("%IDC_NOVALUE"), 0);
+    EXPECT_EQ(FindIDByName("%IDC_INFUNCTION"), 0);
+}
