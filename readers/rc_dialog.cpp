@@ -1,6 +1,7 @@
 // Dialogs of a resource script: the DIALOG/DIALOGEX header with its option
 // lines, and every control statement of the body, short forms and CONTROL.
 #include "model/fonts.h"
+#include "model/id_names.h"
 #include "model/project.h"
 #include "readers/rc_kinds.h"
 #include "readers/rc_reader_parts.h"
@@ -141,6 +142,19 @@ void ReadFont(const std::vector<RCArg>& aArgs, tFontDesc& tFont) {
     tFont.lCharSet = NumberOrName(ArgAt(aArgs, 4), CharSetFromText);
 }
 
+// A bitmap, icon or cursor resource of that name (it may have no ID of its own).
+int32_t FindDataResourceByName(const std::string& sName) {
+    for (int32_t l = 1; l <= glResCnt; ++l) {
+        int32_t lKind = gatRes[l].lType;
+        if (gatRes.Live(l) &&
+            (lKind == wkResBitmap || lKind == wkResIcon || lKind == wkResCursor) &&
+            SameIDName(gatRes[l].szIDName.view(), sName)) {
+            return l;
+        }
+    }
+    return 0;
+}
+
 struct tDialogState {
     int32_t lRes = 0;
     int32_t lFontElem = 1;
@@ -247,7 +261,7 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
     int32_t lData = 0;
     if (bImage && !aText.empty() && aText[0][0] != '"' && !sTextName.empty()) {
         // The text of an image control names the icon or bitmap it shows.
-        lData = FindResourceByID(FindIDByName("%" + sTextName));
+        lData = FindDataResourceByName("%" + sTextName);
     }
     if (lData != 0) {
         tRow.lDataResElem = lData;

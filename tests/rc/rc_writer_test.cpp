@@ -1,0 +1,356 @@
+// Writing resource scripts: the companion script new and updated, the
+// version information with its escaping and wrapping, the full script and its
+// round trip through the reader.
+#include "model/accel_keys.h"
+#include "readers/rc_lexer.h"
+#include "tests/rc/rc_fixture.h"
+#include "writers/kvl_text.h"
+#include "writers/kvl_writer.h"
+#include "writers/rc_writer.h"
+
+namespace {
+
+// An image control showing a bitmap in a subfolder, and a string.
+void MakeCompanionProject(bool bStrings = true) {
+    int32_t lDlgID = AddID("%IDD_DIALOG1", "101", wkUsedByRes);
+    int32_t lDlgRes = AddResource("%IDD_DIALOG1", wkResDialog, lDlgID, 0);
+    tDlg tDialog{};
+    tDialog.lIDElem = lDlgID;
+    tDialog.lResElem = lDlgRes;
+    AddDlgRow(tDialog);
+    int32_t lImgID = AddID("%IDR_IMGFILE1", "102", wkUsedByRes);
+    int32_t lImgRes =
+        AddResource("%IDR_IMGFILE1", wkResBitmap, lImgID, AddDynStr("C:\\src\\res\\logo.bmp"));
+    tDlg tImage{};
+    tImage.lIDElem = AddID("%IDC_IMAGE1", "1001", wkUsedByDlg);
+    tImage.lResElem = lDlgRes;
+    tImage.lCtlType = wkCtlImage;
+    tImage.lStyle = 0x5000000E;
+    tImage.lDataResElem = lImgRes;
+    tImage.lCtlOrder = 1;
+    AddDlgRow(tImage);
+    tImage.lIDElem = AddID("%IDC_IMAGE2", "1002", wkUsedByDlg);
+    tImage.lCtlOrder = 2;
+    AddDlgRow(tImage); // the same file shown twice
+    if (bStrings) {
+        AddStr(AddID("%IDS_HELLO", "2001", wkUsedByStr), "Say \"hi\"");
+    }
+    gsKvlFilePath = "C:\\src\\Prog.bas";
+}
+
+const char* const kszHeader =
+    "//#Wrenkit Created\r\n"
+    "//--------------------------------------------------------------------------------\r\n"
+    "// The first line in this file is a Wrenkit comment. It    \r\n"
+    "// should ALWAYS be the first line of the file. Other      \r\n"
+    "// Wrenkit comments are placed at the beginning and        \r\n"
+    "// ending of blocks of code that should be edited using    \r\n"
+    "// Wrenkit only. Do not edit or delete these comments or   \r\n"
+    "// Wrenkit will not be able to reread the file correctly.  \r\n"
+    "// See the Wrenkit documentation for more information.     \r\n"
+    "// Beginning blocks begin like this: //#Wrenkit Begin ...  \r\n"
+    "// Ending blocks begin like this:    //#Wrenkit End ...    \r\n"
+    "// Feel free to make changes anywhere else in the file.    \r\n"
+    "//--------------------------------------------------------------------------------\r\n"
+    "\r\n"
+    "#include \"Resource.h\"\r\n"
+    "\r\n";
+
+const std::string ksSep =
+    "//--------------------------------------------------------------------------------\r\n";
+
+} // namespace
+
+class RcWriterTest : public RcTest {
+  protected:
+    void TearDown() override {
+        gsKvlFilePath.clear();
+        glAsNew = 0;
+        RcTest::TearDown();
+    }
+};
+
+TEST_F(RcWriterTest, NewCompanionScriptByteForByte) {
+    MakeCompanionProject();
+    std::string s = BuildNewRCFile(true);
+    EXPECT_EQ(std::string(kszHeader) + ksSep + "//  ** Constants **\r\n" + ksSep +
+                  "//#Wrenkit Begin Constants \r\n"
+                  "#define IDR_IMGFILE1    102\r\n"
+                  "#define IDS_HELLO       2001\r\n"
+                  "//#Wrenkit End Constants\r\n\r\n" +
+                  ksSep + "//  ** RC Data **\r\n" + ksSep +
+                  "//#Wrenkit Begin RCData \r\n"
+                  "IDR_IMGFILE1    BITMAP DISCARDABLE \".\\\\res\\\\logo.bmp\"\r\n"
+                  "//#Wrenkit End RCData\r\n\r\n" +
+                  ksSep + "//  ** String Table **\r\n" + ksSep +
+                  "//#Wrenkit Begin Strings \r\n"
+                  "STRINGTABLE DISCARDABLE\r\n"
+                  "BEGIN\r\n"
+                  "    IDS_HELLO   \"Say \\\"hi\\\"\"\r\n"
+                  "END\r\n"
+                  "//#Wrenkit End Strings\r\n\r\n",
+              s);
+    EXPECT_EQ((std::vector<std::string>{"Saving RC"}), tSeam.StatusTexts());
+}
+
+TEST_F(RcWriterTest, VersionInfoSectionAsTheExampleShows) {
+    NewVersionInfo(0x040904E4);
+    gtVersion.lFileVerLS = gtVersion.lProdVerLS = 0;
+    for (const char* sz : {"FileVersion", "ProductVersion", "LegalCopyright"}) {
+        SetVersionStringValue(1, sz, "");
+    }
+    SetVersionStringValue(1, "FileDescription", "Sample program");
+    SetVersionStringValue(1, "FileVersion", "1.0.0.0");
+    SetVersionStringValue(1, "PrivateBuild", "by me");
+    std::string s;
+    WriteRCVersionInfo(s);
+    EXPECT_EQ("//#Wrenkit Begin VersionInfo \r\n"
+              "VS_VERSION_INFO VERSIONINFO\r\n"
+              " FILEVERSION 1,0,0,0\r\n"
+              " PRODUCTVERSION 1,0,0,0\r\n"
+              " FILEFLAGSMASK VS_FFI_FILEFLAGSMASK\r\n"
+              " FILEFLAGS 0x0\r\n"
+              " FILEOS VOS_WINDOWS32\r\n"
+              " FILETYPE VFT_APP\r\n"
+              " FILESUBTYPE VFT2_UNKNOWN\r\n"
+              "BEGIN\r\n"
+              "    BLOCK \"StringFileInfo\"\r\n"
+              "    BEGIN\r\n"
+              "        BLOCK \"040904E4\"\r\n"
+              "        BEGIN\r\n"
+              "            VALUE \"FileDescription\", \"Sample program\\0\"\r\n"
+              "            VALUE \"FileVersion\", \"1.0.0.0\\0\"\r\n"
+              "#if 0\r\n"
+              "            VALUE \"PrivateBuild\", \"by me\\0\"\r\n"
+              "#endif\r\n"
+              "        END\r\n"
+              "    END\r\n"
+              "    BLOCK \"VarFileInfo\"\r\n"
+              "    BEGIN\r\n"
+              "        VALUE \"Translation\", 0x409, 1252\r\n"
+              "    END\r\n"
+              "END\r\n"
+              "//#Wrenkit End VersionInfo\r\n",
+              s);
+}
+
+TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
+    EXPECT_EQ("a\\r\\n\\t\\\\\"\"\\351\\001", EscapeRCValue("a\r\n\t\\\"\xe9\x01"));
+    std::string sValue;
+    for (int i = 0; i < 20; ++i) {
+        sValue += "word\xe9\\x\"q ";
+    }
+    sValue += std::string(150, 'z'); // a run with no place to break
+    NewVersionInfo(0x040904E4);
+    SetVersionStringValue(1, "Comments", sValue);
+    std::string s;
+    WriteRCVersionInfo(s);
+    size_t lFirst = s.find("VALUE \"Comments\"");
+    ASSERT_NE(std::string::npos, lFirst);
+    size_t lStart = s.rfind('\n', lFirst) + 1;
+    std::string sLines = s.substr(lStart, s.find("\\0\"\r\n", lStart) + 5 - lStart);
+    int32_t lLines = 0;
+    for (size_t l = 0; l < sLines.size();) {
+        size_t lEnd = sLines.find("\r\n", l);
+        std::string sLine = sLines.substr(l, lEnd - l);
+        EXPECT_LE(sLine.size(), 81u) << sLine;
+        EXPECT_EQ('"', sLine.back());
+        if (lLines > 0) {
+            EXPECT_EQ(std::string(16, ' ') + "\"", sLine.substr(0, 17));
+        }
+        ++lLines;
+        l = lEnd + 2;
+    }
+    EXPECT_GT(lLines, 4);
+    // Read back, the adjacent literals give the value again.
+    std::string sScript = s;
+    ResetVersionInfo();
+    LoadRC(sScript, 0, 1);
+    EXPECT_EQ(sValue, VersionStringValue(1, "Comments"));
+}
+
+TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
+    MakeCompanionProject();
+    std::string sFirst = BuildNewRCFile(true);
+    std::string sUser = "// my own resources\r\nIDI_MINE ICON \"mine.ico\"  \r\n";
+    std::string sEdited = sFirst;
+    sEdited.insert(sEdited.find("#include"), sUser);
+    sEdited += "// the end, no line end";
+    // The KVL file brings the dialogs back, the script its strings.
+    Reset();
+    MakeCompanionProject(false);
+    ASSERT_EQ(1, LoadRC(sEdited, 0, 0, "C:\\src\\Prog.rc"));
+    EXPECT_EQ(1, glStrCnt);
+    EXPECT_EQ(sEdited, BuildUpdatedRCFile()); // nothing appended: byte for byte
+    // A new section is appended after the walk, followed by one empty line.
+    NewVersionInfo(0x040904E4);
+    std::string sUpdated = BuildUpdatedRCFile();
+    EXPECT_EQ(0u, sUpdated.find(sEdited));
+    EXPECT_NE(std::string::npos, sUpdated.find("//  ** Version Info **"));
+    EXPECT_EQ("//#Wrenkit End VersionInfo\r\n\r\n\r\n", sUpdated.substr(sUpdated.size() - 32));
+    EXPECT_EQ(sUpdated, BuildRCFile(true));
+    glAsNew = 1;
+    EXPECT_EQ(0u, BuildRCFile(true).find("//#Wrenkit Created\r\n//---"));
+}
+
+TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
+    std::string sOld = "IDS_A_TEXT STRINGTABLE\r\n";
+    ASSERT_EQ(1, LoadRC("STRINGTABLE { IDS_A \"a\" }", 1, 0));
+    EXPECT_EQ(nullptr, RCPreImportText()); // no copy wanted
+    gpfnRCImportCopyWanted = [] { return true; };
+    ASSERT_EQ(1, LoadRC("STRINGTABLE { IDS_A \"a\" }", 0, 0));
+    std::string s = BuildNewRCFile(true);
+    EXPECT_NE(std::string::npos,
+              s.find("\r\n\r\n//=========="
+                     "======================================================================\r\n"
+                     "//#Wrenkit Copy\r\n"
+                     "//The following is a copy of your code before importing:\r\n"
+                     "#if 0\r\nSTRINGTABLE { IDS_A \"a\" }\r\n#endif\r\n"));
+    EXPECT_EQ(std::string::npos, BuildNewRCFile(false).find("#Wrenkit Copy"));
+}
+
+TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
+    ASSERT_EQ(1, LoadRC("IDR_MENU1 MENU\r\nBEGIN\r\n"
+                        "  POPUP \"&File\"\r\n  BEGIN\r\n"
+                        "    MENUITEM \"&Open\", IDM_FILE_OPEN\r\n"
+                        "    MENUITEM SEPARATOR\r\n"
+                        "    MENUITEM \"E&xit\", IDM_FILE_EXIT, GRAYED\r\n"
+                        "  END\r\nEND\r\n"
+                        "A1 ACCELERATORS { \"O\", IDM_FILE_OPEN, VIRTKEY, CONTROL }\r\n"
+                        "A2 ACCELERATORS { VK_F1, IDM_FILE_EXIT, VIRTKEY, SHIFT, ALT }\r\n",
+                        1, 0));
+    std::string s;
+    WriteRCMenus(s);
+    EXPECT_EQ(ksSep + "//  ** Menus **\r\n" + ksSep +
+                  "IDR_MENU1 MENU DISCARDABLE\r\n"
+                  "BEGIN\r\n"
+                  "    POPUP \"&File\"\r\n"
+                  "    BEGIN\r\n"
+                  "        MENUITEM \"&Open\\tCtrl+O\", IDM_FILE_OPEN\r\n"
+                  "        MENUITEM SEPARATOR\r\n"
+                  "        MENUITEM \"E&xit\\tShift+Alt+F1\", IDM_FILE_EXIT, GRAYED\r\n"
+                  "    END\r\n"
+                  "END\r\n\r\n",
+              s);
+    s.clear();
+    WriteRCAccelerators(s);
+    EXPECT_EQ(ksSep + "//  ** Accelerator Tables **\r\n" + ksSep +
+                  "IDR_ACCELERATOR1 ACCELERATORS DISCARDABLE\r\n"
+                  "BEGIN\r\n"
+                  "    \"O\",            IDM_FILE_OPEN,  VIRTKEY, CONTROL, NOINVERT\r\n"
+                  "    VK_F1,          IDM_FILE_EXIT,  VIRTKEY, SHIFT, ALT, NOINVERT\r\n"
+                  "END\r\n\r\n",
+              s);
+}
+
+TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
+    int32_t lID = AddID("%IDR_M", "100", wkUsedByRes);
+    int32_t lRes = AddResource("%IDR_M", wkResMenu, lID, 0);
+    AddMenuItem(0, lRes, 0, 0, wkMenuPopup, 0, 0, "Empty");
+    AddMenuItem(0, lRes, 0, 0, wkMenuPopup, 0, wkMfChecked | wkMfMenuBreak, "A \"b\"");
+    AddMenuItem(AddID("%IDM_X", "1", 0), lRes, 0, 0, wkMenuItem, 1, 0, "x");
+    AddMenuItem(0, lRes, 0, 0, wkMenuItem, 1, 0, ""); // no caption: left out
+    std::string s;
+    WriteRCMenus(s);
+    EXPECT_NE(std::string::npos, s.find("BEGIN\r\n    POPUP \"Empty\"\r\n    BEGIN\r\n    END\r\n"
+                                        "    POPUP \"A \\\"b\\\"\", CHECKED | MENUBREAK\r\n"
+                                        "    BEGIN\r\n        MENUITEM \"x\", IDM_X\r\n    END\r\n"
+                                        "END\r\n"));
+}
+
+TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
+    const std::string sScript =
+        "#define IDD_MAIN 100\r\n"
+        "IDI_APP ICON \"C:\\\\proj\\\\app.ico\"\r\n"
+        "IDR_MENU1 MENU { POPUP \"&File\" { MENUITEM \"&Open\", IDM_OPEN } }\r\n"
+        "A1 ACCELERATORS { \"O\", IDM_OPEN, VIRTKEY, CONTROL }\r\n"
+        "IDD_MAIN DIALOGEX 10, 10, 200, 120\r\n"
+        "STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | 0x8\r\n"
+        "EXSTYLE WS_EX_TOOLWINDOW\r\n"
+        "CAPTION \"Tab\\there \"\"q\"\" back\\\\slash\"\r\n"
+        "FONT 9, \"Tahoma\", 700, 1, 0\r\n"
+        "MENU IDR_MENU1\r\n"
+        "BEGIN\r\n"
+        "  LTEXT \"Name:\", IDC_STATIC, 7, 9, 40, 8\r\n"
+        "  EDITTEXT IDC_EDIT, 50, 7, 100, 12, ES_AUTOHSCROLL | NOT WS_TABSTOP\r\n"
+        "  CONTROL \"\", IDC_LIST, \"SysListView32\", LVS_REPORT | WS_BORDER, 7, 30, 150, 60\r\n"
+        "  ICON IDI_APP, IDC_ICON, 160, 30, 20, 20\r\n"
+        "  CONTROL \"Go\", IDC_GO, \"Button\", BS_AUTOCHECKBOX | WS_TABSTOP, 7, 95, 50, 10\r\n"
+        "  CONTROL \"\", IDC_CUSTOM, \"MyClass\", 0x1234, 60, 95, 50, 10, 0x20\r\n"
+        "  DEFPUSHBUTTON \"OK\", IDOK, 140, 95, 50, 14\r\n"
+        "END\r\n"
+        "STRINGTABLE { IDS_HELLO \"Hello \\\"you\\\"\\n\" }\r\n"
+        "VS_VERSION_INFO VERSIONINFO FILEVERSION 1,2,3,4 FILEOS VOS_NT_WINDOWS32 FILETYPE "
+        "VFT_APP\r\n"
+        "BEGIN BLOCK \"StringFileInfo\" BEGIN BLOCK \"040904B0\" BEGIN\r\n"
+        " VALUE \"Comments\", \"C:\\\\x \"\"y\"\"\\0\"\r\n"
+        "END END END\r\n";
+    ASSERT_EQ(1, LoadRC(sScript, 1, 0, "C:\\proj\\app.rc"));
+    const int32_t lDlgRows = glDlgCnt;
+    // The first save names the one accelerator table IDR_ACCELERATOR1; from
+    // then on the script comes back unchanged.
+    ASSERT_EQ(1, LoadRC(BuildFullRCFile(), 1, 0, "C:\\proj\\app.rc"));
+    std::string sFull = BuildFullRCFile();
+    ASSERT_EQ(1, LoadRC(sFull, 1, 0, "C:\\proj\\app.rc"));
+    EXPECT_EQ(lDlgRows, glDlgCnt);
+    std::string sAgain = BuildFullRCFile();
+    EXPECT_EQ(sFull, sAgain);
+    // The dialog came through whole.
+    int32_t lDlg = FindDialogRow(FindResourceByID(FindIDByName("%IDD_MAIN")));
+    ASSERT_NE(0, lDlg);
+    EXPECT_EQ("Tab\there \"q\" back\\slash", Caption(lDlg));
+    EXPECT_EQ(0x8, gatDlg[lDlg].lStyle & 0x8);
+    EXPECT_NE(0, gatRes[gatDlg[lDlg].lResElem].lLinkMenu);
+    tFontDesc tFont{};
+    FontDescription(gatDlg[lDlg].lFontElem, tFont);
+    EXPECT_EQ("Tahoma", tFont.szFontName.str());
+    EXPECT_EQ(700, tFont.lWeight);
+    EXPECT_NE(std::string::npos, sFull.find("    CONTROL IDI_APP, IDC_ICON, \"Static\", "));
+    EXPECT_NE(std::string::npos,
+              sFull.find("\"MyClass\", WS_CHILD | WS_VISIBLE | 0x1234, 60, 95, 50, 10, 0x20\r\n"));
+    EXPECT_EQ("Hello \"you\"\\n", GetDynStr(gatStr[1].lStrElem));
+    EXPECT_EQ("C:\\x \"y\"", VersionStringValue(1, "Comments"));
+    EXPECT_EQ(0u,
+              sFull.find("#include \"Resource.h\"\r\n\r\n" + ksSep + "//  ** Constants **\r\n"));
+}
+
+TEST_F(RcWriterTest, BasicIntegrationCodeHasOneProcedurePerDialogAndMenu) {
+    ASSERT_EQ(1, LoadRC("IDR_MENU1 MENU { MENUITEM \"&Open\", IDM_OPEN }\r\n"
+                        "IDD_MAIN DIALOG 0, 0, 100, 50\r\nBEGIN\r\n"
+                        "  PUSHBUTTON \"Go\", IDC_GO, 1, 1, 40, 14\r\nEND\r\n",
+                        1, 0));
+    std::string s = RCBasicCodeSection();
+    EXPECT_NE(std::string::npos, s.find("#Wrenkit Begin Constants \r\n"));
+    EXPECT_NE(std::string::npos,
+              s.find("Function ShowMENU1Proc(ByVal hDlg As Long, ByVal wMsg As Long, ByVal wParam "
+                     "As _\r\n    Long, ByVal lParam As Long) As Long\r\n\r\n"
+                     "    Select Case wMsg\r\n        Case %WM_COMMAND\r\n"
+                     "            Select Case LoWrd(wParam)\r\n"
+                     "                Case %IDM_OPEN\r\n"));
+    EXPECT_NE(
+        std::string::npos,
+        s.find("                Case %IDC_GO\r\n"
+               "                    If HiWrd(wParam) = %BN_CLICKED Or HiWrd(wParam) = 1 Then\r\n"));
+    EXPECT_NE(std::string::npos,
+              s.find("\r\n\r\n            End Select\r\n    End Select\r\n\r\n"
+                     "    Function = DefWindowProc(hDlg, wMsg, wParam, lParam)\r\n\r\n"
+                     "End Function\r\n"));
+    EXPECT_EQ("Saving RC Basic Code", tSeam.StatusTexts().back());
+}
+
+TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
+    MakeCompanionProject();
+    EXPECT_EQ(0u, RCStringsSection().find(ksSep + "//  ** String Table **"));
+    RCConstantsSection();
+    RCDataSection();
+    RCVersionInfoSection();
+    RCMenuSection();
+    RCAcceleratorsSection();
+    EXPECT_EQ("", RCDialogSection().substr(0, 0));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Saving RC Strings", "Saving RC Constants", "Saving RC Data",
+                                  "Saving RC Version Info", "Saving RC Menu",
+                                  "Saving RC Accelerators", "Saving RC Dialog"}),
+        tSeam.StatusTexts());
+    EXPECT_EQ(0, glFullFile);
+}
