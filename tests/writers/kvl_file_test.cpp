@@ -50,19 +50,6 @@ TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
     EXPECT_EQ(BuildNewKvlFile(), sExpected);
 }
 
-TEST_F(KvlFileTest, OptionLimits) {
-    gtOptions.lWrapPos = 300;
-    EXPECT_EQ(SeparatorLine().size(), 241u);
-    gtOptions.lWrapPos = 10;
-    EXPECT_EQ(SeparatorLine().size(), 61u);
-    gtOptions.lWrapPos = 0;
-    EXPECT_EQ(SeparatorLine().size(), 81u);
-    gtOptions.lTabSizeKVL = 0;
-    EXPECT_EQ(Indent(2), "        ");
-    gtOptions.lTabSizeKVL = 3;
-    EXPECT_EQ(Indent(2), "      ");
-}
-
 TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
     AddID("%IDC_FIFTEEN_CHR", "1001", 0); // 16 characters: column 20
     AddID("%A", "&H3E9%", 0);
@@ -85,24 +72,20 @@ TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
 TEST_F(KvlFileTest, FunctionNamesDropThePrefixAndOnePercent) {
     int32_t lMain = NewRes("%MAINDLG", "100", wkResDialog);
     int32_t lStd = NewRes("%IDD_ABOUT", "101", wkResDialog);
-    int32_t lMenu = NewRes("%IDR_MENU1", "102", wkResMenu);
     int32_t lOdd = NewRes("%IDD_%X", "103", wkResDialog);
-    int32_t lMenuWithDlgPrefix = NewRes("%IDD_MENU", "104", wkResMenu);
+    int32_t lMenu = NewRes("%IDD_MENU", "104", wkResMenu); // a menu drops the resource prefix only
     EXPECT_EQ(FunctionBaseName(lMain), "MAINDLG");
     EXPECT_EQ(FunctionBaseName(lStd), "ABOUT");
-    EXPECT_EQ(FunctionBaseName(lMenu), "MENU1");
     EXPECT_EQ(FunctionBaseName(lOdd), "X");
-    EXPECT_EQ(FunctionBaseName(lMenuWithDlgPrefix), "IDD_MENU");
+    EXPECT_EQ(FunctionBaseName(lMenu), "IDD_MENU");
     SetIDPrefix(0, "%DLG_");
     EXPECT_EQ(FunctionBaseName(lStd), "IDD_ABOUT");
     EXPECT_EQ(BlockArgument(lStd), "%IDD_ABOUT->->");
-    gatRes.W(lMenu).lLinkDlg = lMain;
-    EXPECT_EQ(BlockArgument(lMenu), "%IDR_MENU1->%MAINDLG");
 }
 
 TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
     RecordingSeam tSeam;
-    int32_t lDlg = NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
+    NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
     std::string s;
     WriteKvlIncludes(s, false, false);
     EXPECT_EQ(s.find("#Resource"), std::string::npos); // nothing to compile
@@ -124,7 +107,6 @@ TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
         WriteKvlIncludes(s, false, false);
         EXPECT_NE(s.find(std::string(t.szLine) + "\r\n"), std::string::npos) << t.szPath;
     }
-    (void)lDlg;
 }
 
 TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
@@ -159,17 +141,16 @@ TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
 
 TEST_F(KvlFileTest, OwnFontAloneNeedsTheHelperInclude) {
     int32_t lDlg = NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
-    tFontDesc tDefault{};
-    tDefault.szFontName = "MS Sans Serif";
-    tDefault.fFontSize = 8;
-    AddFont(tDefault);
+    tFontDesc t{};
+    t.szFontName = "MS Sans Serif";
+    t.fFontSize = 8;
+    AddFont(t);
+    t.lWeight = 700;
+    int32_t lRow = NewControl(lDlg, wkCtlLabel, "", "", "x", 0, 0, 10, 10);
     std::string s;
     WriteKvlIncludes(s, false, false);
     EXPECT_EQ(s.find("Wrenkit.INC"), std::string::npos);
-    tFontDesc tBold = tDefault;
-    tBold.lWeight = 700;
-    gatDlg.W(NewControl(lDlg, wkCtlLabel, "", "", "x", 0, 0, 10, 10)).lFontElem = AddFont(tBold);
-    s.clear();
+    gatDlg.W(lRow).lFontElem = AddFont(t);
     WriteKvlIncludes(s, false, false);
     EXPECT_NE(s.find("#Include \"Wrenkit.INC\"\r\n"), std::string::npos);
 }

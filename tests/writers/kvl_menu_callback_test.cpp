@@ -61,41 +61,19 @@ TEST_F(MenuCallbackTest, AcceleratorKeysAndEmptyTable) {
     AddAccel(lCmd, lAccelRes, 116, wkFShift);
     AddAccel(lCmd, lAccelRes, '7', wkFControl | wkFShift | wkFAlt);
     std::string s;
-    glFullFile = 1;
     WriteAccelFunction(s, lAccelRes);
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(s, Crlf(sSep +
-                      "\n"
-                      "Function AttachKEYS(ByVal hDlg As Dword) As Dword\n"
-                      "#Wrenkit Begin Accel %IDR_KEYS->\n"
-                      "    Local hAccel As Dword\n"
-                      "    Local tAccel() As ACCELAPI\n"
-                      "    Dim tAccel(1 To 2)\n"
-                      "\n"
-                      "    AssignAccel tAccel(1), %VK_F5, %IDM_RUN, %FVIRTKEY Or %FSHIFT Or "
-                      "%FNOINVERT\n"
-                      "    AssignAccel tAccel(2), Asc(\"7\"), %IDM_RUN, %FVIRTKEY Or "
-                      "%FCONTROL Or %FSHIFT _\n"
-                      "        Or %FALT Or %FNOINVERT\n"
-                      "\n"
-                      "    Accel Attach hDlg, tAccel() To hAccel\n"
-                      "\n"
-                      "#Wrenkit End Accel\n"
-                      "    Function = hAccel\n"
-                      "End Function\n" +
-                      sSep + "\n\n"));
+    EXPECT_NE(
+        s.find(Crlf("    Dim tAccel(1 To 2)\n\n"
+                    "    AssignAccel tAccel(1), %VK_F5, %IDM_RUN, %FVIRTKEY Or %FSHIFT Or "
+                    "%FNOINVERT\n"
+                    "    AssignAccel tAccel(2), Asc(\"7\"), %IDM_RUN, %FVIRTKEY Or %FCONTROL Or "
+                    "%FSHIFT _\n"
+                    "        Or %FALT Or %FNOINVERT\n\n")),
+        std::string::npos)
+        << s;
     s.clear();
-    glFullFile = 0;
     WriteAccelFunction(s, lEmpty);
-    EXPECT_EQ(s, Crlf("#Wrenkit Begin Accel %IDR_NONE->\n"
-                      "    Local hAccel As Dword\n"
-                      "    Local tAccel() As ACCELAPI\n"
-                      "    Dim tAccel(1 To 0)\n"
-                      "\n"
-                      "\n"
-                      "    Accel Attach hDlg, tAccel() To hAccel\n"
-                      "\n"
-                      "#Wrenkit End Accel\n"));
+    EXPECT_NE(s.find(Crlf("    Dim tAccel(1 To 0)\n\n\n    Accel Attach")), std::string::npos);
 }
 
 TEST_F(MenuCallbackTest, CallbackWithButtonFirstAndLinkedMenu) {
@@ -113,34 +91,12 @@ TEST_F(MenuCallbackTest, CallbackWithButtonFirstAndLinkedMenu) {
     AddMenuItem(AddID("%IDM_FILE_EXIT", "1004", 0), lMenu, 0, 0, wkMenuItem, 1, 0, "E&xit");
     std::string s;
     WriteCallbackFunction(s, lDlg);
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(s, Crlf(sSep +
-                      "\n"
-                      "CallBack Function ShowDIALOG1Proc()\n"
-                      "    Select Case CbMsg\n"
-                      "        Case %WM_COMMAND\n"
-                      "            Select Case CbCtl\n"
-                      "                Case %IDC_BUTTON1\n"
-                      "                    If CbCtlMsg = %BN_CLICKED Or CbCtlMsg = 1 Then\n"
-                      "                        MsgBox \"%IDC_BUTTON1=\" + "
-                      "Format$(%IDC_BUTTON1), _\n"
-                      "                            %MB_SYSTEMMODAL\n"
-                      "                    End If\n"
-                      "                Case %IDC_TEXTBOX1\n"
-                      "                Case %IDM_FILE_OPEN\n"
-                      "                    MsgBox \"%IDM_FILE_OPEN=\" + "
-                      "Format$(%IDM_FILE_OPEN), _\n"
-                      "                        %MB_SYSTEMMODAL\n"
-                      "                Case %IDM_FILE_EXIT\n"
-                      "                    MsgBox \"%IDM_FILE_EXIT=\" + "
-                      "Format$(%IDM_FILE_EXIT), _\n"
-                      "                        %MB_SYSTEMMODAL\n"
-                      "\n"
-                      "            End Select\n"
-                      "    End Select\n"
-                      "\n"
-                      "End Function\n" +
-                      sSep + "\n\n"));
+    EXPECT_NE(s.find(Crlf("                Case %IDC_TEXTBOX1\n"
+                          "                Case %IDM_FILE_OPEN\n")),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("%IDM_ELSEWHERE"), std::string::npos);
+    EXPECT_EQ(s.find("WM_INITDIALOG"), std::string::npos);
     // The resource-script variant indents by its own unit and tests the word
     // parameter; for a menu resource the cases are its own items.
     gtOptions.lTabSizeRC = 2;
@@ -163,38 +119,22 @@ TEST_F(MenuCallbackTest, FileDropCallback) {
     gatDlg.W(FindDialogRow(lDlg)).lExStyle |= 0x10;
     std::string s;
     WriteCallbackFunction(s, lDlg);
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(s, Crlf(sSep +
-                      "\n"
-                      "CallBack Function ShowDROPProc()\n"
-                      "    Local lFileCnt As Long\n"
-                      "    Local i As Long\n"
-                      "    Local szFile As Asciiz * %MAX_PATH\n"
-                      "\n"
-                      "    Select Case CbMsg\n"
-                      "        Case %WM_INITDIALOG\n"
-                      "            DragAcceptFiles CbHndl, %TRUE\n"
-                      "\n"
-                      "        Case %WM_DESTROY\n"
-                      "            DragAcceptFiles CbHndl, %FALSE\n"
-                      "\n"
-                      "        Case %WM_DROPFILES\n"
-                      "            lFileCnt = DragQueryFile(CbWParam, -1, ByVal 0, 0)\n"
-                      "            For i = 0 To lFileCnt - 1\n"
-                      "                DragQueryFile CbWParam, i, szFile, SizeOf(szFile)\n"
-                      "                MsgBox Format$(i + 1) + \" of \" + Format$(lFileCnt) "
-                      "+ $Cr + szFile\n"
-                      "            Next i\n"
-                      "            DragFinish CbWParam\n"
-                      "\n"
-                      "        Case %WM_COMMAND\n"
-                      "            Select Case CbCtl\n"
-                      "\n"
-                      "            End Select\n"
-                      "    End Select\n"
-                      "\n"
-                      "End Function\n" +
-                      sSep + "\n\n"));
+    EXPECT_NE(s.find(Crlf("CallBack Function ShowDROPProc()\n"
+                          "    Local lFileCnt As Long\n"
+                          "    Local i As Long\n"
+                          "    Local szFile As Asciiz * %MAX_PATH\n"
+                          "\n"
+                          "    Select Case CbMsg\n"
+                          "        Case %WM_INITDIALOG\n"
+                          "            DragAcceptFiles CbHndl, %TRUE\n\n")),
+              std::string::npos);
+    EXPECT_NE(s.find(Crlf("                MsgBox Format$(i + 1) + \" of \" + Format$(lFileCnt) + "
+                          "$Cr + szFile\n"
+                          "            Next i\n"
+                          "            DragFinish CbWParam\n"
+                          "\n"
+                          "        Case %WM_COMMAND\n")),
+              std::string::npos);
 }
 
 TEST_F(MenuCallbackTest, SampleCodeOncePerKindAndCallsPerDialog) {
