@@ -1,0 +1,85 @@
+// A clean project for the file commands: the writers' example builders, a
+// recording seam, a fresh temporary folder, and hooks that record what the
+// file commands ask of the window layer.
+#pragma once
+
+#include "app/files/file_ops.h"
+#include "app/files/file_paths.h"
+#include "app/files/file_state.h"
+#include "app/files/import_results.h"
+#include "tests/support/recording_seam.h"
+#include "tests/writers/writer_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class FilesTest : public WriterTest {
+  protected:
+    void SetUp() override {
+        WriterTest::SetUp();
+        gpThis = this;
+        gtFileHooks = tFileHooks{};
+        gtFileHooks.pfnAskSaveName = [] { return gpThis->sSaveName; };
+        gtFileHooks.pfnSetTitle = [](const std::string& s) { gpThis->asTitles.push_back(s); };
+        gtFileHooks.pfnAddRecentFile = [](const std::string& s) { gpThis->asRecent.push_back(s); };
+        gtFileHooks.pfnCompileResources = [](const std::string& s) {
+            gpThis->asCompiled.push_back(s);
+            return int32_t{1};
+        };
+        gtFileHooks.pfnShowResults = [](const std::string& sLabels, const std::string& sNumbers) {
+            gpThis->asResults.push_back(sLabels + "|" + sNumbers);
+        };
+        tDir = std::filesystem::temp_directory_path() /
+               ("wk_files_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(tDir);
+        std::filesystem::create_directories(tDir);
+    }
+
+    void TearDown() override {
+        {
+            RecordingSeam tQuiet;
+            glChanged = 0;
+            CloseFile();
+        }
+        gtFileHooks = tFileHooks{};
+        std::filesystem::remove_all(tDir);
+        WriterTest::TearDown();
+    }
+
+    std::string PathOf(const std::string& sName) const { return (tDir / sName).string(); }
+
+    static std::string ReadAll(const std::string& sPath) {
+        std::ifstream f(sPath, std::ios::binary);
+        std::ostringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    static void WriteAll(const std::string& sPath, const std::string& sText) {
+        std::ofstream f(sPath, std::ios::binary);
+        f << sText;
+    }
+    static std::size_t AskCount(const RecordingSeam& tSeam) {
+        std::size_t n = 0;
+        for (const RecordedEvent& t : tSeam.Events()) {
+            n += t.lKind == RecordedEvent::Ask ? 1 : 0;
+        }
+        return n;
+    }
+    // Another program writes the file: its time moves by lSeconds.
+    static void Touch(const std::string& sPath, int lSeconds) {
+        const auto t = std::filesystem::last_write_time(sPath);
+        std::filesystem::last_write_time(sPath, t + std::chrono::seconds(lSeconds));
+    }
+
+    inline static FilesTest* gpThis = nullptr;
+    std::filesystem::path tDir;
+    std::string sSaveName;
+    std::vector<std::string> asTitles;
+    std::vector<std::string> asRecent;
+    std::vector<std::string> asCompiled;
+    std::vector<std::string> asResults;
+};
