@@ -22,80 +22,64 @@ std::string ReadCorpus(const std::string& sFile) {
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
-std::string Trim(const std::string& s) {
-    std::size_t a = s.find_first_not_of(" \t");
-    std::size_t b = s.find_last_not_of(" \t\r");
-    return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
-}
-
-// What a form file says, found by reading its Begin/End lines and a few
-// properties directly.
+// What a form file says, read from its Begin/End lines and a few properties.
 struct tBlock {
     std::string sType, sName, sIndex, sCaption, sShortcut;
-    bool bHidden = false, bChildren = false, bQuoted = false;
+    bool bHidden = false, bChildren = false;
 };
 struct tExpected {
-    int32_t lControls = 0;
-    int32_t lMenus = 0;
-    int32_t lKeys = 0;
-    std::vector<tBlock> atControl; // controls with a plain quoted caption
+    int32_t lControls = 0, lMenus = 0;
+    std::vector<tBlock> atControl; // controls of known kinds with a plain caption
     std::vector<tBlock> atItem;    // visible menu items with a shortcut
 };
 
-std::string PropertyValue(const std::string& sLine) {
-    return Trim(sLine.substr(sLine.find('=') + 1));
+std::string ValueOf(const std::string& sLine) {
+    const std::size_t p = sLine.find('=');
+    const std::size_t a = sLine.find_first_not_of(" \t", p == std::string::npos ? p : p + 1);
+    const std::size_t b = sLine.find_last_not_of(" \t\r");
+    return a == std::string::npos || b < a ? std::string() : sLine.substr(a, b - a + 1);
 }
 
 tExpected ReadExpected(const std::string& sText) {
     tExpected t;
     std::vector<tBlock> atOpen;
     std::istringstream in(sText);
-    std::string sLine;
-    bool bStarted = false;
+    std::string sLine, sWord;
     while (std::getline(in, sLine)) {
         std::istringstream words(sLine);
-        std::string sWord;
         words >> sWord;
+        const std::string sValue = ValueOf(sLine);
         if (sWord == "Begin") {
-            tBlock b;
-            words >> b.sType >> b.sName;
             if (!atOpen.empty()) {
                 atOpen.back().bChildren = true;
             }
-            atOpen.push_back(b);
-            bStarted = true;
+            atOpen.emplace_back();
+            words >> atOpen.back().sType >> atOpen.back().sName;
         } else if (sWord == "End" && !atOpen.empty()) {
             tBlock b = atOpen.back();
             atOpen.pop_back();
             if (b.sType == "VB.Menu") {
                 ++t.lMenus;
                 if (!b.bChildren && !b.bHidden && !b.sShortcut.empty()) {
-                    ++t.lKeys;
                     t.atItem.push_back(b);
                 }
             } else if (!atOpen.empty()) {
                 ++t.lControls;
-                if (b.bQuoted && VBTypeKind(b.sType) != wkCtlCustom) {
+                if (!b.sCaption.empty() && VBTypeKind(b.sType) != wkCtlCustom) {
                     t.atControl.push_back(b);
                 }
-            }
-            if (atOpen.empty() && bStarted) {
+            } else {
                 break;
             }
-        } else if (!atOpen.empty() && sLine.find('=') != std::string::npos) {
-            tBlock& b = atOpen.back();
-            std::string sValue = PropertyValue(sLine);
-            if (sWord == "Caption") {
-                b.bQuoted = sValue.size() >= 2 && sValue[0] == '"' && sValue.back() == '"' &&
-                            sValue.find("\"\"") == std::string::npos;
-                b.sCaption = b.bQuoted ? sValue.substr(1, sValue.size() - 2) : "";
-            } else if (sWord == "Index") {
-                b.sIndex = sValue;
-            } else if (sWord == "Shortcut") {
-                b.sShortcut = sValue;
-            } else if (sWord == "Visible" && sValue[0] == '0') {
-                b.bHidden = true;
-            }
+        } else if (!atOpen.empty() && sWord == "Caption" && sValue.size() > 1 &&
+                   sValue.back() == '"' && sValue.find("\"\"") == std::string::npos) {
+            atOpen.back().sCaption = sValue.substr(1, sValue.size() - 2);
+        } else if (!atOpen.empty() && sWord == "Index") {
+            atOpen.back().sIndex = sValue;
+        } else if (!atOpen.empty() && sWord == "Shortcut") {
+            atOpen.back().sShortcut = sValue;
+        } else if (!atOpen.empty() && sWord == "Visible") {
+            atOpen.back().bHidden = sValue == "0" || sValue.rfind("0 ", 0) == 0;
         }
     }
     return t;
@@ -119,7 +103,7 @@ TEST_F(FormCorpusTest, EveryFormImportsWithItsControlsMenusAndShortcuts) {
         ASSERT_NE(lRes, 0);
         EXPECT_EQ(CountDialogRows(lRes), t.lControls + 1);
         EXPECT_EQ(glMenuCnt, t.lMenus);
-        EXPECT_EQ(glAccelCnt, t.lKeys);
+        EXPECT_EQ(glAccelCnt, static_cast<int32_t>(t.atItem.size()));
         for (const tBlock& b : t.atControl) {
             SCOPED_TRACE(b.sName);
             EXPECT_EQ(Caption(RowByName(IDFor("%IDC_", b))), b.sCaption);

@@ -43,9 +43,6 @@ class FormTest : public ::testing::Test {
     static std::string Styles(int32_t lRow) {
         return StyleListToText(GetDynStr(gatDlg[lRow].lStyleStrElem));
     }
-    static std::string ExStyles(int32_t lRow) {
-        return StyleListToText(GetDynStr(gatDlg[lRow].lExStyleStrElem));
-    }
 
     RecordingSeam tSeam;
 };
