@@ -257,10 +257,11 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
         tRow.lCtlType = wkCtlVScrollBar;
     }
     bool bImage = tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton;
-    std::string sTextName = RCArgName(aText);
+    std::string sTextName = RCArgText(aText, rcEscKeep);
     int32_t lData = 0;
-    if (bImage && !aText.empty() && aText[0][0] != '"' && !sTextName.empty()) {
-        // The text of an image control names the icon or bitmap it shows.
+    if (bImage && !sTextName.empty()) {
+        // The text of an image control names the icon or bitmap it shows, as
+        // an ID or, for a resource without one, as a quoted name.
         lData = FindDataResourceByName("%" + sTextName);
     }
     if (lData != 0) {

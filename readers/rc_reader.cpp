@@ -157,18 +157,6 @@ bool IsIdentifier(std::string_view s) {
     return true;
 }
 
-bool IsPlainNumber(std::string_view s) {
-    if (s.empty()) {
-        return false;
-    }
-    for (char c : s) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string FolderOf(const std::string& sPath) {
     size_t l = sPath.find_last_of(":\\/");
     return l == std::string::npos ? std::string() : sPath.substr(0, l + 1);
@@ -408,13 +396,15 @@ int32_t RCIDFromToken(const std::string& sToken, bool bResource) {
     if (int32_t l = AddPredefinedID(sName)) {
         return l;
     }
-    if (IsPlainNumber(sToken)) {
-        // A number written in place of a name keeps its value under a made-up name.
-        std::string sNumName = "%ID_" + sToken;
+    if (std::isdigit(static_cast<unsigned char>(sToken[0]))) {
+        // A number written in place of a name (decimal or "0x") keeps its value
+        // under a made-up name.
+        std::string sValue = std::to_string(RCNumberText(sToken));
+        std::string sNumName = "%ID_" + sValue;
         if (int32_t l = FindIDByName(sNumName)) {
             return l;
         }
-        return AddID(sNumName, sToken, 0);
+        return AddID(sNumName, sValue, 0);
     }
     int32_t lValue = bResource ? NextResourceIDValue() : NextControlIDValue();
     return AddID(sName, std::to_string(lValue), 0);

@@ -117,7 +117,12 @@ std::string ControlLine(const tDlg& t) {
     const tRes& tData = gatRes[t.lDataResElem];
     if (t.lDataResElem != 0 && tData.lRCDataElem != 0 &&
         !RCName(ResIDName(t.lDataResElem)).empty()) {
-        sText = RCName(ResIDName(t.lDataResElem)); // the image the control shows, by name
+        // The image the control shows: by its ID, or by its name in quotes when
+        // it has no ID that a #define line names.
+        sText = RCName(ResIDName(t.lDataResElem));
+        if (tData.lIDElem == 0 || !gatID.Live(tData.lIDElem)) {
+            sText = "\"" + sText + "\"";
+        }
     } else {
         sText = DialogText(GetDynStr(t.lCaptionElem));
     }
@@ -129,6 +134,17 @@ std::string ControlLine(const tDlg& t) {
         s += ", " + StyleExpr(t.lExStyleStrElem, t.lExStyle);
     }
     return s;
+}
+
+// A menu item's caption in quotes, the shortcut after "\t" unless the caption
+// has its own shortcut column.
+std::string MenuItemRcText(int32_t lItem) {
+    std::string sCaption = GetDynStr(gatMenu[lItem].lCaptionElem);
+    int32_t lAccel = gatMenu[lItem].lAccelElem;
+    if (lAccel != 0 && gatAccel.Live(lAccel) && sCaption.find("\\t") == std::string::npos) {
+        sCaption += "\\t" + AccelDisplayText(lAccel);
+    }
+    return RCQuoted(sCaption);
 }
 
 void WriteDialog(std::string& sOut, int32_t lRes) {
@@ -195,7 +211,7 @@ void WriteMenu(std::string& sOut, int32_t lRes) {
             PutLine(sOut, Blanks(L + 1) + "MENUITEM SEPARATOR");
         } else {
             std::string sID = t.lIDElem != 0 ? RCName(gatID[t.lIDElem].szIDName.view()) : "0";
-            PutLine(sOut, Blanks(L + 1) + "MENUITEM \"" + MenuTextRc(l) + "\", " + sID +
+            PutLine(sOut, Blanks(L + 1) + "MENUITEM " + MenuItemRcText(l) + ", " + sID +
                               (sFlags.empty() ? "" : ", " + sFlags));
         }
     }

@@ -51,7 +51,7 @@ std::string RCQuoted(std::string_view sText) {
     std::string s = "\"";
     for (char c : sText) {
         if (c == '"') {
-            s += '\\';
+            s += '"'; // the resource compiler reads "" as a quote; \" ends the text
         }
         s += c;
     }

@@ -20,7 +20,7 @@ std::string RCName(std::string_view sIDName);
 size_t RCNameColumn(const std::vector<std::string>& asNames);
 // The name without "%", padded with blanks to the column (at least one blank).
 std::string RCPaddedName(std::string_view sIDName, size_t lColumn);
-// A text in double quotes with every double quote as \".
+// A text in double quotes with every double quote doubled.
 std::string RCQuoted(std::string_view sText);
 // Runs a section writer alone: status text, full-file flag set, the text.
 std::string RunRCAlone(const char* szStatus, void (*pfn)(std::string&));

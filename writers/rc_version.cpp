@@ -57,6 +57,16 @@ std::vector<bool> UnitStarts(const std::string& s, size_t lFrom, size_t& lClose)
     return ab;
 }
 
+// The system's headers name the plain Windows and PM values with two
+// underscores ("VOS__WINDOWS32"); a single one would not compile.
+std::string OSText(uint32_t lOS) {
+    std::string s = VerOSText(lOS);
+    if (s == "VOS_WINDOWS16" || s == "VOS_PM16" || s == "VOS_PM32" || s == "VOS_WINDOWS32") {
+        s.insert(4, "_");
+    }
+    return s;
+}
+
 } // namespace
 
 std::string EscapeRCValue(const std::string& sValue) {
@@ -148,7 +158,7 @@ void WriteRCVersionInfo(std::string& sOut) {
         PutLine(sOut, " PRODUCTVERSION " + VersionParts(t.lProdVerMS, t.lProdVerLS));
         PutLine(sOut, " FILEFLAGSMASK " + VerFlagsMaskText(t.lFlagsMask));
         PutLine(sOut, " FILEFLAGS " + VerFlagsText(t.lFlags));
-        PutLine(sOut, " FILEOS " + VerOSText(t.lFileOS));
+        PutLine(sOut, " FILEOS " + OSText(t.lFileOS));
         PutLine(sOut, " FILETYPE " + VerTypeText(t.lFileType));
         PutLine(sOut, " FILESUBTYPE " + VerSubtypeText(t.lFileType, t.lFileSubtype));
         PutLine(sOut, "BEGIN");

@@ -86,7 +86,7 @@ TEST_F(RcWriterTest, NewCompanionScriptByteForByte) {
                   "//#Wrenkit Begin Strings \r\n"
                   "STRINGTABLE DISCARDABLE\r\n"
                   "BEGIN\r\n"
-                  "    IDS_HELLO   \"Say \\\"hi\\\"\"\r\n"
+                  "    IDS_HELLO   \"Say \"\"hi\"\"\"\r\n"
                   "END\r\n"
                   "//#Wrenkit End Strings\r\n\r\n",
               s);
@@ -110,7 +110,7 @@ TEST_F(RcWriterTest, VersionInfoSectionAsTheExampleShows) {
               " PRODUCTVERSION 1,0,0,0\r\n"
               " FILEFLAGSMASK VS_FFI_FILEFLAGSMASK\r\n"
               " FILEFLAGS 0x0\r\n"
-              " FILEOS VOS_WINDOWS32\r\n"
+              " FILEOS VOS__WINDOWS32\r\n"
               " FILETYPE VFT_APP\r\n"
               " FILESUBTYPE VFT2_UNKNOWN\r\n"
               "BEGIN\r\n"
@@ -253,7 +253,7 @@ TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
     std::string s;
     WriteRCMenus(s);
     EXPECT_NE(std::string::npos, s.find("BEGIN\r\n    POPUP \"Empty\"\r\n    BEGIN\r\n    END\r\n"
-                                        "    POPUP \"A \\\"b\\\"\", CHECKED | MENUBREAK\r\n"
+                                        "    POPUP \"A \"\"b\"\"\", CHECKED | MENUBREAK\r\n"
                                         "    BEGIN\r\n        MENUITEM \"x\", IDM_X\r\n    END\r\n"
                                         "END\r\n"));
 }
@@ -305,7 +305,7 @@ TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
     FontDescription(gatDlg[lDlg].lFontElem, tFont);
     EXPECT_EQ("Tahoma", tFont.szFontName.str());
     EXPECT_EQ(700, tFont.lWeight);
-    EXPECT_NE(std::string::npos, sFull.find("    CONTROL IDI_APP, IDC_ICON, \"Static\", "));
+    EXPECT_NE(std::string::npos, sFull.find("    CONTROL \"IDI_APP\", IDC_ICON, \"Static\", "));
     EXPECT_NE(std::string::npos,
               sFull.find("\"MyClass\", WS_CHILD | WS_VISIBLE | 0x1234, 60, 95, 50, 10, 0x20\r\n"));
     EXPECT_EQ("Hello \"you\"\\n", GetDynStr(gatStr[1].lStrElem));
