@@ -72,36 +72,38 @@ int ReplaceWith(const fs::path& tTemp, const fs::path& tTarget) {
 
 int32_t SaveTextToFile(const std::string& sText, const std::string& sPath) {
     std::error_code ec;
-    fs::path tTarget(sPath);
-    // A link is saved through: the file it names is replaced, the link stays.
-    if (fs::is_symlink(fs::symlink_status(tTarget, ec))) {
-        fs::path tReal = fs::canonical(tTarget, ec);
-        if (!ec) {
-            tTarget = tReal;
-        }
-    }
+    fs::path tTemp;
     int lErr = 0;
-    fs::path tTemp = TempPathBeside(tTarget);
-    if (tTemp.empty() || sPath.empty()) {
-        lErr = 75; // no free name beside the file
+    try {
+        fs::path tTarget(sPath);
+        // A link is saved through: the file it names is replaced, the link stays.
+        if (fs::is_symlink(fs::symlink_status(tTarget, ec))) {
+            fs::path tReal = fs::canonical(tTarget, ec);
+            if (!ec) {
+                tTarget = tReal;
+            }
+        }
+        tTemp = sPath.empty() ? fs::path() : TempPathBeside(tTarget);
+        lErr = tTemp.empty() ? 75 : WriteWhole(tTemp, sText); // 75: no free name beside the file
+        if (lErr == 0) {
+            // The new file keeps the old one's permissions.
+            fs::file_status tOld = fs::status(tTarget, ec);
+            if (!ec && fs::exists(tOld)) {
+                fs::permissions(tTemp, tOld.permissions(), ec);
+            }
+            lErr = ReplaceWith(tTemp, tTarget);
+        }
+    } catch (...) {
+        lErr = 75; // a path the system cannot represent, or no memory left
     }
     if (lErr == 0) {
-        lErr = WriteWhole(tTemp, sText);
+        return 1;
     }
-    if (lErr == 0) {
-        // The new file keeps the old one's permissions.
-        fs::file_status tOld = fs::status(tTarget, ec);
-        if (!ec && fs::exists(tOld)) {
-            fs::permissions(tTemp, tOld.permissions(), ec);
-        }
-        lErr = ReplaceWith(tTemp, tTarget);
+    if (!tTemp.empty()) {
+        // A copied read-only attribute would keep the leftover from being removed.
+        fs::permissions(tTemp, fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::remove(tTemp, ec);
     }
-    if (lErr != 0) {
-        if (!tTemp.empty()) {
-            fs::remove(tTemp, ec);
-        }
-        ReportError(SaveErrorMessage(lErr, sPath));
-        return 0;
-    }
-    return 1;
+    ReportError(SaveErrorMessage(lErr, sPath));
+    return 0;
 }

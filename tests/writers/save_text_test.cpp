@@ -69,6 +69,8 @@ TEST_F(SaveTextTest, FailureNamesThePathAndKeepsWhatWasThere) {
         EXPECT_TRUE(sMsg.ends_with(" while trying to save: " + sPath)) << sMsg;
     }
     EXPECT_EQ(tSeam.Events()[0].lFlags, static_cast<unsigned>(wkIconExclamation));
+    EXPECT_EQ(SaveTextToFile("x", ""), 0);
+    EXPECT_EQ(tSeam.Reports().back(), "Error #75 while trying to save: ");
 }
 
 TEST_F(SaveTextTest, ALinkIsSavedThrough) {
