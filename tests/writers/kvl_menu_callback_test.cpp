@@ -143,6 +143,8 @@ TEST_F(MenuCallbackTest, SampleCodeOncePerKindAndCallsPerDialog) {
     NewControl(lOne, wkCtlListView, "%IDC_LV1", "1001", "", 0, 0, 1, 1);
     NewControl(lTwo, wkCtlListView, "%IDC_LV2", "1002", "", 0, 0, 1, 1);
     NewControl(lTwo, wkCtlComboBox, "", "", "", 0, 0, 1, 1); // a kind present without an ID
+    NewControl(lOne, wkCtlTreeView, "%IDC_TV", "1003", "", 0, 0, 1, 1);
+    NewControl(lOne, wkCtlTab, "%IDC_TAB", "1004", "", 0, 0, 1, 1);
     std::string sFile = BuildNewKvlFile();
     auto Count = [&](const std::string& sWhat) {
         size_t n = 0;
@@ -160,6 +162,22 @@ TEST_F(MenuCallbackTest, SampleCodeOncePerKindAndCallsPerDialog) {
     EXPECT_EQ(Count("    ListView_SetExtendedListViewStyle hCtl, _ \r\n"
                     "        lStyle Or %LVS_EX_FULLROWSELECT Or %LVS_EX_GRIDLINES\r\n"),
               1u);
+    // Only the insert helper of the tree view is declared; both functions are written.
+    EXPECT_EQ(Count("Declare Function SampleTreeView"), 1u);
+    EXPECT_EQ(Count("\r\nFunction SampleTreeViewInsertItem("), 1u);
+    EXPECT_LT(sFile.find("\r\nFunction SampleTreeViewInsertItem("),
+              sFile.find("\r\nFunction SampleTreeView(ByVal hDlg"));
+    EXPECT_EQ(Count("    tTVInsert.Item.Item.cchTextMax      = Len(sItem)\r\n"), 1u);
+    EXPECT_EQ(
+        Count("                Call SampleTreeViewInsertItem(hCtl, hParent, \"SubItem\" + _\r\n"
+              "                    Format$(j) + \".\" + Format$(k))\r\n"),
+        1u);
+    EXPECT_EQ(
+        Count("    tTC_Item.pszText    = VarPtr(szBuf)\r\n\r\n    For i = 0 To lCount - 1\r\n"),
+        1u);
+    EXPECT_EQ(
+        Count("    SampleTreeView hDlg, %IDC_TV, 3\r\n    SampleTabCtrl hDlg, %IDC_TAB, 5\r\n"),
+        1u);
     // Declarations come after the callbacks' and before the dialogs'.
     EXPECT_LT(sFile.find("Declare CallBack Function ShowTWOProc()"),
               sFile.find("Declare Function SampleComboBox("));
