@@ -100,6 +100,8 @@ std::string WrapLine(std::string s, int32_t lWidth, int32_t lTab) {
         ++I;
     }
     const std::string sCont(static_cast<size_t>(T + I), ' ');
+    int64_t lQuotes = 0;
+    int64_t lCounted = 0;
 
     while (static_cast<int64_t>(s.size()) - P > W) {
         // The current line starts after the LF at P or P + 1.
@@ -126,9 +128,10 @@ std::string WrapLine(std::string s, int32_t lWidth, int32_t lTab) {
         if (B == 0 || B >= static_cast<int64_t>(s.size())) {
             break; // nothing to break at: the line stays intact
         }
-        int64_t lQuotes = 0;
-        for (int64_t p = 1; p <= B; ++p) {
-            lQuotes += At(s, p) == '"';
+        // Quotes among the first B characters; inserting after B leaves the
+        // count up to B valid, so it is kept as the text grows.
+        for (; lCounted < B; ++lCounted) {
+            lQuotes += At(s, lCounted + 1) == '"';
         }
         size_t lAt = static_cast<size_t>(B);
         if (lQuotes % 2 != 0) {
