@@ -239,8 +239,6 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
         RemoveNamedByText(tRow, "SS_BITMAP");
         AddNamedByText(tRow, "SS_ICON");
     }
-    std::string sIDName = RCArgName(aID);
-    tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, false);
     tRow.nLeft = RCArgNumber(ArgAt(aArgs, lRect));
     tRow.nTop = RCArgNumber(ArgAt(aArgs, lRect + 1));
     tRow.nRight = tRow.nLeft + RCArgNumber(ArgAt(aArgs, lRect + 2));
@@ -256,6 +254,8 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
     if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {
         tRow.lCtlType = wkCtlVScrollBar;
     }
+    std::string sIDName = RCArgName(aID);
+    tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, tRow.lCtlType);
     bool bImage = tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton;
     std::string sTextName = RCArgText(aText, rcEscKeep);
     int32_t lData = 0;
@@ -373,7 +373,7 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
             NextRCToken(t, sTok);
             std::string sMenu = RCArgName(ArgAt(ReadRCArgs(t), 0));
             if (!sMenu.empty()) {
-                int32_t lID = RCIDFromToken(sMenu, true);
+                int32_t lID = RCIDFromToken(sMenu, -2);
                 lMenuRes = FindResourceByID(lID);
                 if (lMenuRes == 0) {
                     lMenuRes = AddResource(gatID[lID].szIDName.view(), wkResMenu, lID, 0);
@@ -399,7 +399,7 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
         }
     }
 
-    int32_t lID = RCIDFromToken(sName, true);
+    int32_t lID = RCIDFromToken(sName, 0);
     int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
     tRow.lIDElem = lID;
     tRow.lResElem = lRes;

@@ -7,8 +7,13 @@
 
 namespace {
 
+// The byte at l; 0 only past the end. A zero byte inside the text counts as a
+// blank, so that the text after it (and the user's text there) is still read.
 char At(const tRCScan& t, size_t l) {
-    return l < t.sText.size() ? t.sText[l] : '\0';
+    if (l >= t.sText.size()) {
+        return '\0';
+    }
+    return t.sText[l] == '\0' ? ' ' : t.sText[l];
 }
 
 bool IsBlank(char c) {

@@ -2,148 +2,19 @@
 // into its blocks and the user's own text, and the top-level statement loop.
 #include "readers/rc_reader.h"
 
+#include "model/file_errors.h"
 #include "model/id_names.h"
 #include "model/project.h"
 #include "model/user_seam.h"
+#include "readers/kvl_reader.h"
+#include "readers/metastatements.h"
 #include "readers/rc_reader_parts.h"
+#include "readers/source_text.h"
+#include "readers/work_files.h"
 
 #include <cctype>
-#include <optional>
 
 namespace {
-
-// The user text of the script that was read, and the copy of an imported one.
-std::optional<std::string> gsWorkText;
-std::optional<std::string> gsPreImport;
-
-// Block kinds of a companion script.
-enum : int32_t {
-    kBlkUser = 0,
-    kBlkCreated = 1,
-    kBlkConstants = 3,
-    kBlkRCData = 9,
-    kBlkStrings = 10,
-    kBlkVersion = 11,
-    kBlkCopy = 12,
-};
-
-struct tMeta {
-    size_t lStart = 0;  // start of the marker line; the text's end when none was found
-    size_t lAfter = 0;  // position after the marker line
-    int32_t lCode = 0;  // 1 Created, 2 Begin, 3 End, 5 Copy, 0 none
-    int32_t lBlock = 0; // block kind named by Begin or End
-};
-
-bool AtLineStart(std::string_view s, size_t l) {
-    return l == 0 || s[l - 1] == '\n';
-}
-
-// The rest of a marker line from after "//#Wrenkit ": keyword and block name.
-tMeta ParseRCMeta(std::string_view s, size_t lPos, size_t lStart) {
-    tMeta t;
-    t.lStart = lStart;
-    std::string asWord[2];
-    int32_t lWord = 0;
-    size_t l = lPos;
-    while (l < s.size() && s[l] != '\r' && s[l] != '\n' && s[l] != '\0') {
-        if (s[l] == ' ') {
-            if (++lWord >= 2) {
-                break;
-            }
-        } else {
-            asWord[lWord] += s[l];
-        }
-        ++l;
-    }
-    while (l < s.size() && s[l] != '\n' && s[l] != '\0') {
-        ++l;
-    }
-    t.lAfter = l < s.size() && s[l] == '\n' ? l + 1 : l;
-    std::string sKey = RCUpper(asWord[0]);
-    t.lCode = sKey == "CREATED" ? 1
-              : sKey == "BEGIN" ? 2
-              : sKey == "END"   ? 3
-              : sKey == "COPY"  ? 5
-                                : 0;
-    if (t.lCode == 2 || t.lCode == 3) {
-        std::string sName = RCUpper(asWord[1]);
-        t.lBlock = sName == "CONSTANTS"     ? kBlkConstants
-                   : sName == "RCDATA"      ? kBlkRCData
-                   : sName == "STRINGS"     ? kBlkStrings
-                   : sName == "VERSIONINFO" ? kBlkVersion
-                                            : 0;
-    }
-    return t;
-}
-
-// The next marker line at or after lPos. Its "//#Wrenkit" must be written so
-// (a lower-case letter of the file may stand for the upper-case one).
-tMeta FindNextRCMeta(std::string_view s, size_t lPos) {
-    static constexpr std::string_view kMark = "//#Wrenkit ";
-    for (size_t l = lPos; l + kMark.size() <= s.size() && s[l] != '\0'; ++l) {
-        if (!AtLineStart(s, l) && l != lPos) {
-            continue;
-        }
-        size_t i = 0;
-        while (i < kMark.size()) {
-            char c = s[l + i];
-            if (c != kMark[i] && !(c >= 'a' && c <= 'z' && c - 32 == kMark[i])) {
-                break;
-            }
-            ++i;
-        }
-        if (i == kMark.size()) {
-            return ParseRCMeta(s, l + kMark.size(), l);
-        }
-    }
-    tMeta t;
-    size_t lEnd = s.find('\0');
-    t.lStart = t.lAfter = lEnd == std::string_view::npos ? s.size() : lEnd;
-    return t;
-}
-
-// From lPos up to the next marker: user text into the work text, then the
-// marker's effect. Returns where the statement loop goes on.
-size_t ScanRCBlocks(std::string_view s, size_t lPos) {
-    for (;;) {
-        tMeta t = FindNextRCMeta(s, lPos);
-        if (t.lStart > lPos) {
-            AddRCBlock(kBlkUser, 0, static_cast<int32_t>(gsWorkText->size()) + 1,
-                       static_cast<int32_t>(t.lStart - lPos));
-            gsWorkText->append(s.substr(lPos, t.lStart - lPos));
-        }
-        if (t.lCode == 0 && t.lAfter == t.lStart) {
-            return t.lAfter; // the end of the text
-        }
-        if (t.lCode == 2 && t.lBlock != 0) {
-            if (FindRCBlockByKind(t.lBlock) == 0) {
-                AddRCBlock(t.lBlock, 0, 0, 0);
-                return t.lAfter;
-            }
-            // A second block of a kind the script holds once: dropped with its contents.
-            tMeta tEnd = FindNextRCMeta(s, t.lAfter);
-            lPos = tEnd.lAfter;
-            if (tEnd.lCode == 0 && tEnd.lAfter == tEnd.lStart) {
-                return lPos;
-            }
-            continue;
-        }
-        if (t.lCode == 5) {
-            AddRCBlock(kBlkCopy, 0, 0, 0);
-            size_t lEnd = s.find('\0', t.lAfter);
-            if (lEnd == std::string_view::npos) {
-                lEnd = s.size();
-            }
-            if (lEnd > t.lAfter) {
-                AddRCBlock(kBlkUser, 0, static_cast<int32_t>(gsWorkText->size()) + 1,
-                           static_cast<int32_t>(lEnd - t.lAfter));
-                gsWorkText->append(s.substr(t.lAfter, lEnd - t.lAfter));
-            }
-            return lEnd;
-        }
-        return t.lAfter; // Created, End, or a marker the reader does not know
-    }
-}
 
 bool IsIdentifier(std::string_view s) {
     if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) {
@@ -190,7 +61,7 @@ void ReadDefine(tRCScan& t) {
         !(std::isdigit(static_cast<unsigned char>(sValue[0])) || sValue[0] == '-')) {
         return;
     }
-    RCDefineID(sName, std::to_string(lValue));
+    DefineID("%" + sName, std::to_string(lValue));
 }
 
 // Skips "#if 0" and "#ifdef APSTUDIO_INVOKED" sections up to their #endif
@@ -271,13 +142,18 @@ void ReadDataStatement(tRCScan& t, int32_t lKind, const std::string& sName,
     AddDataResource(lKind, sName, sFile, sFolder);
 }
 
-void StatementLoop(tRCScan& t, const std::string& sFolder) {
+void StatementLoop(tRCScan& t, tReadFrame& f, const std::string& sFolder) {
     std::string sTok;
     while (NextRCToken(t, sTok)) {
         if (sTok == kRCMarkerToken) {
-            tMeta tM = ParseRCMeta(t.sText, t.lTokStart + 11, t.lTokStart);
-            t.lPos = tM.lCode == 3 ? ScanRCBlocks(t.sText, tM.lAfter) : tM.lAfter;
-            t.bLineStart = true;
+            // The block frame takes the marker line and the user text after an End.
+            tSourceText ts;
+            ts.sText = t.sText;
+            ts.lPos = t.lTokStart + kRCMarkerToken.size() + 1;
+            ts.lLine = t.lLine;
+            FrameMarkerLine(ts, f);
+            t.lPos = ts.lPos;
+            t.lLine = ts.lLine;
             continue;
         }
         if (sTok[0] == '#') {
@@ -385,62 +261,12 @@ bool SkipToRCBlock(tRCScan& t) {
     return false;
 }
 
-int32_t RCIDFromToken(const std::string& sToken, bool bResource) {
-    if (sToken.empty() || sToken[0] == '-') {
-        return 0;
+int32_t RCIDFromToken(const std::string& sToken, int32_t lPrefix) {
+    if (!sToken.empty() && std::isdigit(static_cast<unsigned char>(sToken[0]))) {
+        // "0x140" as well as "320": the ID is named after the decimal value.
+        return IDFromToken(std::to_string(RCNumberText(sToken)), lPrefix);
     }
-    std::string sName = sToken[0] == '%' ? sToken : "%" + sToken;
-    if (int32_t l = FindIDByName(sName)) {
-        return l;
-    }
-    if (int32_t l = AddPredefinedID(sName)) {
-        return l;
-    }
-    if (std::isdigit(static_cast<unsigned char>(sToken[0]))) {
-        // A number written in place of a name (decimal or "0x") keeps its value
-        // under a made-up name.
-        std::string sValue = std::to_string(RCNumberText(sToken));
-        std::string sNumName = "%ID_" + sValue;
-        if (int32_t l = FindIDByName(sNumName)) {
-            return l;
-        }
-        return AddID(sNumName, sValue, 0);
-    }
-    int32_t lValue = bResource ? NextResourceIDValue() : NextControlIDValue();
-    return AddID(sName, std::to_string(lValue), 0);
-}
-
-void RCDefineID(const std::string& sName, const std::string& sValue) {
-    std::string sFull = sName[0] == '%' ? sName : "%" + sName;
-    if (FindIDByName(sFull) == 0) {
-        AddID(sFull, sValue, 0);
-    }
-}
-
-void RCLinkMenuItems() {
-    if (glMenuCnt == 0) {
-        return;
-    }
-    for (int32_t l = 1; l <= glStrCnt; ++l) {
-        if (!gatStr.Live(l)) {
-            continue;
-        }
-        if (int32_t lItem = FindMenuItemByID(gatStr[l].lIDElem)) {
-            gatMenu.W(lItem).lStrElem = l;
-        }
-    }
-    for (int32_t l = 1; l <= glAccelCnt; ++l) {
-        if (!gatAccel.Live(l)) {
-            continue;
-        }
-        if (int32_t lItem = FindMenuItemByID(gatAccel[l].lIDElem)) {
-            gatMenu.W(lItem).lAccelElem = l;
-            int32_t lMenu = gatMenu[lItem].lResElem;
-            int32_t lTable = gatAccel[l].lResElem;
-            gatRes.W(lMenu).lLinkAccel = lTable;
-            gatRes.W(lTable).lLinkMenu = lMenu;
-        }
-    }
+    return IDFromToken(sToken, lPrefix);
 }
 
 int32_t AddDataResource(int32_t lKind, const std::string& sName, const std::string& sFile,
@@ -469,46 +295,51 @@ int32_t AddDataResource(int32_t lKind, const std::string& sName, const std::stri
 }
 
 const std::string* RCWorkText() {
-    return gsWorkText ? &*gsWorkText : nullptr;
+    return gtRCWorkFile.lOpen ? &gtRCWorkFile.sText : nullptr;
 }
 
 const std::string* RCPreImportText() {
-    return gsPreImport ? &*gsPreImport : nullptr;
+    return gtRCPreImportFile.lOpen ? &gtRCPreImportFile.sText : nullptr;
 }
 
 void CloseRCTexts() {
-    gsWorkText.reset();
-    gsPreImport.reset();
+    CloseWorkFile(gtRCWorkFile);
+    CloseWorkFile(gtRCPreImportFile);
 }
 
 int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
                const std::string& sPath) {
+    if (static_cast<int64_t>(sText.size()) > glMaxSourceBytes) {
+        // Block rows keep 32-bit positions: such a text is refused whole.
+        ReportError(OpenErrorMessage(7, sPath.empty() ? std::string("Clipboard") : sPath));
+        return 0;
+    }
     if (lClear) {
         ClearProject();
     }
     ShowStatusText("Loading RC File");
+    tSourceText ts;
+    ts.sText = sText;
+    tReadFrame f;
+    if (!StartRCFrame(ts, f, lClipboard)) {
+        CloseStatusText();
+        return 0;
+    }
+    // A script imported on its own is kept as a copy too, so that its first
+    // save can append it: nothing of the user's text is lost.
+    bool bWanted = lClear != 0 || (gpfnRCImportCopyWanted && gpfnRCImportCopyWanted());
+    if (!f.lBlocks && !f.lClipboard && bWanted && !gtRCPreImportFile.lOpen &&
+        OpenWorkFile(gtRCPreImportFile) == 0) {
+        AppendWorkFile(gtRCPreImportFile, sText);
+    }
     tRCScan t;
     t.sText = sText;
-    if (!lClipboard) {
-        tMeta tFirst = FindNextRCMeta(sText, 0);
-        if (tFirst.lCode == 1) {
-            // A script the designer wrote: its user text is kept between the blocks.
-            ClearRCBlocks();
-            gsWorkText.emplace();
-            // Text above the Created line is the user's too; it is kept in its place.
-            if (tFirst.lStart > 0) {
-                AddRCBlock(kBlkUser, 0, 1, static_cast<int32_t>(tFirst.lStart));
-                gsWorkText->append(sText, 0, tFirst.lStart);
-            }
-            AddRCBlock(kBlkCreated, 0, 0, 0);
-            t.lPos = ScanRCBlocks(sText, tFirst.lAfter);
-            t.bMarkers = true;
-        } else if (gpfnRCImportCopyWanted && gpfnRCImportCopyWanted()) {
-            gsPreImport = sText;
-        }
-    }
-    StatementLoop(t, FolderOf(sPath));
-    RCLinkMenuItems();
+    t.lPos = ts.lPos;
+    t.lLine = ts.lLine;
+    t.bMarkers = f.lBlocks != 0;
+    StatementLoop(t, f, FolderOf(sPath));
+    LinkMenuItems();
+    FinishFrame(f);
     CloseStatusText();
     return 1;
 }

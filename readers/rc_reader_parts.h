@@ -7,16 +7,9 @@
 #include <cstdint>
 #include <string>
 
-// An ID from a script token (Korvel's rules): "-..." is none; else "%" + the
-// name found by name, a predefined ID, or a new ID (a plain number keeps its
-// value; other names get the next resource or control value as bResource says).
-int32_t RCIDFromToken(const std::string& sToken, bool bResource);
-// A #define: a new ID unless one of that name exists (the first definition wins).
-void RCDefineID(const std::string& sName, const std::string& sValue);
-// After the whole script: strings and accelerator keys whose ID is a menu
-// item's become its prompt and its key; the key's table and the item's menu
-// are linked.
-void RCLinkMenuItems();
+// An ID from a script name or number (the Korvel rules of IDFromToken, with
+// "0x" numbers too); lPrefix is the ID prefix index of the kind hint.
+int32_t RCIDFromToken(const std::string& sToken, int32_t lPrefix);
 
 // The statements; each starts after the resource's type word.
 void ReadRCDialog(tRCScan& tScan, const std::string& sName, bool bEx);

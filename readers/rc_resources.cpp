@@ -84,7 +84,7 @@ void ReadAccelEntry(tRCScan& t, int32_t lRes) {
     if (byKey == 0 || sID.empty()) {
         return; // a key the designer cannot show
     }
-    int32_t lID = RCIDFromToken(sID, true);
+    int32_t lID = RCIDFromToken(sID, -1);
     int32_t lAccel = AddAccel(lID, lRes, byKey, byModifiers);
     if (int32_t lItem = FindMenuItemByID(lID)) {
         gatMenu.W(lItem).lAccelElem = lAccel;
@@ -129,7 +129,7 @@ uint32_t HexValue(const std::string& s) {
 } // namespace
 
 void ReadRCMenu(tRCScan& t, const std::string& sName) {
-    int32_t lID = RCIDFromToken(sName, true);
+    int32_t lID = RCIDFromToken(sName, -2);
     // A dialog's MENU option may have made the resource already.
     int32_t lRes = FindResourceByID(lID);
     if (lRes == 0 || gatRes[lRes].lType != wkResMenu || CountMenuItems(lRes) != 0) {
@@ -182,7 +182,7 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
                 AddMenuItem(0, lRes, 0, 0, wkMenuSeparator, lLevel, 0, std::string());
                 continue;
             }
-            int32_t lItemID = sID.empty() ? 0 : RCIDFromToken(sID, true);
+            int32_t lItemID = sID.empty() ? 0 : RCIDFromToken(sID, -1);
             AddMenuItem(lItemID, lRes, FindAccelByID(lItemID), FindStrByID(lItemID), wkMenuItem,
                         lLevel, MenuOptions(aArgs, 2), sCaption);
         } else {
@@ -192,7 +192,7 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
 }
 
 void ReadRCAccelerators(tRCScan& t, const std::string& sName) {
-    int32_t lID = RCIDFromToken(sName, true);
+    int32_t lID = RCIDFromToken(sName, -2);
     int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResAccel, lID, 0);
     gtElem.lResAccel = lRes;
     if (!SkipToRCBlock(t)) {
@@ -256,7 +256,7 @@ void ReadRCStringTable(tRCScan& t) {
         }
         // The text keeps its escapes as written; only the quote escapes are
         // taken, since the writer puts them back.
-        AddStr(RCIDFromToken(sID, false), UnquoteRC(sText, rcEscKeep));
+        AddStr(RCIDFromToken(sID, -1), UnquoteRC(sText, rcEscKeep));
     }
 }
 

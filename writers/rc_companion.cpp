@@ -6,7 +6,9 @@
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
+#include "readers/metastatements.h"
 #include "readers/rc_reader.h"
+#include "readers/work_files.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
@@ -16,17 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-// Block kinds of a companion script.
-enum : int32_t {
-    kBlkUser = 0,
-    kBlkCreated = 1,
-    kBlkConstants = 3,
-    kBlkRCData = 9,
-    kBlkStrings = 10,
-    kBlkVersion = 11,
-    kBlkCopy = 12,
-};
 
 // The data resources linked by dialogs and controls, once each, in row order,
 // with the row that links each first.
@@ -249,8 +240,7 @@ std::string BuildNewRCFile(bool bForSave) {
 }
 
 std::string BuildUpdatedRCFile() {
-    const std::string* pWork = RCWorkText();
-    if (pWork == nullptr || glRCBlockCnt == 0) {
+    if (RCWorkText() == nullptr || glRCBlockCnt == 0) {
         return std::string();
     }
     ShowStatusText("Saving RC");
@@ -262,30 +252,27 @@ std::string BuildUpdatedRCFile() {
     for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
         const tBlock& t = gatRCBlock[l];
         switch (t.lType) {
-        case kBlkUser:
-            if (t.lFilePos >= 1 && t.lLen > 0 &&
-                static_cast<size_t>(t.lFilePos - 1) < pWork->size()) {
-                s.append(*pWork, static_cast<size_t>(t.lFilePos - 1), static_cast<size_t>(t.lLen));
-            }
+        case wkBlockUser:
+            s += RCBlockUserText(t);
             break;
-        case kBlkCreated:
+        case wkBlockCreated:
             PutLine(s, "//#Wrenkit Created");
             break;
-        case kBlkCopy:
+        case wkBlockCopy:
             PutLine(s, "//#Wrenkit Copy");
             break;
-        case kBlkConstants:
+        case wkBlockConstants:
             WriteRCConstants(s);
             break;
-        case kBlkRCData:
+        case wkBlockRCData:
             WriteRCData(s);
             bData = true;
             break;
-        case kBlkStrings:
+        case wkBlockStrings:
             WriteRCStrings(s);
             bStrings = true;
             break;
-        case kBlkVersion:
+        case wkBlockVersionInfo:
             WriteRCVersionInfo(s);
             bVersion = true;
             break;

@@ -280,5 +280,6 @@ TEST_F(RcReaderTest, DamagedInputNeverHangs) {
         Reset();
         EXPECT_EQ(1, LoadRC(std::string(sz) + std::string(1, '\0') + "X DIALOG 1,1,1,1 {}", 1, 0));
     }
-    EXPECT_EQ(2, CountResources(wkResDialog)); // a dialog without a body ends at the next one
+    // A dialog without a body ends at the next one; a zero byte ends nothing.
+    EXPECT_EQ(3, CountResources(wkResDialog));
 }

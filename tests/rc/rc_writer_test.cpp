@@ -194,11 +194,13 @@ TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
 }
 
 TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
-    std::string sOld = "IDS_A_TEXT STRINGTABLE\r\n";
-    ASSERT_EQ(1, LoadRC("STRINGTABLE { IDS_A \"a\" }", 1, 0));
-    EXPECT_EQ(nullptr, RCPreImportText()); // no copy wanted
-    gpfnRCImportCopyWanted = [] { return true; };
-    ASSERT_EQ(1, LoadRC("STRINGTABLE { IDS_A \"a\" }", 0, 0));
+    const std::string sScript = "STRINGTABLE { IDS_A \"a\" }";
+    ASSERT_EQ(1, LoadRC(sScript, 0, 1)); // from the clipboard: no copy
+    EXPECT_EQ(nullptr, RCPreImportText());
+    ASSERT_EQ(1, LoadRC(sScript, 0, 0)); // beside a KVL file that was not imported
+    EXPECT_EQ(nullptr, RCPreImportText());
+    ASSERT_EQ(1, LoadRC(sScript, 1, 0)); // imported on its own
+    ASSERT_NE(nullptr, RCPreImportText());
     std::string s = BuildNewRCFile(true);
     EXPECT_NE(std::string::npos,
               s.find("\r\n\r\n//=========="
@@ -207,6 +209,8 @@ TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
                      "//The following is a copy of your code before importing:\r\n"
                      "#if 0\r\nSTRINGTABLE { IDS_A \"a\" }\r\n#endif\r\n"));
     EXPECT_EQ(std::string::npos, BuildNewRCFile(false).find("#Wrenkit Copy"));
+    glAsNew = 1;
+    EXPECT_EQ(std::string::npos, BuildRCFile(true).find("#Wrenkit Copy"));
 }
 
 TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
