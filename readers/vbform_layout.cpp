@@ -32,7 +32,10 @@ struct tAxis {
 tAxis ScaleAxis(const tVBScale& tScale, double fInnerTwips, bool bVertical) {
     const double fPpi = glPixelsPerInch > 0 ? glPixelsPerInch : 96;
     tAxis t{1, bVertical ? tScale.fTop : tScale.fLeft};
-    switch (static_cast<int32_t>(tScale.fMode)) {
+    // A mode outside the known ones measures in twips.
+    const int32_t lMode =
+        tScale.fMode >= 0 && tScale.fMode < 8 ? static_cast<int32_t>(tScale.fMode) : 1;
+    switch (lMode) {
     case 0: { // user scale: the inner size holds ScaleWidth by ScaleHeight units
         double fUnits = bVertical ? tScale.fHeight : tScale.fWidth;
         if (fUnits != 0 && fInnerTwips > 0) {

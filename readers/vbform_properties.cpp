@@ -52,12 +52,8 @@ bool ReadScale(tVBScale& tScale, std::string_view sName, std::string_view sValue
 // An element of a control array: its ID name gets "_" and the index, made
 // unique again.
 void SetArrayIndex(const tVBObject& tObj, std::string_view sValue) {
-    double f = std::trunc(FormValueNumber(sValue));
-    if (f < -1e9 || f > 1e9) {
-        f = 0;
-    }
     std::string sText =
-        gasIDPrefix[tObj.lKind] + tObj.sName + "_" + std::to_string(static_cast<long long>(f));
+        gasIDPrefix[tObj.lKind] + tObj.sName + "_" + std::to_string(FormValueLong(sValue));
     std::string sName = IDNameFromText(sText);
     MakeIDNameUnique(tObj.lIDElem, sName);
 }
@@ -75,7 +71,7 @@ bool ReadFormProperty(tVBForm& tForm, tDlg& tRow, std::string_view sName, std::s
     }
     const bool bOff = FormValueNumber(sValue) == 0;
     if (SameFormWord(sName, "BorderStyle")) {
-        ApplyFormBorderStyle(tRow, static_cast<int32_t>(FormValueNumber(sValue)));
+        ApplyFormBorderStyle(tRow, FormValueLong(sValue));
     } else if (SameFormWord(sName, "ClipControls")) {
         SetFormStyle(tRow, "%WS_CLIPCHILDREN", !bOff);
     } else if (SameFormWord(sName, "ControlBox")) {
@@ -114,7 +110,7 @@ bool ReadControlProperty(tVBObject& tObj, std::string_view sName, std::string_vi
     } else if (SameFormWord(sName, "Index")) {
         SetArrayIndex(tObj, sValue);
     } else if (SameFormWord(sName, "BorderStyle")) {
-        tObj.lBorderStyle = static_cast<int32_t>(FormValueNumber(sValue));
+        tObj.lBorderStyle = FormValueLong(sValue);
     } else {
         return false;
     }
@@ -154,8 +150,7 @@ void ReadVBMenuProperty(tVBMenu& tMenu, std::string_view sName, std::string_view
     } else if (SameFormWord(sName, "Shortcut")) {
         tMenu.sShortcut = FormValueText(sValue);
     } else if (SameFormWord(sName, "Index")) {
-        double f = std::trunc(FormValueNumber(sValue));
-        tMenu.sIndex = std::to_string(static_cast<long long>(f < -1e9 || f > 1e9 ? 0 : f));
+        tMenu.sIndex = std::to_string(FormValueLong(sValue));
     } else if (SameFormWord(sName, "Checked")) {
         tMenu.bChecked = FormValueNumber(sValue) != 0;
     } else if (SameFormWord(sName, "Enabled")) {
@@ -167,7 +162,7 @@ void ReadVBMenuProperty(tVBMenu& tMenu, std::string_view sName, std::string_view
 
 void ReadVBFontProperty(tFontDesc& tFont, std::string_view sName, std::string_view sValue) {
     const double f = FormValueNumber(sValue);
-    const int32_t l = (f > -1e9 && f < 1e9) ? static_cast<int32_t>(f) : 0;
+    const int32_t l = FormValueLong(sValue);
     // The oldest designers write these names in small letters.
     if (SameFormWord(sName, "Name")) {
         tFont.szFontName = FormValueText(sValue);

@@ -173,6 +173,17 @@ double FormValueNumber(std::string_view sValue) {
     return DecimalValue(s);
 }
 
+int32_t FormValueLong(std::string_view sValue) {
+    double f = std::trunc(FormValueNumber(sValue));
+    if (f >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    if (f <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    return static_cast<int32_t>(f);
+}
+
 uint32_t FormValueBits(std::string_view sValue) {
     std::string_view s = WithoutComment(sValue);
     uint32_t lBits = 0;

@@ -39,6 +39,9 @@ std::string FormValueText(std::string_view sValue);
 // anything else is 0. The trailing type suffix and comment are ignored.
 double FormValueNumber(std::string_view sValue);
 
+// The number of a value cut to a whole number and held within the 32-bit range.
+int32_t FormValueLong(std::string_view sValue);
+
 // The 32-bit pattern of a value ("&HFFFFFFFF" and -1 are the same colour);
 // decimal values outside the 32-bit range are held within it.
 uint32_t FormValueBits(std::string_view sValue);

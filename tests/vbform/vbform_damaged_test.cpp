@@ -65,7 +65,7 @@ TEST_F(DamagedFormTest, HostileValuesStayInRange) {
                            "   ClientWidth = 1e308\n"
                            "   ClientHeight = -1e308\n"
                            "   ClientLeft = nan\n"
-                           "   BorderStyle = 99\n"
+                           "   BorderStyle = 1e300\n   ScaleMode = -1e300\n"
                            "   Begin VB.TextBox T\n"
                            "      Left = 99999999999999999999\n"
                            "      Width = 99999999999999999999\n"
@@ -73,6 +73,7 @@ TEST_F(DamagedFormTest, HostileValuesStayInRange) {
                            "      Index = 1e300\n"
                            "      TabIndex = -1e300\n"
                            "      BackColor = 1e300\n"
+                           "      BorderStyle = -1e300\n"
                            "   End\n"
                            "   Begin VB.Menu M\n"
                            "      Index = -1e300\n"
@@ -86,7 +87,7 @@ TEST_F(DamagedFormTest, HostileValuesStayInRange) {
     EXPECT_EQ(gatDlg[lText].nLeft, INT32_MAX);
     EXPECT_EQ(gatDlg[lText].nRight, INT32_MAX);
     EXPECT_EQ(gatDlg[lText].nTop, INT32_MIN);
-    EXPECT_EQ(IDName(gatDlg[lText].lIDElem), "%IDC_T_0");
+    EXPECT_EQ(IDName(gatDlg[lText].lIDElem), "%IDC_T_2147483647");
     EXPECT_EQ(glAccelCnt, 0);
 }
 
