@@ -25,7 +25,6 @@ namespace {
 constexpr int32_t kSsBitmap = 14; // SS_BITMAP
 constexpr int32_t kSsIcon = 3;    // SS_ICON
 constexpr int32_t kBsBitmap = 0x80;
-constexpr int32_t kBsIcon = 0x40;
 constexpr int32_t kSbsVert = 0x1;
 
 // The reader's state for one text.
