@@ -66,6 +66,34 @@ bool SkipSpace(tRCScan& t, bool& bMarker) {
     }
 }
 
+// Words that begin a statement inside a resource body: a line starting with
+// one never continues the line before it, even after a trailing comma.
+bool IsStatementWord(std::string_view s) {
+    static const char* const kas[] = {"MENUITEM",      "POPUP",
+                                      "CONTROL",       "LTEXT",
+                                      "RTEXT",         "CTEXT",
+                                      "EDITTEXT",      "PUSHBUTTON",
+                                      "DEFPUSHBUTTON", "GROUPBOX",
+                                      "CHECKBOX",      "AUTOCHECKBOX",
+                                      "RADIOBUTTON",   "AUTORADIOBUTTON",
+                                      "COMBOBOX",      "LISTBOX",
+                                      "SCROLLBAR",     "ICON",
+                                      "STATE3",        "AUTO3STATE",
+                                      "PUSHBOX",       "USERBUTTON",
+                                      "BEDIT",         "HEDIT",
+                                      "IEDIT",         "STYLE",
+                                      "EXSTYLE",       "CAPTION",
+                                      "FONT",          "CLASS",
+                                      "VALUE",         "BLOCK"};
+    std::string sUp = RCUpper(s);
+    for (const char* sz : kas) {
+        if (sUp == sz) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::string RCUpper(std::string_view s) {
@@ -205,15 +233,22 @@ void SkipRCBlock(tRCScan& t) {
     }
 }
 
-std::vector<RCArg> ReadRCArgs(tRCScan& t) {
+std::vector<RCArg> ReadRCArgs(tRCScan& t, bool bFromHere) {
     std::vector<RCArg> aArgs(1);
     std::string s;
-    std::string sPrev = ",";
+    std::string sPrev;
     bool bStart = false;
+    bool bFirst = true;
     while (PeekRCToken(t, s, &bStart)) {
-        // Adjacent string literals on consecutive lines are one text.
-        bool bJoin = s == "," || s == "|" || sPrev == "," || sPrev == "|" ||
-                     (s[0] == '"' && sPrev[0] == '"');
+        // A line that ends with a separator or NOT goes on in the next line, and
+        // adjacent string literals on consecutive lines are one text.
+        bool bJoin = (bFirst && bFromHere) || s == "," || s == "|" || sPrev == "," ||
+                     sPrev == "|" || RCUpper(sPrev) == "NOT" ||
+                     (s[0] == '"' && !sPrev.empty() && sPrev[0] == '"');
+        if (bStart && !bFirst && IsStatementWord(s)) {
+            break; // "MENUITEM "x", ID," with nothing after the comma
+        }
+        bFirst = false;
         if ((bStart && !bJoin) || s == kRCMarkerToken || IsRCBlockOpen(s) || IsRCBlockClose(s)) {
             break;
         }

@@ -42,9 +42,11 @@ std::string RCUpper(std::string_view s);
 using RCArg = std::vector<std::string>;
 // Reads the comma-separated arguments of a statement whose keyword was just
 // read. A statement goes on past a line end only when the line ended with ","
-// or "|", or the next line begins with one of them; it stops before a token
-// that opens or closes a block and before a marker line.
-std::vector<RCArg> ReadRCArgs(tRCScan& tScan);
+// or "|" or NOT, or the next line begins with "," or "|"; it stops before a
+// token that opens or closes a block and before a marker line. With bFromHere
+// the first token is taken even at the start of a line (the statement's first
+// argument was read back, as for an accelerator entry).
+std::vector<RCArg> ReadRCArgs(tRCScan& tScan, bool bFromHere = false);
 
 // The value of a numeric argument: decimal, "0x" hexadecimal, terms joined by
 // "|" or "+", a leading "-", an "L" suffix; names count 0. bFound tells whether

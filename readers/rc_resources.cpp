@@ -52,7 +52,7 @@ bool BodyHousekeeping(tRCScan& t, const std::string& s) {
 }
 
 void ReadAccelEntry(tRCScan& t, int32_t lRes) {
-    std::vector<RCArg> aArgs = ReadRCArgs(t);
+    std::vector<RCArg> aArgs = ReadRCArgs(t, true);
     const RCArg& aKey = ArgAt(aArgs, 0);
     if (aKey.empty()) {
         return;

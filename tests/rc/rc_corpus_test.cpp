@@ -1,21 +1,17 @@
 // Real resource scripts from public projects: every one imports without a
-// crash, and what they write literally comes through.
+// crash, and the dialogs, controls, menus, accelerators and strings they write
+// literally come through.
 #include "tests/rc/rc_fixture.h"
 
 #include <filesystem>
+#include <regex>
 
 namespace {
 
-std::string CorpusDir() {
-    return std::string(WK_CORPUS_DIR) + "/rc/";
-}
+namespace fs = std::filesystem;
 
-int32_t CountLive(int32_t lKind) {
-    int32_t n = 0;
-    for (int32_t l = 1; l <= glResCnt; ++l) {
-        n += gatRes.Live(l) && gatRes[l].lType == lKind;
-    }
-    return n;
+std::string CorpusFile(const std::string& sName) {
+    return std::string(WK_CORPUS_DIR) + "/rc/" + sName;
 }
 
 int32_t CountControls() {
@@ -26,22 +22,115 @@ int32_t CountControls() {
     return n;
 }
 
+bool HasControl(const std::string& sText, int32_t x, int32_t y, int32_t cx, int32_t cy) {
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const tDlg& t = gatDlg[l];
+        if (t.lCtlType != 0 && t.nLeft == x && t.nTop == y && t.nRight - t.nLeft == cx &&
+            t.nBottom - t.nTop == cy && GetDynStr(t.lCaptionElem) == sText) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What a file writes literally, found line by line without the reader.
+struct tLiteral {
+    int32_t lDialogs = 0;
+    int32_t lMenuLines = 0;
+    struct tCtl {
+        std::string sText;
+        int32_t x, y, cx, cy;
+    };
+    std::vector<tCtl> atControls;
+};
+
+tLiteral Literal(const std::string& sText) {
+    static const std::regex kDialog(R"(^\s*\w+\s+DIALOG(EX)?\b)");
+    static const std::regex kMenu(R"(^\s*(MENUITEM|POPUP)\b)");
+    static const std::regex kShort(
+        R"re(^\s*(LTEXT|RTEXT|CTEXT|PUSHBUTTON|DEFPUSHBUTTON|GROUPBOX|CHECKBOX|AUTOCHECKBOX|RADIOBUTTON|AUTORADIOBUTTON)\s+"([^"\\]*)"\s*,\s*\w+\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+))re");
+    static const std::regex kControl(
+        R"re(^\s*CONTROL\s+"([^"\\]*)"\s*,\s*\w+\s*,\s*"\w+"\s*,[^,"]*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+))re");
+    tLiteral t;
+    std::istringstream ss(sText);
+    std::string sLine;
+    std::smatch m;
+    while (std::getline(ss, sLine)) {
+        t.lDialogs += std::regex_search(sLine, kDialog);
+        t.lMenuLines += std::regex_search(sLine, kMenu);
+        if (std::regex_search(sLine, m, kShort)) {
+            t.atControls.push_back(
+                {m[2], std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6])});
+        } else if (std::regex_search(sLine, m, kControl)) {
+            t.atControls.push_back(
+                {m[1], std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[5])});
+        }
+    }
+    return t;
+}
+
 } // namespace
 
 class RcCorpusTest : public RcTest {};
 
-TEST_F(RcCorpusTest, EveryScriptImports) {
-    namespace fs = std::filesystem;
+TEST_F(RcCorpusTest, EveryScriptImportsWithWhatItWritesLiterally) {
     int32_t lFiles = 0;
-    for (const auto& tEntry : fs::directory_iterator(CorpusDir())) {
+    size_t lLiteralControls = 0;
+    for (const auto& tEntry : fs::directory_iterator(std::string(WK_CORPUS_DIR) + "/rc/")) {
+        const std::string sName = tEntry.path().filename().string();
         std::string sText = ReadFile(tEntry.path().string());
         Reset();
-        ASSERT_EQ(1, LoadRC(sText, 1, 0, tEntry.path().string()));
+        ASSERT_EQ(1, LoadRC(sText, 1, 0, tEntry.path().string())) << sName;
         ++lFiles;
-        std::printf("%-28s dlg %3d ctl %4d menu %2d items %4d accel %3d str %4d ver %d\n",
-                    tEntry.path().filename().c_str(), CountLive(wkResDialog), CountControls(),
-                    CountLive(wkResMenu) + CountLive(wkResPopupMenu), glMenuCnt, glAccelCnt,
-                    glStrCnt, VersionBlockCount());
+        tLiteral tLit = Literal(sText);
+        lLiteralControls += tLit.atControls.size();
+        EXPECT_EQ(tLit.lDialogs, CountResources(wkResDialog)) << sName;
+        EXPECT_EQ(tLit.lMenuLines, glMenuCnt) << sName;
+        for (const tLiteral::tCtl& t : tLit.atControls) {
+            // A caption ending in the shortcut of its own key is shortened by the
+            // reader; the corpus controls have none.
+            EXPECT_TRUE(HasControl(t.sText, t.x, t.y, t.cx, t.cy))
+                << sName << ": \"" << t.sText << "\" at " << t.x << ", " << t.y;
+        }
     }
     EXPECT_EQ(24, lFiles);
+    EXPECT_GT(lLiteralControls, 900u); // the line checker itself found them
+}
+
+TEST_F(RcCorpusTest, ChosenScriptsGiveExactCounts) {
+    struct tExpect {
+        const char* szFile;
+        int32_t lDialogs, lControls, lMenuItems, lAccels, lStrings, lVersionBlocks;
+    };
+    const tExpect katExpect[] = {
+        {"wine_notepad.rc", 2, 18, 31, 6, 14, 0},    {"wcs_ted.rc", 7, 28, 33, 11, 97, 1},
+        {"wcs_sdkdiff.rc", 9, 62, 94, 21, 104, 0},   {"wcs_Dialer.rc", 8, 89, 14, 14, 29, 1},
+        {"wcs_ipxchat_About.dlg", 1, 8, 0, 0, 0, 0},
+    };
+    for (const tExpect& t : katExpect) {
+        Reset();
+        ASSERT_EQ(1, LoadRC(ReadFile(CorpusFile(t.szFile)), 1, 0));
+        EXPECT_EQ(t.lDialogs, CountResources(wkResDialog)) << t.szFile;
+        EXPECT_EQ(t.lControls, CountControls()) << t.szFile;
+        EXPECT_EQ(t.lMenuItems, glMenuCnt) << t.szFile;
+        EXPECT_EQ(t.lAccels, glAccelCnt) << t.szFile;
+        EXPECT_EQ(t.lStrings, glStrCnt) << t.szFile;
+        EXPECT_EQ(t.lVersionBlocks, VersionBlockCount()) << t.szFile;
+    }
+}
+
+TEST_F(RcCorpusTest, NotepadDetails) {
+    ASSERT_EQ(1, LoadRC(ReadFile(CorpusFile("wine_notepad.rc")), 1, 0));
+    int32_t lDlg = FindDialogRow(FindResourceByID(FindIDByName("%DIALOG_PAGESETUP")));
+    ASSERT_NE(0, lDlg);
+    EXPECT_EQ("Page Setup", Caption(lDlg));
+    EXPECT_EQ(240, gatDlg[lDlg].nRight);
+    // "LTEXT "&Header:", 0x140, 10, 07, 68, 15": a hexadecimal ID, a leading zero.
+    EXPECT_TRUE(HasControl("&Header:", 10, 7, 68, 15));
+    EXPECT_EQ(0x140, gatID[gatDlg[lDlg + 1].lIDElem].lIDValue);
+    // A string that runs over three lines keeps its escapes as written.
+    int32_t lStr = FindStrByID(FindIDByName("%STRING_DOESNOTEXIST"));
+    ASSERT_NE(0, lStr);
+    EXPECT_EQ("File '%s' does not exist.\\n\\n\\\nDo you want to create a new file?",
+              GetDynStr(gatStr[lStr].lStrElem));
 }
