@@ -77,3 +77,47 @@
 #define IDM_PASTE2 1106
 #define IDM_RECENT_FIRST 40001
 #define IDM_RECENT_LAST 40009
+#define IDM_RECENT_SEPARATOR 40010
+
+// Toolbox tools: 2001 the selection pointer, 2001 + kind the tool of a control kind.
+#define IDT_SELECT 2001
+#define IDT_LAST 2030
+
+// Dialogs of the application shell
+#define IDD_OPTIONS 300
+#define IDD_OPTIONS_GENERAL 301
+#define IDD_OPTIONS_PREFIXES 302
+#define IDD_PREFIX_EDIT 303
+#define IDD_ABOUT 304
+
+// Options dialog and its pages (the General page's ids are those the options code reads)
+#define IDC_OPT_TAB 1100
+#define IDC_OPT_SHOWGRID 1001
+#define IDC_OPT_GRIDX 1002
+#define IDC_OPT_GRIDY 1003
+#define IDC_OPT_SNAP 1004
+#define IDC_OPT_TABKVL 1005
+#define IDC_OPT_TABRC 1006
+#define IDC_OPT_TBSMALL 1007
+#define IDC_OPT_TBLARGE 1008
+#define IDC_OPT_TBTEXT 1009
+#define IDC_OPT_COLOR1 1010
+#define IDC_OPT_COLOR1BTN 1011
+#define IDC_OPT_COLOR2 1012
+#define IDC_OPT_COLOR2BTN 1013
+#define IDC_OPT_PASTELAST 1014
+#define IDC_OPT_PASTECOPIED 1015
+#define IDC_OPT_WRAPPOS 1016
+#define IDC_OPT_HDRCOMMENT 1022
+#define IDC_OPT_IMPORTRESULTS 1023
+#define IDC_PREFIX_LIST 1101
+#define IDC_PREFIX_CHANGE 1102
+#define IDC_PREFIX_TEXT 1103
+
+// About box
+#define IDC_ABOUT_ICON 1200
+#define IDC_ABOUT_PRODUCT 1201
+#define IDC_ABOUT_DESCRIPTION 1202
+#define IDC_ABOUT_LEGAL 1203
+#define IDC_ABOUT_VERSION 1204
+#define IDC_ABOUT_SPECIAL 1205

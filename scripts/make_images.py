@@ -115,6 +115,312 @@ def main_icon(s):
     return c
 
 
+# ---- Toolbar buttons ----------------------------------------------------------
+# Every glyph is drawn on a 16-unit grid scaled to the button size, so the
+# 16 x 16 and the 24 x 24 strips show the same shapes. The toolbar maps the
+# greys 128 and 192, black and white to the system's button colours, so the
+# glyphs use near values where they must keep their own colour.
+
+INK = (16, 16, 16)
+PAPER = (250, 250, 250)
+SHADE = (120, 120, 120)
+FACE = (208, 208, 208)
+FOLDER = (232, 184, 56)
+FOLDERDARK = (160, 112, 16)
+STEEL = (70, 110, 170)
+GOLD = (250, 200, 40)
+PURPLE = (112, 48, 160)
+TEAL = (0, 128, 128)
+
+# A 3 x 5 pixel font for the few letters the buttons carry.
+FONT3 = {
+    "I": ["111", "010", "010", "010", "111"],
+    "D": ["110", "101", "101", "101", "110"],
+    "1": ["010", "110", "010", "010", "111"],
+    "2": ["110", "001", "010", "100", "111"],
+    "3": ["110", "001", "010", "001", "110"],
+    "?": ["111", "001", "011", "000", "010"],
+    "V": ["101", "101", "101", "101", "010"],
+}
+
+
+class Grid:
+    """A Canvas addressed in 16ths of its size."""
+
+    def __init__(self, c):
+        self.c, self.k = c, c.w / 16.0
+
+    def p(self, v):
+        return int(round(v * self.k))
+
+    def rect(self, x0, y0, x1, y1, col):
+        self.c.rect(self.p(x0), self.p(y0), self.p(x1), self.p(y1), col)
+
+    def box(self, x0, y0, x1, y1, fill, edge=INK):
+        """Filled rectangle with a one-pixel edge."""
+        X0, Y0, X1, Y1 = self.p(x0), self.p(y0), self.p(x1), self.p(y1)
+        if fill:
+            self.c.rect(X0, Y0, X1, Y1, fill)
+        self.c.frame(X0, Y0, X1, Y1, edge)
+
+    def hline(self, x0, x1, y, col):
+        Y = self.p(y)
+        self.c.rect(self.p(x0), Y, self.p(x1), Y + 1, col)
+
+    def line(self, x0, y0, x1, y1, col, w=1):
+        X0, Y0, X1, Y1 = self.p(x0), self.p(y0), self.p(x1), self.p(y1)
+        n = max(abs(X1 - X0), abs(Y1 - Y0), 1)
+        for i in range(n + 1):
+            x = X0 + (X1 - X0) * i / n
+            y = Y0 + (Y1 - Y0) * i / n
+            for d in range(w):
+                self.c.dot(int(round(x)) + d, int(round(y)), col)
+
+    def disc(self, cx, cy, r, col, ring=None):
+        CX, CY, R = cx * self.k, cy * self.k, r * self.k
+        for y in range(self.c.h):
+            for x in range(self.c.w):
+                d = (x + 0.5 - CX) ** 2 + (y + 0.5 - CY) ** 2
+                if d <= R * R:
+                    inner = ring is not None and d > (R - 1.2) ** 2
+                    self.c.dot(x, y, ring if inner else col)
+
+    def text(self, x, y, s, col):
+        """FONT3 letters; one font pixel per grid unit (2 pixels at 24 x 24)."""
+        step = max(1, int(round(self.k)))
+        X, Y = self.p(x), self.p(y)
+        for ch in s:
+            for r, row in enumerate(FONT3[ch]):
+                for q, bit in enumerate(row):
+                    if bit == "1":
+                        self.c.rect(X + q * step, Y + r * step, X + (q + 1) * step, Y + (r + 1) * step, col)
+            X += 4 * step
+
+
+def page(g, x0=3, y0=1, x1=13, y1=15):
+    g.box(x0, y0, x1, y1, PAPER)
+    g.rect(x1 - 3, y0, x1, y0 + 3, None)
+    g.line(x1 - 3, y0, x1 - 1, y0 + 2, INK)
+    g.line(x1 - 3, y0, x1 - 3, y0 + 3, INK)
+    g.hline(x1 - 3, x1, y0 + 3, INK)
+
+
+def tb_new(g):
+    page(g)
+    g.disc(11.5, 11.5, 3.2, GOLD, FOLDERDARK)
+
+
+def tb_seldlg(g):
+    g.box(1, 1, 12, 11, PAPER)
+    g.rect(1, 1, 12, 3.5, BLUE)
+    g.box(5, 6, 15, 15, PAPER)
+    g.rect(5, 6, 15, 8.5, STEEL)
+    g.hline(7, 13, 10.5, INK)
+    g.hline(7, 12, 12.5, INK)
+
+
+def tb_open(g):
+    g.box(1, 4, 13, 14, FOLDERDARK, FOLDERDARK)
+    g.rect(1, 3, 6, 5, FOLDERDARK)
+    g.box(3, 7, 15, 14, FOLDER, FOLDERDARK)
+
+
+def tb_save(g):
+    g.box(1, 1, 15, 15, STEEL)
+    g.box(4, 1, 12, 7, PAPER)
+    g.rect(9, 2, 11, 6, STEEL)
+    g.box(4, 10, 12, 15, FACE)
+
+
+def tb_cut(g):
+    g.line(4, 1, 10, 10, INK)
+    g.line(12, 1, 6, 10, INK)
+    g.disc(4.5, 12, 2.6, PAPER, RED)
+    g.disc(11.5, 12, 2.6, PAPER, RED)
+
+
+def tb_copy(g):
+    g.box(1, 1, 10, 12, PAPER)
+    g.hline(3, 8, 4, SHADE)
+    g.hline(3, 8, 6, SHADE)
+    g.box(6, 4, 15, 15, PAPER)
+    g.hline(8, 13, 7, INK)
+    g.hline(8, 13, 9, INK)
+    g.hline(8, 12, 11, INK)
+
+
+def tb_paste(g):
+    g.box(2, 2, 13, 15, FOLDERDARK)
+    g.box(5, 1, 10, 4, FACE)
+    g.box(7, 6, 15, 15, PAPER)
+    g.hline(9, 13, 9, INK)
+    g.hline(9, 13, 11, INK)
+
+
+def tb_props(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(1, 1, 15, 4, BLUE)
+    for y in (6, 9, 12):
+        g.box(3, y, 5, y + 2, PAPER)
+        g.hline(7, 13, y + 1, INK)
+    g.line(3, 7, 4, 8, GREEN, 1)
+    g.line(3, 13, 4, 14, GREEN, 1)
+
+
+def tb_test(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(1, 1, 15, 4, BLUE)
+    for i in range(7):
+        g.rect(5, 5.5 + i, 5 + (i if i < 4 else 6 - i) * 1.5 + 1, 6.5 + i, GREEN)
+
+
+def tb_idedit(g):
+    g.box(1, 3, 15, 13, PAPER)
+    g.text(3.5, 5.5, "ID", INK)
+
+
+def tb_menu(g):
+    g.box(1, 1, 15, 4, FACE)
+    g.rect(2, 1.5, 6, 3.5, BLUE)
+    g.box(2, 4, 11, 15, PAPER)
+    g.rect(3, 5, 10, 7, LIGHTBLUE)
+    g.hline(4, 9, 9, INK)
+    g.hline(4, 9, 11, INK)
+    g.hline(4, 8, 13, INK)
+
+
+def tb_version(g):
+    g.box(2, 2, 14, 14, PAPER, PURPLE)
+    g.text(4, 5.5, "V1", PURPLE)
+
+
+def tb_tabs(g):
+    g.text(1, 1, "1", BLUE)
+    g.text(6.5, 5.5, "2", BLUE)
+    g.text(12, 9.5, "3", BLUE)
+
+
+def tb_help(g):
+    g.disc(8, 8, 7.2, BLUE)
+    g.text(6.5, 5.5, "?", PAPER)
+
+
+TOOLBAR = [tb_new, tb_seldlg, tb_open, tb_save, tb_cut, tb_copy, tb_paste,
+           tb_props, tb_test, tb_idedit, tb_menu, tb_version, tb_tabs, tb_help]
+
+
+def toolbar_strip(s):
+    strip = Canvas(s * len(TOOLBAR), s)
+    for i, draw in enumerate(TOOLBAR):
+        c = Canvas(s, s)
+        draw(Grid(c))
+        for y in range(s):
+            for x in range(s):
+                strip.px[y][i * s + x] = c.px[y][x]
+    return strip
+
+
+# ---- Status bar icons, placeholder picture, animation --------------------------
+
+def position_icon(s):
+    """A cross-hair on the dialog's top left corner: where the control stands."""
+    c = Canvas(s, s)
+    g = Grid(c)
+    g.box(4, 4, 15, 15, PAPER, SHADE)
+    g.rect(0, 4, 9, 5, INK)
+    g.rect(4, 0, 5, 9, INK)
+    g.disc(4.5, 4.5, 2, RED)
+    return c
+
+
+def size_icon(s):
+    """A box with a diagonal two-headed arrow: how big the control is."""
+    c = Canvas(s, s)
+    g = Grid(c)
+    g.box(1, 1, 15, 15, PAPER, SHADE)
+    g.line(4, 4, 12, 12, INK)
+    g.line(4, 4, 4, 8, INK)
+    g.line(4, 4, 8, 4, INK)
+    g.line(12, 12, 12, 8, INK)
+    g.line(12, 12, 8, 12, INK)
+    return c
+
+
+def placeholder_picture(w=48, h=32):
+    """A framed landscape: an image control that has no picture of its own yet."""
+    c = Canvas(w, h, (200, 228, 250))
+    for y in range(h):
+        for x in range(w):
+            if y >= 12 + abs(x - 18) // 1.5:
+                c.dot(x, y, (60, 140, 60))
+    for y in range(h):
+        for x in range(w):
+            if (x - 38) ** 2 + (y - 8) ** 2 <= 16:
+                c.dot(x, y, GOLD)
+    c.rect(0, h - 5, w, h, (40, 110, 40))
+    c.frame(0, 0, w, h, SHADE)
+    return c
+
+
+def animation_frames(s=32, n=8):
+    """A dialog being designed: its controls appear one by one, then it starts over."""
+    frames = []
+    for i in range(n):
+        c = Canvas(s, s, PAPER)
+        g = Grid(c)
+        g.box(1, 2, 15, 14, FACE)
+        g.rect(1, 2, 15, 4, BLUE)
+        parts = [(3, 5.5, 9, 7, PAPER), (3, 8, 9, 9.5, PAPER), (10.5, 5.5, 13.5, 7, SHADE),
+                 (10.5, 8, 13.5, 9.5, SHADE), (3, 11, 7, 12.5, GREEN), (8, 11, 12, 12.5, RED)]
+        for x0, y0, x1, y1, col in parts[: min(i, len(parts))]:
+            g.box(x0, y0, x1, y1, col)
+        frames.append(c)
+    return frames
+
+
+def avi_bytes(frames, fps=4):
+    """An uncompressed 8-bit AVI, the form an animation control plays itself."""
+    w, h = frames[0].w, frames[0].h
+    palette = []
+    for f in frames:
+        for row in f.px:
+            for p in row:
+                if p not in palette:
+                    palette.append(p)
+    assert len(palette) <= 256
+    index = {p: i for i, p in enumerate(palette)}
+    stride = (w + 3) & ~3
+    images = []
+    for f in frames:
+        data = b""
+        for y in range(h - 1, -1, -1):
+            data += bytes(index[p] for p in f.px[y]) + b"\0" * (stride - w)
+        images.append(data)
+    size = stride * h
+
+    def chunk(tag, data):
+        return tag + struct.pack("<I", len(data)) + data + (b"\0" if len(data) % 2 else b"")
+
+    def lst(kind, data):
+        return chunk(b"LIST", kind + data)
+
+    avih = struct.pack("<IIIIIIIIIIIIII", 1000000 // fps, size * fps, 0, 0x10, len(frames), 0, 1,
+                       size, w, h, 0, 0, 0, 0)
+    strh = struct.pack("<4s4sIHHIIIIIIIIhhhh", b"vids", b"DIB ", 0, 0, 0, 0, 1, fps, 0,
+                       len(frames), size, 0xFFFFFFFF, 0, 0, 0, w, h)
+    bih = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 0, size, 0, 0, len(palette), 0)
+    pal = b"".join(bytes([p[2], p[1], p[0], 0]) for p in palette)
+    hdrl = lst(b"hdrl", chunk(b"avih", avih) + lst(b"strl", chunk(b"strh", strh) + chunk(b"strf", bih + pal)))
+    movi_items, idx, offset = b"", b"", 4
+    for data in images:
+        idx += struct.pack("<4sIII", b"00db", 0x10, offset, len(data))
+        item = chunk(b"00db", data)
+        movi_items += item
+        offset += len(item)
+    body = b"AVI " + hdrl + lst(b"movi", movi_items) + chunk(b"idx1", idx)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
 def main():
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
@@ -123,6 +429,12 @@ def main():
     for c in dlg:
         dialog_glyph(c, c.w)
     (out / "dialog.ico").write_bytes(ico_bytes(dlg))
+    (out / "toolbar16.bmp").write_bytes(bmp_bytes(toolbar_strip(16)))
+    (out / "toolbar24.bmp").write_bytes(bmp_bytes(toolbar_strip(24)))
+    (out / "statuspos.ico").write_bytes(ico_bytes([position_icon(16)]))
+    (out / "statussize.ico").write_bytes(ico_bytes([size_icon(16)]))
+    (out / "placeholder.bmp").write_bytes(bmp_bytes(placeholder_picture()))
+    (out / "designing.avi").write_bytes(avi_bytes(animation_frames()))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,64 @@
+#include "app/pending_commands.h"
+
+#include "resources/resource_ids.h"
+
+int32_t IsPendingCommand(int32_t lCmd) {
+    switch (lCmd) {
+    case IDM_NEWDIALOG:
+    case IDM_SELECTDIALOG:
+    case IDM_CUT:
+    case IDM_COPY:
+    case IDM_PASTE:
+    case IDM_DELETE:
+    case IDM_SELECTALL:
+    case IDM_SENDTOBACK:
+    case IDM_PROPERTIES:
+    case IDM_TOOLBOX:
+    case IDM_VIEW_KVL:
+    case IDM_VIEW_RC:
+    case IDM_VIEW_NEWKVL:
+    case IDM_VIEW_NEWRC:
+    case IDM_VIEW_SDKRC:
+    case IDM_VIEW_SDKBASIC:
+    case IDM_VIEW_TESTVALUES:
+    case IDM_TESTDIALOG:
+    case IDM_IDEDITOR:
+    case IDM_MENUEDITOR:
+    case IDM_VERSIONEDITOR:
+    case IDM_TABORDER:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void NewDialogCmd(HWND) {}
+void CutControlsCmd(HWND) {}
+void CopyControlsCmd(HWND) {}
+void PasteControlsCmd(HWND) {}
+void DeleteControlsCmd(HWND) {}
+void SelectAllControlsCmd(HWND) {}
+void SendToBackCmd(HWND) {}
+void TestDialogCmd(HWND) {}
+void PropertiesCmd(HWND, HWND) {}
+void SelectDialogCmd(HWND) {}
+void IDEditorCmd(HWND) {}
+void MenuEditorCmd(HWND) {}
+void VersionEditorCmd(HWND) {}
+void TabOrderCmd(HWND) {}
+void ViewCodeCmd(HWND, int32_t) {}
+HWND CreateToolboxWindow(HWND) {
+    return nullptr;
+}
+void DestroyToolboxWindow() {}
+
+int32_t CancelDesignDrag() {
+    return 0;
+}
+int32_t DesignHasGroup() {
+    return 0;
+}
+int32_t FocusGripperShown() {
+    return 0;
+}
+void ClearDesignSelection() {}

@@ -1,0 +1,140 @@
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "app/settings/settings.h"
+#include "app/styles_resource.h"
+#include "app/win_handles.h"
+#include "model/fonts.h"
+#include "model/project.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// The solid gripper brushes; system colour brushes are never owned.
+UniqueBrush gtGripperBrush1;
+UniqueBrush gtGripperBrush2;
+UniqueLibrary gtRichEdit;
+
+HBRUSH BrushForColor(uint32_t lColor, UniqueBrush& tOwned) {
+    if (lColor & wkSysColorFlag) {
+        tOwned.reset();
+        return GetSysColorBrush(static_cast<int>(lColor - wkSysColorFlag));
+    }
+    tOwned.reset(CreateSolidBrush(lColor));
+    return tOwned.get();
+}
+
+int32_t RoundEven(double f) {
+    return static_cast<int32_t>(std::nearbyint(f));
+}
+
+} // namespace
+
+void InitCommonCtls() {
+    UniqueLibrary tLib(LoadLibraryA("COMCTL32.DLL"));
+    if (!tLib) {
+        return;
+    }
+    using PfnInitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto pfnInitEx = reinterpret_cast<PfnInitEx>(
+        reinterpret_cast<void*>(GetProcAddress(tLib.get(), "InitCommonControlsEx")));
+    if (pfnInitEx) {
+        INITCOMMONCONTROLSEX tInit{};
+        tInit.dwSize = 8;
+        tInit.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES;
+        pfnInitEx(&tInit);
+        glComCtlsEx = 1;
+    } else {
+        InitCommonControls();
+    }
+    // The controls stay registered: the program links the library itself, so
+    // freeing this reference does not unload it.
+}
+
+void MakeGripperBrushes(tOptions& tOpt) {
+    tOpt.hGripperBrush1 =
+        reinterpret_cast<uintptr_t>(BrushForColor(tOpt.lGripperColor1, gtGripperBrush1));
+    tOpt.hGripperBrush2 =
+        reinterpret_cast<uintptr_t>(BrushForColor(tOpt.lGripperColor2, gtGripperBrush2));
+}
+
+void RefreshGripperBrushes() {
+    if (gtOptions.lGripperColor1 & wkSysColorFlag) {
+        gtOptions.hGripperBrush1 =
+            reinterpret_cast<uintptr_t>(BrushForColor(gtOptions.lGripperColor1, gtGripperBrush1));
+    }
+    if (gtOptions.lGripperColor2 & wkSysColorFlag) {
+        gtOptions.hGripperBrush2 =
+            reinterpret_cast<uintptr_t>(BrushForColor(gtOptions.lGripperColor2, gtGripperBrush2));
+    }
+}
+
+void ReadStartupOptions() {
+    gpfnMakeGripperBrushes = MakeGripperBrushes;
+    ReadOptions();
+}
+
+void MeasureBaseUnits(HFONT hFont, int32_t& lCxChar, int32_t& lCyChar) {
+    ScreenDC hDC;
+    SelectIn tSel(hDC, hFont);
+    TEXTMETRICA tMetric{};
+    GetTextMetricsA(hDC, &tMetric);
+    lCyChar = tMetric.tmHeight;
+    // The bit is set for a variable-pitch font.
+    if (tMetric.tmPitchAndFamily & TMPF_FIXED_PITCH) {
+        static const char szLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        SIZE tSize{};
+        GetTextExtentPointA(hDC, szLetters, 52, &tSize);
+        lCxChar = RoundEven((RoundEven(tSize.cx / 26.0) + 1) / 2.0);
+    } else {
+        lCxChar = tMetric.tmAveCharWidth;
+    }
+}
+
+void InitDesigner() {
+    UseStylesResource();
+    LoadStylesCatalog();
+    BuildControlDefaults();
+    gtRichEdit.reset(LoadLibraryA("RICHED32.DLL"));
+    {
+        ScreenDC hDC;
+        glPixelsPerInch = GetDeviceCaps(hDC, LOGPIXELSY);
+    }
+    if (ghFontCnt == 0) {
+        AddFont(DefaultFontDescription());
+    }
+    if (ghFontCnt > 0) {
+        const tLogFont& t = gahFont[1];
+        LOGFONTA tFont{};
+        tFont.lfHeight = t.lHeight;
+        tFont.lfWidth = t.lWidth;
+        tFont.lfWeight = t.lWeight;
+        tFont.lfItalic = t.byItalic;
+        tFont.lfUnderline = t.byUnderline;
+        tFont.lfStrikeOut = t.byStrikeOut;
+        tFont.lfCharSet = t.byCharSet;
+        const std::string sFace = t.szFaceName.str();
+        sFace.copy(tFont.lfFaceName, LF_FACESIZE - 1);
+        UniqueFont tReal(CreateFontIndirectA(&tFont));
+        MeasureBaseUnits(tReal.get(), gtMisc.cxChar, gtMisc.cyChar);
+    } else {
+        const LONG lUnits = GetDialogBaseUnits();
+        gtMisc.cxChar = LOWORD(lUnits);
+        gtMisc.cyChar = HIWORD(lUnits);
+    }
+}
+
+void FreeDesignerResources() {
+    ClearFonts();
+    gtGripperBrush1.reset();
+    gtGripperBrush2.reset();
+    gtOptions.hGripperBrush1 = 0;
+    gtOptions.hGripperBrush2 = 0;
+    gtRichEdit.reset();
+}
