@@ -63,6 +63,13 @@ void LaunchIde(HWND hOwner, const std::string& sPath);
 // Compiles a resource script with RC.EXE and KVRES.EXE from the program's
 // folder; 1 when both steps succeeded.
 int CompileResources(HWND hOwner, const std::string& sScriptPath);
+// The program's folder (where RC.EXE, KVRES.EXE, KVEDIT.EXE and KVWIN.INI are
+// looked for), with its trailing "\". Tests point it at a folder of stand-ins;
+// "" goes back to the folder of the running program.
+std::string ProgramFolder();
+void SetProgramFolder(const std::string& sFolder);
+// The "Open/Import Results" box with the labels and numbers (one per line); beeps first.
+void ShowResultsBox(HWND hOwner, const std::string& sLabels, const std::string& sNumbers);
 
 // ---- State the command enabling and the close of the main window read ---------------
 

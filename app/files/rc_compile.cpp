@@ -2,6 +2,11 @@
 
 #include "app/settings/profile.h"
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
 const char* const gszLogUnreadable = "Can't access resource compiler results.";
 const char* const gszLogMissing = "Can't find resource compiler results.";
 
@@ -70,4 +75,26 @@ std::string RcLogMessage(int32_t lLogState, const std::string& sLog) {
         }
     }
     return sOut;
+}
+
+int32_t TakeCompilerLog(const std::string& sPath, std::string& sLog) {
+    sLog.clear();
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::path(sPath), ec)) {
+        return wkLogMissing;
+    }
+    int32_t lState = wkLogUnreadable;
+    {
+        std::ifstream f(sPath, std::ios::binary);
+        if (f) {
+            std::ostringstream s;
+            s << f.rdbuf();
+            if (!f.bad()) {
+                sLog = s.str();
+                lState = wkLogRead;
+            }
+        }
+    }
+    std::filesystem::remove(std::filesystem::path(sPath), ec);
+    return lState;
 }

@@ -32,6 +32,9 @@ enum : int32_t {
     wkLogUnreadable = 1, // there, but could not be read
     wkLogMissing = 2,    // not there at all
 };
+// Reads the compiler's log whole and deletes it; tells how it was found.
+int32_t TakeCompilerLog(const std::string& sPath, std::string& sLog);
+
 extern const char* const gszLogUnreadable; // "Can't access resource compiler results."
 extern const char* const gszLogMissing;    // "Can't find resource compiler results."
 
