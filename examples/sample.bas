@@ -163,3 +163,4 @@ Function ShowDIALOG1(ByVal hParent As Dword) As Long
     Function = lRslt
 End Function
 '--------------------------------------------------------------------------------
+

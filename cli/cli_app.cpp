@@ -1,0 +1,291 @@
+#include "cli/cli_app.h"
+
+#include "app/files/file_ops.h"
+#include "app/files/file_paths.h"
+#include "app/files/file_state.h"
+#include "app/files/import_results.h"
+#include "app/settings/settings.h"
+#include "cli/cli_seam.h"
+#include "cli/json_dump.h"
+#include "cli/unified_diff.h"
+#include "model/fonts.h"
+#include "model/options.h"
+#include "model/project.h"
+#include "readers/file_text.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+#include "writers/kvl_writer.h"
+#include "writers/rc_writer.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+const char* const gszCliUsage =
+    "usage: wrenkit-cli [--settings INI] [--yes] view KIND FILE\n"
+    "       wrenkit-cli [--settings INI] [--yes] save FILE [--as OUT] [--new]\n"
+    "       wrenkit-cli [--settings INI] [--yes] check FILE\n"
+    "\n"
+    "Opens FILE as the designer does: .bas, .bi and .inc with the KVL reader,\n"
+    ".rc, .dlg and .h imported as resource scripts, .frm imported as a form.\n"
+    "\n"
+    "view KIND   writes to standard output what the View command shows:\n"
+    "            kvl, rc, new-kvl, new-rc, sdk-rc, sdk-basic; json (every project\n"
+    "            table), counts (the import results)\n"
+    "save        Save; --as OUT is Save As, --as OUT --new is Save As New. Writes\n"
+    "            the KVL file and, when the project needs one, its companion\n"
+    "            resource script (not compiled)\n"
+    "check       exit 0 when saving would leave FILE and its companion script\n"
+    "            byte for byte as they are, else 1 and a unified diff\n"
+    "\n"
+    "--settings INI  read the options and ID prefixes from this settings file\n"
+    "                (without it the first-start defaults apply)\n"
+    "--yes           answer the designer's questions with Yes (a file without\n"
+    "                the Created marker, replacing a companion script); without\n"
+    "                it such a question ends the run with exit code 2\n"
+    "\n"
+    "Exit codes: 0 done, 1 a file error (or check found changes), 2 usage or a\n"
+    "question not answered Yes. Messages go to standard error.\n";
+
+bool ParseCliArgs(int argc, const char* const* argv, tCliArgs& tArgs, std::string& sError) {
+    std::vector<std::string> asPos;
+    for (int i = 1; i < argc; ++i) {
+        const std::string s = argv[i];
+        if (s == "--yes") {
+            tArgs.bYes = true;
+        } else if (s == "--new") {
+            tArgs.bNew = true;
+        } else if (s == "--settings" || s == "--as") {
+            if (i + 1 >= argc) {
+                sError = s + " needs a file name";
+                return false;
+            }
+            (s == "--as" ? tArgs.sAs : tArgs.sSettings) = argv[++i];
+        } else if (s.size() > 2 && s.compare(0, 2, "--") == 0) {
+            sError = "unknown option " + s;
+            return false;
+        } else {
+            asPos.push_back(s);
+        }
+    }
+    if (asPos.empty()) {
+        sError = "no command given";
+        return false;
+    }
+    tArgs.sCommand = asPos[0];
+    const size_t lWant = tArgs.sCommand == "view" ? 3 : 2;
+    if (tArgs.sCommand != "view" && tArgs.sCommand != "save" && tArgs.sCommand != "check") {
+        sError = "unknown command " + tArgs.sCommand;
+        return false;
+    }
+    if (asPos.size() != lWant) {
+        sError = tArgs.sCommand + (lWant == 3 ? " takes a KIND and a FILE" : " takes one FILE");
+        return false;
+    }
+    if (lWant == 3) {
+        tArgs.sKind = asPos[1];
+    }
+    tArgs.sFile = asPos[lWant - 1];
+    if ((!tArgs.sAs.empty() || tArgs.bNew) && tArgs.sCommand != "save") {
+        sError = "--as and --new go with save";
+        return false;
+    }
+    if (tArgs.bNew && tArgs.sAs.empty()) {
+        sError = "--new needs --as OUT";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The designer's start-up, as far as the core is concerned: options, styles
+// catalog, the control kinds' defaults and font element 1.
+void StartCore(const tCliArgs& tArgs) {
+    SetSettingsPath(tArgs.sSettings);
+    ResetOptions();
+    if (!tArgs.sSettings.empty()) {
+        ReadOptions();
+    }
+    LoadStylesCatalog();
+    BuildControlDefaults();
+    if (ghFontCnt == 0) {
+        AddFont(DefaultFontDescription());
+    }
+    // Start-up work is no change the user made.
+    glChanged = 0;
+}
+
+bool FileExists(const std::string& sPath) {
+    std::error_code tErr;
+    return std::filesystem::is_regular_file(sPath, tErr);
+}
+
+// Reads the bytes of a file without a message ("" when it is missing).
+std::string QuietFileText(const std::string& sPath) {
+    std::ifstream tIn(sPath, std::ios::binary);
+    std::ostringstream tOut;
+    tOut << tIn.rdbuf();
+    return tOut.str();
+}
+
+// Opens the file by its extension. Returns an exit code.
+int OpenByExtension(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr) {
+    const int32_t lType = FileTypeOf(tArgs.sFile);
+    if (lType == wkFileNone) {
+        std::fprintf(pErr,
+                     "wrenkit: %s is not a file the designer opens "
+                     "(.bas .bi .inc .rc .dlg .h .frm)\n",
+                     tArgs.sFile.c_str());
+        return wkExitRefused;
+    }
+    if (!FileExists(tArgs.sFile)) {
+        // The designer's own message for a file that cannot be read.
+        ReadFileText(tArgs.sFile);
+        return wkExitFailed;
+    }
+    const int lRefusedBefore = tSeam.Refusals();
+    const int32_t lRead =
+        lType == wkFileKvl ? OpenFile(tArgs.sFile, wkFileKvl) : ImportFile(tArgs.sFile);
+    if (tSeam.Refusals() > lRefusedBefore) {
+        return wkExitRefused;
+    }
+    return lRead ? wkExitOk : wkExitFailed;
+}
+
+std::string ViewText(const std::string& sKind, bool& bKnown) {
+    bKnown = true;
+    if (sKind == "kvl") {
+        return BuildKvlFile(false);
+    }
+    if (sKind == "rc") {
+        return BuildRCFile(false);
+    }
+    if (sKind == "new-kvl" || sKind == "new-rc") {
+        glAsNew = 1;
+        std::string sText = sKind == "new-kvl" ? BuildNewKvlFile() : BuildNewRCFile();
+        glAsNew = 0;
+        return sText;
+    }
+    if (sKind == "sdk-rc") {
+        return BuildFullRCFile();
+    }
+    if (sKind == "sdk-basic") {
+        return BuildRCBasicCode();
+    }
+    if (sKind == "json") {
+        return ProjectJson();
+    }
+    if (sKind == "counts") {
+        // The results box's two columns side by side, one table a line.
+        std::string sLabels = ImportResultLabels();
+        std::string sNumbers = ImportResultNumbers();
+        std::string sOut;
+        size_t a = 0, b = 0;
+        while (a <= sLabels.size() && b <= sNumbers.size()) {
+            size_t ae = sLabels.find('\r', a), be = sNumbers.find('\r', b);
+            ae = ae == std::string::npos ? sLabels.size() : ae;
+            be = be == std::string::npos ? sNumbers.size() : be;
+            sOut += sLabels.substr(a, ae - a) + " " + sNumbers.substr(b, be - b) + "\n";
+            a = ae + 1;
+            b = be + 1;
+        }
+        return sOut;
+    }
+    bKnown = false;
+    return std::string();
+}
+
+// What saving the open KVL file would write: the file and, when the project
+// needs one, its companion script (path and text; "" path when none).
+struct tSaveTexts {
+    std::string sKvl;
+    std::string sRCPath;
+    std::string sRC;
+};
+
+tSaveTexts TextsASaveWrites() {
+    tSaveTexts t;
+    t.sKvl = BuildKvlFile(true);
+    if (NeedsCompanionScript()) {
+        t.sRCPath = CompanionPath(gsCurrentFile);
+        t.sRC = BuildRCFile(true);
+    }
+    return t;
+}
+
+int Check(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
+    if (FileTypeOf(tArgs.sFile) != wkFileKvl || gsCurrentFile.empty()) {
+        std::fprintf(pErr, "wrenkit: check works on KVL source files (.bas .bi .inc)\n");
+        return wkExitRefused;
+    }
+    const tSaveTexts t = TextsASaveWrites();
+    std::string sDiff =
+        UnifiedDiff(QuietFileText(tArgs.sFile), t.sKvl, tArgs.sFile, tArgs.sFile + " (saved)");
+    if (!t.sRCPath.empty() && !t.sRC.empty()) {
+        sDiff += UnifiedDiff(QuietFileText(t.sRCPath), t.sRC, t.sRCPath, t.sRCPath + " (saved)");
+    }
+    std::fputs(sDiff.c_str(), pOut);
+    return sDiff.empty() ? wkExitOk : wkExitFailed;
+}
+
+int Save(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr) {
+    const int lRefusedBefore = tSeam.Refusals();
+    int32_t lSaved;
+    if (!tArgs.sAs.empty()) {
+        if (FileTypeOf(tArgs.sAs) != wkFileKvl) {
+            std::fprintf(pErr, "wrenkit: --as names a KVL source file (.bas .bi .inc)\n");
+            return wkExitRefused;
+        }
+        if (tArgs.bNew) {
+            glAsNew = 1;
+            lSaved = SaveFileAsNew(tArgs.sAs);
+            glAsNew = 0;
+        } else {
+            lSaved = SaveFileAs(tArgs.sAs, wkFileKvl);
+        }
+    } else if (gsCurrentFile.empty()) {
+        std::fprintf(pErr, "wrenkit: an imported file is saved with --as OUT\n");
+        return wkExitRefused;
+    } else {
+        lSaved = SaveFile();
+    }
+    if (!lSaved) {
+        return wkExitFailed;
+    }
+    if (tSeam.Refusals() > lRefusedBefore) {
+        std::fprintf(pErr, "wrenkit: the companion resource script was not written "
+                           "(answer --yes to replace it)\n");
+    }
+    return wkExitOk;
+}
+
+} // namespace
+
+int RunCli(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
+    CliSeam tSeam(tArgs.bYes, pErr);
+    UserSeam* pOld = SetSeam(&tSeam);
+    StartCore(tArgs);
+    int lExit = OpenByExtension(tArgs, tSeam, pErr);
+    if (lExit == wkExitOk) {
+        if (tArgs.sCommand == "view") {
+            bool bKnown = false;
+            const std::string sText = ViewText(tArgs.sKind, bKnown);
+            if (!bKnown) {
+                std::fprintf(pErr, "wrenkit: unknown view %s\n", tArgs.sKind.c_str());
+                lExit = wkExitRefused;
+            } else {
+                std::fwrite(sText.data(), 1, sText.size(), pOut);
+            }
+        } else if (tArgs.sCommand == "save") {
+            lExit = Save(tArgs, tSeam, pErr);
+        } else {
+            lExit = Check(tArgs, pOut, pErr);
+        }
+    }
+    // Leave nothing behind for the next run in the same process (the tests).
+    glChanged = 0;
+    CloseFile();
+    SetSeam(pOld);
+    return lExit;
+}
