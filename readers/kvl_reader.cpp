@@ -35,6 +35,7 @@ struct tKvl {
     std::map<int32_t, int32_t> alFontVar;     // N of "hFont" N -> gahFont element
     std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
     std::string sPath;
+    bool bCompanionRead = false; // a second #Resource line must not read the script twice
 
     // Blocks are read: the work file is open and no clipboard import runs.
     bool Blocks() const { return f.lBlocks != 0 && f.lClipboard == 0; }
@@ -243,7 +244,7 @@ void ReadEquate(tKvl& k) {
 // "#Resource "name.kvr"": the companion script beside the file joins the project.
 void ReadResourceLine(tKvl& k) {
     const std::string sName = CaptionFromArg(ReadArg(k.t), false);
-    if (sName.empty() || k.sPath.empty() || k.f.lClipboard) {
+    if (sName.empty() || k.sPath.empty() || k.f.lClipboard || k.bCompanionRead) {
         return; // clipboard text has no folder to look in
     }
     const std::string sScript = CompanionScriptPath(k.sPath, sName);
@@ -252,6 +253,7 @@ void ReadResourceLine(tKvl& k) {
     }
     std::string sText;
     if (ReadFileText(sScript, sText)) {
+        k.bCompanionRead = true;
         LoadRC(sText, 0, 0, sScript);
     }
 }

@@ -1,6 +1,7 @@
 #include "tests/readers/reader_fixture.h"
 
 #include "model/accel_keys.h"
+#include "readers/file_text.h"
 
 #include <gtest/gtest.h>
 
@@ -296,11 +297,40 @@ TEST_F(KvlStatements, CompanionScriptIsReadFromTheFilesFolder) {
         std::fclose(p);
     }
     ASSERT_EQ(
-        LoadKVL(Marked("#Wrenkit Begin Includes \n#Resource \"app.kvr\"\n#Wrenkit End Includes\n"),
+        LoadKVL(Marked("#Wrenkit Begin Includes \n#Resource \"app.kvr\"\n#Resource \"app.kvr\"\n"
+                       "#Wrenkit End Includes\n"),
                 1, 0, sFolder + "app.bas"),
         1);
-    EXPECT_EQ(glStrCnt, 1);
+    EXPECT_EQ(glStrCnt, 1); // read once, however often the line stands there
+    EXPECT_EQ(glRCBlockCnt, 3); // Created, Constants, Strings
     EXPECT_EQ(CompanionScriptPath("C:\\src\\app.bas", ".\\sub\\other.kvr"), "C:\\src\\other.rc");
     EXPECT_EQ(CompanionScriptPath("app.bas", "noext"), "noext.rc");
     std::remove((sFolder + "app.rc").c_str());
+}
+
+TEST_F(KvlStatements, ReadFileTextReportsWhatWentWrong) {
+    RecordingSeam tSeam;
+    const std::string sFolder = ::testing::TempDir();
+    const std::string sFile = sFolder + "wk_readers_text.bas";
+    {
+        FILE* p = std::fopen(sFile.c_str(), "wb");
+        ASSERT_NE(p, nullptr);
+        std::fwrite("a\0b\r\n", 1, 5, p);
+        std::fclose(p);
+    }
+    EXPECT_EQ(ReadFileText(sFile), std::string("a\0b\r\n", 5));
+    EXPECT_TRUE(tSeam.Reports().empty());
+    glMaxSourceBytes = 4; // larger than the block positions could hold
+    std::string sText = "old";
+    EXPECT_EQ(ReadFileText(sFile, sText), 0);
+    EXPECT_EQ(sText, "");
+    glMaxSourceBytes = 0x7FFFFFFE;
+    EXPECT_EQ(ReadFileText(sFolder + "no_such_file.bas"), "");
+    EXPECT_EQ(ReadFileText(sFolder), "");
+    ASSERT_EQ(tSeam.Reports().size(), 3u);
+    EXPECT_EQ(tSeam.Reports()[0], "Error #7 Out of memory\r\nwhile trying to open: " + sFile);
+    EXPECT_EQ(tSeam.Reports()[1],
+              "Error #53 File not found\r\nwhile trying to open: " + sFolder + "no_such_file.bas");
+    EXPECT_EQ(tSeam.Reports()[2].substr(0, 10), "Error #75 ");
+    std::remove(sFile.c_str());
 }
