@@ -99,8 +99,10 @@ DWORD RunProcessAndWait(HWND hMain, const std::string& sCmdLine, const std::stri
     std::vector<char> acCmd = Writable(sCmdLine);
     PROCESS_INFORMATION tProc{};
     BusyMainWindow tBusy(hMain);
+    // No console of its own: a console host would keep a copy of the log's
+    // handle after the tool ended, and the log could be neither read nor deleted.
     if (!CreateProcessA(nullptr, acCmd.data(), nullptr, nullptr, hOut.Get() ? TRUE : FALSE,
-                        CREATE_NO_WINDOW, nullptr, sWorkDir.empty() ? nullptr : sWorkDir.c_str(),
+                        DETACHED_PROCESS, nullptr, sWorkDir.empty() ? nullptr : sWorkDir.c_str(),
                         &tStart, &tProc)) {
         return GetLastError();
     }
