@@ -2,6 +2,7 @@
 
 #include "readers/import_detect.h"
 #include "readers/import_results.h"
+#include "readers/kvl_reader.h"
 #include "readers/rc_reader.h"
 #include "readers/vbform_reader.h"
 
@@ -9,7 +10,9 @@
 #include "model/user_seam.h"
 
 int32_t glImportFlag = 0;
-int32_t (*gpfnImportKVL)(const std::string& sText) = nullptr;
+int32_t (*gpfnImportKVL)(const std::string& sText) = [](const std::string& sText) {
+    return LoadKVL(sText, 0, 1);
+};
 
 void RenumberControlOrder(int32_t lResDlg) {
     if (lResDlg == 0) {

@@ -9,9 +9,8 @@
 // markers or work files, and the KVL reader skips font statements.
 extern int32_t glImportFlag;
 
-// HOOK until the KVL reader is linked into this library: the KVL reader run
-// for an import (text, no clearing, clipboard mode). While it is unset a KVL
-// import adds nothing.
+// The reader an import runs for KVL text: the KVL reader without clearing, in
+// clipboard mode. Replaceable; nullptr makes a KVL import add nothing.
 extern int32_t (*gpfnImportKVL)(const std::string& sText);
 
 // Gives the live controls of the dialog resource the positions 1..n in the

@@ -100,17 +100,22 @@ TEST_F(ImportTest, ImportNeedsAFormatAndResultsNeedTheOption) {
     gtOptions.lImportResults = 1;
 }
 
-TEST_F(ImportTest, ResourceScriptImportRunsTheScriptReader) {
+TEST_F(ImportTest, ScriptAndKvlImportsRunTheirReadersWithoutMarkers) {
     const char kszScript[] = "#define IDD_ABOUT 100\r\n"
                              "IDD_ABOUT DIALOG 0, 0, 100, 50\r\n"
-                             "CAPTION \"About\"\r\n"
                              "BEGIN\r\n"
                              "    DEFPUSHBUTTON \"OK\", 1, 10, 10, 50, 14\r\n"
                              "END\r\n";
     ASSERT_EQ(RunImport(DetectFormat(kszScript), kszScript), 1);
     EXPECT_EQ(CountResources(wkResDialog), 1);
-    EXPECT_EQ(glBlockCnt, 0);
-    EXPECT_EQ(glRCBlockCnt, 0);
+    const char kszKvl[] = "#Wrenkit Created\r\n"
+                          "%IDC_NAME = 1001\r\n"
+                          "Dialog New 0, \"Kvl\", 10, 10, 100, 50, %WS_POPUP To hDlg\r\n";
+    ASSERT_EQ(RunImport(DetectFormat(kszKvl), kszKvl), 1);
+    EXPECT_NE(FindIDByName("%IDC_NAME"), 0);
+    EXPECT_EQ(CountResources(wkResDialog), 2);
+    EXPECT_EQ(glBlockCnt + glRCBlockCnt, 0);
+    EXPECT_TRUE(tSeam.Reports().empty());
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 // Real forms from public projects, read in place: every one imports, and its
 // controls, menus and shortcuts are what the file says.
+#include "readers/file_text.h"
 #include "readers/vbform_parts.h"
 #include "readers/vbform_reader.h"
 #include "tests/vbform/vbform_fixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -18,8 +17,7 @@ std::string CorpusPath(const std::string& sFile) {
 }
 
 std::string ReadCorpus(const std::string& sFile) {
-    std::ifstream f(CorpusPath(sFile), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return ReadFileText(CorpusPath(sFile));
 }
 
 // What a form file says, read from its Begin/End lines and a few properties.
