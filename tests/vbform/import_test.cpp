@@ -35,18 +35,13 @@ TEST_F(ImportTest, FirstDecidingWordGivesTheFormat) {
         {"%IDD_DIALOG1 = 101\r\n#define IDC_X 1001\r\n", wkFormatKVL},
         {"#include \"resource.h\"\r\n#define IDC_X 1001\r\n%X = 1\r\n", wkFormatRC},
         {"VERSION 5.00\r\nBegin VB.Form Form1\r\n   Shortcut = %{F4}\r\n", wkFormatVBForm},
-        {"Begin VB.MDIForm Main\n", wkFormatVBForm},
-        {"x = f(%IDC_A)", wkFormatKVL},
         {"IDD_X DIALOG 0,0,10,10\r\nBEGIN\r\nEND\r\n", wkFormatNone},
-        {"", wkFormatNone},
         // Deciding words inside texts and comments decide nothing.
         {"CAPTION \"100% VB.Form #define\"\r\n#define A 1", wkFormatRC},
         {"' %IDC_X = 1\r\n// VB.Form\r\n/* #define\r\n %A */ VB.Form", wkFormatVBForm},
-        {"s = \"%A\" ' #define\r\n%B = 1", wkFormatKVL},
         {"/* never closed %A", wkFormatNone},
         {"\"never closed %A\r\n#define B 2", wkFormatRC},
         {"#defined X\r\n#DEFINE Y\r\nVB.Formx\r\nVB.Form", wkFormatVBForm},
-        {"VB.Form(Main)", wkFormatVBForm},
     };
     for (const Case& c : aCase) {
         SCOPED_TRACE(c.szText);
@@ -60,11 +55,16 @@ TEST_F(ImportTest, FormImportKeepsTheProjectAndCountsWhatItAdded) {
     gtOptions.lImportResults = 1;
     LoadVBForm(kszSmallForm); // the project imported into
     const int32_t lOldDlg = gtElem.lResDlg;
+    const int32_t lOldMenu = gtElem.lResMenu;
     const int32_t lOldRows = glDlgCnt;
     ASSERT_EQ(RunImport(wkFormatVBForm, kszSmallForm), 1);
     EXPECT_EQ(glImportFlag, 0);
     EXPECT_NE(gtElem.lResDlg, lOldDlg);
     EXPECT_EQ(CountDialogRows(lOldDlg), 3);
+    // The new form gets a menu of its own; the project's keeps its item.
+    EXPECT_EQ(gatRes[gtElem.lResDlg].lLinkMenu, gtElem.lResMenu);
+    EXPECT_EQ(CountMenuItems(lOldMenu), 1);
+    EXPECT_EQ(gatRes[gtElem.lResDlg].szIDName.str(), "%IDD_frmSmall1");
     // The new dialog's controls are numbered 1..n in tab order.
     EXPECT_EQ(IDName(gatDlg[lOldRows + 2].lIDElem), "%IDC_cmdB1");
     EXPECT_EQ(gatDlg[lOldRows + 2].lCtlOrder, 1);

@@ -157,15 +157,6 @@ TEST_F(FormCorpusTest, PositionsAndKeysOfChosenForms) {
         EXPECT_GE(gatDlg[l].nLeft, 0);
         EXPECT_LT(gatDlg[l].nLeft, gatDlg[lDlg].nRight - gatDlg[lDlg].nLeft);
     }
-
-    // A form of the fourth generation, and an MDI form.
-    EXPECT_NE(LoadVBForm(ReadCorpus("psc_TASKBAR.frm")), 0);
-    EXPECT_EQ(Caption(RowByName("%IDC_Command5")), "Exit");
-    tFontDesc tFont{};
-    ASSERT_EQ(FontDescription(gatDlg[gtElem.lDlg].lFontElem, tFont), 1);
-    EXPECT_EQ(tFont.lWeight, 700);
-    EXPECT_NE(LoadVBForm(ReadCorpus("psc_Menus_MDIFormtest.frm")), 0);
-    EXPECT_GT(glMenuCnt, 0);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // Damaged and unusual forms: the reader keeps what it can and never derails.
 #include "readers/vbform_reader.h"
-#include "readers/vbform_text.h"
 #include "tests/vbform/vbform_fixture.h"
 
 namespace {
@@ -89,20 +88,6 @@ TEST_F(DamagedFormTest, HostileValuesStayInRange) {
     EXPECT_EQ(gatDlg[lText].nTop, INT32_MIN);
     EXPECT_EQ(IDName(gatDlg[lText].lIDElem), "%IDC_T_2147483647");
     EXPECT_EQ(glAccelCnt, 0);
-}
-
-TEST_F(DamagedFormTest, ValueTexts) {
-    EXPECT_EQ(FormValueText("\"a \"\"b\"\" c\"  'note"), "a \"b\" c");
-    EXPECT_EQ(FormValueText("\"Form1.frx\":0442"), "");
-    EXPECT_EQ(FormValueText("\"never closed"), "never closed");
-    EXPECT_EQ(FormValueText("^N   'comment"), "^N");
-    EXPECT_EQ(FormValueNumber("&H8000000F&"), -2147483633.0);
-    EXPECT_EQ(FormValueNumber("&o17"), 15.0);
-    EXPECT_EQ(FormValueNumber("+7.5  'x"), 7.5);
-    EXPECT_EQ(FormValueNumber("True"), 0.0);
-    EXPECT_EQ(FormValueBits("-2147483643"), 0x80000005u);
-    EXPECT_EQ(FormValueBits("&HFFFFFFFFFF"), 0xFFFFFFFFu);
-    EXPECT_EQ(FormValueBits("1e30"), 0xFFFFFFFFu);
 }
 
 } // namespace

@@ -135,22 +135,4 @@ TEST_F(FormMenuTest, ShortcutTexts) {
     }
 }
 
-TEST_F(FormMenuTest, ImportedFormGetsItsOwnMenuBesideTheProjects) {
-    // A project whose current menu and accelerator table belong to another dialog.
-    LoadVBForm(kszMenuForm);
-    const int32_t lOldMenu = gtElem.lResMenu;
-    const int32_t lOldTable = gtElem.lResAccel;
-    const int32_t lOldItems = glMenuCnt;
-    const int32_t lRes = LoadVBForm(kszMenuForm, 0);
-    EXPECT_NE(gtElem.lResMenu, lOldMenu);
-    EXPECT_NE(gtElem.lResAccel, lOldTable);
-    EXPECT_EQ(CountMenuItems(lOldMenu), lOldItems);
-    EXPECT_EQ(CountMenuItems(gtElem.lResMenu), lOldItems);
-    EXPECT_EQ(gatRes[lRes].lLinkMenu, gtElem.lResMenu);
-    // Names already taken are bumped.
-    EXPECT_EQ(gatRes[lRes].szIDName.str(), "%IDD_frmMenu1");
-    EXPECT_NE(FindIDByName("%IDM_mnuFileOpen1"), 0);
-    EXPECT_EQ(CountResources(wkResDialog), 2);
-}
-
 } // namespace
