@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 TEST(FilePaths, TypesAndCompanionFollowTheFileNameOnly) {
     EXPECT_EQ(FileTypeOf("C:\\src\\Main.Bas"), wkFileKvl);
     EXPECT_EQ(FileTypeOf("x.inc"), wkFileKvl);
@@ -120,5 +122,16 @@ TEST(RcCompile, LogDecidesSuccessAndIsShownWithoutDoubledBreaks) {
     EXPECT_EQ(RcLogSucceeded(wkLogUnreadable, ""), 0);
     EXPECT_EQ(RcLogMessage(wkLogMissing, ""), "Can't find resource compiler results.");
     EXPECT_EQ(RcLogMessage(wkLogUnreadable, ""), "Can't access resource compiler results.");
+    // The log is taken whole and deleted; a missing one is told apart.
+    const std::string sLog =
+        (std::filesystem::temp_directory_path() / "wk_files_compile.rclog").string();
+    std::string sText = "stale";
+    std::filesystem::remove(sLog);
+    EXPECT_EQ(TakeCompilerLog(sLog, sText), wkLogMissing);
+    EXPECT_EQ(sText, "");
+    std::ofstream(sLog, std::ios::binary) << std::string("warning\r\n\0x", 12);
+    EXPECT_EQ(TakeCompilerLog(sLog, sText), wkLogRead);
+    EXPECT_EQ(sText, std::string("warning\r\n\0x", 12));
+    EXPECT_FALSE(std::filesystem::exists(sLog));
     EXPECT_EQ(RcLogMessage(wkLogRead, "a\r\n\r\nb\r\nc\r\n\r\n\r\n\r\nd"), "a\r\nb\r\nc\r\n\r\nd");
 }
