@@ -6,8 +6,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <new>
-#include <sys/stat.h>
+#include <system_error>
 
 namespace {
 
@@ -19,21 +20,45 @@ int32_t Fail(int lErr, const std::string& sPath, std::string& sText) {
 
 } // namespace
 
+// The runtime's error number of a failed file-system query.
+static int ErrorOf(const std::error_code& ec) {
+    const std::error_condition c = ec.default_error_condition();
+    if (c == std::errc::no_such_file_or_directory) {
+        return 53;
+    }
+    if (c == std::errc::not_a_directory) {
+        return 76;
+    }
+    if (c == std::errc::permission_denied || c == std::errc::operation_not_permitted) {
+        return 70;
+    }
+    return 75;
+}
+
 int32_t FileExists(const std::string& sPath) {
-    struct stat tStat {};
-    return !sPath.empty() && stat(sPath.c_str(), &tStat) == 0 && S_ISREG(tStat.st_mode) ? 1 : 0;
+    std::error_code ec;
+    return !sPath.empty() && std::filesystem::is_regular_file(std::filesystem::path(sPath), ec) ? 1
+                                                                                                : 0;
 }
 
 int32_t ReadFileText(const std::string& sPath, std::string& sText) {
     sText.clear();
-    struct stat tStat {};
-    if (stat(sPath.c_str(), &tStat) != 0) {
-        return Fail(FileErrorFromErrno(errno), sPath, sText);
+    // The size is asked with 64 bits: a file beyond the 32-bit block positions
+    // is refused before a byte of it is read.
+    const std::filesystem::path tPath(sPath);
+    std::error_code ec;
+    const std::filesystem::file_status tStatus = std::filesystem::status(tPath, ec);
+    if (ec || !std::filesystem::exists(tStatus)) {
+        return Fail(ec ? ErrorOf(ec) : 53, sPath, sText);
     }
-    if (!S_ISREG(tStat.st_mode)) {
+    if (!std::filesystem::is_regular_file(tStatus)) {
         return Fail(75, sPath, sText); // a folder or a device is no source file
     }
-    if (static_cast<int64_t>(tStat.st_size) > glMaxSourceBytes) {
+    const std::uintmax_t lSize = std::filesystem::file_size(tPath, ec);
+    if (ec) {
+        return Fail(ErrorOf(ec), sPath, sText);
+    }
+    if (lSize > static_cast<std::uintmax_t>(glMaxSourceBytes)) {
         return Fail(7, sPath, sText);
     }
     std::FILE* pFile = std::fopen(sPath.c_str(), "rb");
