@@ -25,6 +25,7 @@ Begin VB.Form frmMain
       Name = "Tahoma"
    EndProperty
    Begin VB.Frame fraOpts
+      Caption = "frmMain.frx":0000
       Height = 1440
       Left = 720
       TabIndex = 2
@@ -165,8 +166,9 @@ TEST_F(FormReaderTest, ControlsInContainersLandWhereTheFormShowsThem) {
     LoadVBForm(kszDialogForm);
     const tDlg& tFrame = gatDlg[RowByName("%IDC_fraOpts")];
     EXPECT_EQ(tFrame.lCtlType, wkCtlFrame);
-    EXPECT_EQ(tFrame.nLeft, 32); // 720 twips
-    EXPECT_EQ(tFrame.nTop, 15);  // 360 twips: 24 pixels
+    EXPECT_EQ(Caption(RowByName("%IDC_fraOpts")), ""); // held in the binary companion file
+    EXPECT_EQ(tFrame.nLeft, 32);                       // 720 twips
+    EXPECT_EQ(tFrame.nTop, 15);                        // 360 twips: 24 pixels
     // Option A sits 120 x 240 twips into the frame: (5, 10) units further.
     const tDlg& tOptA = gatDlg[RowByName("%IDC_optA_0")];
     EXPECT_EQ(tOptA.nLeft, 37);
