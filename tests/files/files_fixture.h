@@ -62,13 +62,6 @@ class FilesTest : public WriterTest {
         std::ofstream f(sPath, std::ios::binary);
         f << sText;
     }
-    static std::size_t AskCount(const RecordingSeam& tSeam) {
-        std::size_t n = 0;
-        for (const RecordedEvent& t : tSeam.Events()) {
-            n += t.lKind == RecordedEvent::Ask ? 1 : 0;
-        }
-        return n;
-    }
     // Another program writes the file: its time moves by lSeconds.
     static void Touch(const std::string& sPath, int lSeconds) {
         const auto t = std::filesystem::last_write_time(sPath);
