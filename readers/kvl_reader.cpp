@@ -95,11 +95,21 @@ std::string StmtWord(tSourceText& t) {
     return AtLineEnd(t) ? std::string() : NextToken(t);
 }
 
-// The arguments up to the end of the statement.
+// The arguments up to the end of the statement. A comma that ends the line
+// leaves an empty last argument: "..., 4, " holds an empty style part, which is
+// not the same as no style part at all.
 std::vector<std::string> StmtArgs(tSourceText& t, std::size_t lMax = 16) {
     std::vector<std::string> as;
-    while (as.size() < lMax && !AtLineEnd(t)) {
+    bool bAfterComma = false;
+    while (as.size() < lMax) {
+        if (AtLineEnd(t)) {
+            if (bAfterComma) {
+                as.emplace_back();
+            }
+            break;
+        }
         as.push_back(ReadArg(t));
+        bAfterComma = t.lPos > 0 && t.sText[t.lPos - 1] == ',';
     }
     return as;
 }

@@ -85,7 +85,8 @@ TEST_F(KvlStatements, ControlAddShapes) {
             "    Control Add \"Button\", hDlg, %IDC_Q, \"Q\", 1, 2, 3, 4, %WS_CHILD Or "
             "%BS_AUTOCHECKBOX\n"
             "    Control Add Label, hDlg, -1, \"static\", 1, 2, 3, 4\n"
-            "    Control Add Unknown, hDlg, -1, \"x\", 1, 2, 3, 4\n"))),
+            "    Control Add Unknown, hDlg, -1, \"x\", 1, 2, 3, 4\n"
+            "    Control Add \"MyGrid\", hDlg, %IDC_EMPTY, \"\", 1, 2, 3, 4, \n"))),
         1);
     const int32_t lL = Row("%IDC_L");
     EXPECT_EQ(gatDlg[lL].lCtlType, wkCtlLabel);
@@ -117,9 +118,12 @@ TEST_F(KvlStatements, ControlAddShapes) {
     EXPECT_EQ(gatDlg[lQ].lCtlType, wkCtlCheckBox); // a written-out class becomes its kind
     EXPECT_EQ(gatDlg[lQ].szClass, "Button");
     // The label without ID and nothing for an unknown unquoted kind word.
-    EXPECT_EQ(CountDialogRows(gatDlg[lL].lResElem), 8);
-    EXPECT_EQ(gatDlg[glDlgCnt].lIDElem, 0);
-    EXPECT_EQ(gatDlg[glDlgCnt].lCtlOrder, 7);
+    EXPECT_EQ(CountDialogRows(gatDlg[lL].lResElem), 9);
+    EXPECT_EQ(gatDlg[glDlgCnt - 1].lIDElem, 0);
+    EXPECT_EQ(gatDlg[glDlgCnt - 1].lCtlOrder, 7);
+    // A style part written empty is no style part left out: no default names.
+    EXPECT_EQ(Styles(gatDlg[Row("%IDC_EMPTY")].lStyleStrElem), "%WS_CHILD Or %WS_VISIBLE");
+    EXPECT_EQ(gatDlg[Row("%IDC_EMPTY")].lExStyleStrElem, 0);
 }
 
 TEST_F(KvlStatements, ColoursIconsImagesAndFonts) {
@@ -301,7 +305,7 @@ TEST_F(KvlStatements, CompanionScriptIsReadFromTheFilesFolder) {
                        "#Wrenkit End Includes\n"),
                 1, 0, sFolder + "app.bas"),
         1);
-    EXPECT_EQ(glStrCnt, 1); // read once, however often the line stands there
+    EXPECT_EQ(glStrCnt, 1);     // read once, however often the line stands there
     EXPECT_EQ(glRCBlockCnt, 3); // Created, Constants, Strings
     EXPECT_EQ(CompanionScriptPath("C:\\src\\app.bas", ".\\sub\\other.kvr"), "C:\\src\\other.rc");
     EXPECT_EQ(CompanionScriptPath("app.bas", "noext"), "noext.rc");

@@ -23,19 +23,6 @@ tMetaMarker Find(std::string_view sText, bool bRC, int32_t* plLine = nullptr) {
 
 } // namespace
 
-TEST_F(Metastatements, MarkerLinesOfBothFileKinds) {
-    EXPECT_EQ(MetaLine(wkMetaCreated, "", ""), "#Wrenkit Created");
-    EXPECT_EQ(MetaLine(wkMetaBegin, "Includes", ""), "#Wrenkit Begin Includes ");
-    EXPECT_EQ(MetaLine(wkMetaBegin, "Dialog", "%IDD_DIALOG1->->"),
-              "#Wrenkit Begin Dialog %IDD_DIALOG1->->");
-    EXPECT_EQ(MetaLine(wkMetaEnd, "Menu", ""), "#Wrenkit End Menu");
-    EXPECT_EQ(MetaLine(wkMetaDeclarations, "", ""), "#Wrenkit Declarations");
-    EXPECT_EQ(MetaLine(wkMetaCopy, "", ""), "#Wrenkit Copy");
-    EXPECT_EQ(RCMetaLine(wkMetaBegin, "Strings "), "//#Wrenkit Begin Strings ");
-    EXPECT_EQ(RCMetaLine(wkMetaEnd, "Strings"), "//#Wrenkit End Strings");
-    EXPECT_EQ(RCMetaLine(wkMetaDeclarations, ""), ""); // scripts have none
-}
-
 TEST_F(Metastatements, CaseRulesDifferByFileKind) {
     // KVL: any mix of case, the keyword included.
     EXPECT_EQ(Find("#WRENKIT CREATED\r\n", false).lCode, wkMetaCreated);
