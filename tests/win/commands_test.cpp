@@ -1,0 +1,270 @@
+// The command table as the user drives it: which commands are gray for an
+// empty, a one-dialog and a changed project (menu items and toolbar buttons),
+// Esc and F8 through the accelerator table, dropped files and the command line.
+#include "tests/win/shell_fixture.h"
+
+#include "app/command_enabling.h"
+#include "app/commands.h"
+#include "app/pending_commands.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+using Commands = ShellTest;
+
+// What the message loop does with a key: the accelerator table first.
+bool PressKey(WPARAM lKey, HWND hTarget) {
+    MSG tMsg{};
+    tMsg.hwnd = hTarget;
+    tMsg.message = WM_KEYDOWN;
+    tMsg.wParam = lKey;
+    tMsg.lParam = 1;
+    return TranslateAcceleratorA(ghWndMain, ghAccelMain, &tMsg) != 0;
+}
+
+// A drop as the shell hands it over: DROPFILES and the names, each ended by a
+// zero byte, one more at the end.
+HDROP MakeDrop(std::initializer_list<const char*> asFile) {
+    std::string sNames;
+    for (const char* s : asFile) {
+        sNames += s;
+        sNames += '\0';
+    }
+    sNames += '\0';
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sNames.size());
+    auto* pDrop = static_cast<DROPFILES*>(GlobalLock(hMem));
+    pDrop->pFiles = sizeof(DROPFILES);
+    pDrop->fWide = FALSE;
+    std::memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), sNames.data(), sNames.size());
+    GlobalUnlock(hMem);
+    return static_cast<HDROP>(hMem);
+}
+
+HWND MakeStandIn(const char* szTitle) {
+    return CreateWindowExA(WS_EX_TOOLWINDOW, "Static", szTitle, WS_POPUP | WS_VISIBLE | WS_CAPTION,
+                           100, 100, 200, 150, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+} // namespace
+
+TEST_F(Commands, EmptyProjectGraysWhatNeedsADialog) {
+    ASSERT_TRUE(CreateShown());
+    UpdateCommands();
+    for (UINT lId :
+         {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TABORDER, IDM_TOOLBOX, IDM_SELECTALL,
+          IDM_SELECTDIALOG, IDM_SAVE, IDM_SAVEAS, IDM_CLOSE, IDM_CLIP_KVL_ALL, IDM_CLIP_RC_ALL,
+          IDM_IDEDITOR, IDM_CUT, IDM_PASTE, IDM_IDE_OPENFILE}) {
+        EXPECT_FALSE(MenuEnabled(lId)) << lId;
+    }
+    for (UINT lId : {IDM_PROPERTIES, IDM_TESTDIALOG, IDM_MENUEDITOR, IDM_TABORDER, IDM_SAVE,
+                     IDM_SELECTDIALOG}) {
+        EXPECT_EQ(ButtonState(lId), TBSTATE_INDETERMINATE) << lId;
+    }
+    for (UINT lId :
+         {IDM_OPEN, IDM_IMPORT, IDM_OPTIONS, IDM_ABOUT, IDM_IDE_ACTIVATE, IDM_HELPTOPICS}) {
+        EXPECT_TRUE(MenuEnabled(lId)) << lId;
+    }
+    EXPECT_EQ(ButtonState(IDM_OPEN), TBSTATE_ENABLED);
+    EXPECT_EQ(ButtonState(IDM_HELPTOPICS), TBSTATE_ENABLED);
+    for (int32_t lId : {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TOOLBOX, IDM_SELECTALL,
+                        IDM_TABORDER}) {
+        EXPECT_FALSE(CommandAllowed(lId)) << lId;
+    }
+}
+
+TEST_F(Commands, ChangedProjectWithADialogEnablesSaveAndTheClipboardSections) {
+    ASSERT_TRUE(CreateShown());
+    MakeDialog(1);
+    glChanged = 1;
+    UpdateCommands();
+    EXPECT_TRUE(MenuEnabled(IDM_SAVE));
+    EXPECT_EQ(ButtonState(IDM_SAVE), TBSTATE_ENABLED);
+    for (UINT lId : {IDM_SAVEAS, IDM_SAVEASNEW, IDM_CLOSE, IDM_CLIP_KVL_ALL, IDM_CLIP_KVL_DIALOG,
+                     IDM_CLIP_KVL_CONST, IDM_CLIP_KVL_CODE, IDM_CLIP_RC_ALL, IDM_CLIP_RC_CONST}) {
+        EXPECT_TRUE(MenuEnabled(lId)) << lId;
+    }
+    for (UINT lId :
+         {IDM_CLIP_KVL_ACCEL, IDM_CLIP_KVL_MENU, IDM_CLIP_RC_STRINGS, IDM_CLIP_RC_VERSION}) {
+        EXPECT_FALSE(MenuEnabled(lId)) << lId;
+    }
+    // Strings and version information reach the resource script's sections.
+    AddStr(AddID("%IDS_HELLO", "3000", wkUsedByStr), "Hello");
+    NewVersionInfo(0x040904B0);
+    UpdateCommands();
+    EXPECT_TRUE(MenuEnabled(IDM_CLIP_RC_STRINGS));
+    EXPECT_TRUE(MenuEnabled(IDM_CLIP_RC_VERSION));
+    // Saving clears the flag; the button follows.
+    glChanged = 0;
+    UpdateCommands();
+    EXPECT_EQ(ButtonState(IDM_SAVE), TBSTATE_INDETERMINATE);
+    // Nothing changes while updates are suspended.
+    glChanged = 1;
+    glUpdatesSuspended = 1;
+    UpdateCommands();
+    glUpdatesSuspended = 0;
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE));
+}
+
+TEST_F(Commands, DialogRulesCountTheControls) {
+    MakeDialog(1);
+    EXPECT_TRUE(CommandAllowed(IDM_SELECTDIALOG));
+    for (int32_t lId :
+         {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TOOLBOX, IDM_SELECTALL}) {
+        EXPECT_TRUE(CommandAllowed(lId)) << lId;
+    }
+    EXPECT_FALSE(CommandAllowed(IDM_TABORDER)); // one control has no order to set
+    ClearProject();
+    MakeDialog(2);
+    EXPECT_TRUE(CommandAllowed(IDM_SELECTALL));
+    EXPECT_TRUE(CommandAllowed(IDM_TABORDER));
+    // A control row that was deleted no longer counts.
+    DeleteDlgRow(LastControlRow(gtElem.lResDlg));
+    EXPECT_FALSE(CommandAllowed(IDM_TABORDER));
+    // Paste needs copied controls on the clipboard.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_FALSE(CommandAllowed(IDM_PASTE));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, 16);
+    SetClipboardData(RegisterClipboardFormatA("KvDlgEditControls"), hMem);
+    CloseClipboard();
+    EXPECT_TRUE(CommandAllowed(IDM_PASTE));
+    gtElem.lDlg = 0;
+    EXPECT_FALSE(CommandAllowed(IDM_PASTE));
+}
+
+TEST_F(Commands, WindowsNotYetBuiltStayGray) {
+    ASSERT_TRUE(CreateShown());
+    MakeDialog(3);
+    UpdateCommands();
+    for (UINT lId : {IDM_PROPERTIES, IDM_TESTDIALOG, IDM_TABORDER, IDM_NEWDIALOG}) {
+        ASSERT_TRUE(IsPendingCommand(static_cast<int32_t>(lId)));
+        EXPECT_FALSE(MenuEnabled(lId));
+        EXPECT_EQ(ButtonState(lId), TBSTATE_INDETERMINATE);
+    }
+}
+
+TEST_F(Commands, ToolboxShowsOnlyWithADialogWhileActiveAndAllowed) {
+    ASSERT_TRUE(CreateShown());
+    ghToolbox = MakeStandIn("Toolbox");
+    glAppActive = 1;
+    UpdateCommands();
+    EXPECT_FALSE(IsWindowVisible(ghToolbox));
+    MakeDialog(1);
+    UpdateCommands();
+    EXPECT_TRUE(IsWindowVisible(ghToolbox));
+    glToolboxAllowed = 0;
+    UpdateCommands();
+    EXPECT_FALSE(IsWindowVisible(ghToolbox));
+    glToolboxAllowed = 1;
+    glAppActive = 0;
+    UpdateCommands();
+    EXPECT_FALSE(IsWindowVisible(ghToolbox));
+    DestroyWindow(ghToolbox);
+    ghToolbox = nullptr;
+}
+
+TEST_F(Commands, EscapeMakesTheDialogTheSelection) {
+    ASSERT_TRUE(CreateShown());
+    MakeDialog(2);
+    const int32_t lControl = LastControlRow(gtElem.lResDlg);
+    gtElem.lCtl = lControl;
+    // Esc goes through accelerator table 201 from any window of the program.
+    EXPECT_TRUE(PressKey(VK_ESCAPE, ghWorkspace));
+    EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
+    // Without a dialog there is nothing to select.
+    gtElem.lDlg = 0;
+    gtElem.lCtl = lControl;
+    CancelCmd();
+    EXPECT_EQ(gtElem.lCtl, lControl);
+}
+
+TEST_F(Commands, F8SwitchesBetweenDesignDialogAndToolbox) {
+    HWND hWnd = CreateShown();
+    MakeDialog(1);
+    HWND hDesign = MakeStandIn("Design");
+    ghToolbox = MakeStandIn("Toolbox");
+    gatDlg.W(gtElem.lDlg).hWnd = reinterpret_cast<intptr_t>(hDesign);
+    SetForegroundWindow(hWnd);
+    PumpMessages(30);
+    ASSERT_EQ(GetForegroundWindow(), hWnd);
+    EXPECT_TRUE(PressKey(VK_F8, hWnd));
+    PumpMessages(30);
+    EXPECT_EQ(GetForegroundWindow(), hDesign);
+    EXPECT_TRUE(PressKey(VK_F8, hDesign));
+    PumpMessages(30);
+    EXPECT_EQ(GetForegroundWindow(), ghToolbox);
+    EXPECT_TRUE(PressKey(VK_F8, ghToolbox));
+    PumpMessages(30);
+    EXPECT_EQ(GetForegroundWindow(), hDesign);
+    gatDlg.W(gtElem.lDlg).hWnd = 0;
+    DestroyWindow(hDesign);
+    DestroyWindow(ghToolbox);
+    ghToolbox = nullptr;
+}
+
+TEST_F(Commands, DropsUseTheFirstFileByItsLastExtension) {
+    EXPECT_EQ(DropAction("C:\\a\\Main.BAS"), 1);
+    EXPECT_EQ(DropAction("C:\\a\\decl.inc"), 1);
+    EXPECT_EQ(DropAction("C:\\a\\res.Rc"), 2);
+    EXPECT_EQ(DropAction("C:\\a\\Form1.frm"), 2);
+    EXPECT_EQ(DropAction("C:\\a.bas\\notes.txt"), 0);
+    EXPECT_EQ(DropAction("C:\\a\\README"), 0);
+
+    HWND hWnd = CreateShown();
+    HDROP hThree = MakeDrop({"C:\\p\\first.txt", "C:\\p\\second.bas", "C:\\p\\third.rc"});
+    EXPECT_EQ(DropFiles(hWnd, hThree), "C:\\p\\first.txt");
+    // The drop was finished: its memory is gone.
+    EXPECT_EQ(GlobalSize(hThree), 0u);
+    HDROP hOne = MakeDrop({"C:\\p\\only.frm"});
+    EXPECT_EQ(DropFiles(hWnd, hOne), "C:\\p\\only.frm");
+    // And through the window, as the shell delivers it.
+    HDROP hMsg = MakeDrop({"C:\\p\\nothing.txt", "C:\\p\\x.bas", "C:\\p\\y.bas"});
+    SendMessageA(hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(hMsg), 0);
+    EXPECT_EQ(GlobalSize(hMsg), 0u);
+    EXPECT_EQ(WindowText(hWnd), "Wrenkit");
+    EXPECT_EQ(glChanged, 0);
+}
+
+TEST_F(Commands, CommandLineNamesOneFileByItsFirstDot) {
+    std::string sFile;
+    EXPECT_EQ(CommandLineFileType("  \"C:\\My Files\\main.bas\" ", sFile), 1);
+    EXPECT_EQ(sFile, "C:\\My Files\\main.bas");
+    EXPECT_EQ(CommandLineFileType("C:\\src\\dlg.RC", sFile), 2);
+    EXPECT_EQ(CommandLineFileType("C:\\src\\form.h", sFile), 2);
+    EXPECT_EQ(CommandLineFileType("C:\\my.dir\\main.bas", sFile), 0); // the folder's dot counts
+    EXPECT_EQ(CommandLineFileType("C:\\src\\notes.txt", sFile), 0);
+    EXPECT_EQ(CommandLineFileType("   ", sFile), 0);
+    EXPECT_EQ(CommandLineFileType("\"\"", sFile), 0);
+}
+
+TEST_F(Commands, CommandLineFileBecomesTheFirstRecentFile) {
+    char szDir[MAX_PATH] = "";
+    GetTempPathA(sizeof(szDir), szDir);
+    const std::string sFile = std::string(szDir) + "wk_cmdline.bas";
+    HANDLE hFile = CreateFileA(sFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    CloseHandle(hFile);
+    gsCommandLine = "\"" + sFile + "\"";
+    ASSERT_NE(RegisterMainClass(GetModuleHandleA(nullptr)), 0);
+    HWND hWnd = CreateMainWindow(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(hWnd);
+    EXPECT_EQ(MenuItemText(GetMenu(hWnd), IDM_RECENT_FIRST), "&1 " + sFile);
+    // The file opens once the loop runs, as the first recent file (taken off
+    // the queue here: opening it is the file commands' business).
+    bool bOpens = false;
+    MSG tMsg;
+    while (PeekMessageA(&tMsg, hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+        bOpens = bOpens || LOWORD(tMsg.wParam) == IDM_RECENT_FIRST;
+    }
+    EXPECT_TRUE(bOpens);
+    std::string sFirst;
+    EXPECT_EQ(MruFirst(SettingsPath(), gszMruSection, sFirst), 1);
+    EXPECT_EQ(sFirst, sFile);
+    DeleteFileA(sFile.c_str());
+}
