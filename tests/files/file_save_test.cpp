@@ -54,17 +54,26 @@ TEST_F(SaveAndReload, FailedWritesKeepTheProjectChanged) {
     tSeam.VerifyAllAsked();
 }
 
-TEST_F(SaveAndReload, CompanionScriptChangeAsksToReloadTheSource) {
+TEST_F(SaveAndReload, CompanionScriptComesBackWithItsFileAndItsChangeAsksToReload) {
     RecordingSeam tSeam;
     BuildExampleProject();
     AddStr(AddID("%IDS_HELLO", "200", 0), "Hello");
     glChanged = 1;
     sSaveName = PathOf("Pair.bas");
     ASSERT_EQ(SaveFile(), 1);
+    ASSERT_TRUE(std::filesystem::exists(PathOf("Pair.rc")));
+
+    OpenFile(sSaveName, wkFileKvl);
+    EXPECT_EQ(glRCFileOpen, 1);
+    EXPECT_EQ(glStrCnt, 1);
+    glChanged = 1;
+    EXPECT_EQ(SaveFile(), 1); // its own script: no replace question
     CheckChangedOnDisk();
+
     Touch(PathOf("Pair.rc"), 10);
     tSeam.ExpectAsk(sSaveName + "\rFile was changed by another application. Reload it?", wkAnsNo);
     CheckChangedOnDisk();
     CheckChangedOnDisk();
     tSeam.VerifyAllAsked();
+    EXPECT_TRUE(tSeam.Reports().empty());
 }
