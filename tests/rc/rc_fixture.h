@@ -7,6 +7,7 @@
 #include "model/project.h"
 #include "model/version_info.h"
 #include "readers/rc_reader.h"
+#include "readers/work_files.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
 #include "tests/support/recording_seam.h"
@@ -37,6 +38,7 @@ class RcTest : public ::testing::Test {
         ClearProject();
         ClearRCBlocks();
         CloseRCTexts();
+        CloseWorkFiles();
         ResetVersionInfo();
         ClearFonts();
         ResetOptions();

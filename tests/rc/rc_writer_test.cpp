@@ -2,11 +2,14 @@
 // version information with its escaping and wrapping, the full script and its
 // round trip through the reader.
 #include "model/accel_keys.h"
+#include "readers/kvl_reader.h"
 #include "readers/rc_lexer.h"
 #include "tests/rc/rc_fixture.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -357,4 +360,29 @@ TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
                                   "Saving RC Accelerators", "Saving RC Dialog"}),
         tSeam.StatusTexts());
     EXPECT_EQ(0, glFullFile);
+}
+
+TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
+    namespace fs = std::filesystem;
+    fs::path tDir = fs::temp_directory_path() / "wk_rc_companion_kvl";
+    fs::remove_all(tDir);
+    fs::create_directories(tDir);
+    MakeCompanionProject();
+    NewVersionInfo(0x040904E4);
+    gsKvlFilePath = (tDir / "Prog.bas").string();
+    const std::string sKvl = BuildNewKvlFile(true);
+    std::string sRC = BuildNewRCFile(true);
+    sRC.insert(sRC.find("#include"), "// the user's line\r\n");
+    std::ofstream(tDir / "Prog.rc", std::ios::binary) << sRC;
+    Reset();
+    ASSERT_EQ(1, LoadKVL(sKvl, 1, 0, gsKvlFilePath));
+    ASSERT_NE(nullptr, RCWorkText());
+    EXPECT_EQ(1, glStrCnt);
+    EXPECT_EQ(1, VersionBlockCount());
+    // The image control found the file the script names.
+    int32_t lImage = FindDlgRowByID(FindIDByName("%IDC_IMAGE1"));
+    ASSERT_NE(0, lImage);
+    EXPECT_EQ("C:\\src\\res\\logo.bmp", DataFileName(lImage));
+    EXPECT_EQ(sRC, BuildRCFile(true));
+    fs::remove_all(tDir);
 }
