@@ -13,6 +13,7 @@
 #include "readers/work_files.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace {
 
@@ -61,7 +62,15 @@ void ReadDefine(tRCScan& t) {
         !(std::isdigit(static_cast<unsigned char>(sValue[0])) || sValue[0] == '-')) {
         return;
     }
-    DefineID("%" + sName, std::to_string(lValue));
+    // A hexadecimal value stays hexadecimal in the equates ("0x65" is "&H65").
+    std::string sText = std::to_string(lValue);
+    if (sValue.size() > 2 && sValue[0] == '0' && (sValue[1] == 'x' || sValue[1] == 'X') &&
+        lValue >= 0) {
+        char sz[16];
+        std::snprintf(sz, sizeof sz, "&H%X", static_cast<unsigned>(lValue));
+        sText = sz;
+    }
+    DefineID("%" + sName, sText);
 }
 
 // Skips "#if 0" and "#ifdef APSTUDIO_INVOKED" sections up to their #endif

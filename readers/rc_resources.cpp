@@ -247,6 +247,9 @@ void ReadRCStringTable(tRCScan& t) {
         if (PeekRCToken(t, sText) && sText == ",") {
             NextRCToken(t, sText);
         }
+        if (PeekRCToken(t, sText) && RCUpper(sText) == "L") {
+            NextRCToken(t, sText); // L"..." : a wide text reads the same
+        }
         if (!PeekRCToken(t, sText) || sText[0] != '"') {
             continue;
         }

@@ -174,11 +174,12 @@ TEST_F(RcReaderTest, DefinesStringsAndDataFiles) {
          "STRINGTABLE DISCARDABLE\r\n"
          "BEGIN\r\n"
          "    IDS_A \"Tab\\there \\\"quoted\\\"\"\r\n"
-         "    IDS_B, \"two\r\nlines\"\r\n"
+         "    IDS_B, L\"two\r\nlines\"\r\n"
          "END\r\n");
     int32_t lA = FindIDByName("%IDS_A");
     EXPECT_EQ(100, gatID[lA].lIDValue); // the first definition wins
     EXPECT_EQ(101, gatID[FindIDByName("%IDI_APP")].lIDValue);
+    EXPECT_EQ("&H65", IDValueText(FindIDByName("%IDI_APP")));
     EXPECT_EQ(0, FindIDByName("%TITLE"));
     ASSERT_EQ(2, glResCnt);
     EXPECT_EQ(wkResIcon, gatRes[1].lType);
