@@ -1,5 +1,6 @@
-// The resource-script reader: the frame that splits a marked companion script
-// into its blocks and the user's own text, and the top-level statement loop.
+// The resource-script reader: LoadRC with its reading frame (a marked companion
+// script keeps its user text between the blocks, an imported one a copy of its
+// whole text), the top-level statement loop and the statements it skips whole.
 #include "readers/rc_reader.h"
 
 #include "model/file_errors.h"

@@ -41,9 +41,9 @@ bool HasWord(const std::vector<RCArg>& aArgs, const char* szWord) {
     return false;
 }
 
-// Common handling of a token inside a resource body: true when it was taken
-// care of (a directive or a marker); bEnd is set at a marker.
-bool BodyHousekeeping(tRCScan& t, const std::string& s) {
+// A preprocessor line inside a resource body (#ifdef _DEBUG around a
+// FILEFLAGS line) is passed over; true when the token began one.
+bool SkipBodyDirective(tRCScan& t, const std::string& s) {
     if (s[0] == '#' && t.bLineStart) {
         SkipRCDirective(t);
         return true;
@@ -146,7 +146,7 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
             return;
         }
         NextRCToken(t, s);
-        if (BodyHousekeeping(t, s)) {
+        if (SkipBodyDirective(t, s)) {
             continue;
         }
         if (IsRCBlockOpen(s)) {
@@ -204,7 +204,7 @@ void ReadRCAccelerators(tRCScan& t, const std::string& sName) {
             return;
         }
         NextRCToken(t, s);
-        if (BodyHousekeeping(t, s)) {
+        if (SkipBodyDirective(t, s)) {
             continue;
         }
         if (IsRCBlockClose(s)) {
@@ -229,7 +229,7 @@ void ReadRCStringTable(tRCScan& t) {
             return;
         }
         NextRCToken(t, s);
-        if (BodyHousekeeping(t, s)) {
+        if (SkipBodyDirective(t, s)) {
             continue;
         }
         if (IsRCBlockClose(s)) {
@@ -272,7 +272,7 @@ void ReadRCVersionInfo(tRCScan& t) {
             return;
         }
         NextRCToken(t, s);
-        if (BodyHousekeeping(t, s)) {
+        if (SkipBodyDirective(t, s)) {
             continue;
         }
         if (IsRCBlockOpen(s)) {
@@ -306,7 +306,7 @@ void ReadRCVersionInfo(tRCScan& t) {
             return;
         }
         NextRCToken(t, s);
-        if (BodyHousekeeping(t, s)) {
+        if (SkipBodyDirective(t, s)) {
             continue;
         }
         if (IsRCBlockOpen(s)) {

@@ -156,7 +156,7 @@ TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
     for (size_t l = 0; l < sLines.size();) {
         size_t lEnd = sLines.find("\r\n", l);
         std::string sLine = sLines.substr(l, lEnd - l);
-        EXPECT_LE(sLine.size(), 81u) << sLine;
+        EXPECT_LE(sLine.size(), 82u) << sLine; // a part may keep its blank at W + 1
         EXPECT_EQ('"', sLine.back());
         if (lLines > 0) {
             EXPECT_EQ(std::string(16, ' ') + "\"", sLine.substr(0, 17));
