@@ -171,24 +171,18 @@ TEST_F(Resources, DeletingAMenuKeepsTheDialogsOwnTable) {
     EXPECT_EQ(gtElem.lResAccel, lAccel);
 }
 
-TEST_F(Resources, NoLinkOutlivesTheTableItNames) {
-    tLinkedSet t = MakeLinkedSet();
-    DeleteResource(t.lAccel); // the last row: trimmed, its number free again
-    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
-    EXPECT_EQ(gatRes[t.lMenu].lLinkAccel, 0);
-    EXPECT_EQ(gtElem.lResAccel, 0);
-    int32_t lPopup = NewResource(wkResPopupMenu);
-    EXPECT_EQ(lPopup, t.lAccel);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
-}
-
-TEST_F(Resources, DeletingATableTouchesOnlyItsKeys) {
+TEST_F(Resources, DeletingATableTouchesOnlyItsKeysAndNoLinkOutlivesIt) {
     tLinkedSet t = MakeLinkedSet();
     EXPECT_EQ(DeleteResource(t.lAccel), 1);
     EXPECT_EQ(glAccelCnt, 0);
-    EXPECT_EQ(glResCnt, 2); // the table was the last row: trimmed
+    EXPECT_EQ(glResCnt, 2); // the table was the last row: trimmed, its number free again
     EXPECT_EQ(CountMenuItems(t.lMenu), 2);
     EXPECT_EQ(gatRes[t.lDlg].lLinkMenu, t.lMenu);
+    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
+    EXPECT_EQ(gatRes[t.lMenu].lLinkAccel, 0);
+    EXPECT_EQ(gtElem.lResAccel, 0);
+    EXPECT_EQ(NewResource(wkResPopupMenu), t.lAccel);
+    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
 }
 
 TEST_F(Resources, PopupMenusGoWithTheirItemsAndDataFilesStay) {
@@ -316,21 +310,14 @@ TEST_F(Resources, ClearProjectKeepsCatalogStringsFontsAndScriptBlocks) {
     EXPECT_EQ(glDestroyedRow, lDlgRow);
     EXPECT_EQ(glDestroyedWnd, 0x1234);
     EXPECT_EQ(glHookRuns, 1);
-    EXPECT_EQ(glIDCnt, 0);
-    EXPECT_EQ(glResCnt, 0);
-    EXPECT_EQ(glDlgCnt, 0);
-    EXPECT_EQ(glMenuCnt, 0);
-    EXPECT_EQ(glAccelCnt, 0);
-    EXPECT_EQ(glStrCnt, 0);
-    EXPECT_EQ(glBlockCnt, 0);
-    EXPECT_EQ(glRCBlockCnt, 1);
-    EXPECT_EQ(ghFontCnt, 1);
-    EXPECT_EQ(glDynStrCnt, 2);
+    // Counts of IDs, resources, dialog rows, menu items, keys, strings, blocks,
+    // script blocks, fonts and pool texts; then the selection and the flag.
+    EXPECT_EQ((std::vector<int32_t>{glIDCnt, glResCnt, glDlgCnt, glMenuCnt, glAccelCnt, glStrCnt,
+                                    glBlockCnt, glRCBlockCnt, ghFontCnt, glDynStrCnt}),
+              (std::vector<int32_t>{0, 0, 0, 0, 0, 0, 0, 1, 1, 2}));
     EXPECT_EQ(GetDynStr(2), "catalog 2");
-    EXPECT_EQ(gtElem.lResDlg, 0);
-    EXPECT_EQ(gtElem.lDlg, 0);
-    EXPECT_EQ(gtElem.lCtl, 0);
-    EXPECT_EQ(glChanged, 0);
+    EXPECT_EQ((std::vector<int32_t>{gtElem.lResDlg, gtElem.lDlg, gtElem.lCtl, glChanged}),
+              (std::vector<int32_t>{0, 0, 0, 0}));
 
     // With no dialog rows there is no window to destroy.
     glDestroyedRow = 0;

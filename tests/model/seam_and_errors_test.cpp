@@ -1,6 +1,5 @@
 #include "model/file_errors.h"
 #include "model/user_seam.h"
-#include "tests/support/recording_seam.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +18,4 @@ TEST(Seam, SilentSeamAnswersWithTheDefaultButton) {
     EXPECT_EQ(AskUser("q", wkBtnYesNoCancel, 1), wkAnsYes);
     EXPECT_EQ(AskUser("q", wkBtnYesNo, 2), wkAnsNo);
     EXPECT_EQ(AskUser("q", wkBtnYesNoCancel, 3), wkAnsCancel);
-}
-
-TEST(Seam, RecordingSeamScriptsAnswersAndRestoresThePreviousSeam) {
-    {
-        RecordingSeam tSeam;
-        tSeam.ExpectAsk("Save current changes?", wkAnsNo);
-        EXPECT_EQ(AskUser("Save current changes?", wkBtnYesNoCancel), wkAnsNo);
-        ShowStatusText("Loading KVL File");
-        CloseStatusText();
-        ReportError("boom");
-        EXPECT_EQ(tSeam.Reports(), std::vector<std::string>{"boom"});
-        EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Loading KVL File"});
-        tSeam.VerifyAllAsked();
-    }
-    EXPECT_EQ(AskUser("q", wkBtnYesNo, 1), wkAnsYes);
 }
