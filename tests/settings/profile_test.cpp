@@ -34,14 +34,12 @@ TEST_F(Profile, NamesAreCaseBlindAndBlanksAreTrimmed) {
 TEST_F(Profile, IntegersAreReadAsTheSystemReadsThem) {
     WriteFile("[N]\r\nneg=-2\r\nplus=+1\r\ntail=42A94967297\r\nlead=B42\r\nwrap=4294967297\r\n"
               "hex=0x1F\r\nblank= 17 \r\nquoted=\"5\"\r\n");
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "neg", 0), -2);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "plus", 0), 1);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "tail", 0), 42);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "lead", 9), 0);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "wrap", 0), 1);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "hex", 0), 31);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "blank", 0), 17);
-    EXPECT_EQ(ProfileGetInt(sPath, "N", "quoted", 0), 5);
+    const std::pair<const char*, int> at[] = {{"neg", -2},   {"plus", 1},  {"tail", 42},
+                                              {"lead", 0},   {"wrap", 1},  {"hex", 31},
+                                              {"blank", 17}, {"quoted", 5}};
+    for (const auto& [szKey, lValue] : at) {
+        EXPECT_EQ(ProfileGetInt(sPath, "N", szKey, 9), lValue) << szKey;
+    }
 }
 
 TEST_F(Profile, LongValuesAreCutToTheBuffer) {

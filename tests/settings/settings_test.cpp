@@ -6,7 +6,22 @@
 #include "model/id_names.h"
 #include "settings_test_support.h"
 
+#include <sstream>
+
 using Settings = SettingsFile;
+
+namespace {
+// The options record as one line, for comparing all of it at once.
+std::string Opts(const tOptions& t) {
+    std::ostringstream o;
+    o << "grid " << t.lShowGrid << t.lGridX << t.lGridY << t.lSnapToGrid << " bar "
+      << t.lToolbarSize << t.lToolbarText << " tabs " << t.lTabSizeKVL << "," << t.lTabSizeRC
+      << " paste " << int(t.byPasteLoc) << " wrap " << t.lWrapPos << " hdr " << t.lHdrComment
+      << " imp " << t.lImportResults << std::hex << " grip " << t.lGripperColor1 << ","
+      << t.lGripperColor2;
+    return o.str();
+}
+} // namespace
 
 TEST(SettingsPathRule, LastThreeCharactersBecomeIni) {
     EXPECT_EQ(SettingsPathFor("C:\\Tools\\WRENKIT.EXE"), "C:\\Tools\\WRENKIT.ini");
@@ -15,56 +30,26 @@ TEST(SettingsPathRule, LastThreeCharactersBecomeIni) {
 }
 
 TEST_F(Settings, FirstStartGivesEveryDefault) {
-    tOptions t = ReadOptionsRecord();
-    EXPECT_EQ(t.lShowGrid, 1);
-    EXPECT_EQ(t.lGridX, 5);
-    EXPECT_EQ(t.lGridY, 5);
-    EXPECT_EQ(t.lSnapToGrid, 1);
-    EXPECT_EQ(t.lToolbarSize, 0);
-    EXPECT_EQ(t.lToolbarText, 0);
-    EXPECT_EQ(t.lTabSizeKVL, 4);
-    EXPECT_EQ(t.lTabSizeRC, 4);
-    EXPECT_EQ(t.byPasteLoc, 0);
-    EXPECT_EQ(t.lWrapPos, 80);
-    EXPECT_EQ(t.lHdrComment, 1);
-    EXPECT_EQ(t.lImportResults, 1);
-    EXPECT_EQ(t.lGripperColor1, 0x80000002u);
-    EXPECT_EQ(t.lGripperColor2, 0x80000014u);
+    const std::string sDefault =
+        "grid 1551 bar 00 tabs 4,4 paste 0 wrap 80 hdr 1 imp 1 grip 80000002,80000014";
+    EXPECT_EQ(Opts(ReadOptionsRecord()), sDefault);
     // The record in memory holds the same before any file is read.
-    tOptions tDefault = DefaultOptions();
-    EXPECT_EQ(tDefault.lWrapPos, t.lWrapPos);
-    EXPECT_EQ(tDefault.lGripperColor2, t.lGripperColor2);
+    EXPECT_EQ(Opts(DefaultOptions()), sDefault);
 }
 
 TEST_F(Settings, OddValuesFollowTheReadingRules) {
     WriteFile("[Options]\r\nShowGrid=0\r\nGridX=8\r\nSnapToGrid=0\r\nTabSizeKVL=0\r\n"
               "TabSizeRC=2\r\nPasteLoc=7\r\nWrapPos=30\r\nHdrComment=0\r\nImportResults=abc\r\n"
               "GripperColor1=&H80000005\r\nGripperColor2=&HFF8000\r\n");
-    tOptions t = ReadOptionsRecord();
     // GridX without GridY: all four grid values as at a first start.
-    EXPECT_EQ(t.lShowGrid, 1);
-    EXPECT_EQ(t.lGridX, 5);
-    EXPECT_EQ(t.lGridY, 5);
-    EXPECT_EQ(t.lSnapToGrid, 1);
-    EXPECT_EQ(t.lTabSizeKVL, 4);
-    EXPECT_EQ(t.lTabSizeRC, 2);
-    EXPECT_EQ(t.byPasteLoc, 1);
-    EXPECT_EQ(t.lWrapPos, 60);
-    EXPECT_EQ(t.lHdrComment, 0);
-    EXPECT_EQ(t.lImportResults, 0);
-    EXPECT_EQ(t.lGripperColor1, 0x80000005u);
-    EXPECT_EQ(t.lGripperColor2, 0xFF8000u);
+    EXPECT_EQ(Opts(ReadOptionsRecord()),
+              "grid 1551 bar 00 tabs 4,2 paste 1 wrap 60 hdr 0 imp 0 grip 80000005,ff8000");
 
     // Values no dialog can produce must not reach the grid or the writers.
     NextFile();
     WriteFile("[Options]\r\nGridX=-3\r\nGridY=4\r\nShowGrid=0\r\nTabSizeKVL=-2\r\n"
               "TabSizeRC=2000000000\r\n");
-    t = ReadOptionsRecord();
-    EXPECT_EQ(t.lGridX, 5);
-    EXPECT_EQ(t.lGridY, 5);
-    EXPECT_EQ(t.lShowGrid, 1);
-    EXPECT_EQ(t.lTabSizeKVL, 4);
-    EXPECT_EQ(t.lTabSizeRC, 240);
+    EXPECT_EQ(Opts(ReadOptionsRecord()).substr(0, 27), "grid 1551 bar 00 tabs 4,240");
 
     EXPECT_EQ(OptionWrapPos(500), 240);
     EXPECT_EQ(OptionWrapPos(0), 80);
@@ -86,19 +71,8 @@ TEST_F(Settings, WrittenOptionsReadBackAndGridIsKeptWhenComplete) {
     WriteOptions(t);
     EXPECT_EQ(SettingsGetText("Options", "GripperColor1"), "&HFF");
     EXPECT_EQ(SettingsGetText("Options", "GripperColor2"), "&H80000014");
-    tOptions r = ReadOptionsRecord();
-    EXPECT_EQ(r.lShowGrid, 0);
-    EXPECT_EQ(r.lGridX, 8);
-    EXPECT_EQ(r.lGridY, 3);
-    EXPECT_EQ(r.lSnapToGrid, 0);
-    EXPECT_EQ(r.lToolbarSize, 1);
-    EXPECT_EQ(r.lTabSizeRC, 6);
-    EXPECT_EQ(r.byPasteLoc, 1);
-    EXPECT_EQ(r.lWrapPos, 120);
-    EXPECT_EQ(r.lHdrComment, 1);
-    EXPECT_EQ(r.lImportResults, 0);
-    EXPECT_EQ(r.lGripperColor1, 0xFFu);
-    EXPECT_EQ(r.lGripperColor2, 0x80000014u);
+    EXPECT_EQ(Opts(ReadOptionsRecord()),
+              "grid 0830 bar 10 tabs 4,6 paste 1 wrap 120 hdr 1 imp 0 grip ff,80000014");
 }
 
 namespace {
@@ -135,43 +109,40 @@ TEST_F(Settings, ReadOptionsFillsRecordBrushesAndPrefixes) {
 
 TEST(WindowPos, PositionsFollowTheOffScreenRule) {
     const tScreenSize tScreen{1024, 740, 19};
-    tWinPlacement t = PlacementFromText(wkPosMainDlg, "5000,5000,5800,5600", tScreen);
-    EXPECT_EQ(t.lMove, 1);
-    EXPECT_EQ(t.lSize, 1);
-    EXPECT_EQ(t.lLeft, 0);
-    EXPECT_EQ(t.lTop, 0);
-    EXPECT_EQ(t.lWidth, 800);
-    EXPECT_EQ(t.lHeight, 600);
-
-    // The limits themselves are still on screen.
-    t = PlacementFromText(wkPosToolboxDlg, "1005,721", tScreen);
-    EXPECT_EQ(t.lSize, 0);
-    EXPECT_EQ(t.lLeft, 1005);
-    EXPECT_EQ(t.lTop, 721);
-    t = PlacementFromText(wkPosPropertiesDlg, "1006,722", tScreen);
-    EXPECT_EQ(t.lLeft, 0);
-    EXPECT_EQ(t.lTop, 0);
-    t = PlacementFromText(wkPosPropertiesDlg, "300", tScreen);
-    EXPECT_EQ(t.lMove, 1);
-    EXPECT_EQ(t.lLeft, 300);
-    EXPECT_EQ(t.lTop, 0);
-    EXPECT_EQ(PlacementFromText(wkPosToolboxDlg, "", tScreen).lMove, 0);
+    // Rows: window, stored text, own width; then move, size, left, top, width, height.
+    const struct {
+        WkWindowPos lWin;
+        const char* szText;
+        int32_t lOwnWidth;
+        std::string sExpect;
+    } at[] = {
+        {wkPosMainDlg, "5000,5000,5800,5600", 0, "1 1 0 0 800 600"},
+        // The limits themselves are still on screen.
+        {wkPosToolboxDlg, "1005,721", 0, "1 0 1005 721"},
+        {wkPosPropertiesDlg, "1006,722", 0, "1 0 0 0"},
+        {wkPosPropertiesDlg, "300", 0, "1 0 300 0"},
+        {wkPosToolboxDlg, "", 0, "0 0"},
+        // The test-mode and tab order windows go to the top right instead.
+        {wkPosTestModeDlg, "", 200, "1 0 824 0"},
+        {wkPosCtrlOrderDlg, "10,900", 100, "1 0 924 0"},
+        {wkPosCtrlOrderDlg, "10,20", 100, "1 0 10 20"},
+    };
+    for (const auto& r : at) {
+        const tWinPlacement t = PlacementFromText(r.lWin, r.szText, tScreen, r.lOwnWidth);
+        std::ostringstream o;
+        o << t.lMove << " " << t.lSize;
+        if (t.lMove) {
+            o << " " << t.lLeft << " " << t.lTop;
+        }
+        if (t.lSize) {
+            o << " " << t.lWidth << " " << t.lHeight;
+        }
+        EXPECT_EQ(o.str(), r.sExpect) << r.szText;
+    }
     // A damaged rectangle gives a size within 32 bits, not an overflow.
-    t = PlacementFromText(wkPosTestMenu, "-2147483648,0,2147483647,5", tScreen);
+    const tWinPlacement t = PlacementFromText(wkPosTestMenu, "-2147483648,0,2147483647,5", tScreen);
     EXPECT_EQ(t.lWidth, INT32_MAX);
     EXPECT_EQ(t.lHeight, 5);
-
-    // The test-mode and tab order windows go to the top right instead.
-    t = PlacementFromText(wkPosTestModeDlg, "", tScreen, 200);
-    EXPECT_EQ(t.lMove, 1);
-    EXPECT_EQ(t.lLeft, 824);
-    EXPECT_EQ(t.lTop, 0);
-    t = PlacementFromText(wkPosCtrlOrderDlg, "10,900", tScreen, 100);
-    EXPECT_EQ(t.lLeft, 924);
-    EXPECT_EQ(t.lTop, 0);
-    t = PlacementFromText(wkPosCtrlOrderDlg, "10,20", tScreen, 100);
-    EXPECT_EQ(t.lLeft, 10);
-    EXPECT_EQ(t.lTop, 20);
 }
 
 TEST_F(Settings, MainWindowPositionIsSkippedWhileMaximised) {
@@ -195,21 +166,17 @@ TEST_F(Settings, MainWindowPositionIsSkippedWhileMaximised) {
 }
 
 TEST_F(Settings, VersionOptionsAndCustomColors) {
-    tVersionOptions t = ReadVersionOptions();
-    EXPECT_EQ(t.lIncrement, 0);
-    EXPECT_EQ(t.lAutoUpdate, 1);
-    EXPECT_EQ(t.lAutoFormat, 1);
+    auto Ver = [] {
+        const tVersionOptions t = ReadVersionOptions();
+        return std::to_string(t.lIncrement) + std::to_string(t.lAutoUpdate) +
+               std::to_string(t.lAutoFormat);
+    };
+    EXPECT_EQ(Ver(), "011");
     WriteFile("[VersionOptions]\r\nIncrement=5\r\nAutoUpdate=0\r\nAutoFormat=3\r\n"
               "[CustomColors]\r\n2=FF8000\r\n16=0000ff\r\n");
-    t = ReadVersionOptions();
-    EXPECT_EQ(t.lIncrement, 0);
-    EXPECT_EQ(t.lAutoUpdate, 0);
-    EXPECT_EQ(t.lAutoFormat, 1);
+    EXPECT_EQ(Ver(), "001");
     WriteVersionOptions(tVersionOptions{2, 1, 0});
-    t = ReadVersionOptions();
-    EXPECT_EQ(t.lIncrement, 2);
-    EXPECT_EQ(t.lAutoUpdate, 1);
-    EXPECT_EQ(t.lAutoFormat, 0);
+    EXPECT_EQ(Ver(), "210");
 
     tCustomColors al = ReadCustomColors();
     EXPECT_EQ(al[0], 0u);
