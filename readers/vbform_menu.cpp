@@ -36,21 +36,6 @@ uint8_t BracedKey(std::string_view sName) {
     return (n >= 1 && n <= 24) ? static_cast<uint8_t>(kVkF1 + n - 1) : 0;
 }
 
-// The ID of a menu item: the menu-item prefix and the block's name, with the
-// array index after "_" for an element of a menu array.
-int32_t NewMenuItemID(const tVBMenu& t) {
-    std::string sText = gasIDPrefix[-1] + t.sName;
-    if (!t.sIndex.empty()) {
-        sText += "_" + t.sIndex;
-    }
-    std::string sName = IDNameFromText(sText);
-    int32_t lID = AddID(sName, std::to_string(NextControlIDValue()), wkUsedByMenu);
-    if (!IsIDNameUnique(lID, sName)) {
-        MakeIDNameUnique(lID, sName);
-    }
-    return lID;
-}
-
 } // namespace
 
 bool ParseVBShortcut(std::string_view sText, uint8_t& byKey, uint8_t& byModifiers) {
@@ -104,7 +89,13 @@ int32_t AddVBMenus(const std::vector<tVBMenu>& atMenu) {
             lOptions = 0;
             sCaption.clear();
         } else if (lType == wkMenuItem && !t.sName.empty()) {
-            lID = NewMenuItemID(t);
+            // The menu-item prefix and the block's name, with the array index
+            // after "_" for an element of a menu array.
+            std::string sText = gasIDPrefix[-1] + t.sName;
+            if (!t.sIndex.empty()) {
+                sText += "_" + t.sIndex;
+            }
+            lID = NewFormID(sText, NextControlIDValue(), wkUsedByMenu);
             uint8_t byKey = 0;
             uint8_t byModifiers = 0;
             if (ParseVBShortcut(t.sShortcut, byKey, byModifiers)) {

@@ -22,6 +22,16 @@ int32_t VBTypeKind(std::string_view sType);
 // files ("CommandButton") gets its "VB." library name.
 std::string VBTypeName(std::string_view sType);
 
+// ---- IDs ---------------------------------------------------------------------------
+
+// Forgets the numbering of the names of the previous form.
+void ResetFormIDNames();
+// A new ID named IDNameFromText(sText) (a prefix and an object's name), made
+// unique without regard to case.
+int32_t NewFormID(std::string_view sText, int32_t lValue, int32_t lUsedBy);
+// The ID renamed the same way (an element of a control array).
+void RenameFormID(int32_t lID, std::string_view sText);
+
 // ---- Form styles ---------------------------------------------------------------
 
 // Sets or clears a named style of the dialog row, with its token in the row's

@@ -52,10 +52,8 @@ bool ReadScale(tVBScale& tScale, std::string_view sName, std::string_view sValue
 // An element of a control array: its ID name gets "_" and the index, made
 // unique again.
 void SetArrayIndex(const tVBObject& tObj, std::string_view sValue) {
-    std::string sText =
-        gasIDPrefix[tObj.lKind] + tObj.sName + "_" + std::to_string(FormValueLong(sValue));
-    std::string sName = IDNameFromText(sText);
-    MakeIDNameUnique(tObj.lIDElem, sName);
+    RenameFormID(tObj.lIDElem, gasIDPrefix[tObj.lKind] + tObj.sName + "_" +
+                                   std::to_string(FormValueLong(sValue)));
 }
 
 // Properties of the form itself. True when the name was one of them.

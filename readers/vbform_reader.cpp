@@ -33,18 +33,9 @@ tDlg NewFormRow(int32_t lKind, int32_t lIDElem, int32_t lRes) {
     return t;
 }
 
-// An ID named after the object: the prefix of its kind and its name, made unique.
-int32_t NewObjectID(int32_t lPrefix, std::string_view sName, int32_t lValue, int32_t lUsedBy) {
-    std::string sIDName = IDNameFromText(gasIDPrefix[lPrefix] + std::string(sName));
-    int32_t lID = AddID(sIDName, std::to_string(lValue), lUsedBy);
-    if (!IsIDNameUnique(lID, sIDName)) {
-        MakeIDNameUnique(lID, sIDName);
-    }
-    return lID;
-}
-
 void BeginFormObject(tVBForm& tForm, std::string_view sName) {
-    int32_t lID = NewObjectID(0, sName, NextResourceIDValue(), wkUsedByRes);
+    int32_t lID =
+        NewFormID(gasIDPrefix[0] + std::string(sName), NextResourceIDValue(), wkUsedByRes);
     int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
     // The form's menu and shortcuts belong to it alone, never to a menu or
     // accelerator table that happened to be current in the project.
@@ -70,7 +61,8 @@ void BeginFormObject(tVBForm& tForm, std::string_view sName) {
 void BeginControlObject(tVBForm& tForm, const std::string& sType, std::string_view sName,
                         int32_t lParent) {
     const int32_t lKind = VBTypeKind(sType);
-    int32_t lID = NewObjectID(lKind, sName, NextControlIDValue(), wkUsedByDlg);
+    int32_t lID =
+        NewFormID(gasIDPrefix[lKind] + std::string(sName), NextControlIDValue(), wkUsedByDlg);
     tDlg tRow = NewFormRow(lKind, lID, tForm.lRes);
     tRow.lFontElem = gatDlg[tForm.atObj[0].lRow].lFontElem;
     if (lKind == wkCtlCustom) {
@@ -115,10 +107,13 @@ void BeginBlock(tVBForm& tForm, std::string_view sRest) {
         }
     } else if (tForm.atOpen.empty() || lOuter == tVBOpen::Skip) {
         tForm.atOpen.push_back({tVBOpen::Skip, 0});
-    } else if (SameFormWord(sType, "VB.Menu")) {
+    } else if (SameFormWord(sType, "VB.Menu") && tForm.lMenuBlocks < kMaxFormObjects) {
+        ++tForm.lMenuBlocks;
         BeginMenuBlock(tForm, sName);
-    } else if (lOuter == tVBOpen::Menu) {
-        tForm.atOpen.push_back({tVBOpen::Skip, 0}); // nothing but menus lives in a menu
+    } else if (lOuter == tVBOpen::Menu || SameFormWord(sType, "VB.Menu") ||
+               static_cast<int32_t>(tForm.atObj.size()) > kMaxFormObjects) {
+        // Nothing but menus lives in a menu.
+        tForm.atOpen.push_back({tVBOpen::Skip, 0});
     } else {
         BeginControlObject(tForm, sType, sName, tForm.atOpen.back().lIndex);
     }
@@ -216,6 +211,7 @@ int32_t LoadVBForm(const std::string& sText, int32_t lClear) {
         ClearProject();
     }
     ShowStatusText("Loading VB File");
+    ResetFormIDNames();
     tVBForm tForm;
     std::size_t lPos = 0;
     std::string_view sLine;

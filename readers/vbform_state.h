@@ -50,6 +50,12 @@ struct tVBOpen {
     int32_t lIndex;
 };
 
+// The most controls, and the most menu blocks, a form may add. Far beyond any
+// dialog a form designer can lay out, and low enough that a damaged or
+// hostile text of millions of blocks is read in moments; further blocks are
+// skipped like blocks the reader does not know.
+constexpr int32_t kMaxFormObjects = 2048;
+
 struct tVBForm {
     std::vector<tVBObject> atObj; // the form is element 0 once it has begun
     std::vector<tVBOpen> atOpen;
@@ -57,6 +63,7 @@ struct tVBForm {
     bool bForm = false;
     bool bDone = false;
     bool bMenuBar = false;
+    int32_t lMenuBlocks = 0; // menu blocks read so far
     int32_t lRes = 0;
     int32_t lPropDepth = 0; // nesting of property blocks that are skipped
     int32_t lFontObj = -1;  // the object whose font block is being read

@@ -1,5 +1,6 @@
 // Damaged and unusual forms: the reader keeps what it can and never derails.
 #include "readers/vbform_reader.h"
+#include "readers/vbform_state.h"
 #include "tests/vbform/vbform_fixture.h"
 
 namespace {
@@ -88,6 +89,19 @@ TEST_F(DamagedFormTest, HostileValuesStayInRange) {
     EXPECT_EQ(gatDlg[lText].nTop, INT32_MIN);
     EXPECT_EQ(IDName(gatDlg[lText].lIDElem), "%IDC_T_2147483647");
     EXPECT_EQ(glAccelCnt, 0);
+}
+
+TEST_F(DamagedFormTest, RepeatedNamesAndEndlessFormsAreReadInMoments) {
+    std::string sForm = "Begin VB.Form F\n";
+    for (int i = 0; i < 2100; ++i) {
+        sForm += " Begin VB.Label L\n End\n Begin VB.Menu M\n  Index = 7\n End\n";
+    }
+    const int32_t lRes = LoadVBForm(sForm);
+    // The controls and menu blocks a dialog can hold; every name its own.
+    EXPECT_EQ(CountDialogRows(lRes), kMaxFormObjects + 1);
+    EXPECT_EQ(glMenuCnt, kMaxFormObjects);
+    EXPECT_EQ(IDName(gatDlg[glDlgCnt].lIDElem), "%IDC_L2047");
+    EXPECT_EQ(IDName(gatMenu[glMenuCnt].lIDElem), "%IDM_M_2054");
 }
 
 } // namespace
