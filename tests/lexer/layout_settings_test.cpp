@@ -26,22 +26,18 @@ TEST(LineLayout, TabsAndHitTesting) {
 TEST(LineLayout, SegmentsSplitAtSelection) {
     const std::string s = "ab\tcd";
     const std::vector<tRun> atRun = {{0, 2, wkRunKeyword}, {2, 3, wkRunText}};
-    std::vector<tSegment> atSeg;
-    LayoutLine(s, atRun, 4, 1, 3, atSeg);
-    ASSERT_EQ(atSeg.size(), 4u);
-    EXPECT_EQ(atSeg[0].sText, "a");
-    EXPECT_FALSE(atSeg[0].bMarked);
-    EXPECT_EQ(atSeg[1].sText, "b");
-    EXPECT_TRUE(atSeg[1].bMarked);
-    EXPECT_EQ(atSeg[1].lKind, wkRunKeyword);
-    EXPECT_EQ(atSeg[2].sText, "  "); // the tab, expanded to column 4
-    EXPECT_EQ(atSeg[2].lColumn, 2);
-    EXPECT_TRUE(atSeg[2].bMarked);
-    EXPECT_EQ(atSeg[3].sText, "cd");
-    EXPECT_EQ(atSeg[3].lColumn, 4);
-    EXPECT_FALSE(atSeg[3].bMarked);
-    LayoutLine(s, atRun, 4, 0, 0, atSeg);
-    EXPECT_EQ(atSeg.size(), 2u);
+    auto Layout = [&](int lFrom, int lTo) {
+        std::vector<tSegment> atSeg;
+        LayoutLine(s, atRun, 4, lFrom, lTo, atSeg);
+        std::string sOut; // [text] at column, kind letter, * when marked
+        for (const tSegment& t : atSeg) {
+            sOut += "[" + t.sText + "]" + std::to_string(t.lColumn) + "TKCSAM"[t.lKind] +
+                    (t.bMarked ? "* " : " ");
+        }
+        return sOut;
+    };
+    EXPECT_EQ(Layout(1, 3), "[a]0K [b]1K* [  ]2T* [cd]4T "); // the tab expanded to column 4
+    EXPECT_EQ(Layout(0, 0), "[ab]0K [  cd]2T ");
 }
 
 tIdeEditorSettings Read(const std::map<std::string, std::string>& mValues) {
@@ -55,13 +51,17 @@ tIdeEditorSettings Read(const std::map<std::string, std::string>& mValues) {
         });
 }
 
-TEST(IdeSettings, DefaultsWhenKeysAreMissing) {
+TEST(IdeSettings, DefaultsWhenKeysAreMissingAndColourSyntaxOffIgnoresColours) {
     const tIdeEditorSettings t = Read({});
     EXPECT_EQ(t.sFontName, "Courier New");
     EXPECT_EQ(t.lFontSize, 10);
     EXPECT_EQ(t.lKeywordCase, 0);
     EXPECT_FALSE(t.olColorSyntax);
     EXPECT_TRUE(t.atColour.empty());
+    const tIdeEditorSettings tOff =
+        Read({{"Editor.ColorSyntax", "0"}, {"Color.BasFore", "FF0000"}});
+    EXPECT_EQ(tOff.olColorSyntax, 0);
+    EXPECT_TRUE(tOff.atColour.empty());
 }
 
 TEST(IdeSettings, ValuesAsTheIdeWritesThem) {
@@ -77,20 +77,15 @@ TEST(IdeSettings, ValuesAsTheIdeWritesThem) {
     EXPECT_EQ(t.lFontSize, 12);
     EXPECT_EQ(t.lKeywordCase, 0); // only 1 means upper case
     EXPECT_EQ(t.olColorSyntax, 1);
-    ASSERT_EQ(t.atColour.size(), 3u); // the empty StrFore is not sent
-    EXPECT_EQ(t.atColour[0].lMessage, wkEmSetAsmFore);
-    EXPECT_EQ(t.atColour[0].lValue, 0xFFu); // red in COLORREF order
-    EXPECT_EQ(t.atColour[1].lMessage, wkEmSetTextBack);
-    EXPECT_EQ(t.atColour[1].lValue, 0u);
-    EXPECT_EQ(t.atColour[2].lMessage, wkEmSetMarkBack);
-    EXPECT_EQ(t.atColour[2].lValue, 0xC0C0C0u);
+    // The empty StrFore is not sent; "FF" is red in COLORREF order.
+    const std::vector<std::pair<unsigned, uint32_t>> atExpect = {
+        {wkEmSetAsmFore, 0xFF}, {wkEmSetTextBack, 0}, {wkEmSetMarkBack, 0xC0C0C0}};
+    ASSERT_EQ(t.atColour.size(), atExpect.size());
+    for (size_t i = 0; i < atExpect.size(); ++i) {
+        EXPECT_EQ(t.atColour[i].lMessage, atExpect[i].first) << i;
+        EXPECT_EQ(t.atColour[i].lValue, atExpect[i].second) << i;
+    }
     EXPECT_EQ(Read({{"Editor.KeyWordCase", "1"}}).lKeywordCase, 1);
-}
-
-TEST(IdeSettings, ColourSyntaxOffIgnoresColours) {
-    const tIdeEditorSettings t = Read({{"Editor.ColorSyntax", "0"}, {"Color.BasFore", "FF0000"}});
-    EXPECT_EQ(t.olColorSyntax, 0);
-    EXPECT_TRUE(t.atColour.empty());
 }
 
 TEST(IdeSettings, OddValuesStaySafe) {
