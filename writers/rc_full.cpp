@@ -253,12 +253,14 @@ void WriteRCDataFiles(std::string& sOut) {
         const char* szType;
     } kat[] = {{wkResBitmap, "Bitmaps", "BITMAP DISCARDABLE "},
                {wkResCursor, "Cursors", "CURSOR DISCARDABLE "},
-               {wkResIcon, "Icons", "ICON DISCARDABLE "}};
+               {wkResIcon, "Icons", "ICON DISCARDABLE "},
+               // Animations read from a script would be lost without a list of their own.
+               {wkResAvi, "Videos", "AVI DISCARDABLE "}};
     std::vector<std::string> asNames;
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && gatRes[l].lRCDataElem != 0 &&
             (gatRes[l].lType == wkResBitmap || gatRes[l].lType == wkResCursor ||
-             gatRes[l].lType == wkResIcon)) {
+             gatRes[l].lType == wkResIcon || gatRes[l].lType == wkResAvi)) {
             asNames.push_back(ResIDName(l));
         }
     }

@@ -269,6 +269,7 @@ TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
     const std::string sScript =
         "#define IDD_MAIN 100\r\n"
         "IDI_APP ICON \"C:\\\\proj\\\\app.ico\"\r\n"
+        "IDR_CLIP AVI \"clip.avi\"\r\n"
         "IDR_MENU1 MENU { POPUP \"&File\" { MENUITEM \"&Open\", IDM_OPEN } }\r\n"
         "A1 ACCELERATORS { \"O\", IDM_OPEN, VIRTKEY, CONTROL }\r\n"
         "IDD_MAIN DIALOGEX 10, 10, 200, 120\r\n"
@@ -315,6 +316,9 @@ TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
     EXPECT_NE(std::string::npos, sFull.find("    CONTROL \"IDI_APP\", IDC_ICON, \"Static\", "));
     EXPECT_NE(std::string::npos,
               sFull.find("\"MyClass\", WS_CHILD | WS_VISIBLE | 0x1234, 60, 95, 50, 10, 0x20\r\n"));
+    EXPECT_NE(std::string::npos,
+              sFull.find("//  ** Videos **\r\n" + ksSep +
+                         "IDR_CLIP    AVI DISCARDABLE \"C:\\\\proj\\\\clip.avi\"\r\n"));
     EXPECT_EQ("Hello \"you\"\\n", GetDynStr(gatStr[1].lStrElem));
     EXPECT_EQ("C:\\x \"y\"", VersionStringValue(1, "Comments"));
     EXPECT_EQ(0u,
