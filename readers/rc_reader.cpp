@@ -276,6 +276,13 @@ int32_t RCIDFromToken(const std::string& sToken, int32_t lPrefix) {
         // "0x140" as well as "320": the ID is named after the decimal value.
         return IDFromToken(std::to_string(RCNumberText(sToken)), lPrefix);
     }
+    if (lPrefix == -1) {
+        // A script read without its header names menu commands, strings and
+        // keys that have no value yet. The resource numbering would give every
+        // one of them the same value; the control numbering (used for a kind
+        // hint of 1 and up) gives each its own.
+        return IDFromToken(sToken, 1);
+    }
     return IDFromToken(sToken, lPrefix);
 }
 

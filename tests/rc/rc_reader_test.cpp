@@ -142,6 +142,9 @@ TEST_F(RcReaderTest, MenusWithLevelsOptionsAndPopupMenus) {
     EXPECT_EQ(wkMfMenuBarBreak, gatMenu[5].lOptions);
     EXPECT_EQ(wkResMenu, gatRes[gatMenu[1].lResElem].lType);
     EXPECT_EQ(wkResPopupMenu, gatRes[gatMenu[6].lResElem].lType);
+    // Commands that no #define names still get values of their own.
+    EXPECT_NE(gatID[gatMenu[2].lIDElem].lIDValue, gatID[gatMenu[5].lIDElem].lIDValue);
+    EXPECT_NE(gatID[gatMenu[5].lIDElem].lIDValue, gatID[gatMenu[7].lIDElem].lIDValue);
 }
 
 TEST_F(RcReaderTest, AcceleratorsLinkToMenuItems) {
