@@ -9,6 +9,7 @@
 #include "app/options_dialog.h"
 #include "app/pending_commands.h"
 #include "app/recent_files_menu.h"
+#include "app/view_commands.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "writers/kvl_writer.h"
@@ -181,16 +182,12 @@ void OnMainCommand(HWND hWnd, int32_t lCmd) {
         break;
     case IDM_VIEW_KVL:
     case IDM_VIEW_RC:
+    case IDM_VIEW_NEWKVL:
+    case IDM_VIEW_NEWRC:
     case IDM_VIEW_SDKRC:
     case IDM_VIEW_SDKBASIC:
     case IDM_VIEW_TESTVALUES:
         ViewCodeCmd(hWnd, lCmd);
-        break;
-    case IDM_VIEW_NEWKVL:
-    case IDM_VIEW_NEWRC:
-        glAsNew = 1;
-        ViewCodeCmd(hWnd, lCmd);
-        glAsNew = 0;
         break;
     case IDM_TESTDIALOG:
         TestDialogCmd(hWnd);

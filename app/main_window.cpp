@@ -7,6 +7,7 @@
 #include "app/recent_files_menu.h"
 #include "app/settings/settings.h"
 #include "app/startup.h"
+#include "app/view_commands.h"
 #include "app/win_seam.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
@@ -87,6 +88,7 @@ LRESULT OnCreate(HWND hWnd) {
     gpfnSuspendUpdates = SuspendUpdates;
     gpfnUpdateCommands = UpdateCommands;
     gpfnSetToolboxAllowed = SetToolboxAllowed;
+    InstallCodeViewerHooks();
 
     RemoveHiddenCommands(hWnd);
     RestoreMainWindowPos(hWnd);

@@ -14,13 +14,6 @@ int32_t IsPendingCommand(int32_t lCmd) {
     case IDM_SENDTOBACK:
     case IDM_PROPERTIES:
     case IDM_TOOLBOX:
-    case IDM_VIEW_KVL:
-    case IDM_VIEW_RC:
-    case IDM_VIEW_NEWKVL:
-    case IDM_VIEW_NEWRC:
-    case IDM_VIEW_SDKRC:
-    case IDM_VIEW_SDKBASIC:
-    case IDM_VIEW_TESTVALUES:
     case IDM_TESTDIALOG:
     case IDM_IDEDITOR:
     case IDM_MENUEDITOR:
@@ -46,7 +39,6 @@ void IDEditorCmd(HWND) {}
 void MenuEditorCmd(HWND) {}
 void VersionEditorCmd(HWND) {}
 void TabOrderCmd(HWND) {}
-void ViewCodeCmd(HWND, int32_t) {}
 HWND CreateToolboxWindow(HWND) {
     return nullptr;
 }

@@ -1,8 +1,7 @@
 // The commands whose windows are not part of the program yet: the design
-// surface, the Properties dialog, the resource editors, the toolbox and the
-// code viewer. Each command has one function here, so that the window that
-// carries it later replaces exactly one place; until then the command stays
-// gray (IsPendingCommand) and its function does nothing.
+// surface, the Properties dialog, the resource editors and the toolbox. Each command has one
+// function here, so that the window that carries it later replaces exactly one place; until then
+// the command stays gray (IsPendingCommand) and its function does nothing.
 #pragma once
 
 #include <windows.h>
@@ -29,8 +28,6 @@ void IDEditorCmd(HWND hOwner);
 void MenuEditorCmd(HWND hOwner);
 void VersionEditorCmd(HWND hOwner);
 void TabOrderCmd(HWND hOwner);
-// The code viewer: lCmd is one of the View commands 1036 to 1042.
-void ViewCodeCmd(HWND hOwner, int32_t lCmd);
 // The toolbox window: created (the handle) or destroyed.
 HWND CreateToolboxWindow(HWND hOwner);
 void DestroyToolboxWindow();

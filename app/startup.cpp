@@ -11,7 +11,6 @@
 
 #include <commctrl.h>
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -28,10 +27,6 @@ HBRUSH BrushForColor(uint32_t lColor, UniqueBrush& tOwned) {
     }
     tOwned.reset(CreateSolidBrush(lColor));
     return tOwned.get();
-}
-
-int32_t RoundEven(double f) {
-    return static_cast<int32_t>(std::nearbyint(f));
 }
 
 } // namespace
@@ -86,12 +81,15 @@ void MeasureBaseUnits(HFONT hFont, int32_t& lCxChar, int32_t& lCyChar) {
     TEXTMETRICA tMetric{};
     GetTextMetricsA(hDC, &tMetric);
     lCyChar = tMetric.tmHeight;
-    // The bit is set for a variable-pitch font.
+    // The bit is set for a variable-pitch font. Its width is measured as the
+    // system measures a dialog's font, divisions cut to whole pixels: with
+    // rounded divisions the design surface would come out a pixel per four
+    // dialog units wider than the dialog the program later shows.
     if (tMetric.tmPitchAndFamily & TMPF_FIXED_PITCH) {
         static const char szLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
         SIZE tSize{};
         GetTextExtentPointA(hDC, szLetters, 52, &tSize);
-        lCxChar = RoundEven((RoundEven(tSize.cx / 26.0) + 1) / 2.0);
+        lCxChar = (tSize.cx / 26 + 1) / 2;
     } else {
         lCxChar = tMetric.tmAveCharWidth;
     }

@@ -1,15 +1,18 @@
 // The command table as the user drives it: which commands are gray for an
 // empty, a one-dialog and a changed project (menu items and toolbar buttons),
 // Esc and F8 through the accelerator table, dropped files and the command line.
-#include "tests/win/shell_fixture.h"
+#include "tests/win/modal_watch.h"
 
 #include "app/command_enabling.h"
 #include "app/commands.h"
 #include "app/pending_commands.h"
+#include "app/view_commands.h"
+#include "writers/kvl_writer.h"
 
 #include <shlobj.h>
 
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -267,4 +270,94 @@ TEST_F(Commands, CommandLineFileBecomesTheFirstRecentFile) {
     EXPECT_EQ(MruFirst(SettingsPath(), gszMruSection, sFirst), 1);
     EXPECT_EQ(sFirst, sFile);
     DeleteFileA(sFile.c_str());
+}
+
+TEST_F(Commands, CloseAsksToSaveChangesAndCancelKeepsTheProgram) {
+    HWND hWnd = CreateShown();
+    MakeDialog(1);
+    glChanged = 1;
+    std::string sQuestion;
+    WatchFor("Wrenkit", [&](HWND hBox) {
+        sQuestion = MessageBoxText(hBox);
+        PressButton(hBox, IDCANCEL);
+    });
+    Command(IDM_EXIT); // posts the close, as Alt+F4 does
+    PumpUntil([&] { return !sQuestion.empty(); }, 5000);
+    PumpMessages(50);
+    EXPECT_EQ(sQuestion, "Save current changes?");
+    EXPECT_TRUE(IsWindow(hWnd));
+    EXPECT_EQ(glChanged, 1);
+    EXPECT_GT(gtElem.lDlg, 0);
+    EXPECT_EQ(SettingsGetText("Settings", "MainDlgPos"), "");
+
+    // No: the project is dropped and the window goes, its position kept.
+    sQuestion.clear();
+    WatchFor("Wrenkit", [&](HWND hBox) {
+        sQuestion = MessageBoxText(hBox);
+        PressButton(hBox, IDNO);
+    });
+    SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages(50);
+    EXPECT_EQ(sQuestion, "Save current changes?");
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_EQ(glDlgCnt, 0);
+    EXPECT_FALSE(SettingsGetText("Settings", "MainDlgPos").empty());
+}
+
+TEST_F(Commands, AnUnchangedProjectClosesWithoutAQuestion) {
+    HWND hWnd = CreateShown();
+    MakeDialog(1);
+    glChanged = 0;
+    SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(hWnd));
+}
+
+TEST_F(Commands, ADroppedSourceFileOpensAndBecomesRecent) {
+    gtOptions.lImportResults = 0; // no results box to answer
+    MakeDialog(2);
+    char szDir[MAX_PATH] = "";
+    GetTempPathA(sizeof(szDir), szDir);
+    const std::string sFile = std::string(szDir) + "wk_dropped.bas";
+    {
+        std::ofstream tOut(sFile, std::ios::binary);
+        tOut << BuildNewKvlFile();
+    }
+    ClearProject();
+    HWND hWnd = CreateShown();
+    SendMessageA(hWnd, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeDrop({sFile.c_str(), "C:\\p\\other.rc"})), 0);
+    EXPECT_EQ(WindowText(hWnd), "Wrenkit - [" + sFile + "]");
+    EXPECT_EQ(MenuItemText(GetMenu(hWnd), IDM_RECENT_FIRST), "&1 " + sFile);
+    EXPECT_EQ(CountResources(wkResDialog), 1);
+    EXPECT_TRUE(MenuEnabled(IDM_IDE_OPENFILE));
+    EXPECT_TRUE(MenuEnabled(IDM_CLOSE));
+    Command(IDM_CLOSE);
+    EXPECT_EQ(WindowText(hWnd), "Wrenkit");
+    DeleteFileA(sFile.c_str());
+}
+
+TEST_F(Commands, ViewCommandsShowTheGeneratedCode) {
+    ASSERT_TRUE(CreateShown());
+    MakeDialog(1);
+    const tCodeView tNew = BuildCodeView(IDM_VIEW_NEWKVL);
+    EXPECT_EQ(tNew.sTitle, "View New KVL Code");
+    EXPECT_NE(tNew.sText.find("#Wrenkit"), std::string::npos);
+    EXPECT_EQ(glAsNew, 0);
+    EXPECT_EQ(BuildCodeView(IDM_VIEW_RC).sTitle, "View RC Code");
+    EXPECT_EQ(BuildCodeView(IDM_VIEW_SDKBASIC).sTitle, "View SDK - Basic Code for RC");
+    const tCodeView tDump = BuildCodeView(IDM_VIEW_TESTVALUES);
+    EXPECT_EQ(tDump.sText.rfind("Wrenkit test values, ", 0), 0u);
+    EXPECT_NE(tDump.sText.find("IDC_BUTTON1"), std::string::npos);
+    EXPECT_TRUE(MenuEnabled(IDM_VIEW_KVL));
+
+    bool bShown = false;
+    WatchFor(
+        "View KVL Code",
+        [&](HWND hViewer) {
+            bShown = true;
+            PostMessageA(hViewer, WM_CLOSE, 0, 0);
+        },
+        true);
+    Command(IDM_VIEW_KVL);
+    EXPECT_TRUE(bShown);
 }

@@ -13,6 +13,7 @@ struct tModalWatch {
     std::string sTitle;
     std::function<void(HWND)> fnAct;
     DWORD lStart;
+    bool bAnyClass;
 };
 
 inline std::vector<tModalWatch>& ModalWatches() {
@@ -23,7 +24,7 @@ inline std::vector<tModalWatch>& ModalWatches() {
 inline void CALLBACK ModalWatchTimer(HWND, UINT, UINT_PTR lTimer, DWORD) {
     auto& atWatch = ModalWatches();
     for (size_t i = 0; i < atWatch.size(); ++i) {
-        if (HWND hWnd = FindOwnDialog(atWatch[i].sTitle.c_str())) {
+        if (HWND hWnd = FindOwnDialog(atWatch[i].sTitle.c_str(), atWatch[i].bAnyClass)) {
             tModalWatch tWatch = atWatch[i];
             atWatch.erase(atWatch.begin() + static_cast<std::ptrdiff_t>(i));
             tWatch.fnAct(hWnd);
@@ -33,10 +34,13 @@ inline void CALLBACK ModalWatchTimer(HWND, UINT, UINT_PTR lTimer, DWORD) {
     // A window that never came (or a wrong title) must not hang the run:
     // after ten seconds whatever dialog is open is cancelled.
     if (!atWatch.empty() && GetTickCount() - atWatch.front().lStart > 10000) {
-        ADD_FAILURE() << "no window titled \"" << atWatch.front().sTitle << "\"";
+        HWND hActive = GetActiveWindow();
+        ADD_FAILURE() << "no window titled \"" << atWatch.front().sTitle << "\" (the active one is \""
+                      << WindowText(hActive) << "\" of class " << WindowClassName(hActive) << ")";
         atWatch.erase(atWatch.begin());
-        if (HWND hAny = GetActiveWindow(); hAny && WindowClassName(hAny) == "#32770") {
+        if (HWND hAny = GetActiveWindow(); hAny && WindowClassName(hAny) != "KvDlgEdit") {
             PostMessageA(hAny, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(hAny, WM_CLOSE, 0, 0);
         }
     }
     if (atWatch.empty()) {
@@ -44,12 +48,14 @@ inline void CALLBACK ModalWatchTimer(HWND, UINT, UINT_PTR lTimer, DWORD) {
     }
 }
 
-// Adds a watch; the first one starts the timer.
-inline void WatchFor(const std::string& sTitle, std::function<void(HWND)> fnAct) {
+// Adds a watch (for a dialog, or with bAnyClass any window of the program);
+// the first one starts the timer.
+inline void WatchFor(const std::string& sTitle, std::function<void(HWND)> fnAct,
+                     bool bAnyClass = false) {
     if (ModalWatches().empty()) {
         SetTimer(nullptr, 0, 50, ModalWatchTimer);
     }
-    ModalWatches().push_back({sTitle, std::move(fnAct), GetTickCount()});
+    ModalWatches().push_back({sTitle, std::move(fnAct), GetTickCount(), bAnyClass});
 }
 
 // Presses a button of a dialog or message box.

@@ -101,18 +101,21 @@ class ShellTest : public ::testing::Test {
     std::string sIni;
 };
 
-// Finds a top-level message box or dialog of this process by its title.
-inline HWND FindOwnDialog(const char* szTitle) {
+// Finds a visible top-level message box or dialog of this thread by its
+// title (with bAnyClass a window of any class but the main window's).
+inline HWND FindOwnDialog(const char* szTitle, bool bAnyClass = false) {
     struct tFind {
         const char* szTitle;
+        bool bAnyClass;
         HWND hFound;
-    } tState{szTitle, nullptr};
+    } tState{szTitle, bAnyClass, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hWnd, LPARAM lParam) -> BOOL {
             auto* p = reinterpret_cast<tFind*>(lParam);
-            if (WindowClassName(hWnd) == "#32770" && WindowText(hWnd) == p->szTitle &&
-                IsWindowVisible(hWnd)) {
+            const std::string sClass = WindowClassName(hWnd);
+            const bool bClass = p->bAnyClass ? sClass != "KvDlgEdit" : sClass == "#32770";
+            if (bClass && WindowText(hWnd) == p->szTitle && IsWindowVisible(hWnd)) {
                 p->hFound = hWnd;
                 return FALSE;
             }
