@@ -39,6 +39,9 @@ struct tKvl {
 
     // Blocks are read: the work file is open and no clipboard import runs.
     bool Blocks() const { return f.lBlocks != 0 && f.lClipboard == 0; }
+    // Statements of a resource are read only inside its kind of block when the
+    // file has blocks; imported text has none and is read everywhere.
+    bool InBlockOf(int32_t lKind) const { return !Blocks() || f.lBlockKind == lKind; }
 };
 
 std::string CutName(std::string_view s) {
@@ -47,18 +50,6 @@ std::string CutName(std::string_view s) {
 
 bool StartsWith(std::string_view s, std::string_view sHead) {
     return s.size() >= sHead.size() && s.substr(0, sHead.size()) == sHead;
-}
-
-// A valid ID name: "%", a letter, then letters, digits and "_".
-bool IsIDName(std::string_view s) {
-    if (s.size() < 2 || s[0] != '%') {
-        return false;
-    }
-    char c = s[1];
-    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
-        return false;
-    }
-    return std::all_of(s.begin() + 2, s.end(), IsIdentByte);
 }
 
 bool IsPlainNumber(std::string_view s) {
@@ -222,7 +213,7 @@ void ReadEquate(tKvl& k) {
     while (t.At(l) == ' ' || t.At(l) == '\t') {
         ++l;
     }
-    if (t.At(l) != '=' || !IsIDName(sName)) {
+    if (t.At(l) != '=' || !IsIDNameText(sName)) {
         return;
     }
     ++l;
@@ -664,30 +655,32 @@ void ReadStatements(tKvl& k) {
             }
             break;
         case 'M':
-            if (s == "MENU") {
+            if (s == "MENU" && k.InBlockOf(wkBlockMenu)) {
                 ReadMenu(k);
             }
             break;
         case 'A':
-            if (s == "ASSIGNACCEL") {
+            if (s == "ASSIGNACCEL" && k.InBlockOf(wkBlockAccel)) {
                 ReadAssignAccel(k);
             }
             break;
         case 'D':
-            if (s == "DIALOG") {
+            if (s == "DIALOG" && k.InBlockOf(wkBlockDialog)) {
                 ReadDialog(k);
             }
             break;
         case 'C':
             if (s == "CONTROL") {
-                ReadControl(k);
+                if (k.InBlockOf(wkBlockDialog)) {
+                    ReadControl(k);
+                }
             } else if (s == "CALLBACK") {
                 k.bInFunction = true;
                 continue; // "Function" follows on the same line
             }
             break;
         case 'H':
-            if (StartsWith(s, "HFONT") && k.Blocks()) {
+            if (StartsWith(s, "HFONT") && k.Blocks() && k.f.lBlockKind == wkBlockDialog) {
                 ReadFont(k, s);
             }
             break;
@@ -751,9 +744,9 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
         if (int32_t l = FindIDByName(sNumName)) {
             return l;
         }
-        return IsIDName(sNumName) ? AddID(sNumName, std::string(sBare), 0) : 0;
+        return IsIDNameText(sNumName) ? AddID(sNumName, std::string(sBare), 0) : 0;
     }
-    if (!IsIDName(sName)) {
+    if (!IsIDNameText(sName)) {
         return 0; // an expression is no name the writers could write back
     }
     const int32_t lValue = bResourceValue ? NextResourceIDValue() : NextControlIDValue();
@@ -783,8 +776,7 @@ void LinkMenuItems() {
             gatMenu.W(lItem).lAccelElem = l;
             const int32_t lMenu = gatMenu[lItem].lResElem;
             const int32_t lTable = gatAccel[l].lResElem;
-            gatRes.W(lMenu).lLinkAccel = lTable;
-            gatRes.W(lTable).lLinkMenu = lMenu;
+            LinkBothWays(lMenu, &tRes::lLinkAccel, lTable, &tRes::lLinkMenu);
         }
     }
     // The writers append a TAB and the shortcut's display text to the caption of
@@ -891,8 +883,10 @@ std::string ImageRefIDName(std::string_view sArg) {
     }
     l += 8;
     std::size_t lEnd = s.find(')', l);
-    return std::string(
+    std::string sName(
         TrimText(sArg.substr(l, lEnd == std::string::npos ? std::string::npos : lEnd - l)));
+    // Only a name can name a resource; an expression names none.
+    return IsIDNameText(sName) ? sName : std::string();
 }
 
 std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource) {

@@ -47,7 +47,8 @@ void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t l
 // characters backslash and t for a menu (bMenu) and a TAB otherwise. Text that
 // does not begin with a quote is taken as it stands.
 std::string CaptionFromArg(std::string_view sArg, bool bMenu);
-// The ID name inside an image reference ("#" + Format$(%IDR_IMGFILE1)); "".
+// The ID name inside an image reference ("#" + Format$(%IDR_IMGFILE1)); "" when
+// there is none or it is no valid name.
 std::string ImageRefIDName(std::string_view sArg);
 
 // The companion script of a #Resource name: the name's file part with its

@@ -156,6 +156,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
         tMetaMarker m;
         FindNext(t, m, bRC);
         AddUserText(t, bRC, lFrom, m.lStart);
+        f.lBlockKind = 0;
         if (!m.lFound) {
             f.lInBlock = 0;
             return wkScanEnd;
@@ -192,6 +193,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
                 BeginResourceBlock(m.sBlock, m.sArg);
             }
             f.lInBlock = 1;
+            f.lBlockKind = lKind;
             f.sOpenMarker = LineText(t.sText, m.lStart);
             f.lOpenLine = m.lLine;
             return wkScanBlock;
@@ -274,6 +276,19 @@ std::string RCMetaLine(int32_t lCode, const std::string& sBlock) {
     return std::string();
 }
 
+void LinkBothWays(int32_t lA, int32_t tRes::*pmA, int32_t lB, int32_t tRes::*pmB) {
+    const int32_t lOldB = gatRes[lA].*pmA;
+    if (lOldB != 0 && lOldB != lB && gatRes[lOldB].*pmB == lA) {
+        gatRes.W(lOldB).*pmB = 0;
+    }
+    const int32_t lOldA = gatRes[lB].*pmB;
+    if (lOldA != 0 && lOldA != lA && gatRes[lOldA].*pmA == lB) {
+        gatRes.W(lOldA).*pmA = 0;
+    }
+    gatRes.W(lA).*pmA = lB;
+    gatRes.W(lB).*pmB = lA;
+}
+
 int32_t BlockKindFromName(const std::string& sName, bool bRC) {
     const std::string s = UpperText(sName);
     if (s == "CONSTANTS") {
@@ -340,8 +355,10 @@ void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
     // Names are kept to the 32 characters of the ID table, so that a long name
     // finds the ID that an earlier line created from it.
     const std::string sName = asField[0].substr(0, IDNameText::Capacity());
-    if (sName.empty()) {
-        return; // no resource: the block row keeps resource 0
+    if (!IsIDNameText(sName)) {
+        // No name the writers could write back: no resource, and the block row
+        // keeps resource 0 (its statements then make a resource of their own).
+        return;
     }
     const int32_t lKind = BlockKindFromName(sBlock, false);
     const int32_t lResKind = lKind == wkBlockAccel    ? wkResAccel
@@ -362,16 +379,13 @@ void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
         int32_t lMenu = LinkTarget(asField[1], wkResMenu);
         int32_t lAccel = LinkTarget(asField[2], wkResAccel);
         if (lMenu) {
-            gatRes.W(lRes).lLinkMenu = lMenu;
-            gatRes.W(lMenu).lLinkDlg = lRes;
+            LinkBothWays(lRes, &tRes::lLinkMenu, lMenu, &tRes::lLinkDlg);
         }
         if (lAccel) {
-            gatRes.W(lRes).lLinkAccel = lAccel;
-            gatRes.W(lAccel).lLinkDlg = lRes;
+            LinkBothWays(lRes, &tRes::lLinkAccel, lAccel, &tRes::lLinkDlg);
         }
         if (lMenu && lAccel) {
-            gatRes.W(lMenu).lLinkAccel = lAccel;
-            gatRes.W(lAccel).lLinkMenu = lMenu;
+            LinkBothWays(lMenu, &tRes::lLinkAccel, lAccel, &tRes::lLinkMenu);
         }
     } else {
         if (lResKind == wkResMenu) {
@@ -381,12 +395,8 @@ void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
         }
         int32_t lDlg = LinkTarget(asField[1], wkResDialog);
         if (lDlg) {
-            gatRes.W(lRes).lLinkDlg = lDlg;
-            if (lResKind == wkResMenu) {
-                gatRes.W(lDlg).lLinkMenu = lRes;
-            } else {
-                gatRes.W(lDlg).lLinkAccel = lRes;
-            }
+            LinkBothWays(lDlg, lResKind == wkResMenu ? &tRes::lLinkMenu : &tRes::lLinkAccel, lRes,
+                         &tRes::lLinkDlg);
         }
     }
     gatBlock.W(glBlockCnt).lResElem = lRes;

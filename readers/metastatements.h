@@ -16,6 +16,7 @@
 //   FinishFrame(f);                                   // warns about damaged blocks
 #pragma once
 
+#include "model/records.h"
 #include "readers/source_text.h"
 
 #include <cstdint>
@@ -79,6 +80,12 @@ void ParseRCMetaLine(tSourceText& t, tMetaMarker& tOut);
 // The kind of a block name (case-blind) for the file kind; -1 when unknown.
 int32_t BlockKindFromName(const std::string& sName, bool bRC);
 
+// Links two resources both ways (pmA of lA names lB, pmB of lB names lA). A
+// partner either of them had before loses its link back, so that links always
+// stay pairs: a damaged file that names one dialog from two menus must not leave
+// a menu pointing at a dialog that points elsewhere.
+void LinkBothWays(int32_t lA, int32_t tRes::*pmA, int32_t lB, int32_t tRes::*pmB);
+
 // The resource of a Begin Accel / Menu / Dialog line: its ID (made with the
 // value -1 when the Constants block did not define it), the resource, and its
 // links to resources that exist already.
@@ -93,6 +100,11 @@ struct tReadFrame {
     // Where the reader stands: inside a block (between a Begin line and its End
     // line), in text after a marker that closes nothing, or elsewhere.
     int32_t lInBlock = 0;
+    // The kind of the block whose statements are being read (0 outside any):
+    // a statement counts only inside a block of its own kind, so that a damaged
+    // file cannot make resources of statements that stand where they do not
+    // belong. After a block that has no End line it stays that block's kind.
+    int32_t lBlockKind = 0;
     std::string sOpenMarker; // the Begin line of the open block
     int32_t lOpenLine = 0;
     std::vector<std::string> asDamage; // one text per damaged place, in file order

@@ -6,6 +6,22 @@ bool IsIdentByte(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+bool IsIDNameText(std::string_view s) {
+    if (s.size() < 2 || s[0] != '%') {
+        return false;
+    }
+    const char c = s[1];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+        return false;
+    }
+    for (std::size_t l = 2; l < s.size(); ++l) {
+        if (!IsIdentByte(s[l])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string UpperText(std::string_view s) {
     std::string sOut(s);
     for (char& c : sOut) {

@@ -35,6 +35,8 @@ struct tSourceText {
 
 // Letters, digits and "_": the bytes after which "_" is part of a name.
 bool IsIdentByte(char c);
+// A valid ID name: "%", a letter, then letters, digits and "_".
+bool IsIDNameText(std::string_view s);
 // Upper-case copy (ASCII letters only).
 std::string UpperText(std::string_view s);
 // Without blanks and TABs at both ends.
