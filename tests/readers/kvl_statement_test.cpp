@@ -177,6 +177,9 @@ TEST_F(KvlStatements, ColoursIconsImagesAndFonts) {
     EXPECT_EQ(gahFont[gatDlg[lL].lFontElem].byCharSet, 2);
     EXPECT_EQ(gatDlg[Row("%IDC_B")].lFontElem, 0);
     EXPECT_EQ(gatDlg[lImg].lFontElem, 1); // controls take the dialog's font when added
+    // An expression in an image reference names no resource.
+    EXPECT_EQ(ImageRefIDName("\"#\" + Format$(%IDR_A + 1)"), "");
+    EXPECT_EQ(ImageRefIDName("\"#\" + format$( %IDR_A )"), "%IDR_A");
 }
 
 TEST_F(KvlStatements, MenusWithNestingSeparatorsAndShortcuts) {

@@ -241,3 +241,25 @@ TEST_F(Metastatements, FilesThatCannotBeKeptAreNotRead) {
               "Error #7 Out of memory\r\nwhile trying to open: C:\\big.bas");
     EXPECT_EQ(glBlockCnt, 0);
 }
+
+TEST_F(Metastatements, StatementsCountOnlyInsideTheirKindOfBlock) {
+    // A damaged file with menu and dialog statements in the Includes block:
+    // they would make resources with default names that the Constants block
+    // defines again later.
+    ASSERT_EQ(Load(Marked("#Wrenkit Begin Includes \n"
+                          "    Menu New PopUp To hPopUp1\n"
+                          "    Dialog New hParent, \"D\", 1, 2, 3, 4, To hDlg\n"
+                          "#Wrenkit End Includes\n"
+                          "#Wrenkit Begin Constants \n%IDR_MENU1 = 102\n#Wrenkit End Constants\n"
+                          "#Wrenkit Begin Menu %IDR_MENU1->\n"
+                          "    Menu New Bar To hMenu\n"
+                          "    Menu Add String, hMenu, \"&Go\", %IDM_GO, 0\n"
+                          "    Control Add Button, hDlg, %IDC_B, \"B\", 1, 2, 3, 4\n"
+                          "#Wrenkit End Menu\n")),
+              1);
+    EXPECT_EQ(glResCnt, 1);
+    EXPECT_EQ(glDlgCnt, 0);
+    ASSERT_EQ(glMenuCnt, 1);
+    EXPECT_EQ(gatRes[gatMenu[1].lResElem].szIDName, "%IDR_MENU1");
+    EXPECT_EQ(IDValue("%IDR_MENU1"), 102);
+}
