@@ -5,7 +5,6 @@
 
 #include "app/command_enabling.h"
 #include "app/commands.h"
-#include "app/pending_commands.h"
 #include "app/view_commands.h"
 #include "writers/kvl_writer.h"
 
@@ -139,17 +138,6 @@ TEST_F(Commands, DialogRulesCountTheControls) {
     EXPECT_TRUE(CommandAllowed(IDM_PASTE));
     gtElem.lDlg = 0;
     EXPECT_FALSE(CommandAllowed(IDM_PASTE));
-}
-
-TEST_F(Commands, WindowsNotYetBuiltStayGray) {
-    ASSERT_TRUE(CreateShown());
-    MakeDialog(3);
-    UpdateCommands();
-    for (UINT lId : {IDM_PROPERTIES, IDM_TESTDIALOG, IDM_TABORDER, IDM_NEWDIALOG}) {
-        ASSERT_TRUE(IsPendingCommand(static_cast<int32_t>(lId)));
-        EXPECT_FALSE(MenuEnabled(lId));
-        EXPECT_EQ(ButtonState(lId), TBSTATE_INDETERMINATE);
-    }
 }
 
 TEST_F(Commands, ToolboxShowsOnlyWithADialogWhileActiveAndAllowed) {

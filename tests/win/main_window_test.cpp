@@ -97,19 +97,6 @@ TEST_F(MainWindow, ExitCommandEndsTheMessageLoopAndSavesThePosition) {
     EXPECT_EQ(SettingsGetText("Settings", "MainDlgPos"), "30,40,730,540");
 }
 
-TEST_F(MainWindow, StoredPositionIsRestored) {
-    SettingsWriteText("Settings", "MainDlgPos", "20,30,620,470");
-    ASSERT_NE(RegisterMainClass(GetModuleHandleA(nullptr)), 0);
-    HWND hWnd = CreateMainWindow(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(hWnd);
-    RECT tRect{};
-    GetWindowRect(hWnd, &tRect);
-    EXPECT_EQ(tRect.left, 20);
-    EXPECT_EQ(tRect.top, 30);
-    EXPECT_EQ(tRect.right - tRect.left, 600);
-    EXPECT_EQ(tRect.bottom - tRect.top, 440);
-}
-
 TEST_F(MainWindow, ToolbarHasNineteenButtonsInOrder) {
     ASSERT_TRUE(CreateShown());
     ASSERT_TRUE(ghToolbar);

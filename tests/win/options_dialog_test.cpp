@@ -143,26 +143,37 @@ TEST_F(OptionsDialog, CancelWritesNothingAndTheWrapPositionIsCorrected) {
     EXPECT_EQ(gtOptions.lToolbarSize, 0);
 }
 
-TEST_F(OptionsDialog, SmallButtonsClearTheButtonText) {
-    gtOptions.lToolbarSize = 1;
-    gtOptions.lToolbarText = 1;
+TEST_F(OptionsDialog, AGripperColourIsAColourOnlyAfterOk) {
     ASSERT_TRUE(CreateShown());
-    bool bWasChecked = false;
-    bool bCleared = false;
-    WatchFor("Options", [&](HWND hDlg) {
-        HWND hGeneral = Page(hDlg, 0);
-        bWasChecked = IsDlgButtonChecked(hGeneral, IDC_OPT_TBTEXT) == BST_CHECKED;
-        Click(hGeneral, IDC_OPT_TBSMALL);
-        bCleared = IsDlgButtonChecked(hGeneral, IDC_OPT_TBTEXT) == BST_UNCHECKED &&
-                   !IsWindowEnabled(GetDlgItem(hGeneral, IDC_OPT_TBTEXT));
-        PressButton(hDlg, IDOK);
-    });
-    WatchFor("Wrenkit", [](HWND hBox) { PressButton(hBox, IDOK); });
-    Command(IDM_OPTIONS);
-    EXPECT_TRUE(bWasChecked);
-    EXPECT_TRUE(bCleared);
-    EXPECT_EQ(SettingsGetText("Options", "ToolbarSize"), "0");
-    EXPECT_EQ(SettingsGetText("Options", "ToolbarText"), "0");
+    const uintptr_t hBrushBefore = gtOptions.hGripperBrush1;
+    for (int lButton : {IDCANCEL, IDOK}) {
+        WatchFor("Options", [&](HWND hDlg) {
+            HWND hGeneral = Page(hDlg, 0);
+            // The common colour dialog, full open: red, green and blue as numbers.
+            WatchFor("Color", [&, hDlg](HWND hColor) {
+                SetDlgItemTextA(hColor, 706, "0");
+                SetDlgItemTextA(hColor, 707, "128");
+                SetDlgItemTextA(hColor, 708, "255");
+                PressButton(hColor, IDOK);
+                WatchFor("Options", [&](HWND hOptions) { PressButton(hOptions, lButton); });
+            });
+            PostMessageA(hGeneral, WM_COMMAND, MAKEWPARAM(IDC_OPT_COLOR1BTN, BN_CLICKED), 0);
+        });
+        Command(IDM_OPTIONS);
+        PumpMessages(50);
+        if (lButton == IDCANCEL) {
+            EXPECT_EQ(SettingsGetText("Options", "GripperColor1"), "");
+            EXPECT_EQ(gtOptions.lGripperColor1, wkSysColorFlag | COLOR_ACTIVECAPTION);
+            EXPECT_EQ(gtOptions.hGripperBrush1, hBrushBefore);
+        } else {
+            EXPECT_EQ(SettingsGetText("Options", "GripperColor1"), "&HFF8000");
+            EXPECT_EQ(gtOptions.lGripperColor1, RGB(0, 128, 255));
+            LOGBRUSH tBrush{};
+            ASSERT_TRUE(GetObjectA(reinterpret_cast<HBRUSH>(gtOptions.hGripperBrush1),
+                                   sizeof(tBrush), &tBrush));
+            EXPECT_EQ(tBrush.lbColor, RGB(0, 128, 255));
+        }
+    }
 }
 
 TEST_F(OptionsDialog, PrefixesAreListedEditedAndNormalised) {
