@@ -237,27 +237,20 @@ TEST_F(CodeViewer, OpenFileInIdeAsksToSaveAndPicksTheFileByMode) {
     EXPECT_EQ(IdeFileForMode("", 2), "");
 }
 
-TEST_F(CodeViewer, WithoutKvwinIniTheControlKeepsItsDefaults) {
+TEST_F(CodeViewer, KvwinIniSettingsReachTheControlAndWithoutItDefaultsStay) {
     tTestParent tParent;
     CreateTestParent(tParent);
     HWND hEdit = CreateCodeEdit(tParent.hWnd, 1);
-    HFONT hOwn = reinterpret_cast<HFONT>(SendMessageA(hEdit, WM_GETFONT, 0, 0));
-    const tGdiFont tFont = ApplyIdeEditorSettings(hEdit, TempFolder() + "wkcv_none\\KVWIN.INI");
-    EXPECT_FALSE(tFont);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(hEdit, WM_GETFONT, 0, 0)), hOwn);
-    EXPECT_EQ(SendMessageA(hEdit, wkEmSetKeywordCase + wkEmGetterOffset, 0, 0), 1);
-    EXPECT_EQ(SendMessageA(hEdit, wkEmSetBasFore + wkEmGetterOffset, 0, 0), 0xFF0000);
-    DestroyWindow(tParent.hWnd);
-}
-
-TEST_F(CodeViewer, KvwinIniSettingsReachTheControl) {
-    tTestParent tParent;
-    CreateTestParent(tParent);
-    HWND hEdit = CreateCodeEdit(tParent.hWnd, 1);
-    const std::string sIni = TempFolder() + "wkcv_KVWIN.INI";
     auto Getter = [&](unsigned lSetter) {
         return static_cast<DWORD>(SendMessageA(hEdit, lSetter + wkEmGetterOffset, 0, 0));
     };
+    HFONT hOwn = reinterpret_cast<HFONT>(SendMessageA(hEdit, WM_GETFONT, 0, 0));
+    EXPECT_FALSE(ApplyIdeEditorSettings(hEdit, TempFolder() + "wkcv_none\\KVWIN.INI"));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(hEdit, WM_GETFONT, 0, 0)), hOwn);
+    EXPECT_EQ(Getter(wkEmSetKeywordCase), 1u);
+    EXPECT_EQ(Getter(wkEmSetBasFore), 0xFF0000u);
+
+    const std::string sIni = TempFolder() + "wkcv_KVWIN.INI";
     ASSERT_TRUE(WriteTextFile(sIni, "[Editor]\r\nFontName=Lucida Console\r\nFontSize=12\r\n"
                                     "KeyWordCase=2\r\n[Color]\r\nAsmFore=FF\r\nBasBack=\r\n"
                                     "MarkBack=C0C0C0\r\nTextFore=00ff00\r\n"));
