@@ -2,8 +2,10 @@
 
 #include "app/files/file_state.h"
 #include "model/options.h"
-#include "model/project.h"
-#include "model/version_info.h"
+#include "readers/import_results.h"
+
+#include <algorithm>
+#include <iterator>
 
 tImportCounts gtImportCounts{};
 
@@ -18,7 +20,11 @@ constexpr const char* kaszLabel[] = {
 } // namespace
 
 tImportCounts ProjectCounts() {
-    return {glIDCnt, glResCnt, glDlgCnt, glMenuCnt, glAccelCnt, glStrCnt, VersionBlockCount()};
+    // The same seven tables the clipboard import measures.
+    const tResultCounts tNow = CurrentCounts();
+    tImportCounts tOut{};
+    std::copy(std::begin(tNow.alCount), std::end(tNow.alCount), tOut.begin());
+    return tOut;
 }
 
 void ResetImportCounters() {
