@@ -27,12 +27,13 @@ class ShellTest : public ::testing::Test {
         SetSettingsPath(sIni);
         ResetOptions();
         ReadStartupOptions();
-        static bool bDesigner = false;
-        if (!bDesigner) {
+        static bool bControls = false;
+        if (!bControls) {
             InitCommonCtls();
-            InitDesigner();
-            bDesigner = true;
+            bControls = true;
         }
+        // Every destroyed main window frees the fonts; each test starts as the program does.
+        InitDesigner();
         ClearProject();
         ResetVersionInfo();
         glChanged = 0;
