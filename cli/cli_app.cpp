@@ -107,11 +107,17 @@ void StartCore(const tCliArgs& tArgs) {
     if (!tArgs.sSettings.empty()) {
         ReadOptions();
     }
-    LoadStylesCatalog();
-    BuildControlDefaults();
-    if (ghFontCnt == 0) {
-        AddFont(DefaultFontDescription());
+    // The catalog and the kinds' default lists fill the first dynamic strings
+    // once per process, as at the program's start.
+    static bool bCatalogLoaded = false;
+    if (!bCatalogLoaded) {
+        LoadStylesCatalog();
+        BuildControlDefaults();
+        bCatalogLoaded = true;
     }
+    // Every run starts as the program does: font element 1 is the default font.
+    ClearFonts();
+    AddFont(DefaultFontDescription());
     // Start-up work is no change the user made.
     glChanged = 0;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -161,4 +162,26 @@ TEST_F(CliTest, AnImportedScriptIsSavedUnderANewName) {
     EXPECT_NE(sKvl.find("\"OK\", 35, 40, 50, 14"), std::string::npos);
     // The saved file reads back and saves to itself.
     EXPECT_EQ(Cli({"check", Path("about.bas")}).lExit, wkExitOk);
+}
+
+// The views of files in tests/data/cli, byte for byte. After a deliberate
+// change of the generated code, WK_UPDATE_GOLDENS=1 rewrites the expected files.
+TEST(CliGoldens, ViewsOfRealFilesAreByteForByte) {
+    const fs::path tDir = fs::path(WK_SOURCE_DIR) / "tests" / "data" / "cli";
+    const struct {
+        const char* pFile;
+        const char* pKind;
+    } atCase[] = {{"about.rc", "kvl"},  {"about.rc", "sdk-rc"}, {"about.rc", "sdk-basic"},
+                  {"about.rc", "json"}, {"main.frm", "kvl"},    {"main.frm", "counts"}};
+    const bool bUpdate = std::getenv("WK_UPDATE_GOLDENS") != nullptr;
+    for (const auto& t : atCase) {
+        const fs::path tGolden = tDir / (std::string(t.pFile) + ".view-" + t.pKind);
+        const tRun tView = Cli({"view", t.pKind, (tDir / t.pFile).string()});
+        EXPECT_EQ(tView.lExit, wkExitOk) << t.pFile << " " << t.pKind << ": " << tView.sErr;
+        if (bUpdate) {
+            WriteAll(tGolden, tView.sOut);
+        }
+        EXPECT_TRUE(tView.sOut == ReadAll(tGolden))
+            << "wrenkit-cli view " << t.pKind << " " << t.pFile << " differs from " << tGolden;
+    }
 }
