@@ -88,18 +88,23 @@ std::string BumpFitted(std::string_view s) {
     return FitIDName(BumpIDName(s));
 }
 
-// Scans the live IDs from the last to the first; on a hit (other than the own
-// element) bumps the name and restarts. Every generated name is compared
-// without regard to case: Korvel equates are case-blind, so a new
-// "%IDD_DIALOG1" beside a hand-written "%idd_dialog1" would be defined twice
-// in the generated code.
+// 1 when a live ID other than lOwn has the name (case-blind).
+bool IDNameTaken(std::string_view sName, int32_t lOwn) {
+    int32_t l = FindNextIDNamed(sName, 0);
+    if (l != 0 && l == lOwn) {
+        l = FindNextIDNamed(sName, lOwn);
+    }
+    return l != 0;
+}
+
+// Bumps the name until no live ID other than the own element has it. Every
+// generated name is compared without regard to case: Korvel equates are
+// case-blind, so a new "%IDD_DIALOG1" beside a hand-written "%idd_dialog1"
+// would be defined twice in the generated code.
 std::string BumpAgainstIDs(std::string sName, int32_t lOwn = 0) {
     sName = FitIDName(std::move(sName));
-    for (int32_t l = glIDCnt; l >= 1; --l) {
-        if (l != lOwn && gatID.Live(l) && SameIDName(gatID[l].szIDName, sName)) {
-            sName = BumpFitted(sName);
-            l = glIDCnt + 1;
-        }
+    while (IDNameTaken(sName, lOwn)) {
+        sName = BumpFitted(sName);
     }
     return sName;
 }
@@ -174,22 +179,18 @@ int32_t ValidateIDName(std::string& sName) {
 
 int32_t IsIDNameUnique(int32_t lOwnElem, std::string_view sName,
                        const std::vector<std::string>* pasList) {
-    for (int32_t l = 1; l <= glIDCnt; ++l) {
-        if (l == lOwnElem || !gatID.Live(l) || !SameIDName(gatID[l].szIDName, sName)) {
-            continue;
-        }
-        if (!pasList) {
-            return 0;
-        }
-        // The list stands in for a combo box searched with CB_FINDSTRINGEXACT,
-        // which matches whole entries without regard to case.
-        bool bListed = std::any_of(pasList->begin(), pasList->end(),
-                                   [&](const std::string& s) { return SameIDName(s, sName); });
-        if (!bListed) {
-            return 0;
-        }
+    if (!IDNameTaken(sName, lOwnElem)) {
+        return 1;
     }
-    return 1;
+    if (!pasList) {
+        return 0;
+    }
+    // The list stands in for a combo box searched with CB_FINDSTRINGEXACT,
+    // which matches whole entries without regard to case.
+    return std::any_of(pasList->begin(), pasList->end(),
+                       [&](const std::string& s) { return SameIDName(s, sName); })
+               ? 1
+               : 0;
 }
 
 int32_t PredefinedIDValue(std::string_view sName) {
@@ -306,11 +307,8 @@ void DefaultResourceName(int32_t lKind, std::string& sName, std::string& sValue)
         return;
     }
     sName = FitIDName(gasIDPrefix[lKind == wkResDialog ? 0 : -2] + szBase);
-    for (int32_t l = glResCnt; l >= 1; --l) {
-        if (gatRes.Live(l) && SameIDName(gatRes[l].szIDName, sName)) {
-            sName = BumpFitted(sName);
-            l = glResCnt + 1;
-        }
+    while (FindNextResourceNamed(sName, 0) != 0) {
+        sName = BumpFitted(sName);
     }
     sName = BumpAgainstIDs(sName);
     sValue = std::to_string(NextResourceIDValue());

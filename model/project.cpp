@@ -1,10 +1,12 @@
 // The project tables and their operations.
 #include "model/project.h"
 
+#include "model/table_index.h"
 #include "model/version_info.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 int32_t glChanged = 0;
@@ -33,6 +35,37 @@ tMisc gtMisc = {6, 13};
 void (*gpfnDestroyDesignWindow)(int32_t lDlgRow, int64_t hWnd) = nullptr;
 
 namespace {
+
+// The searches every reader makes for each token, answered from indexes (see
+// table_index.h) with the results of the plain scans.
+template <class T> bool IDElemKey(const T& t, uint64_t& lKey) {
+    lKey = NumberKey(t.lIDElem);
+    return t.lIDElem > 0;
+}
+bool IDNameKey(const tID& t, uint64_t& lKey) {
+    lKey = TextKey(t.szIDName.view(), true);
+    return true;
+}
+bool ResNameKey(const tRes& t, uint64_t& lKey) {
+    lKey = TextKey(t.szIDName.view(), true);
+    return true;
+}
+// Data resources are few; their file names live in gasDynStr, which changes
+// without the resource row knowing, so the index only lists them and the
+// name is compared when asked.
+bool DataResKey(const tRes& t, uint64_t& lKey) {
+    lKey = 1;
+    return t.lRCDataElem != 0;
+}
+
+TableIndex<tID> gixIDName(gatID, IDNameKey);
+TableIndex<tRes> gixResID(gatRes, IDElemKey<tRes>);
+TableIndex<tRes> gixResName(gatRes, ResNameKey);
+TableIndex<tRes> gixDataRes(gatRes, DataResKey);
+TableIndex<tDlg> gixDlgID(gatDlg, IDElemKey<tDlg>);
+TableIndex<tMenu> gixMenuID(gatMenu, IDElemKey<tMenu>);
+TableIndex<tAccel> gixAccelID(gatAccel, IDElemKey<tAccel>);
+TableIndex<tStr> gixStrID(gatStr, IDElemKey<tStr>);
 
 std::vector<void (*)()>& ClearHooks() {
     static std::vector<void (*)()> apfn;
@@ -210,13 +243,25 @@ int32_t FindIDByName(std::string_view sName) {
     // Stored names are cut to 32 characters; a longer name is looked up in
     // the form AddID would have stored it, so that reading a long equate and
     // then a reference to it finds the one row instead of adding a twin.
-    sName = sName.substr(0, IDNameText::Capacity());
-    for (int32_t l = 1; l <= glIDCnt; ++l) {
-        if (gatID.Live(l) && SameIDName(gatID[l].szIDName, sName)) {
-            return l;
-        }
+    return FindNextIDNamed(sName.substr(0, IDNameText::Capacity()), 0);
+}
+
+int32_t FindNextIDNamed(std::string_view sName, int32_t lAfter) {
+    if (sName.size() > IDNameText::Capacity()) {
+        return 0; // no stored name is that long
     }
-    return 0;
+    return gixIDName.Find(TextKey(sName, true), lAfter, [&](int32_t, const tID& t) {
+        return SameIDName(t.szIDName.view(), sName);
+    });
+}
+
+int32_t FindNextResourceNamed(std::string_view sName, int32_t lAfter) {
+    if (sName.size() > IDNameText::Capacity()) {
+        return 0;
+    }
+    return gixResName.Find(TextKey(sName, true), lAfter, [&](int32_t, const tRes& t) {
+        return SameIDName(t.szIDName.view(), sName);
+    });
 }
 
 void RecountUsage() {
@@ -373,12 +418,7 @@ int32_t FindResourceByID(int32_t lIDElem) {
     if (lIDElem <= 0) {
         return 0;
     }
-    for (int32_t l = 1; l <= glResCnt; ++l) {
-        if (gatRes.Live(l) && gatRes[l].lIDElem == lIDElem) {
-            return l;
-        }
-    }
-    return 0;
+    return gixResID.Find(NumberKey(lIDElem));
 }
 
 int32_t NewResource(int32_t lKind) {
@@ -481,7 +521,7 @@ void UnlinkResources(int32_t lDlg) {
 
 int32_t CountResources(int32_t lKind) {
     int32_t n = 0;
-    for (const tRes& t : gatRes) {
+    for (const tRes& t : std::as_const(gatRes)) {
         n += t.lType == lKind ? 1 : 0;
     }
     return n;
@@ -490,11 +530,11 @@ int32_t CountResources(int32_t lKind) {
 int32_t CountCurrentItems(int32_t lKind) {
     int32_t n = 0;
     if (lKind == wkResAccel) {
-        for (const tAccel& t : gatAccel) {
+        for (const tAccel& t : std::as_const(gatAccel)) {
             n += t.lResElem == gtElem.lResAccel ? 1 : 0;
         }
     } else if (lKind == wkResMenu || lKind == wkResPopupMenu) {
-        for (const tMenu& t : gatMenu) {
+        for (const tMenu& t : std::as_const(gatMenu)) {
             n += t.lResElem == gtElem.lResMenu ? 1 : 0;
         }
     }
@@ -541,12 +581,7 @@ int32_t FindNextDlgRowByID(int32_t lIDElem, int32_t lAfter) {
     if (lIDElem <= 0) {
         return 0;
     }
-    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lIDElem == lIDElem) {
-            return l;
-        }
-    }
-    return 0;
+    return gixDlgID.Find(NumberKey(lIDElem), lAfter);
 }
 
 int32_t FindDlgRowByID(int32_t lIDElem) {
@@ -690,13 +725,9 @@ int32_t FindDataResource(std::string_view sFileName) {
     if (sFileName.empty()) {
         return 0;
     }
-    for (int32_t l = 1; l <= glResCnt; ++l) {
-        if (gatRes.Live(l) && gatRes[l].lRCDataElem != 0 &&
-            SameIDName(gasDynStr[gatRes[l].lRCDataElem], sFileName)) {
-            return l;
-        }
-    }
-    return 0;
+    return gixDataRes.Find(1, 0, [&](int32_t, const tRes& t) {
+        return SameIDName(gasDynStr[t.lRCDataElem], sFileName);
+    });
 }
 
 // ---- Menu items ---------------------------------------------------------------
@@ -749,12 +780,7 @@ int32_t FindNextMenuItemByID(int32_t lIDElem, int32_t lAfter) {
     if (lIDElem <= 0) {
         return 0;
     }
-    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glMenuCnt; ++l) {
-        if (gatMenu.Live(l) && gatMenu[l].lIDElem == lIDElem) {
-            return l;
-        }
-    }
-    return 0;
+    return gixMenuID.Find(NumberKey(lIDElem), lAfter);
 }
 
 int32_t FindMenuItemByID(int32_t lIDElem) {
@@ -807,12 +833,7 @@ int32_t FindNextAccelByID(int32_t lIDElem, int32_t lAfter) {
     if (lIDElem <= 0) {
         return 0;
     }
-    for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= glAccelCnt; ++l) {
-        if (gatAccel.Live(l) && gatAccel[l].lIDElem == lIDElem) {
-            return l;
-        }
-    }
-    return 0;
+    return gixAccelID.Find(NumberKey(lIDElem), lAfter);
 }
 
 int32_t FindAccelByID(int32_t lIDElem) {
@@ -854,12 +875,7 @@ int32_t FindStrByID(int32_t lIDElem) {
     if (lIDElem <= 0) {
         return 0;
     }
-    for (int32_t l = 1; l <= glStrCnt; ++l) {
-        if (gatStr.Live(l) && gatStr[l].lIDElem == lIDElem) {
-            return l;
-        }
-    }
-    return 0;
+    return gixStrID.Find(NumberKey(lIDElem));
 }
 
 // ---- Blocks ---------------------------------------------------------------------------

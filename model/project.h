@@ -57,6 +57,10 @@ int32_t DeleteID(int32_t lElem);
 // First live ID whose name equals sName without regard to (ASCII) case; 0 for "".
 // A name longer than 32 characters is compared in its stored (cut) form.
 int32_t FindIDByName(std::string_view sName);
+// First live ID above lAfter whose name equals sName without regard to case,
+// "" included, sName taken as it is (a name longer than 32 characters finds
+// nothing); the uniqueness rules walk every holder of a name with it.
+int32_t FindNextIDNamed(std::string_view sName, int32_t lAfter);
 // Value, byHex and byTypeSuffix from a value text ("1001", "&H3E9%"); the plain
 // decimal form clears both marks, any other form keeps its hex mark and suffix.
 int32_t SetIDValueText(int32_t lElem, std::string_view sText);
@@ -84,6 +88,8 @@ int32_t DeleteResourceRow(int32_t lElem);
 // lDlg and lCtl are the caller's to reset. IDs stay (RecountUsage finds them unused).
 int32_t DeleteResource(int32_t lElem);
 int32_t FindResourceByID(int32_t lIDElem);
+// The same for the resources' own names (gatRes.szIDName).
+int32_t FindNextResourceNamed(std::string_view sName, int32_t lAfter);
 // A new resource of the kind with its default name, linked to the current
 // selection and made current; 0 for a cursor.
 int32_t NewResource(int32_t lKind);

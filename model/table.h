@@ -19,6 +19,11 @@
 // References returned by operator[], W() and Ptr() stay valid until the table
 // grows or shrinks (Add, Trim, Delete, Resize, Release): do not hold one across
 // an add to the same table.
+//
+// The fast searches (table_index.h) learn of changes from the table itself:
+// every element handed out for writing (W, Ptr, Add, MarkDeleted) is noted in
+// a log, and whatever may change every row at once (Release, Assign, growing
+// Resize, non-const iteration) bumps an epoch that makes them start afresh.
 #pragma once
 
 #include <cstdint>
@@ -45,13 +50,20 @@ template <class T> class Table {
     // reset to zero on every call, so the write has no effect on the table.
     T& W(int32_t l) {
         if (InRange(l)) {
+            Touch(l);
             return atRow[Index(l)];
         }
         tScratch = T{};
         return tScratch;
     }
 
-    T* Ptr(int32_t l) { return InRange(l) ? &atRow[Index(l)] : nullptr; }
+    T* Ptr(int32_t l) {
+        if (!InRange(l)) {
+            return nullptr;
+        }
+        Touch(l);
+        return &atRow[Index(l)];
+    }
     const T* Ptr(int32_t l) const { return InRange(l) ? &atRow[Index(l)] : nullptr; }
 
     // In range and not deleted (for tables with a byDeleted field; otherwise
@@ -72,6 +84,7 @@ template <class T> class Table {
         T tCopy = tRow; // the argument may live in this table
         atRow.push_back(std::move(tCopy));
         lCnt = static_cast<int32_t>(atRow.size());
+        Touch(lCnt);
         return lCnt;
     }
 
@@ -82,6 +95,7 @@ template <class T> class Table {
         if (!InRange(l)) {
             return 0;
         }
+        Touch(l);
         atRow[Index(l)].byDeleted = 1;
         return 1;
     }
@@ -114,6 +128,12 @@ template <class T> class Table {
         if (n == lCnt) {
             return;
         }
+        // Dropped rows need no note: a search skips elements above the count,
+        // and an element that comes back through Add is noted there. New zero
+        // rows are many at once.
+        if (n > lCnt) {
+            Invalidate();
+        }
         atRow.resize(static_cast<std::size_t>(n));
         lCnt = n;
     }
@@ -122,24 +142,61 @@ template <class T> class Table {
     void Release() {
         std::vector<T>().swap(atRow);
         lCnt = 0;
+        Invalidate();
     }
 
     // Replaces every row (the ID editor's reordering rebuilds the ID table).
     void Assign(std::vector<T> atNew) {
         atRow = std::move(atNew);
         lCnt = static_cast<int32_t>(atRow.size());
+        Invalidate();
         if (lCnt == 0) {
             Release();
         }
     }
 
-    // Range-for over the rows in element order (deleted rows included).
-    auto begin() { return atRow.begin(); }
+    // Range-for over the rows in element order (deleted rows included). A
+    // writable walk may change any row; a walk that only reads should go
+    // through std::as_const so that the fast searches keep their state.
+    auto begin() {
+        Invalidate();
+        return atRow.begin();
+    }
     auto end() { return atRow.end(); }
     auto begin() const { return atRow.begin(); }
     auto end() const { return atRow.end(); }
 
+    // The change log the fast searches read: the elements handed out for
+    // writing since the last epoch, oldest first (an element handed out twice
+    // in a row is noted once).
+    const std::vector<int32_t>& Touched() const { return alTouched; }
+    uint32_t Epoch() const { return lEpoch; }
+    // Elements at the end of the log that a search re-reads on every call: a
+    // caller may hold a reference from W() across a search of the same table
+    // and write through it afterwards.
+    static constexpr std::size_t RecentTouches() { return 8; }
+
   private:
+    void Touch(int32_t l) {
+        if (!alTouched.empty() && alTouched.back() == l) {
+            return;
+        }
+        alTouched.push_back(l);
+        // A log longer than the table costs more to replay than a fresh
+        // start; the latest notes stay, since they are re-read on every search.
+        if (alTouched.size() > 4096 && alTouched.size() > 2 * static_cast<std::size_t>(lCnt)) {
+            Invalidate();
+        }
+    }
+    // Every row may have changed. The latest notes stay: a reference handed
+    // out just before may still be written through after the next search.
+    void Invalidate() {
+        if (alTouched.size() > RecentTouches()) {
+            alTouched.erase(alTouched.begin(), alTouched.end() - RecentTouches());
+        }
+        ++lEpoch;
+    }
+
     static constexpr bool HasDeleted() {
         return requires(T t) {
             t.byDeleted;
@@ -154,4 +211,6 @@ template <class T> class Table {
     std::vector<T> atRow;
     int32_t lCnt = 0;
     T tScratch{};
+    std::vector<int32_t> alTouched;
+    uint32_t lEpoch = 0;
 };

@@ -1,6 +1,7 @@
 #include "styles/catalog.h"
 
 #include "model/project.h"
+#include "model/table_index.h"
 #include "styles/control_kinds.h"
 
 #include <cctype>
@@ -13,6 +14,42 @@ const int32_t& glClassCnt = gatClass.CountRef();
 const int32_t& glStyleCnt = gatStyle.CountRef();
 
 std::string (*gpfnLoadStylesText)() = nullptr;
+
+namespace {
+
+// The readers look up a class and a style for every word of every style
+// expression; these indexes answer as the scans of the sections would.
+bool ClassNameKey(const tClass& t, uint64_t& lKey) {
+    lKey = TextKey(t.CLASS.view(), true);
+    return true;
+}
+bool StyleValueKey(const tStyle& t, uint64_t& lKey) {
+    lKey = NumberKey(t.lValue);
+    return true;
+}
+bool StyleNameKey(const tStyle& t, uint64_t& lKey) {
+    lKey = TextKey(t.szName.view(), false);
+    return true;
+}
+
+TableIndex<tClass> gixClassName(gatClass, ClassNameKey);
+TableIndex<tStyle> gixStyleValue(gatStyle, StyleValueKey);
+TableIndex<tStyle> gixStyleName(gatStyle, StyleNameKey);
+
+bool SameAsciiCaseBlind(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 // Generated at build time from styles_catalog.txt (styles/CMakeLists.txt).
 extern const unsigned char kStylesCatalogData[];
@@ -133,14 +170,6 @@ void WalkCatalog(std::string_view s, bool bFill, int32_t& lClassCnt, int32_t& lS
     CloseSection();
 }
 
-std::string UpperAscii(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return r;
-}
-
 // Writes a row's list. An element of the catalog's defaults is shared by every
 // kind's new controls and must never change, so such an element is replaced by
 // a new one instead of being overwritten.
@@ -223,13 +252,9 @@ void LoadStylesCatalog() {
 }
 
 int32_t FindClass(std::string_view sName) {
-    const std::string sUpper = UpperAscii(sName);
-    for (int32_t l = 1; l <= glClassCnt; ++l) {
-        if (UpperAscii(gatClass[l].CLASS.view()) == sUpper) {
-            return l;
-        }
-    }
-    return 0;
+    return gixClassName.Find(TextKey(sName, true), 0, [&](int32_t, const tClass& t) {
+        return SameAsciiCaseBlind(t.CLASS.view(), sName);
+    });
 }
 
 int32_t FindStyleByValue(int32_t lClass, uint32_t lValue) {
@@ -237,12 +262,10 @@ int32_t FindStyleByValue(int32_t lClass, uint32_t lValue) {
     if (tSec.First == 0) {
         return 0;
     }
-    for (int32_t l = tSec.First; l <= tSec.Last; ++l) {
-        if (gatStyle[l].lValue == lValue) {
-            return l;
-        }
-    }
-    return 0;
+    const int32_t lLast = tSec.Last;
+    return gixStyleValue.Find(NumberKey(lValue), tSec.First - 1, [&](int32_t l, const tStyle& t) {
+        return l <= lLast && t.lValue == lValue;
+    });
 }
 
 int32_t FindStyleByName(int32_t lClass, std::string_view sName) {
@@ -250,12 +273,10 @@ int32_t FindStyleByName(int32_t lClass, std::string_view sName) {
     if (lClass == 0 || tSec.First == 0) {
         return 0;
     }
-    for (int32_t l = tSec.First; l <= tSec.Last; ++l) {
-        if (gatStyle[l].szName == sName) {
-            return l;
-        }
-    }
-    return 0;
+    const int32_t lLast = tSec.Last;
+    return gixStyleName.Find(
+        TextKey(sName, false), tSec.First - 1,
+        [&](int32_t l, const tStyle& t) { return l <= lLast && t.szName == sName; });
 }
 
 std::string FormatStyleToken(int32_t lStyle) {

@@ -1,0 +1,217 @@
+// Fast answers to "the first live row whose key is K" on a Table, with the
+// same results as the plain scan from element 1.
+//
+// The index maps a 64-bit key to the ascending list of live elements that had
+// that key when the index last read them. It learns of changes from the
+// table's change log (table.h): before every answer it re-reads the elements
+// handed out for writing since its last answer, and always the latest few,
+// because a caller may hold a reference from W() across a search of the same
+// table and write through it afterwards. A whole-table change (Release,
+// Assign, a writable walk) makes it start afresh.
+//
+// Every candidate is checked before it is returned: in range, live, its key
+// still the one recorded, and the caller's own test (which settles hash
+// collisions and the finer rules). Should a row prove to have changed behind
+// the index's back, the answer comes from the plain scan and the index is
+// rebuilt. Builds with assertions compare each answer with the plain scan.
+#pragma once
+
+#include "model/table.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Answers that differed from the plain scan (a row changed unnoticed); the
+// tests expect 0.
+inline int32_t glIndexRepairs = 0;
+// Compare every indexed answer with the plain scan. On by default in builds
+// with assertions; tests of huge projects switch it off to stay fast.
+#ifdef NDEBUG
+inline bool gbIndexSelfCheck = false;
+#else
+inline bool gbIndexSelfCheck = true;
+#endif
+
+// A 63-bit key of a text, ASCII case folded when bFold is set.
+inline uint64_t TextKey(std::string_view s, bool bFold) {
+    uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+        if (bFold && c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return h >> 1;
+}
+
+// A 63-bit key of a number.
+inline uint64_t NumberKey(int64_t l) {
+    return static_cast<uint64_t>(l) & 0x7FFFFFFFFFFFFFFFull;
+}
+
+template <class T> class TableIndex {
+  public:
+    // Sets lKey and returns true when the row takes part in the index (it is
+    // asked of live rows only).
+    using KeyFn = bool (*)(const T& tRow, uint64_t& lKey);
+
+    TableIndex(Table<T>& at, KeyFn pfnKey) : atTable(at), pfnKeyOf(pfnKey) {}
+    TableIndex(const TableIndex&) = delete;
+    TableIndex& operator=(const TableIndex&) = delete;
+
+    // The first live element above lAfter whose key is lKey and for which
+    // bMatch(l, row) holds; 0 when none. bMatch must imply the key.
+    template <class Match> int32_t Find(uint64_t lKey, int32_t lAfter, Match bMatch) {
+        Sync();
+        bool bSound = true;
+        int32_t lFound = FindIndexed(lKey, lAfter, bMatch, bSound);
+        if (!bSound) {
+            ++glIndexRepairs;
+            bStale = true;
+            return Scan(lKey, lAfter, bMatch);
+        }
+        if (gbIndexSelfCheck) {
+            int32_t lScan = Scan(lKey, lAfter, bMatch);
+            if (lScan != lFound) {
+                std::fprintf(stderr, "table index: found %d, the scan %d\n", lFound, lScan);
+                ++glIndexRepairs;
+                bStale = true;
+                return lScan;
+            }
+        }
+        return lFound;
+    }
+    int32_t Find(uint64_t lKey, int32_t lAfter = 0) {
+        return Find(lKey, lAfter, [](int32_t, const T&) { return true; });
+    }
+
+    // The plain scan the index stands in for.
+    template <class Match> int32_t Scan(uint64_t lKey, int32_t lAfter, Match bMatch) const {
+        uint64_t lRowKey = 0;
+        for (int32_t l = lAfter < 0 ? 1 : lAfter + 1; l <= atTable.Count(); ++l) {
+            if (atTable.Live(l) && pfnKeyOf(atTable[l], lRowKey) && lRowKey == lKey &&
+                bMatch(l, atTable[l])) {
+                return l;
+            }
+        }
+        return 0;
+    }
+
+  private:
+    static constexpr uint64_t kAbsent = ~0ull; // no key (keys have 63 bits)
+
+    template <class Match>
+    int32_t FindIndexed(uint64_t lKey, int32_t lAfter, Match& bMatch, bool& bSound) const {
+        auto it = mBucket.find(lKey);
+        if (it == mBucket.end()) {
+            return 0;
+        }
+        const std::vector<int32_t>& al = it->second;
+        for (auto p = std::upper_bound(al.begin(), al.end(), lAfter); p != al.end(); ++p) {
+            const int32_t l = *p;
+            if (!atTable.InRange(l)) {
+                break; // trimmed away; every later element is above the count too
+            }
+            if (CurrentKey(l) != lKey) {
+                bSound = false;
+                return 0;
+            }
+            if (bMatch(l, atTable[l])) {
+                return l;
+            }
+        }
+        return 0;
+    }
+
+    uint64_t CurrentKey(int32_t l) const {
+        uint64_t lKey = 0;
+        if (atTable.Live(l) && pfnKeyOf(atTable[l], lKey)) {
+            return lKey;
+        }
+        return kAbsent;
+    }
+
+    void Sync() {
+        const std::vector<int32_t>& alLog = atTable.Touched();
+        if (bStale || lEpoch != atTable.Epoch()) {
+            Rebuild();
+        } else {
+            for (std::size_t i = lRead; i < alLog.size(); ++i) {
+                Reread(alLog[i]);
+            }
+        }
+        lRead = alLog.size();
+        const std::size_t lRecent = Table<T>::RecentTouches();
+        for (std::size_t i = alLog.size() > lRecent ? alLog.size() - lRecent : 0; i < alLog.size();
+             ++i) {
+            Reread(alLog[i]);
+        }
+    }
+
+    void Rebuild() {
+        mBucket.clear();
+        const int32_t lCnt = atTable.Count();
+        alKeyOf.assign(static_cast<std::size_t>(lCnt) + 1, kAbsent);
+        for (int32_t l = 1; l <= lCnt; ++l) {
+            const uint64_t lKey = CurrentKey(l);
+            alKeyOf[static_cast<std::size_t>(l)] = lKey;
+            if (lKey != kAbsent) {
+                mBucket[lKey].push_back(l);
+            }
+        }
+        lEpoch = atTable.Epoch();
+        bStale = false;
+    }
+
+    void Reread(int32_t l) {
+        if (l < 1) {
+            return;
+        }
+        const std::size_t i = static_cast<std::size_t>(l);
+        if (i >= alKeyOf.size()) {
+            alKeyOf.resize(i + 1, kAbsent);
+        }
+        const uint64_t lNew = atTable.InRange(l) ? CurrentKey(l) : kAbsent;
+        const uint64_t lOld = alKeyOf[i];
+        if (lNew == lOld) {
+            return;
+        }
+        if (lOld != kAbsent) {
+            auto it = mBucket.find(lOld);
+            if (it != mBucket.end()) {
+                std::vector<int32_t>& al = it->second;
+                auto p = std::lower_bound(al.begin(), al.end(), l);
+                if (p != al.end() && *p == l) {
+                    al.erase(p);
+                }
+                if (al.empty()) {
+                    mBucket.erase(it);
+                }
+            }
+        }
+        if (lNew != kAbsent) {
+            std::vector<int32_t>& al = mBucket[lNew];
+            if (al.empty() || al.back() < l) {
+                al.push_back(l); // the usual case: a row just added
+            } else {
+                auto p = std::lower_bound(al.begin(), al.end(), l);
+                if (p == al.end() || *p != l) {
+                    al.insert(p, l);
+                }
+            }
+        }
+        alKeyOf[i] = lNew;
+    }
+
+    Table<T>& atTable;
+    KeyFn pfnKeyOf;
+    std::unordered_map<uint64_t, std::vector<int32_t>> mBucket;
+    std::vector<uint64_t> alKeyOf; // by element: the key the bucket lists hold it under
+    std::size_t lRead = 0;         // entries of the change log already read
+    uint32_t lEpoch = 0;
+    bool bStale = true;
+};
