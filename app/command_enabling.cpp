@@ -1,13 +1,11 @@
 // Which commands the project allows now: menu items are grayed and toolbar
 // buttons shown indeterminate when their command has nothing to work on.
-// The version record names its flags as the Windows headers do; it comes first.
-#include "model/version_info.h"
-
 #include "app/command_enabling.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "model/project.h"
+#include "model/version_info.h"
 #include "resources/resource_ids.h"
 
 #include <commctrl.h>

@@ -66,13 +66,13 @@ const NamedValue kFontSubtype[] = {{0, "VFT2_UNKNOWN"},
 const NamedValue kOtherSubtype[] = {{0, "VFT2_UNKNOWN"}};
 
 // The flags in the order the writer names them; &H1 has no name there.
-const NamedValue kFlags[] = {{VS_FF_PATCHED, "VS_FF_PATCHED"},
-                             {VS_FF_PRERELEASE, "VS_FF_PRERELEASE"},
-                             {VS_FF_PRIVATEBUILD, "VS_FF_PRIVATEBUILD"},
-                             {VS_FF_SPECIALBUILD, "VS_FF_SPECIALBUILD"}};
+const NamedValue kFlags[] = {{wkVsFfPatched, "VS_FF_PATCHED"},
+                             {wkVsFfPrerelease, "VS_FF_PRERELEASE"},
+                             {wkVsFfPrivateBuild, "VS_FF_PRIVATEBUILD"},
+                             {wkVsFfSpecialBuild, "VS_FF_SPECIALBUILD"}};
 
 // Read back as well, since scripts written elsewhere may use them.
-const NamedValue kExtraFlags[] = {{VS_FF_DEBUG, "VS_FF_DEBUG"}, {0x10, "VS_FF_INFOINFERRED"}};
+const NamedValue kExtraFlags[] = {{wkVsFfDebug, "VS_FF_DEBUG"}, {0x10, "VS_FF_INFOINFERRED"}};
 
 const NamedValue kLanguages[] = {{0x0000, "Neutral Language"},
                                  {0x0400, "Process Default Language"},
@@ -253,10 +253,10 @@ int32_t NewVersionInfo(uint32_t lLangCharset, bool bFormat) {
     gtVersion.lFileVerLS = 1;
     gtVersion.lProdVerMS = 0x10000;
     gtVersion.lProdVerLS = 1;
-    gtVersion.lFlagsMask = VS_FFI_FILEFLAGSMASK;
+    gtVersion.lFlagsMask = wkVsFfiFileFlagsMask;
     gtVersion.lFlags = 0;
-    gtVersion.lFileOS = VOS_WINDOWS32;
-    gtVersion.lFileType = VFT_APP;
+    gtVersion.lFileOS = wkVosWindows32;
+    gtVersion.lFileType = wkVftApp;
     gtVersion.lFileSubtype = 0;
     return AddDefaultVersionBlock(lLangCharset, bFormat);
 }
@@ -434,7 +434,7 @@ int32_t VersionStringsDiffer(bool bFormat) {
 }
 
 std::string VerFlagsMaskText(uint32_t lMask) {
-    return lMask == VS_FFI_FILEFLAGSMASK ? "VS_FFI_FILEFLAGSMASK" : "0x0";
+    return lMask == wkVsFfiFileFlagsMask ? "VS_FFI_FILEFLAGSMASK" : "0x0";
 }
 
 std::string VerFlagsText(uint32_t lFlags) {
@@ -462,9 +462,9 @@ std::string VerTypeText(uint32_t lType) {
 
 std::string VerSubtypeText(uint32_t lType, uint32_t lSubtype) {
     const char* s = nullptr;
-    if (lType == VFT_DRV) {
+    if (lType == wkVftDrv) {
         s = NameOf(kDrvSubtype, lSubtype);
-    } else if (lType == VFT_FONT) {
+    } else if (lType == wkVftFont) {
         s = NameOf(kFontSubtype, lSubtype);
     } else {
         return "VFT2_UNKNOWN";
@@ -473,7 +473,7 @@ std::string VerSubtypeText(uint32_t lType, uint32_t lSubtype) {
 }
 
 uint32_t VerFlagsMaskFromText(const std::string& sText) {
-    static const NamedValue kMask[] = {{VS_FFI_FILEFLAGSMASK, "VS_FFI_FILEFLAGSMASK"}};
+    static const NamedValue kMask[] = {{wkVsFfiFileFlagsMask, "VS_FFI_FILEFLAGSMASK"}};
     return ValueFromText(kMask, sText);
 }
 
@@ -533,10 +533,10 @@ std::string VerTypeName(int32_t lIndex) {
 }
 
 int32_t VerSubtypeCount(uint32_t lType) {
-    if (lType == VFT_DRV) {
+    if (lType == wkVftDrv) {
         return static_cast<int32_t>(std::size(kDrvSubtype));
     }
-    if (lType == VFT_FONT) {
+    if (lType == wkVftFont) {
         return static_cast<int32_t>(std::size(kFontSubtype));
     }
     return 1;
@@ -546,9 +546,9 @@ std::string VerSubtypeName(uint32_t lType, int32_t lIndex) {
     if (lIndex < 1 || lIndex > VerSubtypeCount(lType)) {
         return std::string();
     }
-    const NamedValue* aList = lType == VFT_DRV    ? kDrvSubtype
-                              : lType == VFT_FONT ? kFontSubtype
-                                                  : kOtherSubtype;
+    const NamedValue* aList = lType == wkVftDrv    ? kDrvSubtype
+                              : lType == wkVftFont ? kFontSubtype
+                                                   : kOtherSubtype;
     return aList[lIndex - 1].sName;
 }
 

@@ -20,17 +20,18 @@ struct VersionRecord {
 };
 extern VersionRecord gtVersion;
 
-// Named values of the fixed fields.
-constexpr uint32_t VS_FFI_FILEFLAGSMASK = 0x3F;
-constexpr uint32_t VS_FF_DEBUG = 0x1;
-constexpr uint32_t VS_FF_PRERELEASE = 0x2;
-constexpr uint32_t VS_FF_PATCHED = 0x4;
-constexpr uint32_t VS_FF_PRIVATEBUILD = 0x8;
-constexpr uint32_t VS_FF_SPECIALBUILD = 0x20;
-constexpr uint32_t VOS_WINDOWS32 = 4;
-constexpr uint32_t VFT_APP = 1;
-constexpr uint32_t VFT_DRV = 3;
-constexpr uint32_t VFT_FONT = 4;
+// Named values of the fixed fields (named apart from the Windows headers' macros,
+// so this header mixes with them in any order).
+constexpr uint32_t wkVsFfiFileFlagsMask = 0x3F;
+constexpr uint32_t wkVsFfDebug = 0x1;
+constexpr uint32_t wkVsFfPrerelease = 0x2;
+constexpr uint32_t wkVsFfPatched = 0x4;
+constexpr uint32_t wkVsFfPrivateBuild = 0x8;
+constexpr uint32_t wkVsFfSpecialBuild = 0x20;
+constexpr uint32_t wkVosWindows32 = 4;
+constexpr uint32_t wkVftApp = 1;
+constexpr uint32_t wkVftDrv = 3;
+constexpr uint32_t wkVftFont = 4;
 
 // Every block owns this many string slots, named in the order of VersionStringName.
 constexpr int32_t kVerStringsPerBlock = 12;

@@ -177,8 +177,8 @@ void WriteRCVersionInfo(std::string& sOut) {
                 }
                 // A private or special build string is kept but left out of the
                 // resource while its flag is clear.
-                bool bHide = (sName == "PrivateBuild" && (t.lFlags & VS_FF_PRIVATEBUILD) == 0) ||
-                             (sName == "SpecialBuild" && (t.lFlags & VS_FF_SPECIALBUILD) == 0);
+                bool bHide = (sName == "PrivateBuild" && (t.lFlags & wkVsFfPrivateBuild) == 0) ||
+                             (sName == "SpecialBuild" && (t.lFlags & wkVsFfSpecialBuild) == 0);
                 if (bHide) {
                     PutLine(sOut, "#if 0");
                 }

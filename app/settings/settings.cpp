@@ -83,8 +83,18 @@ bool SameTextNoCase(const std::string& a, const std::string& b) {
 }
 
 // MRUList is read into a 27-byte buffer: at most 26 letters.
+// The letters of the recent files, most recent first. A hand-edited list may
+// repeat a letter; only its first place counts, or walking the list with
+// MruNext would go round in a circle for ever.
 std::string ReadMruList(const std::string& sPath, const std::string& sSection) {
-    return ProfileGetString(sPath, sSection, "MRUList", std::string(), 27);
+    const std::string sRaw = ProfileGetString(sPath, sSection, "MRUList", std::string(), 27);
+    std::string sList;
+    for (char c : sRaw) {
+        if (sList.find(c) == std::string::npos) {
+            sList += c;
+        }
+    }
+    return sList;
 }
 
 std::string ReadMruFile(const std::string& sPath, const std::string& sSection, char chLetter) {

@@ -240,8 +240,8 @@ TEST_F(RcReaderTest, VersionInfoDropsTheTerminatingZero) {
     EXPECT_EQ(0x30004u, gtVersion.lFileVerLS);
     EXPECT_EQ(0x70008u, gtVersion.lProdVerLS);
     EXPECT_EQ(0x3Fu, gtVersion.lFlagsMask);
-    EXPECT_EQ(VS_FF_PRIVATEBUILD, gtVersion.lFlags);
-    EXPECT_EQ(VOS_WINDOWS32, gtVersion.lFileOS);
+    EXPECT_EQ(wkVsFfPrivateBuild, gtVersion.lFlags);
+    EXPECT_EQ(wkVosWindows32, gtVersion.lFileOS);
     EXPECT_EQ(0x040904E4u, VersionBlockLangCharset(1));
     EXPECT_EQ("caf\xe9 \"x\" \\nmore", VersionStringValue(1, "Comments"));
     EXPECT_EQ(std::string("1.2\0", 4), VersionStringValue(1, "FileVersion")); // only one \0 goes

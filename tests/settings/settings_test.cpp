@@ -238,3 +238,16 @@ TEST(RecentMenu, TypesAndTexts) {
     EXPECT_EQ(RecentMenuText(0, "C:\\a.bas"), "&1 C:\\a.bas");
     EXPECT_EQ(RecentFileFromMenuText("&9 C:\\a.bas"), "C:\\a.bas");
 }
+
+TEST_F(Settings, AHandEditedListWithARepeatedLetterEndsItsWalk) {
+    const std::string sSec = gszMruSection;
+    WriteFile("[MRU Files]\r\nMRUList=abab\r\na=C:\\a.bas\r\nb=C:\\b.bas\r\n");
+    std::string sFile;
+    char chLetter = 0;
+    int lSteps = 0;
+    for (int32_t l = MruFirst(sPath, sSec, sFile, &chLetter); l && lSteps < 10;
+         l = MruNext(sPath, sSec, chLetter, sFile)) {
+        ++lSteps;
+    }
+    EXPECT_EQ(lSteps, 2);
+}
