@@ -91,9 +91,12 @@ TEST_F(ClipboardTest, ImportFromClipboardDetectsTheFormatAndCountsWhatItAdded) {
         EXPECT_EQ(lstrcmpiA(WindowClassName(GetDlgItem(hDlg, IDC_IMPORT_TEXT)).c_str(), "RichEdit"),
                   0);
         EXPECT_NE(GetPropA(GetDlgItem(hDlg, IDC_IMPORT_TEXT), "SubClassProc"), nullptr);
+        EXPECT_FALSE(SaveWindowScreenshot(hDlg, "import_clipboard").empty());
     });
-    tUser.Expect("Open/Import Results", IDOK,
-                 [&](HWND hDlg) { sShown = WindowText(GetDlgItem(hDlg, IDC_RESULTS_NUMBERS)); });
+    tUser.Expect("Open/Import Results", IDOK, [&](HWND hDlg) {
+        sShown = WindowText(GetDlgItem(hDlg, IDC_RESULTS_NUMBERS));
+        EXPECT_FALSE(SaveWindowScreenshot(hDlg, "import_results").empty());
+    });
     ImportFromClipboardCmd(hOwner);
     EXPECT_TRUE(tUser.AllAnswered());
     EXPECT_NE(FindIDByName("%IDC_THERE"), 0); // the project is kept
