@@ -485,10 +485,15 @@ int32_t CurrentMenu() {
     return NewResource(wkResMenu);
 }
 
+// The deepest level an item is kept at: the writers indent every line of an
+// item by its level, so a text nesting its pop-ups thousands deep would come
+// back as a file of blanks growing with the square of its items.
+constexpr int32_t kMaxItemLevel = 32;
+
 int32_t ItemLevel(const tKvl& k, const std::string& sParent) {
     auto it = k.alMenuVar.find(UpperText(TrimText(sParent)));
     const int32_t lParent = it == k.alMenuVar.end() ? -1 : it->second;
-    return lParent < INT32_MAX ? lParent + 1 : lParent;
+    return std::min(lParent + 1, kMaxItemLevel);
 }
 
 void ReadMenu(tKvl& k) {

@@ -247,10 +247,33 @@ TEST_F(KvlStatements, MenusWithNestingSeparatorsAndShortcuts) {
     EXPECT_EQ(gatAccel[2].byModifiers, wkFShift | wkFAlt);
     EXPECT_EQ(gatMenu[2].lAccelElem, 1);
     EXPECT_EQ(gatMenu[8].lAccelElem, 2);
+    // Nesting deeper than any real menu is held to the deepest level kept.
+    std::string sDeep =
+        "#Wrenkit Created\n#Wrenkit Begin Menu %IDR_DEEP->\n    Menu New Bar To hMenu\n";
+    std::string sParent = "hMenu";
+    for (int i = 1; i <= 100; ++i) {
+        const std::string sVar = "hPopUp" + std::to_string(i);
+        sDeep += "    Menu Add PopUp, " + sParent + ", \"p\", " + sVar + ", 0\n";
+        sParent = sVar;
+    }
+    sDeep += "#Wrenkit End Menu\n";
+    ASSERT_EQ(Load(Crlf(sDeep)), 1);
+    EXPECT_EQ(gatMenu[1].lLevel, 0);
+    EXPECT_EQ(gatMenu[100].lLevel, 32);
+    ASSERT_EQ(Load(Crlf("#Wrenkit Created\n#Wrenkit Begin Constants \n"
+                        "%IDR_MENU1 = 102\n%IDM_OPEN = 1003\n%IDR_ACCELERATOR1 = 103\n"
+                        "#Wrenkit End Constants\n#Wrenkit Begin Menu %IDR_MENU1->\n"
+                        "    Menu New Bar To hMenu\n"
+                        "    Menu Add String, hMenu, \"&Open\", %IDM_OPEN, 0\n#Wrenkit End Menu\n"
+                        "#Wrenkit Begin Accel %IDR_ACCELERATOR1->\n"
+                        "    AssignAccel tAccel(1), Asc(\"O\"), %IDM_OPEN, %FVIRTKEY\n"
+                        "#Wrenkit End Accel\n")),
+              1);
     // The keys link the item's menu and the key's table both ways.
     const int32_t lTable = FindResourceByID(FindIDByName("%IDR_ACCELERATOR1"));
-    EXPECT_EQ(gatRes[lMenu].lLinkAccel, lTable);
-    EXPECT_EQ(gatRes[lTable].lLinkMenu, lMenu);
+    const int32_t lMenu1 = FindResourceByID(FindIDByName("%IDR_MENU1"));
+    EXPECT_EQ(gatRes[lMenu1].lLinkAccel, lTable);
+    EXPECT_EQ(gatRes[lTable].lLinkMenu, lMenu1);
 }
 
 TEST_F(KvlStatements, ImportedTextWithoutBlocks) {
