@@ -740,7 +740,7 @@ int32_t AddMenuItem(int32_t lIDElem, int32_t lResElem, int32_t lAccelElem, int32
     t.lAccelElem = lAccelElem;
     t.lStrElem = lStrElem;
     t.lType = lType;
-    t.lLevel = lLevel;
+    t.lLevel = lLevel < wkMaxMenuLevel ? lLevel : wkMaxMenuLevel;
     t.lOptions = lOptions;
     SetDynStr(t.lCaptionElem, sCaption);
     glChanged = 1;
@@ -759,7 +759,7 @@ int32_t UpdateMenuItem(int32_t lElem, int32_t lIDElem, int32_t lResElem, int32_t
     p->lAccelElem = lAccelElem;
     p->lStrElem = lStrElem;
     p->lType = lType;
-    p->lLevel = lLevel;
+    p->lLevel = lLevel < wkMaxMenuLevel ? lLevel : wkMaxMenuLevel;
     p->lOptions = lOptions;
     SetDynStr(p->lCaptionElem, sCaption);
     glChanged = 1;

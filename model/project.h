@@ -121,6 +121,7 @@ int32_t FindDataResource(std::string_view sFileName);
 
 // ---- Menu items, accelerator keys, strings -----------------------------------
 
+// Menu items deeper than wkMaxMenuLevel are kept at that level.
 int32_t AddMenuItem(int32_t lIDElem, int32_t lResElem, int32_t lAccelElem, int32_t lStrElem,
                     int32_t lType, int32_t lLevel, int32_t lOptions, const std::string& sCaption);
 int32_t UpdateMenuItem(int32_t lElem, int32_t lIDElem, int32_t lResElem, int32_t lAccelElem,

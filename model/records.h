@@ -39,6 +39,11 @@ enum : uint8_t {
 };
 
 // Menu item kinds (gatMenu.lType) and options (gatMenu.lOptions, the MF_ values).
+// The deepest nesting level a menu item is kept at. Every line the writers
+// make for an item is indented by its level, so a file nesting its menus a
+// hundred thousand deep would otherwise come back as gigabytes of blanks; no
+// real menu comes near it.
+constexpr int32_t wkMaxMenuLevel = 32;
 enum : int32_t {
     wkMenuPopup = 1,
     wkMenuItem = 2,

@@ -19,10 +19,14 @@
 #include "model/table.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Answers that differed from the plain scan (a row changed unnoticed); the
@@ -146,14 +150,41 @@ template <class T> class TableIndex {
         }
         lRead = alLog.size();
         const std::size_t lRecent = Table<T>::RecentTouches();
-        for (std::size_t i = alLog.size() > lRecent ? alLog.size() - lRecent : 0; i < alLog.size();
-             ++i) {
-            Reread(alLog[i]);
+        std::size_t i = alLog.size() > lRecent ? alLog.size() - lRecent : 0;
+        for (; i < alLog.size(); ++i) {
+            RereadRecent(alLog[i]);
         }
+    }
+
+    // The latest elements are re-read only when their bytes changed since the
+    // last look, which is cheaper than working out their keys on every search.
+    void RereadRecent(int32_t l) {
+        if constexpr (std::is_trivially_copyable_v<T>) {
+            const T* p = std::as_const(atTable).Ptr(l);
+            if (!p) {
+                Reread(l);
+                return;
+            }
+            std::size_t k = 0;
+            while (k < alRecent.size() && alRecent[k] != l) {
+                ++k;
+            }
+            if (k < alRecent.size() && std::memcmp(&atRecent[k], p, sizeof(T)) == 0) {
+                return;
+            }
+            if (k == alRecent.size()) {
+                k = lNextRecent;
+                lNextRecent = (lNextRecent + 1) % alRecent.size();
+            }
+            alRecent[k] = l;
+            std::memcpy(static_cast<void*>(&atRecent[k]), p, sizeof(T));
+        }
+        Reread(l);
     }
 
     void Rebuild() {
         mBucket.clear();
+        alRecent.fill(0);
         const int32_t lCnt = atTable.Count();
         alKeyOf.assign(static_cast<std::size_t>(lCnt) + 1, kAbsent);
         for (int32_t l = 1; l <= lCnt; ++l) {
@@ -212,6 +243,9 @@ template <class T> class TableIndex {
     std::unordered_map<uint64_t, std::vector<int32_t>> mBucket;
     std::vector<uint64_t> alKeyOf; // by element: the key the bucket lists hold it under
     std::size_t lRead = 0;         // entries of the change log already read
+    std::array<int32_t, Table<T>::RecentTouches()> alRecent{}; // element of each copy below
+    std::array<T, Table<T>::RecentTouches()> atRecent{};       // the latest rows as last read
+    std::size_t lNextRecent = 0;
     uint32_t lEpoch = 0;
     bool bStale = true;
 };

@@ -40,13 +40,7 @@ bool SameAsciiCaseBlind(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return SameIDName(a, b); // the same ASCII case rule
 }
 
 } // namespace

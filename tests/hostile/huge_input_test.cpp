@@ -1,0 +1,127 @@
+// Input of hostile size: a single 100 MB line, menus nested 100,000 deep, a
+// million controls, a script that includes itself. Each ends in a clean
+// import or a refusal, in seconds, never a crash, a hang or a stack overflow.
+#include "hostile_fixture.h"
+
+#include "app/files/file_ops.h"
+#include "app/files/file_paths.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// The sizes the designer must cope with, in an optimised build. Unoptimised
+// builds (the debug and sanitizer trees) read a tenth, which finds the same
+// faults of logic and keeps the run short; the nesting depth stays whole.
+#if defined(__OPTIMIZE__)
+constexpr size_t kScale = 1;
+#else
+constexpr size_t kScale = 10;
+#endif
+
+} // namespace
+
+TEST_F(HostileTest, OneLineOf100MegabytesIsReadOrRefusedQuickly) {
+    std::string sLine = "#define IDD_A ";
+    sLine.append((100u << 20) / kScale, 'x');
+    const auto tStart = std::chrono::steady_clock::now();
+    AnsweringSeam tSeam(wkAnsYes);
+    EXPECT_NE(DetectFormat(sLine), wkFormatKVL);
+    LoadRC(sLine, 1, 0);
+    Clean();
+    sLine[0] = '%'; // now a KVL equate
+    LoadKVL(sLine, 1, 0, std::string());
+    Clean();
+    LoadVBForm(sLine, 1);
+    Clean();
+    // One word of 100 MB with no blank: the words of each reader.
+    std::string sWord((100u << 20) / kScale, 'A');
+    LoadRC(sWord, 1, 1);
+    Clean();
+    LoadKVL(sWord, 1, 1, std::string());
+    const double fSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
+    EXPECT_LT(fSeconds, 20.0);
+}
+
+TEST_F(HostileTest, MenusNested100000Deep) {
+    const int32_t lDepth = 100000;
+    std::string sScript = "M MENU\n";
+    for (int32_t l = 0; l < lDepth; ++l) {
+        sScript += "BEGIN POPUP \"p\"\n";
+    }
+    sScript += "BEGIN MENUITEM \"x\", 1\n";
+    for (int32_t l = 0; l <= lDepth; ++l) {
+        sScript += "END\n";
+    }
+    sScript += "END\n";
+    AnsweringSeam tSeam(wkAnsYes);
+    LoadRC(sScript, 1, 0);
+    ASSERT_EQ(glMenuCnt, lDepth + 1);
+    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+        ASSERT_LE(gatMenu[l].lLevel, wkMaxMenuLevel);
+    }
+    // Every line of an item is indented by its level: held to the deepest
+    // level kept, the written file grows with the items, not their square.
+    glAsNew = 1;
+    EXPECT_LT(BuildNewKvlFile().size(), 2000u * lDepth);
+    EXPECT_LT(BuildFullRCFile().size(), 2000u * lDepth);
+    glAsNew = 0;
+    Clean();
+
+    std::string sForm = "VERSION 5.00\r\nBegin VB.Form F\r\n";
+    for (int32_t l = 0; l < lDepth; ++l) {
+        sForm += "Begin VB.Menu m" + std::to_string(l) + "\r\nCaption = \"m\"\r\n";
+    }
+    for (int32_t l = 0; l <= lDepth; ++l) {
+        sForm += "End\r\n";
+    }
+    LoadVBForm(sForm, 1);
+    WriteBack();
+    Clean();
+
+    // The KVL reader's nesting is in its text only; a deep pile of blocks.
+    std::string sKvl;
+    for (int32_t l = 0; l < lDepth; ++l) {
+        sKvl += "Menu New Popup To hPopup" + std::to_string(l % 10) + "\r\n";
+    }
+    LoadKVL(sKvl, 1, 0, std::string());
+    WriteBack();
+}
+
+TEST_F(HostileTest, AMillionControls) {
+    const int32_t lCount = static_cast<int32_t>(1000000 / kScale);
+    std::string sScript = "#define IDD_A 100\nIDD_A DIALOGEX 0, 0, 100, 100\n{\n";
+    sScript.reserve(static_cast<size_t>(lCount) * 32);
+    for (int32_t l = 0; l < lCount; ++l) {
+        sScript += " LTEXT \"\", -1, 0, 0, 1, 1\n";
+    }
+    sScript += "}\n";
+    AnsweringSeam tSeam(wkAnsYes);
+    const auto tStart = std::chrono::steady_clock::now();
+    ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
+    EXPECT_EQ(CountDialogRows(FindResourceByID(FindIDByName("%IDD_A"))), lCount + 1);
+    const double fSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
+    EXPECT_LT(fSeconds, 20.0);
+}
+
+TEST_F(HostileTest, AScriptThatIncludesItself) {
+    const std::filesystem::path tDir =
+        std::filesystem::temp_directory_path() / "wk_hostile_include_self";
+    std::filesystem::remove_all(tDir);
+    std::filesystem::create_directories(tDir);
+    const std::string sPath = (tDir / "self.rc").string();
+    {
+        std::ofstream tOut(sPath, std::ios::binary);
+        tOut << "#include \"self.rc\"\n#include \"" << sPath
+             << "\"\nrcinclude self.rc\n#define IDD_A 100\nIDD_A DIALOG 0, 0, 10, 10\n{\n}\n";
+    }
+    AnsweringSeam tSeam(wkAnsYes);
+    EXPECT_EQ(ImportFile(sPath), 1);
+    EXPECT_NE(FindIDByName("%IDD_A"), 0);
+    glChanged = 0;
+    CloseFile();
+    std::filesystem::remove_all(tDir);
+}
