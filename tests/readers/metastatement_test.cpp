@@ -149,7 +149,7 @@ TEST_F(Metastatements, ResourceBlocksCreateTheirResourcesAndLinkOnlyToExistingOn
     EXPECT_EQ(gtElem.lResAccel, lA);
 }
 
-TEST_F(Metastatements, BeginWithoutEndIsReadAsSpecifiedButReported) {
+TEST_F(Metastatements, BeginWithoutEndIsReadOnAndReported) {
     RecordingSeam tSeam;
     // Line 5 opens a dialog block that never ends; the user's function after it
     // would be replaced by the next save.
