@@ -924,6 +924,22 @@ int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
         CloseStatusText();
         return 0;
     }
+    // Text without blocks whose lines end in LF alone (a file from another
+    // system): its statements are read from a copy with CR LF line ends, or
+    // the whole text would be one line. The copy kept for the next save has the
+    // bytes as they were.
+    std::string sLines;
+    if (!k.f.lBlocks && sText.find('\n') != std::string_view::npos) {
+        sLines.reserve(sText.size() + sText.size() / 16);
+        for (std::size_t l = 0; l < sText.size(); ++l) {
+            if (sText[l] == '\n' && (l == 0 || sText[l - 1] != '\r')) {
+                sLines.push_back('\r');
+            }
+            sLines.push_back(sText[l]);
+        }
+        k.t.sText = sLines;
+        k.t.lPos = 0;
+    }
     ReadStatements(k);
     LinkMenuItems();
     RecountUsage();
