@@ -280,7 +280,7 @@ TEST_F(KvlStatements, ImportedTextWithoutBlocks) {
     RecordingSeam tSeam;
     tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
     ASSERT_EQ(LoadKVL(Crlf("%IDC_OK2 = 1001\n"
-                           "Function PbMain()\n"
+                           "Function KvMain()\n"
                            "    Dialog New 0, \"Imported\", , , 100, 50, To hDlg\n"
                            "    Control Add Button, hDlg, %IDC_OK2, \"OK\", 5, 5, 40, 14\n"
                            "    Control Add Button, hDlg, %IDC_NEW, \"New\", 50, 5, 40, 14\n"
