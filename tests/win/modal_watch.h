@@ -35,8 +35,9 @@ inline void CALLBACK ModalWatchTimer(HWND, UINT, UINT_PTR lTimer, DWORD) {
     // after ten seconds whatever dialog is open is cancelled.
     if (!atWatch.empty() && GetTickCount() - atWatch.front().lStart > 10000) {
         HWND hActive = GetActiveWindow();
-        ADD_FAILURE() << "no window titled \"" << atWatch.front().sTitle << "\" (the active one is \""
-                      << WindowText(hActive) << "\" of class " << WindowClassName(hActive) << ")";
+        ADD_FAILURE() << "no window titled \"" << atWatch.front().sTitle
+                      << "\" (the active one is \"" << WindowText(hActive) << "\" of class "
+                      << WindowClassName(hActive) << ")";
         atWatch.erase(atWatch.begin());
         if (HWND hAny = GetActiveWindow(); hAny && WindowClassName(hAny) != "KvDlgEdit") {
             PostMessageA(hAny, WM_COMMAND, IDCANCEL, 0);
