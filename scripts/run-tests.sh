@@ -34,6 +34,16 @@ build() { # dir, cmake args...
 }
 
 mkdir -p build
+echo "== format"
+if git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror >"build/format.log" 2>&1; then
+    echo "format: clean"
+    passed=$((passed + 1))
+else
+    echo "format: files need clang-format"
+    grep -E '^[^ ].*: (error|warning)' build/format.log | cut -d: -f1 | sort -u | head -20
+    failed=$((failed + 1))
+fi
+
 echo "== native"
 if build build/native -DCMAKE_BUILD_TYPE=Debug; then
     (cd build/native && ctest -j "$JOBS" --output-on-failure) >"$log" 2>&1
