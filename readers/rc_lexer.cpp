@@ -96,20 +96,41 @@ bool IsStatementWord(std::string_view s) {
 
 } // namespace
 
+// ASCII only, as in the C locale: every token passes through here, so the
+// locale's table lookup is left out.
 std::string RCUpper(std::string_view s) {
     std::string r(s);
     for (char& c : r) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
     return r;
 }
 
+namespace {
+
+// sTok equals sUpper (upper case) without regard to ASCII case, with no copy.
+bool IsWordCaseBlind(std::string_view sTok, std::string_view sUpper) {
+    if (sTok.size() != sUpper.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < sTok.size(); ++i) {
+        char c = sTok[i];
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (c != sUpper[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool IsRCBlockOpen(std::string_view sTok) {
-    return sTok == "{" || RCUpper(sTok) == "BEGIN";
+    return sTok == "{" || IsWordCaseBlind(sTok, "BEGIN");
 }
 
 bool IsRCBlockClose(std::string_view sTok) {
-    return sTok == "}" || RCUpper(sTok) == "END";
+    return sTok == "}" || IsWordCaseBlind(sTok, "END");
 }
 
 bool NextRCToken(tRCScan& t, std::string& sTok) {

@@ -274,9 +274,16 @@ int32_t FindStyleByName(int32_t lClass, std::string_view sName) {
 }
 
 std::string FormatStyleToken(int32_t lStyle) {
-    char szBuf[16];
-    std::snprintf(szBuf, sizeof szBuf, "%03d", static_cast<int>(lStyle));
-    return szBuf;
+    // "%03d" without the formatting machinery: it runs for every style word read.
+    if (lStyle < 0 || lStyle > 999) {
+        char szBuf[16];
+        std::snprintf(szBuf, sizeof szBuf, "%03d", static_cast<int>(lStyle));
+        return szBuf;
+    }
+    const char sz[3] = {static_cast<char>('0' + lStyle / 100),
+                        static_cast<char>('0' + lStyle / 10 % 10),
+                        static_cast<char>('0' + lStyle % 10)};
+    return std::string(sz, 3);
 }
 
 std::string StyleListToText(std::string_view sList) {
