@@ -58,11 +58,18 @@ bool DataResKey(const tRes& t, uint64_t& lKey) {
     return t.lRCDataElem != 0;
 }
 
+// The dialog row of a dialog resource (the row of kind 0).
+bool DialogRowKey(const tDlg& t, uint64_t& lKey) {
+    lKey = NumberKey(t.lResElem);
+    return t.lResElem > 0 && t.lCtlType == 0;
+}
+
 TableIndex<tID> gixIDName(gatID, IDNameKey);
 TableIndex<tRes> gixResID(gatRes, IDElemKey<tRes>);
 TableIndex<tRes> gixResName(gatRes, ResNameKey);
 TableIndex<tRes> gixDataRes(gatRes, DataResKey);
 TableIndex<tDlg> gixDlgID(gatDlg, IDElemKey<tDlg>);
+TableIndex<tDlg> gixDialogRow(gatDlg, DialogRowKey);
 TableIndex<tMenu> gixMenuID(gatMenu, IDElemKey<tMenu>);
 TableIndex<tAccel> gixAccelID(gatAccel, IDElemKey<tAccel>);
 TableIndex<tStr> gixStrID(gatStr, IDElemKey<tStr>);
@@ -592,12 +599,7 @@ int32_t FindDialogRow(int32_t lResElem) {
     if (lResElem <= 0) {
         return 0;
     }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lResElem == lResElem && gatDlg[l].lCtlType == 0) {
-            return l;
-        }
-    }
-    return 0;
+    return gixDialogRow.Find(NumberKey(lResElem));
 }
 
 int32_t CountDialogRows(int32_t lResElem) {

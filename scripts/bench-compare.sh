@@ -26,7 +26,8 @@ done
 measure() {
     local best="" mem=0 line s kb
     for _ in $(seq "$RUNS"); do
-        line=$( { /usr/bin/time -f "%e %M" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+        /usr/bin/time -f "%e %M" -o "$DATA/time.txt" "$@" >/dev/null 2>&1 || true
+        line=$(tail -1 "$DATA/time.txt")
         s=${line% *}
         kb=${line#* }
         if [ -z "$best" ] || awk "BEGIN{exit !($s < $best)}"; then best=$s; fi
@@ -58,7 +59,7 @@ for size in small medium large 2000x100; do
     done
 done
 
-ratio() { awk "BEGIN{b=$2; if (b < 0.005) b = 0.005; printf \"%.2f\", $1/b}"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b < 0.005) b = 0.005; printf "%.2f", a / b }'; }
 echo
 echo "large: import / floor          $(ratio "${T[large.import]}" "${T[large.floor]}")   (target <= 5)"
 echo "large: import / llvm-rc        $(ratio "${T[large.import]}" "${T[large.llvm-rc]}")   (target < 0.5)"

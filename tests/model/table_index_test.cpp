@@ -122,12 +122,15 @@ class IndexTest : public ModelTest {
             tDlg t{};
             t.lIDElem = Elem(glIDCnt);
             t.lResElem = Elem(glResCnt);
+            t.lCtlType = static_cast<int32_t>(Pick(3));
             AddDlgRow(t);
             break;
         }
         case 13:
             if (tDlg* p = gatDlg.Ptr(Elem(glDlgCnt))) {
                 p->lIDElem = Elem(glIDCnt);
+                p->lResElem = Pick(2) ? p->lResElem : Elem(glResCnt);
+                p->lCtlType = Pick(2) ? p->lCtlType : 0;
             }
             break;
         case 14:
@@ -197,6 +200,9 @@ class IndexTest : public ModelTest {
         for (int32_t lIDElem = -1; lIDElem <= glIDCnt + 1; ++lIDElem) {
             auto bID = [&](const auto& t) { return lIDElem > 0 && t.lIDElem == lIDElem; };
             ASSERT_EQ(FindResourceByID(lIDElem), ScanFrom(gatRes, 0, bID));
+            ASSERT_EQ(FindDialogRow(lIDElem), ScanFrom(gatDlg, 0, [&](const tDlg& t) {
+                          return lIDElem > 0 && t.lResElem == lIDElem && t.lCtlType == 0;
+                      }));
             ASSERT_EQ(FindMenuItemByID(lIDElem), ScanFrom(gatMenu, 0, bID));
             ASSERT_EQ(FindAccelByID(lIDElem), ScanFrom(gatAccel, 0, bID));
             ASSERT_EQ(FindStrByID(lIDElem), ScanFrom(gatStr, 0, bID));
