@@ -179,10 +179,12 @@ template <class T> class TableIndex {
                 k = lNextRecent;
                 lNextRecent = (lNextRecent + 1) % alRecent.size();
             }
+            Reread(l);
             alRecent[k] = l;
             std::memcpy(static_cast<void*>(&atRecent[k]), p, sizeof(T));
+        } else {
+            Reread(l);
         }
-        Reread(l);
     }
 
     void Rebuild() {
@@ -204,6 +206,11 @@ template <class T> class TableIndex {
     void Reread(int32_t l) {
         if (l < 1) {
             return;
+        }
+        // A copy of the row taken before this read no longer tells what the
+        // index holds for it.
+        for (int32_t& lCopy : alRecent) {
+            lCopy = lCopy == l ? 0 : lCopy;
         }
         const std::size_t i = static_cast<std::size_t>(l);
         if (i >= alKeyOf.size()) {
