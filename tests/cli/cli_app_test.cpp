@@ -185,3 +185,14 @@ TEST(CliGoldens, ViewsOfRealFilesAreByteForByte) {
             << "wrenkit-cli view " << t.pKind << " " << t.pFile << " differs from " << tGolden;
     }
 }
+
+TEST_F(CliTest, ASettingsFileSteersTheGeneratedCode) {
+    WriteAll(Path("a.bas"), sSample);
+    WriteAll(Path("wrenkit.ini"), "[Options]\r\nTabSizeKVL=2\r\nHdrComment=0\r\n");
+    const tRun tRun = Cli({"--settings", Path("wrenkit.ini"), "view", "new-kvl", Path("a.bas")});
+    EXPECT_EQ(tRun.lExit, wkExitOk) << tRun.sErr;
+    EXPECT_EQ(tRun.sOut.find("' The first line in this file"), std::string::npos);
+    EXPECT_NE(tRun.sOut.find("\r\n  Dialog New hParent, \"Dialog1\""), std::string::npos);
+    // Without it the first-start defaults apply again.
+    EXPECT_TRUE(Cli({"view", "new-kvl", Path("a.bas")}).sOut == sSample);
+}
