@@ -4,6 +4,7 @@
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 namespace {
 
@@ -31,33 +32,29 @@ void PutCase(std::string& sOut, int32_t lIDElem, int32_t lVariant, CaseKind lKin
     }
 }
 
-bool IsMenuOfDialog(int32_t lItem, int32_t lDlgRes) {
-    const int32_t lMenuRes = gatMenu[lItem].lResElem;
-    return gatRes.Live(lMenuRes) && gatRes[lMenuRes].lLinkDlg == lDlgRes;
-}
-
 } // namespace
 
 void WriteCommandCases(std::string& sOut, int32_t lRes, int32_t lVariant) {
     if (gatRes[lRes].lType == wkResMenu || gatRes[lRes].lType == wkResPopupMenu) {
-        for (int32_t l = 1; l <= glMenuCnt; ++l) {
-            if (gatMenu.Live(l) && gatMenu[l].lResElem == lRes && gatMenu[l].lIDElem != 0) {
+        for (int32_t l : MenuRowsOf(lRes)) {
+            if (gatMenu[l].lIDElem != 0) {
                 PutCase(sOut, gatMenu[l].lIDElem, lVariant, caseCommand);
             }
         }
         return;
     }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+    for (int32_t l : DialogRowsOf(lRes)) {
         const tDlg& t = gatDlg[l];
-        if (!gatDlg.Live(l) || t.lResElem != lRes || t.lCtlType == wkCtlDialog || t.lIDElem == 0) {
+        if (t.lCtlType == wkCtlDialog || t.lIDElem == 0) {
             continue;
         }
         bool bButton = t.lCtlType == wkCtlButton || t.lCtlType == wkCtlImgButton ||
                        t.lCtlType == wkCtlImgButtonX;
         PutCase(sOut, t.lIDElem, lVariant, bButton ? caseButton : caseAlone);
     }
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
-        if (gatMenu.Live(l) && gatMenu[l].lIDElem != 0 && IsMenuOfDialog(l, lRes)) {
+    // The items of the menus linked to the dialog, in table order.
+    for (int32_t l : LinkedMenuRowsOf(lRes)) {
+        if (gatMenu[l].lIDElem != 0) {
             PutCase(sOut, gatMenu[l].lIDElem, lVariant, caseCommand);
         }
     }

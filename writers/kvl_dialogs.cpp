@@ -8,6 +8,7 @@
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,17 +20,6 @@ constexpr int32_t kWsGroup = 0x20000; // %WS_GROUP; on a dialog %WS_MINIMIZEBOX
 
 std::string Num(int64_t l) {
     return std::to_string(l);
-}
-
-// The rows of a dialog in table order, the dialog row among them.
-std::vector<int32_t> DialogRows(int32_t lRes) {
-    std::vector<int32_t> al;
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lResElem == lRes) {
-            al.push_back(l);
-        }
-    }
-    return al;
 }
 
 std::string Rectangle(const tDlg& t) {
@@ -199,7 +189,7 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
     PutLine(sOut, MetaBegin("Dialog", BlockArgument(lRes)));
     PutLine(sOut, Indent(1) + "Local hDlg As Dword");
 
-    const std::vector<int32_t> alRows = DialogRows(lRes);
+    const std::vector<int32_t> alRows = DialogRowsOf(lRes);
     const std::vector<int32_t> alFonts = FontList(alRows);
     if (!alFonts.empty()) {
         for (size_t k = 1; k <= alFonts.size(); ++k) {

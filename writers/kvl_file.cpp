@@ -8,6 +8,7 @@
 #include "readers/work_files.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 int32_t glAsNew = 0;
 
@@ -191,8 +192,13 @@ void WriteKvlDeclarationsUpdate(std::string& sOut) {
 }
 
 std::string BuildNewKvlFile(bool bForSave) {
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     std::string s;
+    // Room for the whole text at once: growing a large file by doubling copies
+    // it again and again. Pages never written cost nothing.
+    s.reserve(512 * (static_cast<size_t>(glDlgCnt) + glMenuCnt + glAccelCnt) +
+              64 * static_cast<size_t>(glIDCnt) + 4096);
     glFullFile = 1;
     PutLine(s, MetaCreated());
     if (gtOptions.lHdrComment != 0) {
@@ -234,6 +240,7 @@ std::string BuildUpdatedKvlFile() {
     if (!psWork || glBlockCnt <= 0) {
         return std::string();
     }
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     const std::string sAppended = AppendedFunctions();
     bool bAppended = false;

@@ -4,6 +4,7 @@
 #include "model/project.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 namespace {
 
@@ -16,14 +17,6 @@ std::string ReplaceAll(std::string s, std::string_view sFrom, std::string_view s
         s.replace(p, sFrom.size(), sTo);
     }
     return s;
-}
-
-bool IsMenuRow(int32_t l, int32_t lRes) {
-    return gatMenu.Live(l) && gatMenu[l].lResElem == lRes;
-}
-
-bool IsAccelRow(int32_t l, int32_t lRes) {
-    return gatAccel.Live(l) && gatAccel[l].lResElem == lRes;
 }
 
 // The parent handle of an item at level L.
@@ -88,18 +81,16 @@ void WriteMenuFunction(std::string& sOut, int32_t lRes) {
     PutLine(sOut, Indent(1) + "Local hMenu As Dword");
     // One handle per nesting depth, declared where the depth first occurs.
     int64_t lMax = 0;
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
-        if (IsMenuRow(l, lRes) && gatMenu[l].lType == wkMenuPopup && gatMenu[l].lLevel + 1 > lMax) {
+    const std::vector<int32_t> alRows = MenuRowsOf(lRes);
+    for (int32_t l : alRows) {
+        if (gatMenu[l].lType == wkMenuPopup && gatMenu[l].lLevel + 1 > lMax) {
             lMax = int64_t{gatMenu[l].lLevel} + 1;
             PutLine(sOut, Indent(1) + "Local hPopUp" + Num(lMax) + " As Dword");
         }
     }
     PutEmpty(sOut);
     PutLine(sOut, Indent(1) + "Menu New Bar To hMenu");
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
-        if (!IsMenuRow(l, lRes)) {
-            continue;
-        }
+    for (int32_t l : alRows) {
         const tMenu& t = gatMenu[l];
         if (t.lType != wkMenuSeparator && t.lCaptionElem == 0) {
             continue; // an item without a caption is not built
@@ -125,19 +116,14 @@ void WriteAccelFunction(std::string& sOut, int32_t lRes) {
                    "Function Attach" + FunctionBaseName(lRes) + "(ByVal hDlg As Dword) As Dword");
     }
     PutLine(sOut, MetaBegin("Accel", BlockArgument(lRes)));
-    int64_t n = 0;
-    for (int32_t l = 1; l <= glAccelCnt; ++l) {
-        n += IsAccelRow(l, lRes);
-    }
+    const std::vector<int32_t> alRows = AccelRowsOf(lRes);
+    const int64_t n = static_cast<int64_t>(alRows.size());
     PutLine(sOut, Indent(1) + "Local hAccel As Dword");
     PutLine(sOut, Indent(1) + "Local tAccel() As ACCELAPI");
     PutLine(sOut, Indent(1) + "Dim tAccel(1 To " + Num(n) + ")");
     PutEmpty(sOut);
     int64_t k = 0;
-    for (int32_t l = 1; l <= glAccelCnt; ++l) {
-        if (!IsAccelRow(l, lRes)) {
-            continue;
-        }
+    for (int32_t l : alRows) {
         const tAccel& t = gatAccel[l];
         std::string sKey = AccelKeyCode(t.byKey);
         std::string sKeyArg =

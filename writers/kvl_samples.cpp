@@ -6,6 +6,7 @@
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 namespace {
 
@@ -177,10 +178,17 @@ void PutSampleFunction(std::string& sOut, const char* const* ppsz) {
 
 tSampleKinds SampleKindsPresent(int32_t lRes) {
     tSampleKinds t{};
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (!gatDlg.Live(l) || (lRes != 0 && gatDlg[l].lResElem != lRes)) {
-            continue;
+    std::vector<int32_t> alRows;
+    if (lRes != 0) {
+        alRows = DialogRowsOf(lRes);
+    } else {
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (gatDlg.Live(l)) {
+                alRows.push_back(l);
+            }
         }
+    }
+    for (int32_t l : alRows) {
         switch (gatDlg[l].lCtlType) {
         case wkCtlComboBox:
             t.bComboBox = t.bAny = true;
@@ -256,9 +264,9 @@ void WriteSampleFunctions(std::string& sOut) {
 }
 
 void WriteSampleCalls(std::string& sOut, int32_t lRes) {
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+    for (int32_t l : DialogRowsOf(lRes)) {
         const tDlg& t = gatDlg[l];
-        if (!gatDlg.Live(l) || t.lResElem != lRes || t.lIDElem == 0) {
+        if (t.lIDElem == 0) {
             continue;
         }
         const std::string sID = IDName(t.lIDElem);

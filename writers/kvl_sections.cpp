@@ -7,6 +7,7 @@
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
+#include "writers/row_groups.h"
 
 #include <algorithm>
 #include <cctype>
@@ -251,6 +252,7 @@ void WriteKvlMenus(std::string& sOut) {
         return;
     }
     PutSectionHead(sOut, "Menus", false);
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ForEachRes(wkResMenu, [&](int32_t l) { WriteMenuFunction(sOut, l); });
 }
 
@@ -262,6 +264,7 @@ void WriteKvlAccelerators(std::string& sOut) {
     WriteAssignAccelBlock(sOut);
     PutLine(sOut, SeparatorLine());
     PutEmpty(sOut);
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ForEachRes(wkResAccel, [&](int32_t l) { WriteAccelFunction(sOut, l); });
 }
 
@@ -270,6 +273,7 @@ void WriteKvlCallBacks(std::string& sOut) {
         return;
     }
     PutSectionHead(sOut, "CallBacks", false);
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ForEachRes(wkResDialog, [&](int32_t l) { WriteCallbackFunction(sOut, l); });
 }
 
@@ -286,6 +290,7 @@ void WriteKvlDialogs(std::string& sOut) {
         return;
     }
     PutSectionHead(sOut, "Dialogs", false);
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ForEachRes(wkResDialog, [&](int32_t l) { WriteDialogFunction(sOut, l); });
 }
 

@@ -61,7 +61,13 @@ void PutEmpty(std::string& sOut) {
 }
 
 void PutWrapped(std::string& sOut, const std::string& sLine) {
-    PutLine(sOut, WrapKvlLine(sLine));
+    // Most lines fit: they go out without the wrapping copy.
+    const int32_t lWidth = KvlWrapPos();
+    if (lWidth >= 0 && sLine.size() <= static_cast<size_t>(lWidth)) {
+        PutLine(sOut, sLine);
+        return;
+    }
+    PutLine(sOut, WrapLine(sLine, lWidth, KvlTabSize()));
 }
 
 // Positions below are 1-based, as the wrapping rule counts them; At(s, p) is

@@ -12,6 +12,7 @@
 #include "writers/kvl_writer.h"
 #include "writers/rc_text.h"
 #include "writers/rc_writer.h"
+#include "writers/row_groups.h"
 
 #include <cmath>
 #include <cstdio>
@@ -91,12 +92,17 @@ std::string StyleExpr(int32_t lListElem, int32_t lBits) {
     std::string s;
     uint32_t lCovered = 0;
     for (size_t i = 0; i + 4 <= sList.size(); i += 4) {
-        int32_t lRow = std::atoi(sList.substr(i, 3).c_str());
+        // The three digits of an entry, read without a temporary string.
+        char szNum[4] = {sList[i], sList[i + 1], sList[i + 2], '\0'};
+        int32_t lRow = std::atoi(szNum);
         if (lRow < 1 || lRow > glStyleCnt) {
             continue;
         }
         lCovered |= gatStyle[lRow].lValue;
-        s += (s.empty() ? "" : " | ") + RCName(gatStyle[lRow].szName.view());
+        if (!s.empty()) {
+            s += " | ";
+        }
+        s += RCName(gatStyle[lRow].szName.view());
     }
     uint32_t lRest = static_cast<uint32_t>(lBits) & ~lCovered;
     if (lRest != 0 || s.empty()) {
@@ -173,8 +179,8 @@ void WriteDialog(std::string& sOut, int32_t lRes) {
         PutLine(sOut, "MENU " + RCName(ResIDName(gatRes[lRes].lLinkMenu)));
     }
     PutLine(sOut, "BEGIN");
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lResElem == lRes && gatDlg[l].lCtlType != wkCtlDialog) {
+    for (int32_t l : DialogRowsOf(lRes)) {
+        if (gatDlg[l].lCtlType != wkCtlDialog) {
             PutLine(sOut, ControlLine(gatDlg[l]));
         }
     }
@@ -186,11 +192,8 @@ void WriteMenu(std::string& sOut, int32_t lRes) {
     PutLine(sOut, RCName(ResIDName(lRes)) + " MENU DISCARDABLE");
     PutLine(sOut, "BEGIN");
     int32_t lOpen = 0; // pop-up blocks open below the menu's own
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+    for (int32_t l : MenuRowsOf(lRes)) {
         const tMenu& t = gatMenu[l];
-        if (!gatMenu.Live(l) || t.lResElem != lRes) {
-            continue;
-        }
         if (t.lType == wkMenuItem && t.lCaptionElem == 0) {
             continue; // an item without a caption shows nothing
         }
@@ -289,6 +292,7 @@ void WriteRCMenus(std::string& sOut) {
         return;
     }
     PutRCTitle(sOut, "Menus");
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && (gatRes[l].lType == wkResMenu || gatRes[l].lType == wkResPopupMenu)) {
             WriteMenu(sOut, l);
@@ -318,6 +322,7 @@ void WriteRCAccelerators(std::string& sOut) {
 }
 
 void WriteRCDialogs(std::string& sOut) {
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     bool bTitle = false;
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && gatRes[l].lType == wkResDialog && FindDialogRow(l) != 0) {
@@ -331,9 +336,13 @@ void WriteRCDialogs(std::string& sOut) {
 }
 
 std::string BuildFullRCFile() {
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving RC");
     const int32_t lWasFull = glFullFile;
     std::string s;
+    // Room for the whole script at once (see BuildNewKvlFile).
+    s.reserve(256 * (static_cast<size_t>(glDlgCnt) + glMenuCnt + glAccelCnt) +
+              64 * static_cast<size_t>(glIDCnt) + 4096);
     PutLine(s, "#include \"Resource.h\"");
     PutEmpty(s);
     WriteRCFullConstants(s);
@@ -356,6 +365,7 @@ std::string BuildFullRCFile() {
 }
 
 std::string BuildRCBasicCode() {
+    const RowGroupScope tScope; // each resource reads its rows from one pass
     const int32_t lWasFull = glFullFile;
     glFullFile = 1;
     std::string s;

@@ -23,7 +23,11 @@ std::string RCMetaEnd(std::string_view sBlock) {
 }
 
 std::string RCName(std::string_view sIDName) {
+    if (sIDName.find('%') == std::string_view::npos) {
+        return std::string(sIDName); // the usual case: nothing to drop
+    }
     std::string s;
+    s.reserve(sIDName.size());
     for (char c : sIDName) {
         if (c != '%') {
             s += c;
