@@ -2,6 +2,8 @@
 
 #include "model/changed.h"
 
+#include <utility>
+
 Table<std::string> gasDynStr;
 constinit const int32_t& glDynStrCnt = gasDynStr.CountRef();
 int32_t glDynStrBase = 0;
@@ -13,6 +15,10 @@ int32_t AddDynStr(const std::string& sText) {
 
 std::string GetDynStr(int32_t lElem) {
     return gasDynStr[lElem];
+}
+
+std::string_view DynStrView(int32_t lElem) {
+    return std::as_const(gasDynStr)[lElem];
 }
 
 void SetDynStr(int32_t& lElem, const std::string& sText) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 extern Table<std::string> gasDynStr;
 // The pool's count (read only; the pool grows through AddDynStr/SetDynStr).
@@ -21,6 +22,8 @@ extern int32_t glDynStrBase;
 int32_t AddDynStr(const std::string& sText);
 // The element's text; "" for an element out of range (0 included).
 std::string GetDynStr(int32_t lElem);
+// The same text without a copy, for a look that ends before the pool changes.
+std::string_view DynStrView(int32_t lElem);
 // A non-empty text overwrites the element in place when it is in range, else
 // lElem becomes a new element. An empty text empties the element when in range
 // and sets lElem to 0.

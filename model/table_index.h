@@ -23,9 +23,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -56,6 +56,153 @@ inline uint64_t TextKey(std::string_view s, bool bFold) {
 inline uint64_t NumberKey(int64_t l) {
     return static_cast<uint64_t>(l) & 0x7FFFFFFFFFFFFFFFull;
 }
+
+// The element lists of an index by key, in one open-addressed array: a big
+// project has a hundred thousand IDs, and a separately allocated node per key
+// costs a cache miss on every search. A key with a single element keeps it in
+// its slot.
+class IndexBuckets {
+  public:
+    // The ascending elements of lKey; empty when it has none.
+    std::span<const int32_t> Find(uint64_t lKey) const {
+        if (aSlot.empty()) {
+            return {};
+        }
+        const tSlot& t = aSlot[Probe(lKey)];
+        if (t.lKey != lKey) {
+            return {};
+        }
+        if (t.alMany.empty()) {
+            return std::span<const int32_t>(&t.lOne, 1);
+        }
+        return std::span<const int32_t>(t.alMany);
+    }
+
+    // Puts l into the list of lKey (kept ascending, without repeats).
+    void Add(uint64_t lKey, int32_t l) {
+        if ((lUsed + 1) * 4 > aSlot.size() * 3) {
+            Grow();
+        }
+        tSlot& t = aSlot[Probe(lKey)];
+        if (t.lKey != lKey) {
+            t.lKey = lKey;
+            t.lOne = l;
+            t.alMany.clear();
+            ++lUsed;
+            return;
+        }
+        if (t.alMany.empty()) {
+            if (t.lOne != l) {
+                t.alMany =
+                    t.lOne < l ? std::vector<int32_t>{t.lOne, l} : std::vector<int32_t>{l, t.lOne};
+            }
+            return;
+        }
+        std::vector<int32_t>& al = t.alMany;
+        if (al.back() < l) {
+            al.push_back(l); // the usual case: a row just added
+        } else {
+            auto p = std::lower_bound(al.begin(), al.end(), l);
+            if (p == al.end() || *p != l) {
+                al.insert(p, l);
+            }
+        }
+    }
+
+    // Takes l out of the list of lKey; a key left without elements goes.
+    void Remove(uint64_t lKey, int32_t l) {
+        if (aSlot.empty()) {
+            return;
+        }
+        const std::size_t i = Probe(lKey);
+        tSlot& t = aSlot[i];
+        if (t.lKey != lKey) {
+            return;
+        }
+        if (t.alMany.empty()) {
+            if (t.lOne == l) {
+                Vacate(i);
+            }
+            return;
+        }
+        std::vector<int32_t>& al = t.alMany;
+        auto p = std::lower_bound(al.begin(), al.end(), l);
+        if (p != al.end() && *p == l) {
+            al.erase(p);
+        }
+        if (al.empty()) {
+            Vacate(i);
+        }
+    }
+
+    void Clear() {
+        aSlot.clear();
+        lUsed = 0;
+        lShift = 64;
+    }
+
+  private:
+    static constexpr uint64_t kFree = ~0ull; // keys have 63 bits
+
+    struct tSlot {
+        uint64_t lKey = kFree;
+        int32_t lOne = 0;            // the element when alMany is empty
+        std::vector<int32_t> alMany; // all the elements when there are several
+    };
+
+    // Number keys are small and consecutive: they are spread by a multiply.
+    std::size_t Home(uint64_t lKey) const {
+        return static_cast<std::size_t>((lKey * 0x9E3779B97F4A7C15ull) >> lShift);
+    }
+
+    // The slot holding lKey, or the free slot where it would go.
+    std::size_t Probe(uint64_t lKey) const {
+        const std::size_t lMask = aSlot.size() - 1;
+        std::size_t i = Home(lKey);
+        while (aSlot[i].lKey != kFree && aSlot[i].lKey != lKey) {
+            i = (i + 1) & lMask;
+        }
+        return i;
+    }
+
+    void Grow() {
+        std::vector<tSlot> aOld = std::move(aSlot);
+        const std::size_t lSize = aOld.empty() ? 16 : aOld.size() * 2;
+        aSlot.clear();
+        aSlot.resize(lSize);
+        lShift = 64;
+        for (std::size_t n = lSize; n > 1; n >>= 1) {
+            --lShift;
+        }
+        for (tSlot& t : aOld) {
+            if (t.lKey != kFree) {
+                aSlot[Probe(t.lKey)] = std::move(t);
+            }
+        }
+    }
+
+    // Frees slot i and moves up the later slots of its run that may no longer
+    // be reachable from their home.
+    void Vacate(std::size_t i) {
+        const std::size_t lMask = aSlot.size() - 1;
+        for (std::size_t j = (i + 1) & lMask; aSlot[j].lKey != kFree; j = (j + 1) & lMask) {
+            const std::size_t h = Home(aSlot[j].lKey);
+            const bool bStays = i <= j ? (i < h && h <= j) : (i < h || h <= j);
+            if (!bStays) {
+                aSlot[i] = std::move(aSlot[j]);
+                i = j;
+            }
+        }
+        aSlot[i].lKey = kFree;
+        aSlot[i].lOne = 0;
+        std::vector<int32_t>().swap(aSlot[i].alMany);
+        --lUsed;
+    }
+
+    std::vector<tSlot> aSlot; // a power of two in size, at most three quarters used
+    std::size_t lUsed = 0;
+    int lShift = 64; // 64 - log2 of the size
+};
 
 template <class T> class TableIndex {
   public:
@@ -113,11 +260,7 @@ template <class T> class TableIndex {
 
     template <class Match>
     int32_t FindIndexed(uint64_t lKey, int32_t lAfter, Match& bMatch, bool& bSound) const {
-        auto it = mBucket.find(lKey);
-        if (it == mBucket.end()) {
-            return 0;
-        }
-        const std::vector<int32_t>& al = it->second;
+        const std::span<const int32_t> al = mBucket.Find(lKey);
         for (auto p = std::upper_bound(al.begin(), al.end(), lAfter); p != al.end(); ++p) {
             const int32_t l = *p;
             if (!atTable.InRange(l)) {
@@ -188,7 +331,7 @@ template <class T> class TableIndex {
     }
 
     void Rebuild() {
-        mBucket.clear();
+        mBucket.Clear();
         alRecent.fill(0);
         const int32_t lCnt = atTable.Count();
         alKeyOf.assign(static_cast<std::size_t>(lCnt) + 1, kAbsent);
@@ -196,7 +339,7 @@ template <class T> class TableIndex {
             const uint64_t lKey = CurrentKey(l);
             alKeyOf[static_cast<std::size_t>(l)] = lKey;
             if (lKey != kAbsent) {
-                mBucket[lKey].push_back(l);
+                mBucket.Add(lKey, l);
             }
         }
         lEpoch = atTable.Epoch();
@@ -222,35 +365,17 @@ template <class T> class TableIndex {
             return;
         }
         if (lOld != kAbsent) {
-            auto it = mBucket.find(lOld);
-            if (it != mBucket.end()) {
-                std::vector<int32_t>& al = it->second;
-                auto p = std::lower_bound(al.begin(), al.end(), l);
-                if (p != al.end() && *p == l) {
-                    al.erase(p);
-                }
-                if (al.empty()) {
-                    mBucket.erase(it);
-                }
-            }
+            mBucket.Remove(lOld, l);
         }
         if (lNew != kAbsent) {
-            std::vector<int32_t>& al = mBucket[lNew];
-            if (al.empty() || al.back() < l) {
-                al.push_back(l); // the usual case: a row just added
-            } else {
-                auto p = std::lower_bound(al.begin(), al.end(), l);
-                if (p == al.end() || *p != l) {
-                    al.insert(p, l);
-                }
-            }
+            mBucket.Add(lNew, l);
         }
         alKeyOf[i] = lNew;
     }
 
     Table<T>& atTable;
     KeyFn pfnKeyOf;
-    std::unordered_map<uint64_t, std::vector<int32_t>> mBucket;
+    IndexBuckets mBucket;
     std::vector<uint64_t> alKeyOf; // by element: the key the bucket lists hold it under
     std::size_t lRead = 0;         // entries of the change log already read
     std::array<int32_t, Table<T>::RecentTouches()> alRecent{}; // element of each copy below

@@ -67,6 +67,9 @@ int32_t ReadFileText(const std::string& sPath, std::string& sText) {
     }
     int lErr = 0;
     try {
+        // Room for the whole file at once: a text grown by appending is copied
+        // again at every doubling.
+        sText.reserve(static_cast<std::size_t>(lSize));
         char ab[65536];
         std::size_t n;
         while ((n = std::fread(ab, 1, sizeof ab, pFile)) > 0) {

@@ -807,8 +807,28 @@ void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t l
     std::string sList = GetDynStr(lElem);
     const int32_t lFirstSection = FindClass(bEx ? "ExStyles" : "WindowStyles");
     uint32_t lBits = static_cast<uint32_t>(lValue);
-    for (const std::string& sWord : Words(sExpr)) {
-        const std::string s = UpperText(sWord);
+    // Each word in upper case, in one buffer for the whole expression: a
+    // control's styles are read word by word for every control of the file.
+    std::string s;
+    std::size_t lAt = 0;
+    while (lAt < sExpr.size()) {
+        while (lAt < sExpr.size() && (sExpr[lAt] == ' ' || sExpr[lAt] == '\t')) {
+            ++lAt;
+        }
+        std::size_t lEnd = lAt;
+        while (lEnd < sExpr.size() && sExpr[lEnd] != ' ' && sExpr[lEnd] != '\t') {
+            ++lEnd;
+        }
+        if (lEnd == lAt) {
+            break;
+        }
+        s.assign(sExpr.substr(lAt, lEnd - lAt));
+        lAt = lEnd;
+        for (char& c : s) {
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
+        }
         if (s == "OR") {
             continue;
         }
@@ -820,7 +840,8 @@ void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t l
             if (lStyle != 0) {
                 lBits |= gatStyle[lStyle].lValue;
                 if (!StyleListHas(sList, lStyle)) {
-                    sList += FormatStyleToken(lStyle) + ",";
+                    sList += FormatStyleToken(lStyle);
+                    sList += ',';
                 }
             }
         } else if ((s[0] >= '0' && s[0] <= '9') || s[0] == '&' || s[0] == '-') {

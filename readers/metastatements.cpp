@@ -5,6 +5,8 @@
 #include "model/user_seam.h"
 #include "readers/work_files.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -32,6 +34,17 @@ void FindNext(tSourceText& t, tMetaMarker& tOut, bool bRC) {
     tOut = tMetaMarker{};
     std::size_t i = lFrom;
     while (i < n) {
+        // Both search texts begin with a byte that is not a letter, so only that
+        // very byte can start a marker: jump to its next copy with the fast
+        // library search, counting the line ends passed on the way.
+        const void* pNext = std::memchr(s.data() + i, sSearch[0], n - i);
+        const std::size_t lNext =
+            pNext ? static_cast<std::size_t>(static_cast<const char*>(pNext) - s.data()) : n;
+        t.lLine += static_cast<int32_t>(std::count(s.data() + i, s.data() + lNext, '\r'));
+        i = lNext;
+        if (i >= n) {
+            break;
+        }
         std::size_t k = 0;
         while (k < sSearch.size() && i + k < n && SearchMatch(s[i + k], sSearch[k])) {
             ++k;

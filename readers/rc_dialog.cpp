@@ -32,25 +32,62 @@ int32_t CopyList(int32_t lElem) {
 
 // The catalog row of a style name (without "%") in the row's class, then in
 // the window styles; extended styles in their own section.
-int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx) {
-    std::string sFull = "%" + sName;
-    if (bEx) {
-        return FindStyleByName(FindClass("ExStyles"), sFull);
+// The catalog sections a style expression looks in, each found on first use:
+// an expression of many words asks for the same few sections, and nothing
+// while it is read changes the catalog.
+struct tStyleSections {
+    int32_t lEx = -1;
+    int32_t lDialog = -1;
+    int32_t lWindow = -1;
+};
+
+int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
+    if (lSection < 0) {
+        lSection = FindClass(sClass);
     }
-    int32_t lClass = tRow.lCtlType == wkCtlDialog ? FindClass("DialogStyles") : tRow.lClassElem;
+    return lSection;
+}
+
+int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx,
+                      tStyleSections& tSections) {
+    std::string sFull;
+    sFull.reserve(sName.size() + 1);
+    sFull += '%';
+    sFull += sName;
+    if (bEx) {
+        return FindStyleByName(SectionOnce(tSections.lEx, "ExStyles"), sFull);
+    }
+    int32_t lClass = tRow.lCtlType == wkCtlDialog ? SectionOnce(tSections.lDialog, "DialogStyles")
+                                                  : tRow.lClassElem;
     if (int32_t l = FindStyleByName(lClass, sFull)) {
         return l;
     }
-    return FindStyleByName(FindClass("WindowStyles"), sFull);
+    return FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
+}
+
+int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx) {
+    tStyleSections tSections;
+    return FindStyleName(tRow, sName, bEx, tSections);
+}
+
+// s is NOT in any case, without an upper-case copy.
+bool IsNotWord(std::string_view s) {
+    return s.size() == 3 && (s[0] == 'N' || s[0] == 'n') && (s[1] == 'O' || s[1] == 'o') &&
+           (s[2] == 'T' || s[2] == 't');
 }
 
 void AddNamedStyle(tDlg& tRow, int32_t lStyleRow, bool bEx) {
     int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
     int32_t& lList = bEx ? tRow.lExStyleStrElem : tRow.lStyleStrElem;
     lBits |= static_cast<int32_t>(gatStyle[lStyleRow].lValue);
-    std::string sList = GetDynStr(lList);
+    const std::string_view sList = DynStrView(lList);
     if (!StyleListHas(sList, lStyleRow)) {
-        SetRowList(lList, sList + FormatStyleToken(lStyleRow) + ",");
+        std::string sNew;
+        sNew.reserve(sList.size() + 4);
+        sNew += sList;
+        sNew += FormatStyleToken(lStyleRow);
+        sNew += ',';
+        SetRowList(lList, sNew);
     }
 }
 
@@ -86,35 +123,48 @@ void RemoveNamedByText(tDlg& tRow, const char* szName) {
 
 // A style expression: names joined by "|" (or "+"), NOT before a name removes
 // it, numbers add their bits.
+// bNot carries a NOT that ended one argument over to the next.
+void ApplyStyleWords(tDlg& tRow, const RCArg& aArg, bool bEx, bool& bNot,
+                     tStyleSections& tSections) {
+    for (const std::string& s : aArg) {
+        if (s == "|" || s == "(" || s == ")" || s == "+") {
+            continue;
+        }
+        if (IsNotWord(s)) {
+            bNot = true;
+            continue;
+        }
+        if (IsNumberToken(s) || (s[0] == '-' && s.size() > 1)) {
+            uint32_t lValue = static_cast<uint32_t>(RCNumberText(s));
+            int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
+            if (bNot) {
+                RemoveStyleBits(tRow, lValue, 0, bEx);
+            } else {
+                lBits |= static_cast<int32_t>(lValue);
+            }
+        } else if (int32_t l = FindStyleName(tRow, s, bEx, tSections)) {
+            if (bNot) {
+                RemoveStyleBits(tRow, gatStyle[l].lValue, l, bEx);
+            } else {
+                AddNamedStyle(tRow, l, bEx);
+            }
+        }
+        bNot = false;
+    }
+}
+
 void ApplyStyleExpr(tDlg& tRow, const std::vector<RCArg>& aArgs, bool bEx) {
     bool bNot = false;
+    tStyleSections tSections;
     for (const RCArg& aArg : aArgs) {
-        for (const std::string& s : aArg) {
-            if (s == "|" || s == "(" || s == ")" || s == "+") {
-                continue;
-            }
-            if (RCUpper(s) == "NOT") {
-                bNot = true;
-                continue;
-            }
-            if (IsNumberToken(s) || (s[0] == '-' && s.size() > 1)) {
-                uint32_t lValue = static_cast<uint32_t>(RCNumberText(s));
-                int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
-                if (bNot) {
-                    RemoveStyleBits(tRow, lValue, 0, bEx);
-                } else {
-                    lBits |= static_cast<int32_t>(lValue);
-                }
-            } else if (int32_t l = FindStyleName(tRow, s, bEx)) {
-                if (bNot) {
-                    RemoveStyleBits(tRow, gatStyle[l].lValue, l, bEx);
-                } else {
-                    AddNamedStyle(tRow, l, bEx);
-                }
-            }
-            bNot = false;
-        }
+        ApplyStyleWords(tRow, aArg, bEx, bNot, tSections);
     }
+}
+
+void ApplyStyleExpr(tDlg& tRow, const RCArg& aArg, bool bEx) {
+    bool bNot = false;
+    tStyleSections tSections;
+    ApplyStyleWords(tRow, aArg, bEx, bNot, tSections);
 }
 
 const RCArg& ArgAt(const std::vector<RCArg>& aArgs, size_t l) {
@@ -244,11 +294,11 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
     tRow.nRight = tRow.nLeft + RCArgNumber(ArgAt(aArgs, lRect + 2));
     tRow.nBottom = tRow.nTop + RCArgNumber(ArgAt(aArgs, lRect + 3));
     if (sWord == "CONTROL") {
-        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle)}, false);
-        ApplyStyleExpr(tRow, {ArgAt(aArgs, 8)}, true);
+        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle), false);
+        ApplyStyleExpr(tRow, ArgAt(aArgs, 8), true);
     } else {
-        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle)}, false);
-        ApplyStyleExpr(tRow, {ArgAt(aArgs, lStyle + 1)}, true);
+        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle), false);
+        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle + 1), true);
     }
     KindFromClassAndStyle(tRow);
     if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {

@@ -4,6 +4,7 @@
 #include "readers/rc_lexer.h"
 
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -66,28 +67,42 @@ bool SkipSpace(tRCScan& t, bool& bMarker) {
     }
 }
 
+// sTok equals sUpper (upper case) without regard to ASCII case, with no copy.
+bool IsWordCaseBlind(std::string_view sTok, std::string_view sUpper) {
+    if (sTok.size() != sUpper.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < sTok.size(); ++i) {
+        char c = sTok[i];
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (c != sUpper[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Words that begin a statement inside a resource body: a line starting with
 // one never continues the line before it, even after a trailing comma.
 bool IsStatementWord(std::string_view s) {
-    static const char* const kas[] = {"MENUITEM",      "POPUP",
-                                      "CONTROL",       "LTEXT",
-                                      "RTEXT",         "CTEXT",
-                                      "EDITTEXT",      "PUSHBUTTON",
-                                      "DEFPUSHBUTTON", "GROUPBOX",
-                                      "CHECKBOX",      "AUTOCHECKBOX",
-                                      "RADIOBUTTON",   "AUTORADIOBUTTON",
-                                      "COMBOBOX",      "LISTBOX",
-                                      "SCROLLBAR",     "ICON",
-                                      "STATE3",        "AUTO3STATE",
-                                      "PUSHBOX",       "USERBUTTON",
-                                      "BEDIT",         "HEDIT",
-                                      "IEDIT",         "STYLE",
-                                      "EXSTYLE",       "CAPTION",
-                                      "FONT",          "CLASS",
-                                      "VALUE",         "BLOCK"};
-    std::string sUp = RCUpper(s);
-    for (const char* sz : kas) {
-        if (sUp == sz) {
+    static constexpr std::string_view kas[] = {"MENUITEM",      "POPUP",
+                                               "CONTROL",       "LTEXT",
+                                               "RTEXT",         "CTEXT",
+                                               "EDITTEXT",      "PUSHBUTTON",
+                                               "DEFPUSHBUTTON", "GROUPBOX",
+                                               "CHECKBOX",      "AUTOCHECKBOX",
+                                               "RADIOBUTTON",   "AUTORADIOBUTTON",
+                                               "COMBOBOX",      "LISTBOX",
+                                               "SCROLLBAR",     "ICON",
+                                               "STATE3",        "AUTO3STATE",
+                                               "PUSHBOX",       "USERBUTTON",
+                                               "BEDIT",         "HEDIT",
+                                               "IEDIT",         "STYLE",
+                                               "EXSTYLE",       "CAPTION",
+                                               "FONT",          "CLASS",
+                                               "VALUE",         "BLOCK"};
+    for (std::string_view sWord : kas) {
+        if (IsWordCaseBlind(s, sWord)) {
             return true;
         }
     }
@@ -106,25 +121,6 @@ std::string RCUpper(std::string_view s) {
     return r;
 }
 
-namespace {
-
-// sTok equals sUpper (upper case) without regard to ASCII case, with no copy.
-bool IsWordCaseBlind(std::string_view sTok, std::string_view sUpper) {
-    if (sTok.size() != sUpper.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < sTok.size(); ++i) {
-        char c = sTok[i];
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if (c != sUpper[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 bool IsRCBlockOpen(std::string_view sTok) {
     return sTok == "{" || IsWordCaseBlind(sTok, "BEGIN");
 }
@@ -133,7 +129,9 @@ bool IsRCBlockClose(std::string_view sTok) {
     return sTok == "}" || IsWordCaseBlind(sTok, "END");
 }
 
-bool NextRCToken(tRCScan& t, std::string& sTok) {
+namespace {
+
+bool ScanToken(tRCScan& t, std::string& sTok) {
     sTok.clear();
     bool bMarker = false;
     t.bLineStart = SkipSpace(t, bMarker);
@@ -183,9 +181,19 @@ bool NextRCToken(tRCScan& t, std::string& sTok) {
         t.lPos = l;
         return true;
     }
+    // A word runs up to the first byte that may end it; "/" ends it only where
+    // a comment starts.
+    const char* const p = t.sText.data();
+    const size_t n = t.sText.size();
     size_t l = t.lPos;
-    while (At(t, l) != '\0' && !IsBlank(At(t, l)) && At(t, l) != '\n' && !IsPunct(At(t, l)) &&
-           At(t, l) != '"' && !(At(t, l) == '/' && (At(t, l + 1) == '/' || At(t, l + 1) == '*'))) {
+    while (l < n) {
+        const char d = p[l];
+        if (d == '\0' || IsBlank(d) || d == '\n' || IsPunct(d) || d == '"') {
+            break;
+        }
+        if (d == '/' && l + 1 < n && (p[l + 1] == '/' || p[l + 1] == '*')) {
+            break;
+        }
         ++l;
     }
     if (l == t.lPos) { // a lone "/" that starts no comment
@@ -196,13 +204,56 @@ bool NextRCToken(tRCScan& t, std::string& sTok) {
     return true;
 }
 
-bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart) {
-    tRCScan t = tScan;
-    bool b = NextRCToken(t, sTok);
-    if (pbLineStart) {
-        *pbLineStart = t.bLineStart;
+bool PeekValid(const tRCScan& t) {
+    return t.pPeekText != nullptr && t.pPeekText == t.sText.data() &&
+           t.lPeekTextSize == t.sText.size() && t.lPeekFrom == t.lPos &&
+           t.bPeekMarkers == t.bMarkers;
+}
+
+// Scans the next token into the peek fields without moving the scan.
+void FillPeek(const tRCScan& tScan) {
+    tRCScan t;
+    t.sText = tScan.sText;
+    t.lPos = tScan.lPos;
+    t.lLine = 0;
+    t.bMarkers = tScan.bMarkers;
+    t.bLineStart = tScan.bLineStart;
+    t.lTokStart = tScan.lTokStart;
+    tScan.bPeekFound = ScanToken(t, tScan.sPeekTok);
+    tScan.pPeekText = tScan.sText.data();
+    tScan.lPeekTextSize = tScan.sText.size();
+    tScan.lPeekFrom = tScan.lPos;
+    tScan.lPeekEnd = t.lPos;
+    tScan.lPeekTokStart = t.lTokStart;
+    tScan.lPeekLines = t.lLine;
+    tScan.bPeekMarkers = tScan.bMarkers;
+    tScan.bPeekLineStart = t.bLineStart;
+}
+
+} // namespace
+
+bool NextRCToken(tRCScan& t, std::string& sTok) {
+    if (!PeekValid(t)) {
+        return ScanToken(t, sTok);
     }
-    return b;
+    sTok.swap(t.sPeekTok);
+    t.pPeekText = nullptr;
+    t.lPos = t.lPeekEnd;
+    t.lLine += t.lPeekLines;
+    t.bLineStart = t.bPeekLineStart;
+    t.lTokStart = t.lPeekTokStart;
+    return t.bPeekFound;
+}
+
+bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart) {
+    if (!PeekValid(tScan)) {
+        FillPeek(tScan);
+    }
+    sTok = tScan.sPeekTok;
+    if (pbLineStart) {
+        *pbLineStart = tScan.bPeekLineStart;
+    }
+    return tScan.bPeekFound;
 }
 
 void SkipRCLine(tRCScan& t) {
@@ -264,7 +315,7 @@ std::vector<RCArg> ReadRCArgs(tRCScan& t, bool bFromHere) {
         // A line that ends with a separator or NOT goes on in the next line, and
         // adjacent string literals on consecutive lines are one text.
         bool bJoin = (bFirst && bFromHere) || s == "," || s == "|" || sPrev == "," ||
-                     sPrev == "|" || RCUpper(sPrev) == "NOT" ||
+                     sPrev == "|" || IsWordCaseBlind(sPrev, "NOT") ||
                      (s[0] == '"' && !sPrev.empty() && sPrev[0] == '"');
         if (bStart && !bFirst && IsStatementWord(s)) {
             break; // "MENUITEM "x", ID," with nothing after the comma
@@ -277,12 +328,12 @@ std::vector<RCArg> ReadRCArgs(tRCScan& t, bool bFromHere) {
             break;
         }
         NextRCToken(t, s);
+        sPrev = s;
         if (s == ",") {
             aArgs.emplace_back();
         } else {
-            aArgs.back().push_back(s);
+            aArgs.back().push_back(std::move(s));
         }
-        sPrev = s;
     }
     if (aArgs.size() == 1 && aArgs[0].empty()) {
         aArgs.clear();
@@ -341,6 +392,9 @@ int32_t RCNumberText(std::string_view s, bool* pbFound) {
 }
 
 int32_t RCArgNumber(const RCArg& aArg, bool* pbFound) {
+    if (aArg.size() <= 1) { // the usual case: the joined text is the one token
+        return RCNumberText(aArg.empty() ? std::string_view() : std::string_view(aArg[0]), pbFound);
+    }
     std::string s;
     for (const std::string& sTok : aArg) {
         if (!s.empty()) {

@@ -15,6 +15,21 @@ struct tRCScan {
     bool bMarkers = false;  // "//#Wrenkit" lines are handed to the block logic
     bool bLineStart = true; // the last token was the first of its line
     size_t lTokStart = 0;   // where the last token began
+
+    // The token last peeked and where the scan stands after it: the statement
+    // readers peek at nearly every token before they take it, so the taking
+    // reuses the peek instead of scanning the same bytes again. The token
+    // depends only on the text, the position and bMarkers, which are all kept.
+    mutable std::string sPeekTok;
+    mutable const char* pPeekText = nullptr; // the text peeked in; null when none
+    mutable size_t lPeekTextSize = 0;
+    mutable size_t lPeekFrom = 0;
+    mutable size_t lPeekEnd = 0;
+    mutable size_t lPeekTokStart = 0;
+    mutable int32_t lPeekLines = 0; // line ends crossed
+    mutable bool bPeekMarkers = false;
+    mutable bool bPeekLineStart = false;
+    mutable bool bPeekFound = false;
 };
 
 // The token that stands for a marker line; lTokStart is then the line's start.

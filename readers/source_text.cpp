@@ -71,6 +71,16 @@ bool IsContinuation(const tSourceText& t) {
     return t.At(t.lPos) == '_' && (t.lPos == 0 || !IsIdentByte(t.sText[t.lPos - 1]));
 }
 
+// The bytes an argument's reading must look at: the line end, a zero byte and
+// the quote always, outside a quoted text also the comment mark, "_", the
+// parentheses and the separator.
+bool IsArgStop(char c, bool bInString, char lSep) {
+    if (c == '\r' || c == '\0' || c == '"') {
+        return true;
+    }
+    return !bInString && (c == '\'' || c == '_' || c == '(' || c == ')' || c == lSep);
+}
+
 } // namespace
 
 std::string NextToken(tSourceText& t) {
@@ -146,43 +156,75 @@ std::string ReadArg(tSourceText& t, char lSep) {
     std::string sArg;
     bool bInString = false;
     int32_t lDepth = 0;
+    // The bytes kept are copied in runs, from lRun up to the position, rather
+    // than one by one: a KVL file is mostly arguments.
+    std::size_t lRun = t.lPos;
+    auto Flush = [&]() { sArg.append(t.sText.data() + lRun, t.lPos - lRun); };
+    const std::size_t n = t.sText.size();
     while (!t.AtEnd()) {
+        // Plain bytes are passed in a tight loop; only the bytes below decide.
+        if (bInString) {
+            while (t.lPos < n && !IsArgStop(t.sText[t.lPos], true, lSep)) {
+                ++t.lPos;
+            }
+        } else {
+            while (t.lPos < n && !IsArgStop(t.sText[t.lPos], false, lSep)) {
+                ++t.lPos;
+            }
+        }
+        if (t.AtEnd()) {
+            break;
+        }
         char c = t.sText[t.lPos];
         if (c == '\r') {
             break; // the end of the line (also of an unclosed string)
         }
         if (c == '\0') {
+            Flush();
             ++t.lPos;
+            lRun = t.lPos;
             continue;
         }
         if (bInString) {
             if (c == '"') {
                 bInString = false;
             }
-            sArg.push_back(c);
             ++t.lPos;
             continue;
         }
         if (c == '"') {
             bInString = true;
         } else if (c == '\'') {
+            Flush();
             SkipToCR(t);
+            lRun = t.lPos;
             break;
         } else if (c == '_' && IsContinuation(t)) {
+            Flush();
             SkipLine(t);
+            lRun = t.lPos;
             continue;
         } else if (c == '(') {
             ++lDepth;
         } else if (c == ')') {
             --lDepth;
         } else if (c == lSep && lDepth <= 0) {
+            Flush();
             ++t.lPos;
+            lRun = t.lPos;
             break;
         }
-        sArg.push_back(c);
         ++t.lPos;
     }
-    return std::string(TrimText(sArg));
+    Flush();
+    // Trimmed in place: the argument's own buffer is handed back.
+    const std::string_view sTrim = TrimText(sArg);
+    if (sTrim.size() != sArg.size()) {
+        const std::size_t lLead = static_cast<std::size_t>(sTrim.data() - sArg.data());
+        sArg.erase(lLead + sTrim.size());
+        sArg.erase(0, lLead);
+    }
+    return sArg;
 }
 
 int32_t AtLineEnd(tSourceText& t) {

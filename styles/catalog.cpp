@@ -182,7 +182,7 @@ void AppendToken(int32_t& lElem, int32_t lStyle) {
 }
 
 void AppendTokenOnce(int32_t& lElem, int32_t lStyle) {
-    if (lStyle != 0 && !StyleListHas(GetDynStr(lElem), lStyle)) {
+    if (lStyle != 0 && !StyleListHas(DynStrView(lElem), lStyle)) {
         AppendToken(lElem, lStyle);
     }
 }
@@ -306,6 +306,20 @@ std::string StyleListToText(std::string_view sList) {
 }
 
 int32_t StyleListHas(std::string_view sList, int32_t lStyle) {
+    if (lStyle >= 0 && lStyle <= 999) {
+        // The token as FormatStyleToken writes it, compared without a copy:
+        // every style word read asks this.
+        const char sz[4] = {static_cast<char>('0' + lStyle / 100),
+                            static_cast<char>('0' + lStyle / 10 % 10),
+                            static_cast<char>('0' + lStyle % 10), ','};
+        const std::string_view sToken(sz, 4);
+        for (size_t i = 0; i + 4 <= sList.size(); i += 4) {
+            if (sList.substr(i, 4) == sToken) {
+                return 1;
+            }
+        }
+        return 0;
+    }
     const std::string sToken = FormatStyleToken(lStyle) + ",";
     for (size_t i = 0; i + 4 <= sList.size(); i += 4) {
         if (sList.substr(i, 4) == sToken) {
@@ -350,8 +364,10 @@ void RemoveExStyle(int32_t lRow, uint32_t lValue, int32_t lClass) {
 }
 
 void EnsureImpliedStyles(tDlg& tRow) {
+    const bool bDialog = tRow.lCtlType == wkCtlDialog;
     const int32_t lWindow = FindClass("WindowStyles");
-    const int32_t lDialog = FindClass("DialogStyles");
+    // Only a dialog's own row takes a dialog style; a control does not look.
+    const int32_t lDialog = bDialog ? FindClass("DialogStyles") : 0;
     struct Implied {
         int32_t lClass;
         uint32_t lValue;
@@ -362,7 +378,6 @@ void EnsureImpliedStyles(tDlg& tRow) {
                                 {lDialog, 0x40}};        // %DS_SETFONT
     const Implied atControl[] = {{lWindow, 0x40000000},  // %WS_CHILD
                                  {lWindow, 0x10000000}}; // %WS_VISIBLE
-    const bool bDialog = tRow.lCtlType == wkCtlDialog;
     const Implied* pBegin = bDialog ? atDialog : atControl;
     const Implied* pEnd = bDialog ? std::end(atDialog) : std::end(atControl);
     for (const Implied* p = pBegin; p != pEnd; ++p) {
