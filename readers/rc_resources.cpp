@@ -51,6 +51,21 @@ bool SkipBodyDirective(tRCScan& t, const std::string& s) {
     return false;
 }
 
+// The next token of a resource body, preprocessor lines passed over; false at a
+// metastatement (its token stays for the frame) or at the end of the text.
+bool NextRCBodyToken(tRCScan& t, std::string& s) {
+    while (PeekRCToken(t, s)) {
+        if (s == kRCMarkerToken) {
+            return false;
+        }
+        NextRCToken(t, s);
+        if (!SkipBodyDirective(t, s)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void ReadAccelEntry(tRCScan& t, int32_t lRes) {
     std::vector<RCArg> aArgs = ReadRCArgs(t, true);
     const RCArg& aKey = ArgAt(aArgs, 0);
@@ -141,14 +156,7 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
     }
     int32_t lLevel = 0;
     std::string s;
-    while (PeekRCToken(t, s)) {
-        if (s == kRCMarkerToken) {
-            return;
-        }
-        NextRCToken(t, s);
-        if (SkipBodyDirective(t, s)) {
-            continue;
-        }
+    while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             ++lLevel;
             continue;
@@ -199,14 +207,7 @@ void ReadRCAccelerators(tRCScan& t, const std::string& sName) {
         return;
     }
     std::string s;
-    while (PeekRCToken(t, s)) {
-        if (s == kRCMarkerToken) {
-            return;
-        }
-        NextRCToken(t, s);
-        if (SkipBodyDirective(t, s)) {
-            continue;
-        }
+    while (NextRCBodyToken(t, s)) {
         if (IsRCBlockClose(s)) {
             return;
         }
@@ -224,14 +225,7 @@ void ReadRCStringTable(tRCScan& t) {
         return;
     }
     std::string s;
-    while (PeekRCToken(t, s)) {
-        if (s == kRCMarkerToken) {
-            return;
-        }
-        NextRCToken(t, s);
-        if (SkipBodyDirective(t, s)) {
-            continue;
-        }
+    while (NextRCBodyToken(t, s)) {
         if (IsRCBlockClose(s)) {
             return;
         }
@@ -267,14 +261,7 @@ void ReadRCVersionInfo(tRCScan& t) {
     ResetVersionInfo();
     std::string s;
     // The fixed fields up to the block.
-    while (PeekRCToken(t, s)) {
-        if (s == kRCMarkerToken) {
-            return;
-        }
-        NextRCToken(t, s);
-        if (SkipBodyDirective(t, s)) {
-            continue;
-        }
+    while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             break;
         }
@@ -301,14 +288,7 @@ void ReadRCVersionInfo(tRCScan& t) {
     std::vector<std::string> asBlocks(1, "VERSIONINFO");
     std::string sPending;
     int32_t lBlock = 0;
-    while (PeekRCToken(t, s)) {
-        if (s == kRCMarkerToken) {
-            return;
-        }
-        NextRCToken(t, s);
-        if (SkipBodyDirective(t, s)) {
-            continue;
-        }
+    while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             asBlocks.push_back(sPending);
             if (asBlocks.size() == 3 && RCUpper(asBlocks[1]) == "STRINGFILEINFO") {
