@@ -64,8 +64,7 @@ struct OpenProject {
     CliSeam tSeam{true, stderr};
     UserSeam* pOld;
     explicit OpenProject(const std::string& sFile) : pOld(SetSeam(&tSeam)) {
-        LoadStylesCatalog();
-        BuildControlDefaults();
+        LoadDesignerCatalogOnce();
         if (ghFontCnt == 0) {
             AddFont(DefaultFontDescription());
         }

@@ -107,17 +107,9 @@ void StartCore(const tCliArgs& tArgs) {
     if (!tArgs.sSettings.empty()) {
         ReadOptions();
     }
-    // The catalog and the kinds' default lists fill the first dynamic strings
-    // once per process, as at the program's start.
-    static bool bCatalogLoaded = false;
-    if (!bCatalogLoaded) {
-        LoadStylesCatalog();
-        BuildControlDefaults();
-        bCatalogLoaded = true;
-    }
+    LoadDesignerCatalogOnce();
     // Every run starts as the program does: font element 1 is the default font.
-    ClearFonts();
-    AddFont(DefaultFontDescription());
+    ResetDefaultFont();
     // Start-up work is no change the user made.
     glChanged = 0;
 }

@@ -16,31 +16,8 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-void StartUp() {
-    static bool bDone = false;
-    if (bDone) {
-        return;
-    }
-    LoadStylesCatalog();
-    BuildControlDefaults();
-    bDone = true;
-}
-
-void DefaultFont() {
-    ClearFonts();
-    tFontDesc t{};
-    t.szFontName = "MS Sans Serif";
-    t.fFontSize = 8;
-    t.lWeight = 400;
-    AddFont(t);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
-    StartUp();
+    LoadDesignerCatalogOnce();
     if (lSize == 0) {
         return 0;
     }
@@ -52,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
         sText = "#Wrenkit Created\r\n";
     }
     sText.append(reinterpret_cast<const char*>(pData + 1), lSize - 1);
-    DefaultFont();
+    ResetDefaultFont();
     CloseWorkFiles();
     ClearRCBlocks();
     // The silent seam answers the import question with Yes.

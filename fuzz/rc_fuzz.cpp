@@ -18,25 +18,6 @@
 
 namespace {
 
-void StartUp() {
-    static bool bDone = false;
-    if (bDone) {
-        return;
-    }
-    LoadStylesCatalog();
-    BuildControlDefaults();
-    bDone = true;
-}
-
-void DefaultFont() {
-    ClearFonts();
-    tFontDesc t{};
-    t.szFontName = "MS Sans Serif";
-    t.fFontSize = 8;
-    t.lWeight = 400;
-    AddFont(t);
-}
-
 void Clean() {
     ClearProject();
     ClearRCBlocks();
@@ -48,7 +29,7 @@ void Clean() {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
-    StartUp();
+    LoadDesignerCatalogOnce();
     if (lSize == 0) {
         return 0;
     }
@@ -60,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
         sText = "//#Wrenkit Created\r\n";
     }
     sText.append(reinterpret_cast<const char*>(pData + 1), lSize - 1);
-    DefaultFont();
+    ResetDefaultFont();
     Clean();
     if (LoadRC(sText, 1, byMode & 1, "C:\\proj\\fuzz.rc") && (byMode & 4)) {
         std::string sFull = BuildFullRCFile();

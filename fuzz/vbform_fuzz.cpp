@@ -12,12 +12,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
-    static const bool bReady = [] {
-        LoadStylesCatalog();
-        BuildControlDefaults();
-        return true;
-    }();
-    (void)bReady;
+    LoadDesignerCatalogOnce();
     const std::string sText(reinterpret_cast<const char*>(pData), lSize);
     const int32_t lRes = LoadVBForm(sText);
     // Every control of the form stands in the table in its order, numbered 1..n.

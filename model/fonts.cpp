@@ -213,3 +213,8 @@ int32_t FlagFromText(std::string_view sText) {
 int32_t CharSetFromText(std::string_view sText) {
     return NamedOrNumber(atCharSet, sText);
 }
+
+void ResetDefaultFont() {
+    ClearFonts();
+    AddFont(DefaultFontDescription());
+}

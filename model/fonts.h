@@ -26,6 +26,8 @@ tLogFont LogFontFromDescription(const tFontDesc& tDesc);
 // The program's default font, element 1 from start-up: "MS Sans Serif", 8
 // points, weight 400, no underline, italic or strike-out, character set 0.
 tFontDesc DefaultFontDescription();
+// Empties the font table and makes the default font element 1 again, as at start-up.
+void ResetDefaultFont();
 // The first element whose font matches the description (face equal with case,
 // size within half a point, weight equal or the description's 0, the three
 // flags equal; character set ignored), else a new element.

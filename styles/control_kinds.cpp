@@ -363,6 +363,15 @@ const std::vector<uint32_t>& CopiedBits(int32_t lKind) {
 
 } // namespace
 
+void LoadDesignerCatalogOnce() {
+    static bool bLoaded = false;
+    if (!bLoaded) {
+        LoadStylesCatalog();
+        BuildControlDefaults();
+        bLoaded = true;
+    }
+}
+
 void BuildControlDefaults() {
     // Storing the lists is start-up work, not a change to the project.
     const int32_t lWasChanged = glChanged;

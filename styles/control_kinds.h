@@ -62,6 +62,12 @@ extern tCtlDefault gatCtlDefault[wkCtlKindCount];
 // the default lists become gasDynStr elements, then glDynStrBase is recorded.
 void BuildControlDefaults();
 
+// The program's start as far as the catalog goes: LoadStylesCatalog and
+// BuildControlDefaults the first time, nothing after. The defaults' lists must
+// be the first dynamic strings (glDynStrBase), so a second build in the same
+// process would move every list a project refers to.
+void LoadDesignerCatalogOnce();
+
 // The window class of a kind: "DialogStyles" for 0, "Static" for 1, ...; "" for
 // 29 and for a number outside 0-29.
 std::string CtlTypeClass(int32_t lKind);
