@@ -61,7 +61,7 @@ TEST_F(Metastatements, MarkersCountOnlyAtLineStartsAndLinesAreCounted) {
 
 TEST_F(Metastatements, UserTextIsKeptByteForByte) {
     const std::string sText =
-        "#Wrenkit Created\r\n"
+        "' written before the marker\r\n#Wrenkit Created\r\n"
         "' mine   \r\n\r\n"
         "#Wrenkit Begin Includes \r\n#Include \"X.INC\"\r\n#Wrenkit End Includes\r\n"
         "Sub Mine()   \t\r\nEnd Sub\r\n"
@@ -70,23 +70,18 @@ TEST_F(Metastatements, UserTextIsKeptByteForByte) {
         "#Wrenkit Begin Constants \r\n%A = 1\r\n#Wrenkit End Constants\r\n"
         "no final line end   ";
     ASSERT_EQ(Load(sText), 1);
-    EXPECT_EQ(BlockKinds(), (std::vector<int32_t>{wkBlockCreated, wkBlockUser, wkBlockIncludes,
-                                                  wkBlockUser, wkBlockDeclarations, wkBlockUser,
-                                                  wkBlockConstants, wkBlockUser}));
+    EXPECT_EQ(BlockKinds(), (std::vector<int32_t>{wkBlockUser, wkBlockCreated, wkBlockUser,
+                                                  wkBlockIncludes, wkBlockUser, wkBlockDeclarations,
+                                                  wkBlockUser, wkBlockConstants, wkBlockUser}));
     EXPECT_EQ(UserTexts(),
-              (std::vector<std::string>{"' mine   \r\n\r\n", "Sub Mine()   \t\r\nEnd Sub\r\n",
+              (std::vector<std::string>{"' written before the marker\r\n", "' mine   \r\n\r\n",
+                                        "Sub Mine()   \t\r\nEnd Sub\r\n",
                                         "' after declarations\r\n", "no final line end   "}));
     // The work file holds exactly the user text, one piece after another.
-    EXPECT_EQ(gtWorkFile.sText,
-              "' mine   \r\n\r\nSub Mine()   \t\r\nEnd Sub\r\n' after declarations\r\n"
-              "no final line end   ");
+    EXPECT_EQ(gtWorkFile.sText, "' written before the marker\r\n' mine   \r\n\r\nSub Mine()   "
+                                "\t\r\nEnd Sub\r\n' after declarations\r\n"
+                                "no final line end   ");
     EXPECT_EQ(IDValue("%A"), 1);
-}
-
-TEST_F(Metastatements, TextBeforeTheCreatedMarkerIsKept) {
-    ASSERT_EQ(Load("' written by hand\r\n#Wrenkit Created\r\nrest\r\n"), 1);
-    EXPECT_EQ(BlockKinds(), (std::vector<int32_t>{wkBlockUser, wkBlockCreated, wkBlockUser}));
-    EXPECT_EQ(UserTexts(), (std::vector<std::string>{"' written by hand\r\n", "rest\r\n"}));
 }
 
 TEST_F(Metastatements, DuplicateSingleBlocksAreDroppedWithTheirContents) {
