@@ -312,17 +312,6 @@ TEST_F(KvlStatements, ImportedTextWithoutBlocks) {
     EXPECT_EQ(ghFontCnt, 1);
 }
 
-TEST_F(KvlStatements, TextWithLineFeedsAloneIsReadLineByLine) {
-    RecordingSeam tSeam;
-    tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
-    const std::string sText = "%IDC_A = 1\n%IDC_B = 2\nFunction X()\n%IDC_C = 3\n";
-    ASSERT_EQ(LoadKVL(sText, 1, 0), 1);
-    EXPECT_EQ(IDValue("%IDC_A"), 1);
-    EXPECT_EQ(IDValue("%IDC_B"), 2);
-    EXPECT_EQ(FindIDByName("%IDC_C"), 0);
-    EXPECT_EQ(gtPreImportFile.sText, sText); // the copy keeps the bytes as they were
-}
-
 TEST_F(KvlStatements, CompanionScriptIsReadFromTheFilesFolder) {
     const std::string sFolder = ::testing::TempDir() + "wk_readers_companion/";
     std::string sCmd = "mkdir -p " + sFolder;

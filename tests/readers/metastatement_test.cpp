@@ -194,7 +194,8 @@ TEST_F(Metastatements, OpenBlockAtTheEndAndStrayMarkersAreReported) {
 }
 
 TEST_F(Metastatements, UnmarkedFileAsksAndKeepsACopy) {
-    const std::string sText = Crlf("%IDC_A = 1001\nFunction KvMain()\nEnd Function\n");
+    // Line feeds alone end lines too; nothing is read after the first Function.
+    const std::string sText = "%IDC_A = 1001\n%IDC_L = 2\nFunction KvMain()\n%IDC_C = 3\n";
     {
         RecordingSeam tSeam;
         tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsNo);
@@ -210,6 +211,8 @@ TEST_F(Metastatements, UnmarkedFileAsksAndKeepsACopy) {
     EXPECT_EQ(gtWorkFile.lOpen, 0);
     EXPECT_EQ(glBlockCnt, 0);
     EXPECT_EQ(IDValue("%IDC_A"), 1001);
+    EXPECT_EQ(IDValue("%IDC_L"), 2);
+    EXPECT_EQ(FindIDByName("%IDC_C"), 0);
     EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Loading KVL File"});
     // The clipboard asks nothing and keeps nothing; markers are plain lines.
     RecordingSeam tClip;
