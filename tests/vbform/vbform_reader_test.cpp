@@ -3,8 +3,6 @@
 #include "readers/vbform_reader.h"
 #include "tests/vbform/vbform_fixture.h"
 
-#include <climits>
-
 namespace {
 
 using FormReaderTest = FormTest;
@@ -98,8 +96,6 @@ TEST_F(FormReaderTest, TwipsBecomeDialogUnitsAndPixels) {
     // Halves go to the even neighbour: 11.25 twips is half a unit, 33.75 one and a half.
     EXPECT_EQ(TwipsToDialogUnits(11.25, false), 0);
     EXPECT_EQ(TwipsToDialogUnits(33.75, false), 2);
-    EXPECT_EQ(TwipsToDialogUnits(1e300, false), INT32_MAX);
-    EXPECT_EQ(TwipsToDialogUnits(-1e300, true), INT32_MIN);
     glPixelsPerInch = 120;
     gtMisc.cxChar = 0; // not measured yet: the start-up base units
     EXPECT_EQ(TwipsToDialogUnits(1440, false), 80);
