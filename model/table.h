@@ -26,6 +26,8 @@
 // Resize, non-const iteration) bumps an epoch that makes them start afresh.
 #pragma once
 
+#include "model/row_block.h"
+
 #include <cstdint>
 #include <type_traits>
 #include <utility>
@@ -140,14 +142,18 @@ template <class T> class Table {
 
     // Empties the table and frees its storage.
     void Release() {
-        std::vector<T>().swap(atRow);
+        Rows().swap(atRow);
         lCnt = 0;
         Invalidate();
     }
 
     // Replaces every row (the ID editor's reordering rebuilds the ID table).
     void Assign(std::vector<T> atNew) {
-        atRow = std::move(atNew);
+        if constexpr (std::is_same_v<Rows, std::vector<T>>) {
+            atRow = std::move(atNew);
+        } else {
+            atRow.assign(atNew);
+        }
         lCnt = static_cast<int32_t>(atRow.size());
         Invalidate();
         if (lCnt == 0) {
@@ -208,7 +214,9 @@ template <class T> class Table {
         return tZero;
     }
 
-    std::vector<T> atRow;
+    // Records of plain bytes grow in place (row_block.h); texts in a vector.
+    using Rows = std::conditional_t<std::is_trivially_copyable_v<T>, RowBlock<T>, std::vector<T>>;
+    Rows atRow;
     int32_t lCnt = 0;
     T tScratch{};
     std::vector<int32_t> alTouched;

@@ -59,8 +59,8 @@ inline uint64_t NumberKey(int64_t l) {
 
 // The element lists of an index by key, in one open-addressed array: a big
 // project has a hundred thousand IDs, and a separately allocated node per key
-// costs a cache miss on every search. A key with a single element keeps it in
-// its slot.
+// costs a cache miss on every search. A slot is 16 bytes; a key with a single
+// element keeps it in its slot, the rare key with several points to a list.
 class IndexBuckets {
   public:
     // The ascending elements of lKey; empty when it has none.
@@ -72,10 +72,10 @@ class IndexBuckets {
         if (t.lKey != lKey) {
             return {};
         }
-        if (t.alMany.empty()) {
+        if (t.lMany == 0) {
             return std::span<const int32_t>(&t.lOne, 1);
         }
-        return std::span<const int32_t>(t.alMany);
+        return std::span<const int32_t>(aalMany[t.lMany - 1]);
     }
 
     // Puts l into the list of lKey (kept ascending, without repeats).
@@ -85,20 +85,17 @@ class IndexBuckets {
         }
         tSlot& t = aSlot[Probe(lKey)];
         if (t.lKey != lKey) {
-            t.lKey = lKey;
-            t.lOne = l;
-            t.alMany.clear();
+            t = tSlot{lKey, l, 0};
             ++lUsed;
             return;
         }
-        if (t.alMany.empty()) {
+        if (t.lMany == 0) {
             if (t.lOne != l) {
-                t.alMany =
-                    t.lOne < l ? std::vector<int32_t>{t.lOne, l} : std::vector<int32_t>{l, t.lOne};
+                t.lMany = NewList(t.lOne < l ? t.lOne : l, t.lOne < l ? l : t.lOne);
             }
             return;
         }
-        std::vector<int32_t>& al = t.alMany;
+        std::vector<int32_t>& al = aalMany[t.lMany - 1];
         if (al.back() < l) {
             al.push_back(l); // the usual case: a row just added
         } else {
@@ -119,24 +116,28 @@ class IndexBuckets {
         if (t.lKey != lKey) {
             return;
         }
-        if (t.alMany.empty()) {
+        if (t.lMany == 0) {
             if (t.lOne == l) {
                 Vacate(i);
             }
             return;
         }
-        std::vector<int32_t>& al = t.alMany;
+        std::vector<int32_t>& al = aalMany[t.lMany - 1];
         auto p = std::lower_bound(al.begin(), al.end(), l);
         if (p != al.end() && *p == l) {
             al.erase(p);
         }
         if (al.empty()) {
+            FreeList(t.lMany);
+            t.lMany = 0;
             Vacate(i);
         }
     }
 
     void Clear() {
         aSlot.clear();
+        aalMany.clear();
+        alFreeList.clear();
         lUsed = 0;
         lShift = 64;
     }
@@ -146,9 +147,26 @@ class IndexBuckets {
 
     struct tSlot {
         uint64_t lKey = kFree;
-        int32_t lOne = 0;            // the element when alMany is empty
-        std::vector<int32_t> alMany; // all the elements when there are several
+        int32_t lOne = 0;  // the element when the key has one
+        int32_t lMany = 0; // else 1 + the index of its list in aalMany
     };
+
+    int32_t NewList(int32_t lFirst, int32_t lSecond) {
+        std::size_t i = aalMany.size();
+        if (!alFreeList.empty()) {
+            i = static_cast<std::size_t>(alFreeList.back());
+            alFreeList.pop_back();
+        } else {
+            aalMany.emplace_back();
+        }
+        aalMany[i] = {lFirst, lSecond};
+        return static_cast<int32_t>(i) + 1;
+    }
+
+    void FreeList(int32_t lMany) {
+        std::vector<int32_t>().swap(aalMany[static_cast<std::size_t>(lMany) - 1]);
+        alFreeList.push_back(lMany - 1);
+    }
 
     // Number keys are small and consecutive: they are spread by a multiply.
     std::size_t Home(uint64_t lKey) const {
@@ -166,40 +184,40 @@ class IndexBuckets {
     }
 
     void Grow() {
-        std::vector<tSlot> aOld = std::move(aSlot);
+        std::vector<tSlot> aOld;
+        aOld.swap(aSlot);
         const std::size_t lSize = aOld.empty() ? 16 : aOld.size() * 2;
-        aSlot.clear();
         aSlot.resize(lSize);
         lShift = 64;
         for (std::size_t n = lSize; n > 1; n >>= 1) {
             --lShift;
         }
-        for (tSlot& t : aOld) {
+        for (const tSlot& t : aOld) {
             if (t.lKey != kFree) {
-                aSlot[Probe(t.lKey)] = std::move(t);
+                aSlot[Probe(t.lKey)] = t;
             }
         }
     }
 
-    // Frees slot i and moves up the later slots of its run that may no longer
-    // be reachable from their home.
+    // Frees slot i (whose list, if any, is already freed) and moves up the
+    // later slots of its run that may no longer be reachable from their home.
     void Vacate(std::size_t i) {
         const std::size_t lMask = aSlot.size() - 1;
         for (std::size_t j = (i + 1) & lMask; aSlot[j].lKey != kFree; j = (j + 1) & lMask) {
             const std::size_t h = Home(aSlot[j].lKey);
             const bool bStays = i <= j ? (i < h && h <= j) : (i < h || h <= j);
             if (!bStays) {
-                aSlot[i] = std::move(aSlot[j]);
+                aSlot[i] = aSlot[j];
                 i = j;
             }
         }
-        aSlot[i].lKey = kFree;
-        aSlot[i].lOne = 0;
-        std::vector<int32_t>().swap(aSlot[i].alMany);
+        aSlot[i] = tSlot{};
         --lUsed;
     }
 
     std::vector<tSlot> aSlot; // a power of two in size, at most three quarters used
+    std::vector<std::vector<int32_t>> aalMany; // the lists of keys with several elements
+    std::vector<int32_t> alFreeList;           // lists no key uses any more
     std::size_t lUsed = 0;
     int lShift = 64; // 64 - log2 of the size
 };
