@@ -435,7 +435,7 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     tMetaMarker m;
     FindNextMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
-        if (int32_t lErr = OpenWorkFile(gtWorkFile)) {
+        if (int32_t lErr = OpenWorkFile(gtWorkFile, t.sText.size())) {
             ReportFileError(lErr);
             CloseWorkFile(gtWorkFile);
             return 0;
@@ -454,7 +454,7 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     }
     t.lPos = 0;
     t.lLine = 1;
-    if (int32_t lErr = OpenWorkFile(gtPreImportFile)) {
+    if (int32_t lErr = OpenWorkFile(gtPreImportFile, t.sText.size())) {
         ReportFileError(lErr);
         CloseWorkFile(gtPreImportFile);
         return 0;
@@ -475,7 +475,7 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     tMetaMarker m;
     FindNextRCMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
-        if (int32_t lErr = OpenWorkFile(gtRCWorkFile)) {
+        if (int32_t lErr = OpenWorkFile(gtRCWorkFile, t.sText.size())) {
             ReportFileError(lErr);
             CloseWorkFile(gtRCWorkFile);
             return 0;
@@ -490,7 +490,7 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     t.lPos = 0;
     t.lLine = 1;
     if (gtPreImportFile.lOpen) {
-        if (int32_t lErr = OpenWorkFile(gtRCPreImportFile)) {
+        if (int32_t lErr = OpenWorkFile(gtRCPreImportFile, t.sText.size())) {
             ReportFileError(lErr);
             CloseWorkFile(gtRCPreImportFile);
             return 0;

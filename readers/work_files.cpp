@@ -7,7 +7,7 @@ tWorkFile gtRCPreImportFile{};
 
 int32_t (*gpfnWorkFileFails)() = nullptr;
 
-int32_t OpenWorkFile(tWorkFile& tFile) {
+int32_t OpenWorkFile(tWorkFile& tFile, std::size_t lMost) {
     CloseWorkFile(tFile);
     if (gpfnWorkFileFails) {
         int32_t lErr = gpfnWorkFileFails();
@@ -15,6 +15,7 @@ int32_t OpenWorkFile(tWorkFile& tFile) {
             return lErr;
         }
     }
+    tFile.sText.reserve(lMost);
     tFile.lOpen = 1;
     return 0;
 }

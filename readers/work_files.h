@@ -31,8 +31,10 @@ extern tWorkFile gtRCPreImportFile; // whole text of the script read with such a
 extern int32_t (*gpfnWorkFileFails)();
 
 // Opens (creates) the file empty; returns 0 when done, else the error number
-// (the caller shows the message and stops reading).
-int32_t OpenWorkFile(tWorkFile& tFile);
+// (the caller shows the message and stops reading). lMost, the size of the
+// text the file is cut from, is set aside at once: a big file's user text
+// then never moves while it is collected.
+int32_t OpenWorkFile(tWorkFile& tFile, std::size_t lMost = 0);
 // Appends the bytes; returns the 1-based position where they start.
 int32_t AppendWorkFile(tWorkFile& tFile, std::string_view sBytes);
 // The lLen bytes at the 1-based lFilePos; bytes outside the text are left out.
