@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -255,7 +256,7 @@ void ReadResourceLine(tKvl& k) {
     std::string sText;
     if (ReadFileText(sScript, sText)) {
         k.bCompanionRead = true;
-        LoadRC(sText, 0, 0, sScript);
+        LoadRC(std::move(sText), 0, 0, sScript);
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -324,8 +325,12 @@ void CloseRCTexts() {
     CloseWorkFile(gtRCPreImportFile);
 }
 
-int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
-               const std::string& sPath) {
+namespace {
+
+// psOwned, when set, is sText itself, which the caller gives up: a script
+// imported on its own then becomes its own copy instead of being copied.
+int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClear,
+                   int32_t lClipboard, const std::string& sPath) {
     if (static_cast<int64_t>(sText.size()) > glMaxSourceBytes) {
         // Block rows keep 32-bit positions: such a text is refused whole.
         ReportError(OpenErrorMessage(7, sPath.empty() ? std::string("Clipboard") : sPath));
@@ -345,12 +350,18 @@ int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
     // A script imported on its own is kept as a copy too, so that its first
     // save can append it: nothing of the user's text is lost.
     bool bWanted = lClear != 0 || (gpfnRCImportCopyWanted && gpfnRCImportCopyWanted());
+    const std::string* psRead = &sText;
     if (!f.lBlocks && !f.lClipboard && bWanted && !gtRCPreImportFile.lOpen &&
         OpenWorkFile(gtRCPreImportFile) == 0) {
-        AppendWorkFile(gtRCPreImportFile, sText);
+        if (psOwned) {
+            gtRCPreImportFile.sText = std::move(*psOwned);
+            psRead = &gtRCPreImportFile.sText;
+        } else {
+            AppendWorkFile(gtRCPreImportFile, sText);
+        }
     }
     tRCScan t;
-    t.sText = sText;
+    t.sText = *psRead;
     t.lPos = ts.lPos;
     t.lLine = ts.lLine;
     t.bMarkers = f.lBlocks != 0;
@@ -359,4 +370,15 @@ int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
     FinishFrame(f);
     CloseStatusText();
     return 1;
+}
+
+} // namespace
+
+int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
+               const std::string& sPath) {
+    return LoadRCText(sText, nullptr, lClear, lClipboard, sPath);
+}
+
+int32_t LoadRC(std::string&& sText, int32_t lClear, int32_t lClipboard, const std::string& sPath) {
+    return LoadRCText(sText, &sText, lClear, lClipboard, sPath);
 }

@@ -14,6 +14,10 @@
 // script was read (0 only when a marked script's user text could not be kept).
 int32_t LoadRC(const std::string& sText, int32_t lClear, int32_t lClipboard,
                const std::string& sPath = std::string());
+// The same for a text the caller gives up (a file just read): an imported
+// script is then kept as its own copy rather than copied.
+int32_t LoadRC(std::string&& sText, int32_t lClear, int32_t lClipboard,
+               const std::string& sPath = std::string());
 
 // A bitmap, cursor, icon or AVI file resource: the ID is "%" + sName found by
 // name (0 when it was never defined); the file text is unquoted, doubled

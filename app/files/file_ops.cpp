@@ -17,6 +17,7 @@
 #include "writers/save_text.h"
 
 #include <cctype>
+#include <utility>
 
 const char* const gszSaveChangesQuestion = "Save current changes?";
 const char* const gszReloadQuestion = "File was changed by another application. Reload it?";
@@ -104,7 +105,7 @@ int32_t ReadByType(const std::string& sFile, int32_t lType) {
         NoteCompanionLoaded(sFile);
         return 1;
     case wkFileRC:
-        if (!LoadRC(sText, 1, 0, sFile)) {
+        if (!LoadRC(std::move(sText), 1, 0, sFile)) {
             return 0;
         }
         NoteCompanionLoaded(sFile);
