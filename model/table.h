@@ -86,7 +86,11 @@ template <class T> class Table {
         T tCopy = tRow; // the argument may live in this table
         atRow.push_back(std::move(tCopy));
         lCnt = static_cast<int32_t>(atRow.size());
-        Touch(lCnt);
+        Touch(lCnt, true); // noted even right after a note of the same element: its bytes are new
+        // No reference handed out before an add is written through after it
+        // (see above), and an add hands out none: every row noted so far is
+        // settled.
+        Settle();
         return lCnt;
     }
 
@@ -181,10 +185,20 @@ template <class T> class Table {
     // caller may hold a reference from W() across a search of the same table
     // and write through it afterwards.
     static constexpr std::size_t RecentTouches() { return 8; }
+    // Where the recent elements begin in the log: none before a Settle.
+    std::size_t RecentFrom() const {
+        const std::size_t n = alTouched.size();
+        const std::size_t lFrom = n > RecentTouches() ? n - RecentTouches() : 0;
+        return lFrom > lSettled ? lFrom : lSettled;
+    }
+    // Declares that no reference handed out so far is written through any
+    // more (a reader between two statements, the catalog once loaded), so
+    // searches stop re-reading those rows on every call.
+    void Settle() { lSettled = alTouched.size(); }
 
   private:
-    void Touch(int32_t l) {
-        if (!alTouched.empty() && alTouched.back() == l) {
+    void Touch(int32_t l, bool bAlways = false) {
+        if (!bAlways && alTouched.size() > lSettled && alTouched.back() == l) {
             return;
         }
         alTouched.push_back(l);
@@ -198,7 +212,9 @@ template <class T> class Table {
     // out just before may still be written through after the next search.
     void Invalidate() {
         if (alTouched.size() > RecentTouches()) {
+            const std::size_t lGone = alTouched.size() - RecentTouches();
             alTouched.erase(alTouched.begin(), alTouched.end() - RecentTouches());
+            lSettled = lSettled > lGone ? lSettled - lGone : 0;
         }
         ++lEpoch;
     }
@@ -220,5 +236,6 @@ template <class T> class Table {
     int32_t lCnt = 0;
     T tScratch{};
     std::vector<int32_t> alTouched;
+    std::size_t lSettled = 0; // log entries before this are not recent
     uint32_t lEpoch = 0;
 };

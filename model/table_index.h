@@ -305,19 +305,26 @@ template <class T> class TableIndex {
 
     void Sync() {
         const std::vector<int32_t>& alLog = atTable.Touched();
+        const std::size_t lFrom = atTable.RecentFrom();
         if (bStale || lEpoch != atTable.Epoch()) {
             Rebuild();
         } else {
             for (std::size_t i = lRead; i < alLog.size(); ++i) {
                 Reread(alLog[i]);
             }
+            // Rows that were recent at the last look and have been settled
+            // since may have been written in between, through a reference
+            // held then: they are read once more.
+            const std::size_t lTo = lFrom < lRead ? lFrom : lRead;
+            for (std::size_t i = lRecentSeen; i < lTo; ++i) {
+                RereadRecent(alLog[i]);
+            }
         }
         lRead = alLog.size();
-        const std::size_t lRecent = Table<T>::RecentTouches();
-        std::size_t i = alLog.size() > lRecent ? alLog.size() - lRecent : 0;
-        for (; i < alLog.size(); ++i) {
+        for (std::size_t i = lFrom; i < alLog.size(); ++i) {
             RereadRecent(alLog[i]);
         }
+        lRecentSeen = lFrom;
     }
 
     // The latest elements are re-read only when their bytes changed since the
@@ -396,6 +403,7 @@ template <class T> class TableIndex {
     IndexBuckets mBucket;
     std::vector<uint64_t> alKeyOf; // by element: the key the bucket lists hold it under
     std::size_t lRead = 0;         // entries of the change log already read
+    std::size_t lRecentSeen = 0;   // where the recent entries began at the last look
     std::array<int32_t, Table<T>::RecentTouches()> alRecent{}; // element of each copy below
     std::array<T, Table<T>::RecentTouches()> atRecent{};       // the latest rows as last read
     std::size_t lNextRecent = 0;

@@ -234,6 +234,10 @@ void LoadStylesCatalogFromText(std::string_view sText) {
     gatClass.Resize(lClassCnt);
     gatStyle.Resize(lStyleCnt);
     WalkCatalog(sText, true, lClassCnt, lStyleCnt);
+    // Nothing writes the catalog after this: its searches need not re-read
+    // the last rows written on every call.
+    gatClass.Settle();
+    gatStyle.Settle();
 }
 
 void LoadStylesCatalog() {

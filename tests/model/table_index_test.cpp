@@ -241,6 +241,16 @@ TEST_F(IndexTest, ReferenceHeldAcrossManyTouchesOfOtherRowsStillCounts) {
     t.szIDName = "%RENAMED";
     EXPECT_EQ(FindIDByName("%renamed"), 3);
     EXPECT_EQ(FindIDByName("%ID3"), 0);
+    // An add settles the rows noted before it, but a write made through a
+    // reference before the add is still seen, also when that row was handed
+    // out twice in a row.
+    tID& tAgain = gatID.W(4);
+    EXPECT_EQ(FindIDByName("%ID4"), 4);
+    gatID.W(4).lUsedBy = 1;
+    tAgain.szIDName = "%FOURTH";
+    AddID("%ID21", "1", 0);
+    EXPECT_EQ(FindIDByName("%fourth"), 4);
+    EXPECT_EQ(FindIDByName("%ID21"), 21);
     // A bulk change far beyond the log's length starts the index afresh.
     for (int i = 0; i < 10000; ++i) {
         gatID.W(1 + i % 20).lUsedBy = i;
