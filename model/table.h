@@ -29,6 +29,8 @@
 #include "model/row_block.h"
 
 #include <cstdint>
+#include <deque>
+#include <iterator>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -153,10 +155,11 @@ template <class T> class Table {
 
     // Replaces every row (the ID editor's reordering rebuilds the ID table).
     void Assign(std::vector<T> atNew) {
-        if constexpr (std::is_same_v<Rows, std::vector<T>>) {
-            atRow = std::move(atNew);
-        } else {
+        if constexpr (std::is_trivially_copyable_v<T>) {
             atRow.assign(atNew);
+        } else {
+            atRow.assign(std::make_move_iterator(atNew.begin()),
+                         std::make_move_iterator(atNew.end()));
         }
         lCnt = static_cast<int32_t>(atRow.size());
         Invalidate();
@@ -230,8 +233,9 @@ template <class T> class Table {
         return tZero;
     }
 
-    // Records of plain bytes grow in place (row_block.h); texts in a vector.
-    using Rows = std::conditional_t<std::is_trivially_copyable_v<T>, RowBlock<T>, std::vector<T>>;
+    // Records of plain bytes grow in place (row_block.h); texts in pieces
+    // that never move, so a growing string pool copies none of its texts.
+    using Rows = std::conditional_t<std::is_trivially_copyable_v<T>, RowBlock<T>, std::deque<T>>;
     Rows atRow;
     int32_t lCnt = 0;
     T tScratch{};
