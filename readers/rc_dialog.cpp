@@ -9,6 +9,9 @@
 #include "styles/control_kinds.h"
 
 #include <cctype>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,8 +36,8 @@ int32_t CopyList(int32_t lElem) {
 // The catalog row of a style name (without "%") in the row's class, then in
 // the window styles; extended styles in their own section.
 // The catalog sections a style expression looks in, each found on first use:
-// an expression of many words asks for the same few sections, and nothing
-// while it is read changes the catalog.
+// the expressions of a dialog's controls ask for the same few sections, and
+// nothing while a script is read changes the catalog.
 struct tStyleSections {
     int32_t lEx = -1;
     int32_t lDialog = -1;
@@ -63,11 +66,6 @@ int32_t FindStyleName(const tDlg& tRow, std::string_view sName, bool bEx,
         return l;
     }
     return FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
-}
-
-int32_t FindStyleName(const tDlg& tRow, std::string_view sName, bool bEx) {
-    tStyleSections tSections;
-    return FindStyleName(tRow, sName, bEx, tSections);
 }
 
 // s is NOT in any case, without an upper-case copy.
@@ -109,14 +107,14 @@ void RemoveStyleBits(tDlg& tRow, uint32_t lValue, int32_t lStyleRow, bool bEx) {
     SetRowList(lList, sKept);
 }
 
-void AddNamedByText(tDlg& tRow, const char* szName) {
-    if (int32_t l = FindStyleName(tRow, szName, false)) {
+void AddNamedByText(tDlg& tRow, const char* szName, tStyleSections& tSections) {
+    if (int32_t l = FindStyleName(tRow, szName, false, tSections)) {
         AddNamedStyle(tRow, l, false);
     }
 }
 
-void RemoveNamedByText(tDlg& tRow, const char* szName) {
-    if (int32_t l = FindStyleName(tRow, szName, false)) {
+void RemoveNamedByText(tDlg& tRow, const char* szName, tStyleSections& tSections) {
+    if (int32_t l = FindStyleName(tRow, szName, false, tSections)) {
         RemoveStyleBits(tRow, gatStyle[l].lValue, l, false);
     }
 }
@@ -152,9 +150,8 @@ void ApplyStyleWords(tDlg& tRow, RCArg aArg, bool bEx, bool& bNot, tStyleSection
     }
 }
 
-void ApplyStyleExpr(tDlg& tRow, const tRCArgs& tArgs, bool bEx) {
+void ApplyStyleExpr(tDlg& tRow, const tRCArgs& tArgs, bool bEx, tStyleSections& tSections) {
     bool bNot = false;
-    tStyleSections tSections;
     for (size_t l = 0; l < tArgs.size(); ++l) {
         ApplyStyleWords(tRow, tArgs[l], bEx, bNot, tSections);
     }
@@ -205,7 +202,22 @@ struct tDialogState {
     int32_t lFontElem = 1;
     int32_t lOrder = 0;
     tRCArgs tArgs; // one control statement after another is read into it
+    tStyleSections tSections;
+    // The classes the dialog's controls named and their catalog sections: a
+    // dialog uses a handful of classes for all of its controls.
+    std::vector<std::pair<std::string, int32_t>> aClasses;
 };
+
+int32_t ClassSection(tDialogState& tState, std::string_view sClass) {
+    for (const auto& tSeen : tState.aClasses) {
+        if (tSeen.first == sClass) {
+            return tSeen.second;
+        }
+    }
+    const int32_t lClass = FindClass(sClass);
+    tState.aClasses.emplace_back(std::string(sClass), lClass);
+    return lClass;
+}
 
 // The forms of a control statement: CONTROL with its class, the short forms
 // that take a text before the ID, and those that take none.
@@ -289,25 +301,25 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
         lStyle = lFirst + 5;
         lExStyle = lStyle + 1;
     }
-    tRow.lClassElem = FindClass(tRow.szClass.view());
+    tRow.lClassElem = ClassSection(tState, tRow.szClass.view());
+    tStyleSections& tSections = tState.tSections;
     if (IsRCWord(sWord, "RTEXT")) {
-        RemoveNamedByText(tRow, "SS_LEFT");
-        AddNamedByText(tRow, "SS_RIGHT");
+        RemoveNamedByText(tRow, "SS_LEFT", tSections);
+        AddNamedByText(tRow, "SS_RIGHT", tSections);
     } else if (IsRCWord(sWord, "CTEXT")) {
-        RemoveNamedByText(tRow, "SS_LEFT");
-        AddNamedByText(tRow, "SS_CENTER");
+        RemoveNamedByText(tRow, "SS_LEFT", tSections);
+        AddNamedByText(tRow, "SS_CENTER", tSections);
     } else if (IsRCWord(sWord, "DEFPUSHBUTTON")) {
-        AddNamedByText(tRow, "BS_DEFPUSHBUTTON");
+        AddNamedByText(tRow, "BS_DEFPUSHBUTTON", tSections);
     } else if (IsRCWord(sWord, "ICON")) {
         // An ICON line shows an icon, not the bitmap an image control starts with.
-        RemoveNamedByText(tRow, "SS_BITMAP");
-        AddNamedByText(tRow, "SS_ICON");
+        RemoveNamedByText(tRow, "SS_BITMAP", tSections);
+        AddNamedByText(tRow, "SS_ICON", tSections);
     }
     tRow.nLeft = RCArgNumber(tArgs[lRect]);
     tRow.nTop = RCArgNumber(tArgs[lRect + 1]);
     tRow.nRight = tRow.nLeft + RCArgNumber(tArgs[lRect + 2]);
     tRow.nBottom = tRow.nTop + RCArgNumber(tArgs[lRect + 3]);
-    tStyleSections tSections;
     ApplyStyleExpr(tRow, tArgs[lStyle], false, tSections);
     ApplyStyleExpr(tRow, tArgs[lExStyle], true, tSections);
     KindFromClassAndStyle(tRow);
@@ -418,7 +430,7 @@ void ReadRCDialog(tRCScan& t, std::string_view sName, bool /*bEx*/) {
         if (IsRCWord(sWord, "STYLE") || IsRCWord(sWord, "EXSTYLE")) {
             NextRCToken(t, sTok);
             ReadRCArgs(t, tArgs);
-            ApplyStyleExpr(tRow, tArgs, IsRCWord(sWord, "EXSTYLE"));
+            ApplyStyleExpr(tRow, tArgs, IsRCWord(sWord, "EXSTYLE"), tState.tSections);
         } else if (IsRCWord(sWord, "CAPTION")) {
             NextRCToken(t, sTok);
             ReadRCArgs(t, tArgs);
