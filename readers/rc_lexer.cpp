@@ -3,8 +3,8 @@
 // forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
 #include "readers/rc_lexer.h"
 
+#include <array>
 #include <cctype>
-#include <utility>
 
 namespace {
 
@@ -17,29 +17,57 @@ char At(const tRCScan& t, size_t l) {
     return t.sText[l] == '\0' ? ' ' : t.sText[l];
 }
 
-bool IsBlank(char c) {
+constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\x1a' || c == '\f' || c == '\v';
 }
 
-bool IsPunct(char c) {
+constexpr bool IsPunct(char c) {
     return c == ',' || c == '|' || c == '{' || c == '}' || c == '(' || c == ')';
+}
+
+// What a byte may do to a token, one table look per byte: the scanner passes
+// over every byte of the script, most of them inside words and indentation.
+constexpr uint8_t kBlankByte = 1;   // skipped between tokens (a zero byte too)
+constexpr uint8_t kWordEndByte = 2; // may end a word ("/" only where a comment starts)
+
+constexpr std::array<uint8_t, 256> kaByteClass = [] {
+    std::array<uint8_t, 256> a{};
+    for (int i = 0; i < 256; ++i) {
+        const char c = static_cast<char>(i);
+        if (c == '\0' || IsBlank(c)) {
+            a[i] |= kBlankByte;
+        }
+        if (c == '\0' || IsBlank(c) || c == '\n' || IsPunct(c) || c == '"' || c == '/') {
+            a[i] |= kWordEndByte;
+        }
+    }
+    return a;
+}();
+
+uint8_t ByteClass(char c) {
+    return kaByteClass[static_cast<unsigned char>(c)];
 }
 
 // Skips blanks, line ends and comments; true when a line end was crossed.
 bool SkipSpace(tRCScan& t, bool& bMarker) {
+    const char* const p = t.sText.data();
+    const size_t n = t.sText.size();
     bool bNewLine = t.lPos == 0 || At(t, t.lPos - 1) == '\n';
     bMarker = false;
     for (;;) {
-        char c = At(t, t.lPos);
-        if (c == '\0') {
+        size_t l = t.lPos;
+        while (l < n && (ByteClass(p[l]) & kBlankByte) != 0) {
+            ++l;
+        }
+        t.lPos = l;
+        if (l >= n) {
             return bNewLine;
         }
+        const char c = p[l]; // no zero byte: that was a blank
         if (c == '\n') {
             ++t.lLine;
             ++t.lPos;
             bNewLine = true;
-        } else if (IsBlank(c)) {
-            ++t.lPos;
         } else if (c == '/' && At(t, t.lPos + 1) == '/') {
             if (t.bMarkers && t.sText.substr(t.lPos, 11) == "//#Wrenkit " &&
                 (t.lPos == 0 || At(t, t.lPos - 1) == '\n')) {
@@ -131,10 +159,10 @@ bool ScanToken(tRCScan& t, std::string_view& sTok) {
         sTok = kRCMarkerToken;
         return true;
     }
-    char c = At(t, t.lPos);
-    if (c == '\0') {
+    if (t.lPos >= t.sText.size()) {
         return false;
     }
+    const char c = t.sText[t.lPos]; // SkipSpace stops at no zero byte
     if (IsPunct(c)) {
         sTok = t.sText.substr(t.lPos, 1);
         ++t.lPos;
@@ -179,10 +207,8 @@ bool ScanToken(tRCScan& t, std::string_view& sTok) {
     size_t l = t.lPos;
     while (l < n) {
         const char d = p[l];
-        if (d == '\0' || IsBlank(d) || d == '\n' || IsPunct(d) || d == '"') {
-            break;
-        }
-        if (d == '/' && l + 1 < n && (p[l + 1] == '/' || p[l + 1] == '*')) {
+        if ((ByteClass(d) & kWordEndByte) != 0 &&
+            (d != '/' || (l + 1 < n && (p[l + 1] == '/' || p[l + 1] == '*')))) {
             break;
         }
         ++l;
@@ -309,7 +335,9 @@ void ReadRCArgs(tRCScan& t, tRCArgs& tArgs, bool bFromHere) {
         bool bJoin = (bFirst && bFromHere) || s == "," || s == "|" || sPrev == "," ||
                      sPrev == "|" || IsRCWord(sPrev, "NOT") ||
                      (s[0] == '"' && !sPrev.empty() && sPrev[0] == '"');
-        if (bStart && !bFirst && IsStatementWord(s)) {
+        // (Only a line that would be joined needs the look: any other ends the
+        // statement below as well.)
+        if (bStart && !bFirst && bJoin && IsStatementWord(s)) {
             break; // "MENUITEM "x", ID," with nothing after the comma
         }
         bFirst = false;
@@ -529,7 +557,7 @@ std::string_view RCArgName(RCArg aArg) {
         if (bNeg) {
             return s; // a negative number: no ID
         }
-        while (n < s.size() && (std::isalnum(static_cast<unsigned char>(s[n])) || s[n] == '_')) {
+        while (n < s.size() && IsRCNameByte(s[n])) {
             ++n;
         }
         if (n > 0) {

@@ -55,6 +55,11 @@ void SkipRCDirective(tRCScan& tScan);
 
 bool IsRCBlockOpen(std::string_view sTok);
 bool IsRCBlockClose(std::string_view sTok);
+// An ASCII letter, digit or underscore: a byte of a script name. Scripts are
+// read as in the C locale, so no byte above 127 is one.
+inline bool IsRCNameByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
 // sTok is the word sUpper (given in upper case) in any ASCII case. Script words
 // are compared this way, never through an upper-cased copy.
 bool IsRCWord(std::string_view sTok, std::string_view sUpper);

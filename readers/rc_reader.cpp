@@ -23,7 +23,7 @@ bool IsIdentifier(std::string_view s) {
         return false;
     }
     for (char c : s) {
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') {
+        if (!IsRCNameByte(c)) {
             return false;
         }
     }
