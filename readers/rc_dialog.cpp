@@ -10,6 +10,7 @@
 
 #include <cctype>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,16 +34,16 @@ int32_t CopyList(int32_t lElem) {
     return l;
 }
 
-// The catalog row of a style name (without "%") in the row's class, then in
-// the window styles; extended styles in their own section.
-// The catalog sections a style expression looks in, each found on first use:
-// the expressions of a dialog's controls ask for the same few sections, and
-// nothing while a script is read changes the catalog.
+// The catalog sections a style expression looks in, each found on first use,
+// and the rows its names were found at: the expressions of a dialog's controls
+// name the same few styles over and over, and nothing while a script is read
+// changes the catalog.
 struct tStyleSections {
     int32_t lEx = -1;
     int32_t lDialog = -1;
     int32_t lWindow = -1;
-    std::string sKey; // "%" and the name looked up, kept for the next name
+    std::string sKey; // the section looked in and "%" name, kept for the next name
+    std::unordered_map<std::string, int32_t> alFound; // by sKey; 0 for a name not found
 };
 
 int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
@@ -52,20 +53,33 @@ int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
     return lSection;
 }
 
+// The catalog row of a style name (without "%") in the row's class, then in
+// the window styles; extended styles in their own section.
 int32_t FindStyleName(const tDlg& tRow, std::string_view sName, bool bEx,
                       tStyleSections& tSections) {
-    std::string& sFull = tSections.sKey;
-    sFull.assign(1, '%');
-    sFull += sName;
+    const int32_t lClass = bEx ? -1
+                           : tRow.lCtlType == wkCtlDialog
+                               ? SectionOnce(tSections.lDialog, "DialogStyles")
+                               : tRow.lClassElem;
+    std::string& sKey = tSections.sKey;
+    sKey.assign(reinterpret_cast<const char*>(&lClass), sizeof lClass);
+    sKey += '%';
+    sKey += sName;
+    if (auto it = tSections.alFound.find(sKey); it != tSections.alFound.end()) {
+        return it->second;
+    }
+    const std::string_view sFull = std::string_view(sKey).substr(sizeof lClass);
+    int32_t l = 0;
     if (bEx) {
-        return FindStyleByName(SectionOnce(tSections.lEx, "ExStyles"), sFull);
+        l = FindStyleByName(SectionOnce(tSections.lEx, "ExStyles"), sFull);
+    } else {
+        l = FindStyleByName(lClass, sFull);
+        if (l == 0) {
+            l = FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
+        }
     }
-    int32_t lClass = tRow.lCtlType == wkCtlDialog ? SectionOnce(tSections.lDialog, "DialogStyles")
-                                                  : tRow.lClassElem;
-    if (int32_t l = FindStyleByName(lClass, sFull)) {
-        return l;
-    }
-    return FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
+    tSections.alFound.emplace(sKey, l);
+    return l;
 }
 
 // s is NOT in any case, without an upper-case copy.
