@@ -9,10 +9,14 @@
 #include "styles/control_kinds.h"
 
 #include <cctype>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
-bool IsNumberToken(const std::string& s) {
+bool IsNumberToken(std::string_view s) {
     return !s.empty() && std::isdigit(static_cast<unsigned char>(s[0]));
 }
 
@@ -30,15 +34,16 @@ int32_t CopyList(int32_t lElem) {
     return l;
 }
 
-// The catalog row of a style name (without "%") in the row's class, then in
-// the window styles; extended styles in their own section.
-// The catalog sections a style expression looks in, each found on first use:
-// an expression of many words asks for the same few sections, and nothing
-// while it is read changes the catalog.
+// The catalog sections a style expression looks in, each found on first use,
+// and the rows its names were found at: the expressions of a dialog's controls
+// name the same few styles over and over, and nothing while a script is read
+// changes the catalog.
 struct tStyleSections {
     int32_t lEx = -1;
     int32_t lDialog = -1;
     int32_t lWindow = -1;
+    std::string sKey; // the section looked in and "%" name, kept for the next name
+    std::unordered_map<std::string, int32_t> alFound; // by sKey; 0 for a name not found
 };
 
 int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
@@ -48,26 +53,33 @@ int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
     return lSection;
 }
 
-int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx,
+// The catalog row of a style name (without "%") in the row's class, then in
+// the window styles; extended styles in their own section.
+int32_t FindStyleName(const tDlg& tRow, std::string_view sName, bool bEx,
                       tStyleSections& tSections) {
-    std::string sFull;
-    sFull.reserve(sName.size() + 1);
-    sFull += '%';
-    sFull += sName;
+    const int32_t lClass = bEx ? -1
+                           : tRow.lCtlType == wkCtlDialog
+                               ? SectionOnce(tSections.lDialog, "DialogStyles")
+                               : tRow.lClassElem;
+    std::string& sKey = tSections.sKey;
+    sKey.assign(reinterpret_cast<const char*>(&lClass), sizeof lClass);
+    sKey += '%';
+    sKey += sName;
+    if (auto it = tSections.alFound.find(sKey); it != tSections.alFound.end()) {
+        return it->second;
+    }
+    const std::string_view sFull = std::string_view(sKey).substr(sizeof lClass);
+    int32_t l = 0;
     if (bEx) {
-        return FindStyleByName(SectionOnce(tSections.lEx, "ExStyles"), sFull);
+        l = FindStyleByName(SectionOnce(tSections.lEx, "ExStyles"), sFull);
+    } else {
+        l = FindStyleByName(lClass, sFull);
+        if (l == 0) {
+            l = FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
+        }
     }
-    int32_t lClass = tRow.lCtlType == wkCtlDialog ? SectionOnce(tSections.lDialog, "DialogStyles")
-                                                  : tRow.lClassElem;
-    if (int32_t l = FindStyleByName(lClass, sFull)) {
-        return l;
-    }
-    return FindStyleByName(SectionOnce(tSections.lWindow, "WindowStyles"), sFull);
-}
-
-int32_t FindStyleName(const tDlg& tRow, const std::string& sName, bool bEx) {
-    tStyleSections tSections;
-    return FindStyleName(tRow, sName, bEx, tSections);
+    tSections.alFound.emplace(sKey, l);
+    return l;
 }
 
 // s is NOT in any case, without an upper-case copy.
@@ -109,14 +121,14 @@ void RemoveStyleBits(tDlg& tRow, uint32_t lValue, int32_t lStyleRow, bool bEx) {
     SetRowList(lList, sKept);
 }
 
-void AddNamedByText(tDlg& tRow, const char* szName) {
-    if (int32_t l = FindStyleName(tRow, szName, false)) {
+void AddNamedByText(tDlg& tRow, const char* szName, tStyleSections& tSections) {
+    if (int32_t l = FindStyleName(tRow, szName, false, tSections)) {
         AddNamedStyle(tRow, l, false);
     }
 }
 
-void RemoveNamedByText(tDlg& tRow, const char* szName) {
-    if (int32_t l = FindStyleName(tRow, szName, false)) {
+void RemoveNamedByText(tDlg& tRow, const char* szName, tStyleSections& tSections) {
+    if (int32_t l = FindStyleName(tRow, szName, false, tSections)) {
         RemoveStyleBits(tRow, gatStyle[l].lValue, l, false);
     }
 }
@@ -124,9 +136,8 @@ void RemoveNamedByText(tDlg& tRow, const char* szName) {
 // A style expression: names joined by "|" (or "+"), NOT before a name removes
 // it, numbers add their bits.
 // bNot carries a NOT that ended one argument over to the next.
-void ApplyStyleWords(tDlg& tRow, const RCArg& aArg, bool bEx, bool& bNot,
-                     tStyleSections& tSections) {
-    for (const std::string& s : aArg) {
+void ApplyStyleWords(tDlg& tRow, RCArg aArg, bool bEx, bool& bNot, tStyleSections& tSections) {
+    for (std::string_view s : aArg) {
         if (s == "|" || s == "(" || s == ")" || s == "+") {
             continue;
         }
@@ -153,43 +164,38 @@ void ApplyStyleWords(tDlg& tRow, const RCArg& aArg, bool bEx, bool& bNot,
     }
 }
 
-void ApplyStyleExpr(tDlg& tRow, const std::vector<RCArg>& aArgs, bool bEx) {
+void ApplyStyleExpr(tDlg& tRow, const tRCArgs& tArgs, bool bEx, tStyleSections& tSections) {
     bool bNot = false;
-    tStyleSections tSections;
-    for (const RCArg& aArg : aArgs) {
-        ApplyStyleWords(tRow, aArg, bEx, bNot, tSections);
+    for (size_t l = 0; l < tArgs.size(); ++l) {
+        ApplyStyleWords(tRow, tArgs[l], bEx, bNot, tSections);
     }
 }
 
-void ApplyStyleExpr(tDlg& tRow, const RCArg& aArg, bool bEx) {
+void ApplyStyleExpr(tDlg& tRow, RCArg aArg, bool bEx, tStyleSections& tSections) {
     bool bNot = false;
-    tStyleSections tSections;
     ApplyStyleWords(tRow, aArg, bEx, bNot, tSections);
 }
 
-const RCArg& ArgAt(const std::vector<RCArg>& aArgs, size_t l) {
-    static const RCArg kEmpty;
-    return l < aArgs.size() ? aArgs[l] : kEmpty;
-}
-
-int32_t NumberOrName(const RCArg& aArg, int32_t (*pfnName)(std::string_view)) {
+int32_t NumberOrName(RCArg aArg, int32_t (*pfnName)(std::string_view)) {
     if (aArg.empty()) {
         return 0;
     }
     if (IsNumberToken(aArg[0])) {
         return RCArgNumber(aArg);
     }
-    return pfnName("%" + aArg[0]);
+    std::string sName(1, '%');
+    sName += aArg[0];
+    return pfnName(sName);
 }
 
-void ReadFont(const std::vector<RCArg>& aArgs, tFontDesc& tFont) {
+void ReadFont(const tRCArgs& tArgs, tFontDesc& tFont) {
     tFont = tFontDesc{};
-    std::string sSize = aArgs.empty() || aArgs[0].empty() ? std::string() : aArgs[0][0];
+    std::string sSize = tArgs[0].empty() ? std::string() : std::string(tArgs[0][0]);
     tFont.fFontSize = static_cast<float>(std::atof(sSize.c_str()));
-    tFont.szFontName = RCArgText(ArgAt(aArgs, 1), rcEscConvert);
-    tFont.lWeight = NumberOrName(ArgAt(aArgs, 2), WeightFromText);
-    tFont.lItalic = NumberOrName(ArgAt(aArgs, 3), FlagFromText);
-    tFont.lCharSet = NumberOrName(ArgAt(aArgs, 4), CharSetFromText);
+    tFont.szFontName = RCArgText(tArgs[1], rcEscConvert);
+    tFont.lWeight = NumberOrName(tArgs[2], WeightFromText);
+    tFont.lItalic = NumberOrName(tArgs[3], FlagFromText);
+    tFont.lCharSet = NumberOrName(tArgs[4], CharSetFromText);
 }
 
 // A bitmap, icon or cursor resource of that name (it may have no ID of its own).
@@ -209,55 +215,88 @@ struct tDialogState {
     int32_t lRes = 0;
     int32_t lFontElem = 1;
     int32_t lOrder = 0;
+    tRCArgs tArgs; // one control statement after another is read into it
+    tStyleSections tSections;
+    // The classes the dialog's controls named and their catalog sections: a
+    // dialog uses a handful of classes for all of its controls.
+    std::vector<std::pair<std::string, int32_t>> aClasses;
 };
 
-// Control words that take a text before the ID, and those that take none.
-bool IsTextControlWord(const std::string& s) {
-    static const char* const kas[] = {
+int32_t ClassSection(tDialogState& tState, std::string_view sClass) {
+    for (const auto& tSeen : tState.aClasses) {
+        if (tSeen.first == sClass) {
+            return tSeen.second;
+        }
+    }
+    const int32_t lClass = FindClass(sClass);
+    tState.aClasses.emplace_back(std::string(sClass), lClass);
+    return lClass;
+}
+
+// The forms of a control statement: CONTROL with its class, the short forms
+// that take a text before the ID, and those that take none.
+enum RCControlForm {
+    rcFormNone,
+    rcFormControl,
+    rcFormText,
+    rcFormPlain,
+};
+
+RCControlForm ControlForm(std::string_view s) {
+    static constexpr std::string_view kasText[] = {
         "LTEXT",      "RTEXT",           "CTEXT",         "GROUPBOX",  "PUSHBOX",
         "PUSHBUTTON", "USERBUTTON",      "DEFPUSHBUTTON", "AUTOCHECK", "AUTOCHECKBOX",
         "CHECKBOX",   "3STATE",          "STATE3",        "AUTO3",     "AUTO3STATE",
         "AUTORADIO",  "AUTORADIOBUTTON", "RADIOBUTTON",   "ICON"};
-    for (const char* sz : kas) {
-        if (s == sz) {
-            return true;
+    static constexpr std::string_view kasPlain[] = {"EDITTEXT", "BEDIT",   "HEDIT",    "IEDIT",
+                                                    "COMBOBOX", "LISTBOX", "SCROLLBAR"};
+    if (IsRCWord(s, "CONTROL")) {
+        return rcFormControl;
+    }
+    for (std::string_view sWord : kasText) {
+        if (IsRCWord(s, sWord)) {
+            return rcFormText;
         }
     }
-    return false;
+    for (std::string_view sWord : kasPlain) {
+        if (IsRCWord(s, sWord)) {
+            return rcFormPlain;
+        }
+    }
+    return rcFormNone;
 }
 
-bool IsPlainControlWord(const std::string& s) {
-    return s == "EDITTEXT" || s == "BEDIT" || s == "HEDIT" || s == "IEDIT" || s == "COMBOBOX" ||
-           s == "LISTBOX" || s == "SCROLLBAR";
-}
-
-void SetCaption(tDlg& tRow, const RCArg& aArg) {
+void SetCaption(tDlg& tRow, RCArg aArg) {
     int32_t l = 0;
     SetDynStr(l, RCArgText(aArg, rcEscConvert));
     tRow.lCaptionElem = l;
 }
 
-void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
-    std::vector<RCArg> aArgs = ReadRCArgs(t);
+void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialogState& tState) {
+    tRCArgs& tArgs = tState.tArgs;
+    ReadRCArgs(t, tArgs);
     tDlg tRow{};
     tRow.lResElem = tState.lRes;
     size_t lRect = 0;
     size_t lStyle = 0;
+    size_t lExStyle = 0;
     RCArg aText;
     RCArg aID;
-    if (sWord == "CONTROL") {
+    if (lForm == rcFormControl) {
         // Every style of a CONTROL line is written out: no defaults.
-        std::string sClass = RCArgText(ArgAt(aArgs, 2), rcEscConvert);
+        std::string sClass = RCArgText(tArgs[2], rcEscConvert);
         tRow.lCtlType = KindFromRCWord(sClass);
-        tRow.szClass = tRow.lCtlType == wkCtlCustom ? sClass : CtlTypeClass(tRow.lCtlType);
-        if (RCUpper(sClass) == "EDIT" || RCUpper(sClass) == "STATIC" ||
-            RCUpper(sClass) == "BUTTON") {
-            tRow.szClass = sClass; // the refinement below reads it
+        if (tRow.lCtlType == wkCtlCustom || IsRCWord(sClass, "EDIT") ||
+            IsRCWord(sClass, "STATIC") || IsRCWord(sClass, "BUTTON")) {
+            tRow.szClass = sClass; // the refinement below reads the class as written
+        } else {
+            tRow.szClass = CtlTypeClass(tRow.lCtlType);
         }
-        aText = ArgAt(aArgs, 0);
-        aID = ArgAt(aArgs, 1);
+        aText = tArgs[0];
+        aID = tArgs[1];
         lStyle = 3;
         lRect = 4;
+        lExStyle = 8;
     } else {
         tRow.lCtlType = KindFromRCWord(sWord);
         tRow.szClass = CtlTypeClass(tRow.lCtlType);
@@ -267,52 +306,50 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
         tRow.lStyleStrElem = CopyList(tDef.lStyleStrElem);
         tRow.lExStyleStrElem = CopyList(tDef.lExStyleStrElem);
         size_t lFirst = 0;
-        if (IsTextControlWord(sWord)) {
-            aText = ArgAt(aArgs, 0);
+        if (lForm == rcFormText) {
+            aText = tArgs[0];
             lFirst = 1;
         }
-        aID = ArgAt(aArgs, lFirst);
+        aID = tArgs[lFirst];
         lRect = lFirst + 1;
         lStyle = lFirst + 5;
+        lExStyle = lStyle + 1;
     }
-    tRow.lClassElem = FindClass(tRow.szClass.view());
-    if (sWord == "RTEXT") {
-        RemoveNamedByText(tRow, "SS_LEFT");
-        AddNamedByText(tRow, "SS_RIGHT");
-    } else if (sWord == "CTEXT") {
-        RemoveNamedByText(tRow, "SS_LEFT");
-        AddNamedByText(tRow, "SS_CENTER");
-    } else if (sWord == "DEFPUSHBUTTON") {
-        AddNamedByText(tRow, "BS_DEFPUSHBUTTON");
-    } else if (sWord == "ICON") {
+    tRow.lClassElem = ClassSection(tState, tRow.szClass.view());
+    tStyleSections& tSections = tState.tSections;
+    if (IsRCWord(sWord, "RTEXT")) {
+        RemoveNamedByText(tRow, "SS_LEFT", tSections);
+        AddNamedByText(tRow, "SS_RIGHT", tSections);
+    } else if (IsRCWord(sWord, "CTEXT")) {
+        RemoveNamedByText(tRow, "SS_LEFT", tSections);
+        AddNamedByText(tRow, "SS_CENTER", tSections);
+    } else if (IsRCWord(sWord, "DEFPUSHBUTTON")) {
+        AddNamedByText(tRow, "BS_DEFPUSHBUTTON", tSections);
+    } else if (IsRCWord(sWord, "ICON")) {
         // An ICON line shows an icon, not the bitmap an image control starts with.
-        RemoveNamedByText(tRow, "SS_BITMAP");
-        AddNamedByText(tRow, "SS_ICON");
+        RemoveNamedByText(tRow, "SS_BITMAP", tSections);
+        AddNamedByText(tRow, "SS_ICON", tSections);
     }
-    tRow.nLeft = RCArgNumber(ArgAt(aArgs, lRect));
-    tRow.nTop = RCArgNumber(ArgAt(aArgs, lRect + 1));
-    tRow.nRight = tRow.nLeft + RCArgNumber(ArgAt(aArgs, lRect + 2));
-    tRow.nBottom = tRow.nTop + RCArgNumber(ArgAt(aArgs, lRect + 3));
-    if (sWord == "CONTROL") {
-        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle), false);
-        ApplyStyleExpr(tRow, ArgAt(aArgs, 8), true);
-    } else {
-        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle), false);
-        ApplyStyleExpr(tRow, ArgAt(aArgs, lStyle + 1), true);
-    }
+    tRow.nLeft = RCArgNumber(tArgs[lRect]);
+    tRow.nTop = RCArgNumber(tArgs[lRect + 1]);
+    tRow.nRight = tRow.nLeft + RCArgNumber(tArgs[lRect + 2]);
+    tRow.nBottom = tRow.nTop + RCArgNumber(tArgs[lRect + 3]);
+    ApplyStyleExpr(tRow, tArgs[lStyle], false, tSections);
+    ApplyStyleExpr(tRow, tArgs[lExStyle], true, tSections);
     KindFromClassAndStyle(tRow);
     if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {
         tRow.lCtlType = wkCtlVScrollBar;
     }
-    std::string sIDName = RCArgName(aID);
+    std::string_view sIDName = RCArgName(aID);
     tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, tRow.lCtlType);
-    bool bImage = tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton;
-    std::string sTextName = RCArgText(aText, rcEscKeep);
     int32_t lData = 0;
-    if (bImage && !sTextName.empty()) {
+    if (tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton) {
         // The text of an image control names the icon or bitmap it shows, as
         // an ID or, for a resource without one, as a quoted name.
-        lData = FindDataResourceByName("%" + sTextName);
+        std::string sTextName = RCArgText(aText, rcEscKeep);
+        if (!sTextName.empty()) {
+            lData = FindDataResourceByName("%" + sTextName);
+        }
     }
     if (lData != 0) {
         tRow.lDataResElem = lData;
@@ -326,7 +363,7 @@ void ReadControl(tRCScan& t, const std::string& sWord, tDialogState& tState) {
 }
 
 void ReadBody(tRCScan& t, tDialogState& tState) {
-    std::string s;
+    std::string_view s;
     while (PeekRCToken(t, s)) {
         if (s == kRCMarkerToken) {
             return;
@@ -343,41 +380,40 @@ void ReadBody(tRCScan& t, tDialogState& tState) {
             SkipRCBlock(t);
             continue;
         }
-        std::string sUp = RCUpper(s);
-        std::string sNext;
+        const RCControlForm lForm = ControlForm(s);
+        std::string_view sNext;
         bool bStart = false;
-        if (t.bLineStart && PeekRCToken(t, sNext, &bStart) && !bStart &&
-            IsRCResourceType(RCUpper(sNext)) && !IsTextControlWord(sUp) &&
-            !IsPlainControlWord(sUp) && sUp != "CONTROL") {
+        if (lForm == rcFormNone && t.bLineStart && PeekRCToken(t, sNext, &bStart) && !bStart &&
+            IsRCResourceType(sNext)) {
             // The dialog lost its END: the next resource starts here.
             t.lPos = t.lTokStart;
             return;
         }
-        if (sUp == "CONTROL" || IsTextControlWord(sUp) || IsPlainControlWord(sUp)) {
-            ReadControl(t, sUp, tState);
+        if (lForm != rcFormNone) {
+            ReadControl(t, s, lForm, tState);
         } else {
-            ReadRCArgs(t);
+            ReadRCArgs(t, tState.tArgs);
         }
     }
 }
 
 } // namespace
 
-void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
+void ReadRCDialog(tRCScan& t, std::string_view sName, bool /*bEx*/) {
     tDlg tRow{};
     tRow.lCtlType = wkCtlDialog;
     tRow.szClass = CtlTypeClass(wkCtlDialog);
     tRow.lClassElem = FindClass("DialogStyles");
+    tDialogState tState;
+    tRCArgs& tArgs = tState.tArgs;
     // The rectangle: the first four numbers of the header (options and
     // negative numbers are passed over).
-    std::vector<RCArg> aHeader = ReadRCArgs(t);
+    ReadRCArgs(t, tArgs);
     int32_t alRect[4] = {};
     int32_t lFound = 0;
-    for (const RCArg& aArg : aHeader) {
-        for (const std::string& s : aArg) {
-            if (lFound < 4 && IsNumberToken(s)) {
-                alRect[lFound++] = RCNumberText(s);
-            }
+    for (std::string_view s : tArgs.asToks) {
+        if (lFound < 4 && IsNumberToken(s)) {
+            alRect[lFound++] = RCNumberText(s);
         }
     }
     tRow.nLeft = alRect[0];
@@ -387,7 +423,7 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
 
     int32_t lMenuRes = 0;
     int32_t lFontElem = 0;
-    std::string sTok;
+    std::string_view sTok;
     bool bStart = false;
     bool bBody = false;
     while (PeekRCToken(t, sTok, &bStart)) {
@@ -399,29 +435,32 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
             bBody = true;
             break;
         }
-        std::string sUp = RCUpper(sTok);
         if (sTok[0] == '#') {
             NextRCToken(t, sTok);
             SkipRCDirective(t);
             continue;
         }
-        if (sUp == "STYLE" || sUp == "EXSTYLE") {
+        const std::string_view sWord = sTok;
+        if (IsRCWord(sWord, "STYLE") || IsRCWord(sWord, "EXSTYLE")) {
             NextRCToken(t, sTok);
-            ApplyStyleExpr(tRow, ReadRCArgs(t), sUp == "EXSTYLE");
-        } else if (sUp == "CAPTION") {
+            ReadRCArgs(t, tArgs);
+            ApplyStyleExpr(tRow, tArgs, IsRCWord(sWord, "EXSTYLE"), tState.tSections);
+        } else if (IsRCWord(sWord, "CAPTION")) {
             NextRCToken(t, sTok);
-            std::vector<RCArg> aArgs = ReadRCArgs(t);
-            SetCaption(tRow, ArgAt(aArgs, 0));
-        } else if (sUp == "FONT") {
+            ReadRCArgs(t, tArgs);
+            SetCaption(tRow, tArgs[0]);
+        } else if (IsRCWord(sWord, "FONT")) {
             NextRCToken(t, sTok);
             tFontDesc tFont;
-            ReadFont(ReadRCArgs(t), tFont);
+            ReadRCArgs(t, tArgs);
+            ReadFont(tArgs, tFont);
             if (!tFont.szFontName.empty()) {
                 lFontElem = AddFont(tFont);
             }
-        } else if (sUp == "MENU") {
+        } else if (IsRCWord(sWord, "MENU")) {
             NextRCToken(t, sTok);
-            std::string sMenu = RCArgName(ArgAt(ReadRCArgs(t), 0));
+            ReadRCArgs(t, tArgs);
+            std::string_view sMenu = RCArgName(tArgs[0]);
             if (!sMenu.empty()) {
                 int32_t lID = RCIDFromToken(sMenu, -2);
                 lMenuRes = FindResourceByID(lID);
@@ -429,19 +468,19 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
                     lMenuRes = AddResource(gatID[lID].szIDName.view(), wkResMenu, lID, 0);
                 }
             }
-        } else if (sUp == "CLASS" || sUp == "LANGUAGE" || sUp == "CHARACTERISTICS" ||
-                   sUp == "VERSION") {
+        } else if (IsRCWord(sWord, "CLASS") || IsRCWord(sWord, "LANGUAGE") ||
+                   IsRCWord(sWord, "CHARACTERISTICS") || IsRCWord(sWord, "VERSION")) {
             NextRCToken(t, sTok);
-            ReadRCArgs(t);
+            ReadRCArgs(t, tArgs);
         } else {
             // A line that names a new resource: the dialog had no body.
             tRCScan tAhead = t;
-            std::string sNext;
+            std::string_view sNext;
             NextRCToken(tAhead, sNext);
             bool bNextStart = false;
-            if (sUp == "STRINGTABLE" || IsRCBlockClose(sTok) ||
+            if (IsRCWord(sWord, "STRINGTABLE") || IsRCBlockClose(sTok) ||
                 (PeekRCToken(tAhead, sNext, &bNextStart) && !bNextStart &&
-                 IsRCResourceType(RCUpper(sNext)))) {
+                 IsRCResourceType(sNext))) {
                 break;
             }
             NextRCToken(t, sTok);
@@ -464,7 +503,6 @@ void ReadRCDialog(tRCScan& t, const std::string& sName, bool /*bEx*/) {
         gatRes.W(lMenuRes).lLinkDlg = lRes;
     }
     if (bBody) {
-        tDialogState tState;
         tState.lRes = lRes;
         tState.lFontElem = tRow.lFontElem;
         ReadBody(t, tState);

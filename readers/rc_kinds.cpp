@@ -10,7 +10,7 @@
 namespace {
 
 struct tWordKind {
-    const char* szWord;
+    std::string_view sWord;
     int32_t lKind;
 };
 
@@ -61,9 +61,8 @@ constexpr tWordKind katWordKinds[] = {
 } // namespace
 
 int32_t KindFromRCWord(std::string_view sWord) {
-    std::string sUp = RCUpper(sWord);
     for (const tWordKind& t : katWordKinds) {
-        if (sUp == t.szWord) {
+        if (IsRCWord(sWord, t.sWord)) {
             return t.lKind;
         }
     }
@@ -71,11 +70,11 @@ int32_t KindFromRCWord(std::string_view sWord) {
 }
 
 void KindFromClassAndStyle(tDlg& tRow) {
-    std::string sClass = RCUpper(tRow.szClass.view());
+    const std::string_view sClass = tRow.szClass.view();
     uint32_t lStyle = static_cast<uint32_t>(tRow.lStyle);
-    if (sClass == "EDIT") {
+    if (IsRCWord(sClass, "EDIT")) {
         tRow.lCtlType = wkCtlTextBox;
-    } else if (sClass == "STATIC") {
+    } else if (IsRCWord(sClass, "STATIC")) {
         uint32_t lType = lStyle & 0x1F;
         if ((lType >= 3 && lType <= 9) || lType == 14) {
             tRow.lCtlType = wkCtlImage;
@@ -84,7 +83,7 @@ void KindFromClassAndStyle(tDlg& tRow) {
         } else {
             tRow.lCtlType = wkCtlLabel;
         }
-    } else if (sClass == "BUTTON") {
+    } else if (IsRCWord(sClass, "BUTTON")) {
         switch (lStyle & 0xF) {
         case 9:
             tRow.lCtlType = wkCtlOption;

@@ -3,8 +3,8 @@
 // forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
 #include "readers/rc_lexer.h"
 
+#include <array>
 #include <cctype>
-#include <utility>
 
 namespace {
 
@@ -17,29 +17,57 @@ char At(const tRCScan& t, size_t l) {
     return t.sText[l] == '\0' ? ' ' : t.sText[l];
 }
 
-bool IsBlank(char c) {
+constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\x1a' || c == '\f' || c == '\v';
 }
 
-bool IsPunct(char c) {
+constexpr bool IsPunct(char c) {
     return c == ',' || c == '|' || c == '{' || c == '}' || c == '(' || c == ')';
+}
+
+// What a byte may do to a token, one table look per byte: the scanner passes
+// over every byte of the script, most of them inside words and indentation.
+constexpr uint8_t kBlankByte = 1;   // skipped between tokens (a zero byte too)
+constexpr uint8_t kWordEndByte = 2; // may end a word ("/" only where a comment starts)
+
+constexpr std::array<uint8_t, 256> kaByteClass = [] {
+    std::array<uint8_t, 256> a{};
+    for (int i = 0; i < 256; ++i) {
+        const char c = static_cast<char>(i);
+        if (c == '\0' || IsBlank(c)) {
+            a[i] |= kBlankByte;
+        }
+        if (c == '\0' || IsBlank(c) || c == '\n' || IsPunct(c) || c == '"' || c == '/') {
+            a[i] |= kWordEndByte;
+        }
+    }
+    return a;
+}();
+
+uint8_t ByteClass(char c) {
+    return kaByteClass[static_cast<unsigned char>(c)];
 }
 
 // Skips blanks, line ends and comments; true when a line end was crossed.
 bool SkipSpace(tRCScan& t, bool& bMarker) {
+    const char* const p = t.sText.data();
+    const size_t n = t.sText.size();
     bool bNewLine = t.lPos == 0 || At(t, t.lPos - 1) == '\n';
     bMarker = false;
     for (;;) {
-        char c = At(t, t.lPos);
-        if (c == '\0') {
+        size_t l = t.lPos;
+        while (l < n && (ByteClass(p[l]) & kBlankByte) != 0) {
+            ++l;
+        }
+        t.lPos = l;
+        if (l >= n) {
             return bNewLine;
         }
+        const char c = p[l]; // no zero byte: that was a blank
         if (c == '\n') {
             ++t.lLine;
             ++t.lPos;
             bNewLine = true;
-        } else if (IsBlank(c)) {
-            ++t.lPos;
         } else if (c == '/' && At(t, t.lPos + 1) == '/') {
             if (t.bMarkers && t.sText.substr(t.lPos, 11) == "//#Wrenkit " &&
                 (t.lPos == 0 || At(t, t.lPos - 1) == '\n')) {
@@ -67,21 +95,6 @@ bool SkipSpace(tRCScan& t, bool& bMarker) {
     }
 }
 
-// sTok equals sUpper (upper case) without regard to ASCII case, with no copy.
-bool IsWordCaseBlind(std::string_view sTok, std::string_view sUpper) {
-    if (sTok.size() != sUpper.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < sTok.size(); ++i) {
-        char c = sTok[i];
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if (c != sUpper[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Words that begin a statement inside a resource body: a line starting with
 // one never continues the line before it, even after a trailing comma.
 bool IsStatementWord(std::string_view s) {
@@ -102,7 +115,7 @@ bool IsStatementWord(std::string_view s) {
                                                "FONT",          "CLASS",
                                                "VALUE",         "BLOCK"};
     for (std::string_view sWord : kas) {
-        if (IsWordCaseBlind(s, sWord)) {
+        if (IsRCWord(s, sWord)) {
             return true;
         }
     }
@@ -111,28 +124,34 @@ bool IsStatementWord(std::string_view s) {
 
 } // namespace
 
-// ASCII only, as in the C locale: every token passes through here, so the
-// locale's table lookup is left out.
-std::string RCUpper(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// ASCII only, as in the C locale: every word of a script passes through here,
+// so the locale's table lookup is left out.
+bool IsRCWord(std::string_view sTok, std::string_view sUpper) {
+    if (sTok.size() != sUpper.size()) {
+        return false;
     }
-    return r;
+    for (size_t i = 0; i < sTok.size(); ++i) {
+        char c = sTok[i];
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (c != sUpper[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IsRCBlockOpen(std::string_view sTok) {
-    return sTok == "{" || IsWordCaseBlind(sTok, "BEGIN");
+    return sTok == "{" || IsRCWord(sTok, "BEGIN");
 }
 
 bool IsRCBlockClose(std::string_view sTok) {
-    return sTok == "}" || IsWordCaseBlind(sTok, "END");
+    return sTok == "}" || IsRCWord(sTok, "END");
 }
 
 namespace {
 
-bool ScanToken(tRCScan& t, std::string& sTok) {
-    sTok.clear();
+bool ScanToken(tRCScan& t, std::string_view& sTok) {
+    sTok = std::string_view();
     bool bMarker = false;
     t.bLineStart = SkipSpace(t, bMarker);
     t.lTokStart = t.lPos;
@@ -140,12 +159,12 @@ bool ScanToken(tRCScan& t, std::string& sTok) {
         sTok = kRCMarkerToken;
         return true;
     }
-    char c = At(t, t.lPos);
-    if (c == '\0') {
+    if (t.lPos >= t.sText.size()) {
         return false;
     }
+    const char c = t.sText[t.lPos]; // SkipSpace stops at no zero byte
     if (IsPunct(c)) {
-        sTok = c;
+        sTok = t.sText.substr(t.lPos, 1);
         ++t.lPos;
         return true;
     }
@@ -177,7 +196,7 @@ bool ScanToken(tRCScan& t, std::string& sTok) {
             }
             ++l;
         }
-        sTok.assign(t.sText.substr(t.lPos, l - t.lPos));
+        sTok = t.sText.substr(t.lPos, l - t.lPos);
         t.lPos = l;
         return true;
     }
@@ -188,10 +207,8 @@ bool ScanToken(tRCScan& t, std::string& sTok) {
     size_t l = t.lPos;
     while (l < n) {
         const char d = p[l];
-        if (d == '\0' || IsBlank(d) || d == '\n' || IsPunct(d) || d == '"') {
-            break;
-        }
-        if (d == '/' && l + 1 < n && (p[l + 1] == '/' || p[l + 1] == '*')) {
+        if ((ByteClass(d) & kWordEndByte) != 0 &&
+            (d != '/' || (l + 1 < n && (p[l + 1] == '/' || p[l + 1] == '*')))) {
             break;
         }
         ++l;
@@ -199,7 +216,7 @@ bool ScanToken(tRCScan& t, std::string& sTok) {
     if (l == t.lPos) { // a lone "/" that starts no comment
         ++l;
     }
-    sTok.assign(t.sText.substr(t.lPos, l - t.lPos));
+    sTok = t.sText.substr(t.lPos, l - t.lPos);
     t.lPos = l;
     return true;
 }
@@ -232,11 +249,11 @@ void FillPeek(const tRCScan& tScan) {
 
 } // namespace
 
-bool NextRCToken(tRCScan& t, std::string& sTok) {
+bool NextRCToken(tRCScan& t, std::string_view& sTok) {
     if (!PeekValid(t)) {
         return ScanToken(t, sTok);
     }
-    sTok.swap(t.sPeekTok);
+    sTok = t.sPeekTok;
     t.pPeekText = nullptr;
     t.lPos = t.lPeekEnd;
     t.lLine += t.lPeekLines;
@@ -245,7 +262,7 @@ bool NextRCToken(tRCScan& t, std::string& sTok) {
     return t.bPeekFound;
 }
 
-bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart) {
+bool PeekRCToken(const tRCScan& tScan, std::string_view& sTok, bool* pbLineStart) {
     if (!PeekValid(tScan)) {
         FillPeek(tScan);
     }
@@ -257,7 +274,7 @@ bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart) {
 }
 
 void SkipRCLine(tRCScan& t) {
-    std::string s;
+    std::string_view s;
     bool bStart = false;
     while (PeekRCToken(t, s, &bStart) && !bStart) {
         NextRCToken(t, s);
@@ -289,7 +306,7 @@ void SkipRCDirective(tRCScan& t) {
 
 void SkipRCBlock(tRCScan& t) {
     int32_t lDepth = 1;
-    std::string s;
+    std::string_view s;
     while (lDepth > 0 && PeekRCToken(t, s)) {
         if (s == kRCMarkerToken) {
             return; // a marker is never part of a block; the block frame takes it
@@ -305,19 +322,22 @@ void SkipRCBlock(tRCScan& t) {
     }
 }
 
-std::vector<RCArg> ReadRCArgs(tRCScan& t, bool bFromHere) {
-    std::vector<RCArg> aArgs(1);
-    std::string s;
-    std::string sPrev;
+void ReadRCArgs(tRCScan& t, tRCArgs& tArgs, bool bFromHere) {
+    tArgs.asToks.clear();
+    tArgs.alEnds.clear();
+    std::string_view s;
+    std::string_view sPrev;
     bool bStart = false;
     bool bFirst = true;
     while (PeekRCToken(t, s, &bStart)) {
         // A line that ends with a separator or NOT goes on in the next line, and
         // adjacent string literals on consecutive lines are one text.
         bool bJoin = (bFirst && bFromHere) || s == "," || s == "|" || sPrev == "," ||
-                     sPrev == "|" || IsWordCaseBlind(sPrev, "NOT") ||
+                     sPrev == "|" || IsRCWord(sPrev, "NOT") ||
                      (s[0] == '"' && !sPrev.empty() && sPrev[0] == '"');
-        if (bStart && !bFirst && IsStatementWord(s)) {
+        // (Only a line that would be joined needs the look: any other ends the
+        // statement below as well.)
+        if (bStart && !bFirst && bJoin && IsStatementWord(s)) {
             break; // "MENUITEM "x", ID," with nothing after the comma
         }
         bFirst = false;
@@ -330,15 +350,16 @@ std::vector<RCArg> ReadRCArgs(tRCScan& t, bool bFromHere) {
         NextRCToken(t, s);
         sPrev = s;
         if (s == ",") {
-            aArgs.emplace_back();
+            tArgs.alEnds.push_back(tArgs.asToks.size());
         } else {
-            aArgs.back().push_back(std::move(s));
+            tArgs.asToks.push_back(s);
         }
     }
-    if (aArgs.size() == 1 && aArgs[0].empty()) {
-        aArgs.clear();
+    // The last argument ends with the statement; a statement with no tokens at
+    // all has no arguments.
+    if (!tArgs.alEnds.empty() || !tArgs.asToks.empty()) {
+        tArgs.alEnds.push_back(tArgs.asToks.size());
     }
-    return aArgs;
 }
 
 int32_t RCNumberText(std::string_view s, bool* pbFound) {
@@ -391,12 +412,12 @@ int32_t RCNumberText(std::string_view s, bool* pbFound) {
     return static_cast<int32_t>(lSum);
 }
 
-int32_t RCArgNumber(const RCArg& aArg, bool* pbFound) {
+int32_t RCArgNumber(RCArg aArg, bool* pbFound) {
     if (aArg.size() <= 1) { // the usual case: the joined text is the one token
-        return RCNumberText(aArg.empty() ? std::string_view() : std::string_view(aArg[0]), pbFound);
+        return RCNumberText(aArg.empty() ? std::string_view() : aArg[0], pbFound);
     }
     std::string s;
-    for (const std::string& sTok : aArg) {
+    for (std::string_view sTok : aArg) {
         if (!s.empty()) {
             s += ' ';
         }
@@ -505,10 +526,10 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
     return r;
 }
 
-std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode) {
+std::string RCArgText(RCArg aArg, RCEscapeMode lMode) {
     std::string r;
     bool bQuoted = false;
-    for (const std::string& s : aArg) {
+    for (std::string_view s : aArg) {
         if (!s.empty() && s[0] == '"') {
             r += UnquoteRC(s, lMode);
             bQuoted = true;
@@ -517,7 +538,7 @@ std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode) {
     if (bQuoted) {
         return r;
     }
-    for (const std::string& s : aArg) {
+    for (std::string_view s : aArg) {
         if (!r.empty()) {
             r += ' ';
         }
@@ -526,8 +547,8 @@ std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode) {
     return r;
 }
 
-std::string RCArgName(const RCArg& aArg) {
-    for (const std::string& s : aArg) {
+std::string_view RCArgName(RCArg aArg) {
+    for (std::string_view s : aArg) {
         if (s.empty() || s[0] == '"' || s[0] == '(' || s[0] == ')') {
             continue;
         }
@@ -536,12 +557,12 @@ std::string RCArgName(const RCArg& aArg) {
         if (bNeg) {
             return s; // a negative number: no ID
         }
-        while (n < s.size() && (std::isalnum(static_cast<unsigned char>(s[n])) || s[n] == '_')) {
+        while (n < s.size() && IsRCNameByte(s[n])) {
             ++n;
         }
         if (n > 0) {
             return s.substr(0, n);
         }
     }
-    return std::string();
+    return std::string_view();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ struct tRCScan {
     // readers peek at nearly every token before they take it, so the taking
     // reuses the peek instead of scanning the same bytes again. The token
     // depends only on the text, the position and bMarkers, which are all kept.
-    mutable std::string sPeekTok;
+    mutable std::string_view sPeekTok;
     mutable const char* pPeekText = nullptr; // the text peeked in; null when none
     mutable size_t lPeekTextSize = 0;
     mutable size_t lPeekFrom = 0;
@@ -38,9 +39,12 @@ inline constexpr std::string_view kRCMarkerToken = "//#Wrenkit";
 // The next token into sTok: a quoted text with its quotes (it may span lines),
 // one of the characters , | { } ( ), or a run of other non-blank bytes. Blanks,
 // line ends and both comment forms are skipped. Returns false at the end.
-bool NextRCToken(tRCScan& tScan, std::string& sTok);
+// A token is a view of the script's own bytes (or kRCMarkerToken), so it stays
+// good for as long as the text does: a script of a hundred thousand controls
+// is read without copying any of its words.
+bool NextRCToken(tRCScan& tScan, std::string_view& sTok);
 // The next token without consuming it.
-bool PeekRCToken(const tRCScan& tScan, std::string& sTok, bool* pbLineStart = nullptr);
+bool PeekRCToken(const tRCScan& tScan, std::string_view& sTok, bool* pbLineStart = nullptr);
 // Consumes the rest of the current line (tokens that are not first on a line).
 void SkipRCLine(tRCScan& tScan);
 // After a BEGIN or "{": consumes the block up to its matching END or "}".
@@ -51,22 +55,49 @@ void SkipRCDirective(tRCScan& tScan);
 
 bool IsRCBlockOpen(std::string_view sTok);
 bool IsRCBlockClose(std::string_view sTok);
-std::string RCUpper(std::string_view s);
+// An ASCII letter, digit or underscore: a byte of a script name. Scripts are
+// read as in the C locale, so no byte above 127 is one.
+inline bool IsRCNameByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+// sTok is the word sUpper (given in upper case) in any ASCII case. Script words
+// are compared this way, never through an upper-cased copy.
+bool IsRCWord(std::string_view sTok, std::string_view sUpper);
 
 // One argument of a statement: its tokens, up to the next "," or the statement end.
-using RCArg = std::vector<std::string>;
+using RCArg = std::span<const std::string_view>;
+
+// The arguments of one statement, all tokens in one list. A reader keeps one
+// and reads statement after statement into it, so that a long body costs no
+// allocation per statement.
+struct tRCArgs {
+    std::vector<std::string_view> asToks; // every token but the commas, in order
+    std::vector<size_t> alEnds;           // where each argument's tokens end in asToks
+
+    size_t size() const { return alEnds.size(); }
+    bool empty() const { return alEnds.empty(); }
+    // The argument l; an empty one past the last.
+    RCArg operator[](size_t l) const {
+        if (l >= alEnds.size()) {
+            return RCArg();
+        }
+        size_t lFrom = l == 0 ? 0 : alEnds[l - 1];
+        return RCArg(asToks.data() + lFrom, alEnds[l] - lFrom);
+    }
+};
+
 // Reads the comma-separated arguments of a statement whose keyword was just
 // read. A statement goes on past a line end only when the line ended with ","
 // or "|" or NOT, or the next line begins with "," or "|"; it stops before a
 // token that opens or closes a block and before a marker line. With bFromHere
 // the first token is taken even at the start of a line (the statement's first
-// argument was read back, as for an accelerator entry).
-std::vector<RCArg> ReadRCArgs(tRCScan& tScan, bool bFromHere = false);
+// argument was read back, as for an accelerator entry). tArgs is emptied first.
+void ReadRCArgs(tRCScan& tScan, tRCArgs& tArgs, bool bFromHere = false);
 
 // The value of a numeric argument: decimal, "0x" hexadecimal, terms joined by
 // "|" or "+", a leading "-", an "L" suffix; names count 0. bFound tells whether
 // the argument held a number at all.
-int32_t RCArgNumber(const RCArg& aArg, bool* pbFound = nullptr);
+int32_t RCArgNumber(RCArg aArg, bool* pbFound = nullptr);
 int32_t RCNumberText(std::string_view s, bool* pbFound = nullptr);
 
 // How a quoted text is taken over.
@@ -78,6 +109,7 @@ enum RCEscapeMode {
 std::string UnquoteRC(std::string_view sTok, RCEscapeMode lMode);
 // The text of an argument: its quoted tokens joined (adjacent literals), or,
 // without any, its tokens joined by blanks.
-std::string RCArgText(const RCArg& aArg, RCEscapeMode lMode);
-// The first identifier or number of an argument ("IDC_X" of "IDC_X+1"); "" when none.
-std::string RCArgName(const RCArg& aArg);
+std::string RCArgText(RCArg aArg, RCEscapeMode lMode);
+// The first identifier or number of an argument ("IDC_X" of "IDC_X+1"); "" when
+// none. A view of the script's bytes, as the tokens are.
+std::string_view RCArgName(RCArg aArg);

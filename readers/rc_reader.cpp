@@ -24,7 +24,7 @@ bool IsIdentifier(std::string_view s) {
         return false;
     }
     for (char c : s) {
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') {
+        if (!IsRCNameByte(c)) {
             return false;
         }
     }
@@ -38,8 +38,8 @@ std::string FolderOf(const std::string& sPath) {
 
 // #define NAME value: the value as a Korvel value text ("0x1F" becomes "&H1F").
 void ReadDefine(tRCScan& t) {
-    std::string sName;
-    std::string sValue;
+    std::string_view sName;
+    std::string_view sValue;
     bool bStart = false;
     if (!PeekRCToken(t, sName, &bStart) || bStart) {
         return;
@@ -48,7 +48,7 @@ void ReadDefine(tRCScan& t) {
     if (PeekRCToken(t, sValue, &bStart) && !bStart) {
         NextRCToken(t, sValue);
     } else {
-        sValue.clear();
+        sValue = std::string_view();
     }
     if (sValue == "(" && PeekRCToken(t, sValue, &bStart) && !bStart) {
         NextRCToken(t, sValue); // "#define ID (101)"
@@ -72,14 +72,18 @@ void ReadDefine(tRCScan& t) {
         std::snprintf(sz, sizeof sz, "&H%X", static_cast<unsigned>(lValue));
         sText = sz;
     }
-    DefineID("%" + sName, sText);
+    std::string sKey;
+    sKey.reserve(sName.size() + 1);
+    sKey += '%';
+    sKey += sName;
+    DefineID(sKey, sText);
 }
 
 // Skips "#if 0" and "#ifdef APSTUDIO_INVOKED" sections up to their #endif
 // (an #else of an "#if 0" starts live text again).
 void SkipConditional(tRCScan& t, bool bStopAtElse) {
     int32_t lDepth = 1;
-    std::string s;
+    std::string_view s;
     while (NextRCToken(t, s)) {
         if (s == kRCMarkerToken) {
             t.lPos = t.lTokStart; // a marker ends the skipping: the frame needs it
@@ -88,12 +92,11 @@ void SkipConditional(tRCScan& t, bool bStopAtElse) {
         if (!t.bLineStart || s[0] != '#') {
             continue;
         }
-        std::string sUp = RCUpper(s);
-        if (sUp.rfind("#IF", 0) == 0) {
+        if (s.size() >= 3 && IsRCWord(s.substr(0, 3), "#IF")) {
             ++lDepth;
-        } else if (sUp == "#ENDIF") {
+        } else if (IsRCWord(s, "#ENDIF")) {
             --lDepth;
-        } else if (bStopAtElse && lDepth == 1 && (sUp == "#ELSE" || sUp == "#ELIF")) {
+        } else if (bStopAtElse && lDepth == 1 && (IsRCWord(s, "#ELSE") || IsRCWord(s, "#ELIF"))) {
             --lDepth;
         }
         SkipRCDirective(t);
@@ -103,19 +106,18 @@ void SkipConditional(tRCScan& t, bool bStopAtElse) {
     }
 }
 
-void ReadDirective(tRCScan& t, const std::string& sTok) {
-    std::string sUp = RCUpper(sTok);
-    if (sUp == "#DEFINE") {
+void ReadDirective(tRCScan& t, std::string_view sTok) {
+    if (IsRCWord(sTok, "#DEFINE")) {
         ReadDefine(t);
         return;
     }
-    std::string sNext;
+    std::string_view sNext;
     bool bStart = false;
     bool bHasNext = PeekRCToken(t, sNext, &bStart) && !bStart;
     SkipRCDirective(t);
-    if (bHasNext && sUp == "#IFDEF" && sNext == "APSTUDIO_INVOKED") {
+    if (bHasNext && IsRCWord(sTok, "#IFDEF") && sNext == "APSTUDIO_INVOKED") {
         SkipConditional(t, false);
-    } else if (bHasNext && sUp == "#IF" && sNext == "0") {
+    } else if (bHasNext && IsRCWord(sTok, "#IF") && sNext == "0") {
         SkipConditional(t, true);
     }
 }
@@ -123,38 +125,37 @@ void ReadDirective(tRCScan& t, const std::string& sTok) {
 // A statement the reader does not know: its line, and a block that follows it.
 void SkipStatement(tRCScan& t) {
     SkipRCLine(t);
-    std::string s;
+    std::string_view s;
     if (PeekRCToken(t, s) && IsRCBlockOpen(s)) {
         NextRCToken(t, s);
         SkipRCBlock(t);
     }
 }
 
-void ReadDataStatement(tRCScan& t, int32_t lKind, const std::string& sName,
+void ReadDataStatement(tRCScan& t, tRCArgs& tArgs, int32_t lKind, std::string_view sName,
                        const std::string& sFolder) {
-    std::vector<RCArg> aArgs = ReadRCArgs(t);
-    std::string sFile;
+    ReadRCArgs(t, tArgs);
+    std::string_view sFile;
     // The file is the quoted text, else the last word (options such as
     // DISCARDABLE stand before it).
-    for (const RCArg& aArg : aArgs) {
-        for (const std::string& s : aArg) {
-            if (!s.empty() && s[0] == '"') {
-                sFile = s;
-            } else if (sFile.empty() || sFile[0] != '"') {
-                sFile = s;
-            }
+    for (std::string_view s : tArgs.asToks) {
+        if (!s.empty() && s[0] == '"') {
+            sFile = s;
+        } else if (sFile.empty() || sFile[0] != '"') {
+            sFile = s;
         }
     }
-    std::string sUp = RCUpper(sFile);
-    if (sUp == "DISCARDABLE" || sUp == "MOVEABLE" || sUp == "PURE" || sUp == "PRELOAD" ||
-        sUp == "LOADONCALL" || sUp == "FIXED" || sUp == "IMPURE") {
-        sFile.clear();
+    if (IsRCWord(sFile, "DISCARDABLE") || IsRCWord(sFile, "MOVEABLE") || IsRCWord(sFile, "PURE") ||
+        IsRCWord(sFile, "PRELOAD") || IsRCWord(sFile, "LOADONCALL") || IsRCWord(sFile, "FIXED") ||
+        IsRCWord(sFile, "IMPURE")) {
+        sFile = std::string_view();
     }
-    AddDataResource(lKind, sName, sFile, sFolder);
+    AddDataResource(lKind, std::string(sName), std::string(sFile), sFolder);
 }
 
 void StatementLoop(tRCScan& t, tReadFrame& f, const std::string& sFolder) {
-    std::string sTok;
+    std::string_view sTok;
+    tRCArgs tArgs;
     while (NextRCToken(t, sTok)) {
         if (sTok == kRCMarkerToken) {
             // The block frame takes the marker line and the user text after an End.
@@ -171,8 +172,7 @@ void StatementLoop(tRCScan& t, tReadFrame& f, const std::string& sFolder) {
             ReadDirective(t, sTok);
             continue;
         }
-        std::string sUp = RCUpper(sTok);
-        if (sUp == "STRINGTABLE") {
+        if (IsRCWord(sTok, "STRINGTABLE")) {
             ReadRCStringTable(t);
             continue;
         }
@@ -180,38 +180,37 @@ void StatementLoop(tRCScan& t, tReadFrame& f, const std::string& sFolder) {
             SkipRCBlock(t);
             continue;
         }
-        if (sUp == "LANGUAGE" || sUp == "VERSION" || sUp == "CHARACTERISTICS" ||
-            IsRCBlockClose(sTok) || sTok[0] == '"' || sTok == "," || sTok == "|" || sTok == "(" ||
-            sTok == ")") {
+        if (IsRCWord(sTok, "LANGUAGE") || IsRCWord(sTok, "VERSION") ||
+            IsRCWord(sTok, "CHARACTERISTICS") || IsRCBlockClose(sTok) || sTok[0] == '"' ||
+            sTok == "," || sTok == "|" || sTok == "(" || sTok == ")") {
             SkipRCLine(t);
             continue;
         }
-        std::string sType;
+        std::string_view sType;
         bool bStart = false;
         if (!PeekRCToken(t, sType, &bStart) || bStart) {
             continue; // a lone word: nothing to read
         }
-        std::string sTypeUp = RCUpper(sType);
-        if (sTypeUp == "DIALOG" || sTypeUp == "DIALOGEX") {
+        int32_t lKind = IsRCWord(sType, "BITMAP")   ? wkResBitmap
+                        : IsRCWord(sType, "CURSOR") ? wkResCursor
+                        : IsRCWord(sType, "ICON")   ? wkResIcon
+                        : IsRCWord(sType, "AVI")    ? wkResAvi
+                                                    : 0;
+        if (IsRCWord(sType, "DIALOG") || IsRCWord(sType, "DIALOGEX")) {
             NextRCToken(t, sType);
-            ReadRCDialog(t, sTok, sTypeUp == "DIALOGEX");
-        } else if (sTypeUp == "MENU" || sTypeUp == "MENUEX") {
+            ReadRCDialog(t, sTok, IsRCWord(sType, "DIALOGEX"));
+        } else if (IsRCWord(sType, "MENU") || IsRCWord(sType, "MENUEX")) {
             NextRCToken(t, sType);
             ReadRCMenu(t, sTok);
-        } else if (sTypeUp == "ACCELERATORS") {
+        } else if (IsRCWord(sType, "ACCELERATORS")) {
             NextRCToken(t, sType);
             ReadRCAccelerators(t, sTok);
-        } else if (sTypeUp == "VERSIONINFO") {
+        } else if (IsRCWord(sType, "VERSIONINFO")) {
             NextRCToken(t, sType);
             ReadRCVersionInfo(t);
-        } else if (sTypeUp == "BITMAP" || sTypeUp == "CURSOR" || sTypeUp == "ICON" ||
-                   sTypeUp == "AVI") {
+        } else if (lKind != 0) {
             NextRCToken(t, sType);
-            int32_t lKind = sTypeUp == "BITMAP"   ? wkResBitmap
-                            : sTypeUp == "CURSOR" ? wkResCursor
-                            : sTypeUp == "ICON"   ? wkResIcon
-                                                  : wkResAvi;
-            ReadDataStatement(t, lKind, sTok, sFolder);
+            ReadDataStatement(t, tArgs, lKind, sTok, sFolder);
         } else {
             SkipStatement(t);
         }
@@ -222,14 +221,14 @@ void StatementLoop(tRCScan& t, tReadFrame& f, const std::string& sFolder) {
 
 bool (*gpfnRCImportCopyWanted)() = nullptr;
 
-bool IsRCResourceType(const std::string& sUp) {
-    static const char* const kasTypes[] = {
+bool IsRCResourceType(std::string_view sWord) {
+    static constexpr std::string_view kasTypes[] = {
         "DIALOG",     "DIALOGEX", "MENU",     "MENUEX", "ACCELERATORS", "VERSIONINFO",
         "BITMAP",     "CURSOR",   "ICON",     "AVI",    "RCDATA",       "TEXTINCLUDE",
         "DESIGNINFO", "DLGINIT",  "TOOLBAR",  "HTML",   "FONT",         "MESSAGETABLE",
         "REGISTRY",   "TYPELIB",  "PLUGPLAY", "VXD",    "ANICURSOR",    "ANIICON"};
-    for (const char* sz : kasTypes) {
-        if (sUp == sz) {
+    for (std::string_view sType : kasTypes) {
+        if (IsRCWord(sWord, sType)) {
             return true;
         }
     }
@@ -237,7 +236,7 @@ bool IsRCResourceType(const std::string& sUp) {
 }
 
 bool SkipToRCBlock(tRCScan& t) {
-    std::string s;
+    std::string_view s;
     bool bStart = false;
     while (PeekRCToken(t, s, &bStart)) {
         if (s == kRCMarkerToken) {
@@ -247,18 +246,16 @@ bool SkipToRCBlock(tRCScan& t) {
             NextRCToken(t, s);
             return true;
         }
-        std::string sUp = RCUpper(s);
-        if (bStart && (sUp == "STRINGTABLE" || IsRCBlockClose(s))) {
+        if (bStart && (IsRCWord(s, "STRINGTABLE") || IsRCBlockClose(s))) {
             return false;
         }
         if (bStart && s[0] != '#') {
             // A line that names a new resource ends a statement without a body.
             tRCScan tAhead = t;
-            std::string sNext;
+            std::string_view sNext;
             NextRCToken(tAhead, sNext);
             bool bNextStart = false;
-            if (PeekRCToken(tAhead, sNext, &bNextStart) && !bNextStart &&
-                IsRCResourceType(RCUpper(sNext))) {
+            if (PeekRCToken(tAhead, sNext, &bNextStart) && !bNextStart && IsRCResourceType(sNext)) {
                 return false;
             }
         }
@@ -272,7 +269,7 @@ bool SkipToRCBlock(tRCScan& t) {
     return false;
 }
 
-int32_t RCIDFromToken(const std::string& sToken, int32_t lPrefix) {
+int32_t RCIDFromToken(std::string_view sToken, int32_t lPrefix) {
     if (!sToken.empty() && std::isdigit(static_cast<unsigned char>(sToken[0]))) {
         // "0x140" as well as "320": the ID is named after the decimal value.
         return IDFromToken(std::to_string(RCNumberText(sToken)), lPrefix);

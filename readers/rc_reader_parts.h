@@ -5,21 +5,21 @@
 #include "readers/rc_lexer.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 // An ID from a script name or number (the Korvel rules of IDFromToken, with
 // "0x" numbers too); lPrefix is the ID prefix index of the kind hint.
-int32_t RCIDFromToken(const std::string& sToken, int32_t lPrefix);
+int32_t RCIDFromToken(std::string_view sToken, int32_t lPrefix);
 
 // The statements; each starts after the resource's type word.
-void ReadRCDialog(tRCScan& tScan, const std::string& sName, bool bEx);
-void ReadRCMenu(tRCScan& tScan, const std::string& sName);
-void ReadRCAccelerators(tRCScan& tScan, const std::string& sName);
+void ReadRCDialog(tRCScan& tScan, std::string_view sName, bool bEx);
+void ReadRCMenu(tRCScan& tScan, std::string_view sName);
+void ReadRCAccelerators(tRCScan& tScan, std::string_view sName);
 void ReadRCVersionInfo(tRCScan& tScan);
 void ReadRCStringTable(tRCScan& tScan);
 
 // Reads up to the opening of the statement's block and consumes it; false when
 // the next statement begins first (a resource without a body).
 bool SkipToRCBlock(tRCScan& tScan);
-// True for the type words of top-level resource statements.
-bool IsRCResourceType(const std::string& sUpper);
+// True for the type words of top-level resource statements, in any case.
+bool IsRCResourceType(std::string_view sWord);

@@ -9,33 +9,25 @@
 
 namespace {
 
-const RCArg& ArgAt(const std::vector<RCArg>& aArgs, size_t l) {
-    static const RCArg kEmpty;
-    return l < aArgs.size() ? aArgs[l] : kEmpty;
-}
-
-int32_t MenuOptions(const std::vector<RCArg>& aArgs, size_t lFirst) {
+int32_t MenuOptions(const tRCArgs& tArgs, size_t lFirst) {
     int32_t lOptions = 0;
-    for (size_t l = lFirst; l < aArgs.size(); ++l) {
-        for (const std::string& s : aArgs[l]) {
-            std::string sUp = RCUpper(s);
-            lOptions |= sUp == "CHECKED"        ? wkMfChecked
-                        : sUp == "GRAYED"       ? wkMfGrayed
-                        : sUp == "INACTIVE"     ? wkMfDisabled
-                        : sUp == "MENUBREAK"    ? wkMfMenuBreak
-                        : sUp == "MENUBARBREAK" ? wkMfMenuBarBreak
-                                                : 0;
+    for (size_t l = lFirst; l < tArgs.size(); ++l) {
+        for (std::string_view s : tArgs[l]) {
+            lOptions |= IsRCWord(s, "CHECKED")        ? wkMfChecked
+                        : IsRCWord(s, "GRAYED")       ? wkMfGrayed
+                        : IsRCWord(s, "INACTIVE")     ? wkMfDisabled
+                        : IsRCWord(s, "MENUBREAK")    ? wkMfMenuBreak
+                        : IsRCWord(s, "MENUBARBREAK") ? wkMfMenuBarBreak
+                                                      : 0;
         }
     }
     return lOptions;
 }
 
-bool HasWord(const std::vector<RCArg>& aArgs, const char* szWord) {
-    for (const RCArg& aArg : aArgs) {
-        for (const std::string& s : aArg) {
-            if (RCUpper(s) == szWord) {
-                return true;
-            }
+bool HasWord(const tRCArgs& tArgs, std::string_view sWord) {
+    for (std::string_view s : tArgs.asToks) {
+        if (IsRCWord(s, sWord)) {
+            return true;
         }
     }
     return false;
@@ -43,7 +35,7 @@ bool HasWord(const std::vector<RCArg>& aArgs, const char* szWord) {
 
 // A preprocessor line inside a resource body (#ifdef _DEBUG around a
 // FILEFLAGS line) is passed over; true when the token began one.
-bool SkipBodyDirective(tRCScan& t, const std::string& s) {
+bool SkipBodyDirective(tRCScan& t, std::string_view s) {
     if (s[0] == '#' && t.bLineStart) {
         SkipRCDirective(t);
         return true;
@@ -53,7 +45,7 @@ bool SkipBodyDirective(tRCScan& t, const std::string& s) {
 
 // The next token of a resource body, preprocessor lines passed over; false at a
 // metastatement (its token stays for the frame) or at the end of the text.
-bool NextRCBodyToken(tRCScan& t, std::string& s) {
+bool NextRCBodyToken(tRCScan& t, std::string_view& s) {
     while (PeekRCToken(t, s)) {
         if (s == kRCMarkerToken) {
             return false;
@@ -66,15 +58,15 @@ bool NextRCBodyToken(tRCScan& t, std::string& s) {
     return false;
 }
 
-void ReadAccelEntry(tRCScan& t, int32_t lRes) {
-    std::vector<RCArg> aArgs = ReadRCArgs(t, true);
-    const RCArg& aKey = ArgAt(aArgs, 0);
+void ReadAccelEntry(tRCScan& t, tRCArgs& tArgs, int32_t lRes) {
+    ReadRCArgs(t, tArgs, true);
+    RCArg aKey = tArgs[0];
     if (aKey.empty()) {
         return;
     }
     uint8_t byKey = 0;
     uint8_t byModifiers = 0;
-    const std::string& sKey = aKey[0];
+    std::string_view sKey = aKey[0];
     if (sKey[0] == '"') {
         std::string sChar = UnquoteRC(sKey, rcEscConvert);
         if (sChar.size() == 2 && sChar[0] == '^') {
@@ -88,14 +80,14 @@ void ReadAccelEntry(tRCScan& t, int32_t lRes) {
     } else if (std::isdigit(static_cast<unsigned char>(sKey[0]))) {
         byKey = static_cast<uint8_t>(RCNumberText(sKey));
     } else {
-        byKey = AccelKeyFromCode(sKey);
+        byKey = AccelKeyFromCode(std::string(sKey));
     }
-    for (size_t l = 2; l < aArgs.size(); ++l) {
-        for (const std::string& s : aArgs[l]) {
-            byModifiers = AccelFlagFromRc(s, byModifiers);
+    for (size_t l = 2; l < tArgs.size(); ++l) {
+        for (std::string_view s : tArgs[l]) {
+            byModifiers = AccelFlagFromRc(std::string(s), byModifiers);
         }
     }
-    std::string sID = RCArgName(ArgAt(aArgs, 1));
+    std::string_view sID = RCArgName(tArgs[1]);
     if (byKey == 0 || sID.empty()) {
         return; // a key the designer cannot show
     }
@@ -107,21 +99,19 @@ void ReadAccelEntry(tRCScan& t, int32_t lRes) {
 }
 
 // The four parts "1, 0, 0, 1" of a version line into its two values.
-void ReadVersionParts(const std::vector<RCArg>& aArgs, uint32_t& lMS, uint32_t& lLS) {
+void ReadVersionParts(const tRCArgs& tArgs, uint32_t& lMS, uint32_t& lLS) {
     uint32_t al[4] = {};
-    for (size_t l = 0; l < 4 && l < aArgs.size(); ++l) {
-        al[l] = static_cast<uint32_t>(RCArgNumber(aArgs[l])) & 0xFFFF;
+    for (size_t l = 0; l < 4 && l < tArgs.size(); ++l) {
+        al[l] = static_cast<uint32_t>(RCArgNumber(tArgs[l])) & 0xFFFF;
     }
     lMS = al[0] << 16 | al[1];
     lLS = al[2] << 16 | al[3];
 }
 
-std::string JoinedText(const std::vector<RCArg>& aArgs) {
+std::string JoinedText(const tRCArgs& tArgs) {
     std::string s;
-    for (const RCArg& aArg : aArgs) {
-        for (const std::string& sTok : aArg) {
-            s += sTok;
-        }
+    for (std::string_view sTok : tArgs.asToks) {
+        s += sTok;
     }
     return s;
 }
@@ -143,7 +133,7 @@ uint32_t HexValue(const std::string& s) {
 
 } // namespace
 
-void ReadRCMenu(tRCScan& t, const std::string& sName) {
+void ReadRCMenu(tRCScan& t, std::string_view sName) {
     int32_t lID = RCIDFromToken(sName, -2);
     // A dialog's MENU option may have made the resource already.
     int32_t lRes = FindResourceByID(lID);
@@ -155,7 +145,8 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
         return;
     }
     int32_t lLevel = 0;
-    std::string s;
+    std::string_view s;
+    tRCArgs tArgs;
     while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             ++lLevel;
@@ -167,46 +158,46 @@ void ReadRCMenu(tRCScan& t, const std::string& sName) {
             }
             continue;
         }
-        std::string sUp = RCUpper(s);
-        if (sUp == "POPUP") {
-            std::vector<RCArg> aArgs = ReadRCArgs(t);
-            std::string sCaption = RCArgText(ArgAt(aArgs, 0), rcEscKeep);
+        if (IsRCWord(s, "POPUP")) {
+            ReadRCArgs(t, tArgs);
+            std::string sCaption = RCArgText(tArgs[0], rcEscKeep);
             if (sCaption.empty()) {
                 gatRes.W(lRes).lType = wkResPopupMenu;
             }
-            AddMenuItem(0, lRes, 0, 0, wkMenuPopup, lLevel, MenuOptions(aArgs, 1), sCaption);
-        } else if (sUp == "MENUITEM") {
-            std::string sNext;
+            AddMenuItem(0, lRes, 0, 0, wkMenuPopup, lLevel, MenuOptions(tArgs, 1), sCaption);
+        } else if (IsRCWord(s, "MENUITEM")) {
+            std::string_view sNext;
             bool bStart = false;
-            if (PeekRCToken(t, sNext, &bStart) && !bStart && RCUpper(sNext) == "SEPARATOR") {
+            if (PeekRCToken(t, sNext, &bStart) && !bStart && IsRCWord(sNext, "SEPARATOR")) {
                 NextRCToken(t, sNext);
                 AddMenuItem(0, lRes, 0, 0, wkMenuSeparator, lLevel, 0, std::string());
                 continue;
             }
-            std::vector<RCArg> aArgs = ReadRCArgs(t);
-            std::string sCaption = RCArgText(ArgAt(aArgs, 0), rcEscKeep);
-            std::string sID = RCArgName(ArgAt(aArgs, 1));
-            if (sCaption.empty() && (HasWord(aArgs, "MFT_SEPARATOR") || sID.empty())) {
+            ReadRCArgs(t, tArgs);
+            std::string sCaption = RCArgText(tArgs[0], rcEscKeep);
+            std::string_view sID = RCArgName(tArgs[1]);
+            if (sCaption.empty() && (HasWord(tArgs, "MFT_SEPARATOR") || sID.empty())) {
                 AddMenuItem(0, lRes, 0, 0, wkMenuSeparator, lLevel, 0, std::string());
                 continue;
             }
             int32_t lItemID = sID.empty() ? 0 : RCIDFromToken(sID, -1);
             AddMenuItem(lItemID, lRes, FindAccelByID(lItemID), FindStrByID(lItemID), wkMenuItem,
-                        lLevel, MenuOptions(aArgs, 2), sCaption);
+                        lLevel, MenuOptions(tArgs, 2), sCaption);
         } else {
-            ReadRCArgs(t);
+            ReadRCArgs(t, tArgs);
         }
     }
 }
 
-void ReadRCAccelerators(tRCScan& t, const std::string& sName) {
+void ReadRCAccelerators(tRCScan& t, std::string_view sName) {
     int32_t lID = RCIDFromToken(sName, -2);
     int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResAccel, lID, 0);
     gtElem.lResAccel = lRes;
     if (!SkipToRCBlock(t)) {
         return;
     }
-    std::string s;
+    std::string_view s;
+    tRCArgs tArgs;
     while (NextRCBodyToken(t, s)) {
         if (IsRCBlockClose(s)) {
             return;
@@ -216,7 +207,7 @@ void ReadRCAccelerators(tRCScan& t, const std::string& sName) {
             continue;
         }
         t.lPos = t.lTokStart; // the key is the entry's first argument
-        ReadAccelEntry(t, lRes);
+        ReadAccelEntry(t, tArgs, lRes);
     }
 }
 
@@ -224,7 +215,7 @@ void ReadRCStringTable(tRCScan& t) {
     if (!SkipToRCBlock(t)) {
         return;
     }
-    std::string s;
+    std::string_view s;
     while (NextRCBodyToken(t, s)) {
         if (IsRCBlockClose(s)) {
             return;
@@ -236,12 +227,12 @@ void ReadRCStringTable(tRCScan& t) {
         if (s[0] == '"' || s == ",") {
             continue; // a text without an ID
         }
-        std::string sID = RCArgName({s});
-        std::string sText;
+        std::string_view sID = RCArgName(RCArg(&s, 1));
+        std::string_view sText;
         if (PeekRCToken(t, sText) && sText == ",") {
             NextRCToken(t, sText);
         }
-        if (PeekRCToken(t, sText) && RCUpper(sText) == "L") {
+        if (PeekRCToken(t, sText) && IsRCWord(sText, "L")) {
             NextRCToken(t, sText); // L"..." : a wide text reads the same
         }
         if (!PeekRCToken(t, sText) || sText[0] != '"') {
@@ -259,28 +250,29 @@ void ReadRCStringTable(tRCScan& t) {
 
 void ReadRCVersionInfo(tRCScan& t) {
     ResetVersionInfo();
-    std::string s;
+    std::string_view s;
+    tRCArgs tArgs;
     // The fixed fields up to the block.
     while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             break;
         }
-        std::string sUp = RCUpper(s);
-        std::vector<RCArg> aArgs = ReadRCArgs(t);
-        std::string sText = JoinedText(aArgs);
-        if (sUp == "FILEVERSION") {
-            ReadVersionParts(aArgs, gtVersion.lFileVerMS, gtVersion.lFileVerLS);
-        } else if (sUp == "PRODUCTVERSION") {
-            ReadVersionParts(aArgs, gtVersion.lProdVerMS, gtVersion.lProdVerLS);
-        } else if (sUp == "FILEFLAGSMASK") {
+        const std::string_view sWord = s;
+        ReadRCArgs(t, tArgs);
+        std::string sText = JoinedText(tArgs);
+        if (IsRCWord(sWord, "FILEVERSION")) {
+            ReadVersionParts(tArgs, gtVersion.lFileVerMS, gtVersion.lFileVerLS);
+        } else if (IsRCWord(sWord, "PRODUCTVERSION")) {
+            ReadVersionParts(tArgs, gtVersion.lProdVerMS, gtVersion.lProdVerLS);
+        } else if (IsRCWord(sWord, "FILEFLAGSMASK")) {
             gtVersion.lFlagsMask = VerFlagsMaskFromText(sText);
-        } else if (sUp == "FILEFLAGS") {
+        } else if (IsRCWord(sWord, "FILEFLAGS")) {
             gtVersion.lFlags = VerFlagsFromText(sText);
-        } else if (sUp == "FILEOS") {
+        } else if (IsRCWord(sWord, "FILEOS")) {
             gtVersion.lFileOS = VerOSFromText(sText);
-        } else if (sUp == "FILETYPE") {
+        } else if (IsRCWord(sWord, "FILETYPE")) {
             gtVersion.lFileType = VerTypeFromText(sText);
-        } else if (sUp == "FILESUBTYPE") {
+        } else if (IsRCWord(sWord, "FILESUBTYPE")) {
             gtVersion.lFileSubtype = VerSubtypeFromText(sText);
         }
     }
@@ -291,7 +283,7 @@ void ReadRCVersionInfo(tRCScan& t) {
     while (NextRCBodyToken(t, s)) {
         if (IsRCBlockOpen(s)) {
             asBlocks.push_back(sPending);
-            if (asBlocks.size() == 3 && RCUpper(asBlocks[1]) == "STRINGFILEINFO") {
+            if (asBlocks.size() == 3 && IsRCWord(asBlocks[1], "STRINGFILEINFO")) {
                 lBlock = AddVersionBlock(HexValue(sPending));
             }
             sPending.clear();
@@ -307,13 +299,13 @@ void ReadRCVersionInfo(tRCScan& t) {
             }
             continue;
         }
-        std::string sUp = RCUpper(s);
-        std::vector<RCArg> aArgs = ReadRCArgs(t);
-        if (sUp == "BLOCK") {
-            sPending = RCArgText(ArgAt(aArgs, 0), rcEscConvert);
-        } else if (sUp == "VALUE" && lBlock != 0) {
-            std::string sName = RCArgText(ArgAt(aArgs, 0), rcEscConvert);
-            std::string sValue = RCArgText(ArgAt(aArgs, 1), rcEscConvert);
+        const std::string_view sWord = s;
+        ReadRCArgs(t, tArgs);
+        if (IsRCWord(sWord, "BLOCK")) {
+            sPending = RCArgText(tArgs[0], rcEscConvert);
+        } else if (IsRCWord(sWord, "VALUE") && lBlock != 0) {
+            std::string sName = RCArgText(tArgs[0], rcEscConvert);
+            std::string sValue = RCArgText(tArgs[1], rcEscConvert);
             // The terminating \0 of the script is no part of the value.
             if (!sValue.empty() && sValue.back() == '\0') {
                 sValue.pop_back();

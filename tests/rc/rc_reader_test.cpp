@@ -100,6 +100,41 @@ TEST_F(RcReaderTest, ControlClassesAndStylesRefineTheKind) {
     EXPECT_EQ(wkCtlRichEdit, KindFromRCWord("richedit"));
 }
 
+TEST_F(RcReaderTest, ControlsOfOneBodyShareNothingButTheirDialog) {
+    // Words in any case, a zero byte in the indentation, a trailing comma
+    // before the next control and a style continued on the next line.
+    std::string s = "d dialogex 0, 0, 100, 100\r\n"
+                    "begin\r\n"
+                    "  control \"\", 1, \"Static\", SS_LEFT, 1, 1, 9, 9, WS_EX_CLIENTEDGE\r\n"
+                    "  LTEXT \"x\", 7, 1, 1, 9, 9\r\n"
+                    "  Edittext 2, 1, 1, 9, 9, ES_PASSWORD\r\n"
+                    "  CONTROL \"\", 3, \"Static\", SS_LEFT | WS_EX_CLIENTEDGE, 1, 1, 9, 9\r\n";
+    s += std::string(" \0 ", 3);
+    s += "ltext \"a\", 4, 1, 1, 9, 9, ES_PASSWORD,\r\n"
+         "  LTEXT \"b\", 5, 1, 1, 9, 9\r\n"
+         "  EDITTEXT 6, 1, 1, 9, 9,\r\n"
+         "      ES_PASSWORD\r\n"
+         "End\r\n";
+    Load(s);
+    ASSERT_EQ(8, glDlgCnt);
+    int32_t l = FirstControl();
+    EXPECT_EQ(0x200, gatDlg[l].lExStyle);
+    EXPECT_EQ(0, gatDlg[l + 1].lExStyle); // the first control's extended style stays there
+    EXPECT_EQ("x", Caption(l + 1));
+    EXPECT_EQ(0x20, gatDlg[l + 2].lStyle & 0x20);
+    // An extended style written among the styles is no style, though the
+    // same name was just found as an extended one.
+    EXPECT_EQ(0, gatDlg[l + 3].lStyle & 0x200);
+    EXPECT_EQ(0, gatDlg[l + 3].lExStyle);
+    // An edit style on a label is no style of its class, though an edit box
+    // of the same dialog just had it.
+    EXPECT_EQ(wkCtlLabel, gatDlg[l + 4].lCtlType);
+    EXPECT_EQ(std::string::npos, StyleNames(gatDlg[l + 4].lStyleStrElem).find("%ES_PASSWORD"));
+    EXPECT_EQ("b", Caption(l + 5));
+    EXPECT_EQ(0x20, gatDlg[l + 6].lStyle & 0x20);
+    EXPECT_EQ(7, gatDlg[l + 6].lCtlOrder);
+}
+
 TEST_F(RcReaderTest, CaptionsConvertEscapesAndKeepMalformedOnes) {
     Load("D DIALOG 0, 0, 10, 10\r\n"
          "CAPTION \"a\\tb\\\\c\\x41\\101\\q\\x\"\r\n"
