@@ -15,6 +15,7 @@
 #include "styles/control_kinds.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -28,6 +29,20 @@ constexpr int32_t kSsIcon = 3;    // SS_ICON
 constexpr int32_t kBsBitmap = 0x80;
 constexpr int32_t kSbsVert = 0x1;
 
+// The arguments of one statement (at most kMaxArgs). Most are views of the
+// text itself; one that a continuation or a zero byte splits is joined in its
+// own buffer of asJoined. The reader keeps one of these for the whole text, so
+// the buffers are reused from statement to statement.
+constexpr std::size_t kMaxArgs = 16;
+struct tArgs {
+    std::vector<std::string_view> as;
+    std::array<std::string, kMaxArgs> asJoined;
+
+    std::size_t size() const { return as.size(); }
+    std::string_view& operator[](std::size_t l) { return as[l]; }
+    const std::string_view& operator[](std::size_t l) const { return as[l]; }
+};
+
 // The reader's state for one text.
 struct tKvl {
     tSourceText t;
@@ -37,6 +52,8 @@ struct tKvl {
     std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
     std::string sPath;
     bool bCompanionRead = false; // a second #Resource line must not read the script twice
+    tArgs aArgs;                 // the arguments of the statement being read
+    std::string sWord;           // the word being read, in upper case
 
     // Blocks are read: the work file is open and no clipboard import runs.
     bool Blocks() const { return f.lBlocks != 0 && f.lClipboard == 0; }
@@ -45,8 +62,8 @@ struct tKvl {
     bool InBlockOf(int32_t lKind) const { return !Blocks() || f.lBlockKind == lKind; }
 };
 
-std::string CutName(std::string_view s) {
-    return std::string(s.substr(0, IDNameText::Capacity()));
+std::string_view CutName(std::string_view s) {
+    return s.substr(0, IDNameText::Capacity());
 }
 
 bool StartsWith(std::string_view s, std::string_view sHead) {
@@ -87,27 +104,70 @@ std::string StmtWord(tSourceText& t) {
     return AtLineEnd(t) ? std::string() : NextToken(t);
 }
 
+// The same in upper case, in the reader's word buffer (valid until the next
+// word is read).
+const std::string& StmtWordUpper(tKvl& k) {
+    if (AtLineEnd(k.t)) {
+        k.sWord.clear();
+        return k.sWord;
+    }
+    NextToken(k.t, k.sWord);
+    for (char& c : k.sWord) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return k.sWord;
+}
+
 // The arguments up to the end of the statement. A comma that ends the line
 // leaves an empty last argument: "..., 4, " holds an empty style part, which is
 // not the same as no style part at all.
-std::vector<std::string> StmtArgs(tSourceText& t, std::size_t lMax = 16) {
-    std::vector<std::string> as;
+tArgs& StmtArgs(tSourceText& t, tArgs& a, std::size_t lMax = kMaxArgs) {
+    a.as.clear();
+    lMax = std::min(lMax, kMaxArgs);
     bool bAfterComma = false;
-    while (as.size() < lMax) {
+    while (a.as.size() < lMax) {
         if (AtLineEnd(t)) {
             if (bAfterComma) {
-                as.emplace_back();
+                a.as.emplace_back();
             }
             break;
         }
-        as.push_back(ReadArg(t));
+        a.as.push_back(ReadArgView(t, a.asJoined[a.as.size()]));
         bAfterComma = t.lPos > 0 && t.sText[t.lPos - 1] == ',';
     }
-    return as;
+    return a;
 }
 
-std::string Arg(const std::vector<std::string>& as, std::size_t l) {
-    return l < as.size() ? as[l] : std::string();
+tArgs& StmtArgs(tKvl& k, std::size_t lMax = kMaxArgs) {
+    return StmtArgs(k.t, k.aArgs, lMax);
+}
+
+std::string_view Arg(const tArgs& as, std::size_t l) {
+    return l < as.size() ? as[l] : std::string_view();
+}
+
+// Equal to sUpper (upper case) with the case of ASCII letters ignored.
+bool SameUpper(std::string_view s, std::string_view sUpper) {
+    if (s.size() != sUpper.size()) {
+        return false;
+    }
+    for (std::size_t l = 0; l < s.size(); ++l) {
+        char c = s[l];
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (c != sUpper[l]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Begins with sUpper (upper case), the case of ASCII letters ignored.
+bool StartsWithUpper(std::string_view s, std::string_view sUpper) {
+    return s.size() >= sUpper.size() && SameUpper(s.substr(0, sUpper.size()), sUpper);
 }
 
 // First on its line: only blanks and TABs stand between the line start and it.
@@ -126,7 +186,7 @@ bool IsDataKind(int32_t lKind) {
 // created without a file when there is none and a kind is given (its ID is
 // found by name, 0 when never defined).
 int32_t DataResourceFor(const std::string& sName, int32_t lKind) {
-    const std::string sCut = CutName(sName);
+    const std::string_view sCut = CutName(sName);
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && IsDataKind(gatRes[l].lType) &&
             SameIDName(gatRes[l].szIDName.view(), sCut)) {
@@ -166,14 +226,14 @@ bool IsImageKind(int32_t lKind) {
 
 // A colour argument; -1 (the system colour) leaves the colour unused, so that
 // a row read back equals the row that was written.
-void SetColour(const std::string& sText, uint8_t& byUsed, int32_t& lColour) {
+void SetColour(std::string_view sText, uint8_t& byUsed, int32_t& lColour) {
     int32_t l = ColourFromText(sText);
     byUsed = l != -1 ? 1 : 0;
     lColour = l != -1 ? l : 0;
 }
 
 // The live row of the current dialog with that ID.
-int32_t RowOfID(const std::string& sIDName) {
+int32_t RowOfID(std::string_view sIDName) {
     const int32_t lID = FindIDByName(CutName(sIDName));
     const int32_t lRes = gatDlg[gtElem.lDlg].lResElem;
     for (int32_t l = FindDlgRowByID(lID); l != 0; l = FindNextDlgRowByID(lID, l)) {
@@ -184,7 +244,7 @@ int32_t RowOfID(const std::string& sIDName) {
     return 0;
 }
 
-int32_t FontOfVar(const tKvl& k, const std::string& sVar) {
+int32_t FontOfVar(const tKvl& k, std::string_view sVar) {
     const std::string s = UpperText(TrimText(sVar));
     if (!StartsWith(s, "HFONT")) {
         return 0;
@@ -196,8 +256,8 @@ int32_t FontOfVar(const tKvl& k, const std::string& sVar) {
 // A style list of the row's own (a copy of a default list, never the default's
 // element, which DeleteDlgRow would empty).
 int32_t OwnList(int32_t lDefaultElem) {
-    std::string s = GetDynStr(lDefaultElem);
-    return s.empty() ? 0 : AddDynStr(s);
+    const std::string_view s = DynStrView(lDefaultElem);
+    return s.empty() ? 0 : AddDynStr(std::string(s));
 }
 
 // ---- Statements ---------------------------------------------------------------------
@@ -210,7 +270,7 @@ void ReadEquate(tKvl& k) {
     while (IsIdentByte(t.At(l)) && l < t.sText.size()) {
         ++l;
     }
-    const std::string sName(t.sText.substr(t.lTokStart, l - t.lTokStart));
+    const std::string_view sName = t.sText.substr(t.lTokStart, l - t.lTokStart);
     while (t.At(l) == ' ' || t.At(l) == '\t') {
         ++l;
     }
@@ -261,12 +321,12 @@ void ReadResourceLine(tKvl& k) {
 }
 
 void ReadDialogNew(tKvl& k) {
-    std::vector<std::string> as = StmtArgs(k.t);
+    const tArgs& as = StmtArgs(k);
     // The target variable ends the arguments: ", To hDlg".
     std::size_t n = as.size();
     for (std::size_t l = 6; l < as.size(); ++l) {
-        std::string s = UpperText(as[l]);
-        if (s == "TO" || StartsWith(s, "TO ") || StartsWith(s, "TO\t")) {
+        const std::string_view s = as[l];
+        if (SameUpper(s, "TO") || StartsWithUpper(s, "TO ") || StartsWithUpper(s, "TO\t")) {
             n = l;
             break;
         }
@@ -289,7 +349,7 @@ void ReadDialogNew(tKvl& k) {
     tRow.lCtlType = wkCtlDialog;
     tRow.lClassElem = FindClass("DialogStyles");
     SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 1), false));
-    const std::string sX = Arg(as, 2);
+    const std::string_view sX = Arg(as, 2);
     const int32_t lX = sX.empty() ? 0 : NumberArg(sX);
     const bool bCentred = sX.empty() || lX == -1;
     const int32_t lY = NumberArg(Arg(as, 3));
@@ -321,7 +381,7 @@ void ReadDialogNew(tKvl& k) {
 }
 
 void ReadDialog(tKvl& k) {
-    const std::string sWord = UpperText(StmtWord(k.t));
+    const std::string sWord = StmtWordUpper(k);
     if (sWord == "NEW") {
         ReadDialogNew(k);
         return;
@@ -331,8 +391,8 @@ void ReadDialog(tKvl& k) {
         return;
     }
     if (sWord == "SET") {
-        const std::string sWhat = UpperText(StmtWord(k.t));
-        std::vector<std::string> as = StmtArgs(k.t);
+        const std::string sWhat = StmtWordUpper(k);
+        const tArgs& as = StmtArgs(k);
         if (sWhat == "COLOR") {
             tDlg& tRow = gatDlg.W(lDlg);
             SetColour(Arg(as, 1), tRow.byForeClrUsed, tRow.lForeClr);
@@ -346,26 +406,26 @@ void ReadDialog(tKvl& k) {
             }
         }
     } else if (sWord == "SEND") {
-        std::vector<std::string> as = StmtArgs(k.t);
-        if (UpperText(Arg(as, 1)) == "%WM_SETFONT") {
+        const tArgs& as = StmtArgs(k);
+        if (SameUpper(Arg(as, 1), "%WM_SETFONT")) {
             gatDlg.W(lDlg).lFontElem = FontOfVar(k, Arg(as, 2));
         }
     }
 }
 
 void ReadControlAdd(tKvl& k, int32_t lDlg) {
-    std::vector<std::string> as = StmtArgs(k.t);
+    const tArgs& as = StmtArgs(k);
     // A trailing ", Call Proc" names a callback; it is no style.
     std::size_t n = as.size();
     for (std::size_t l = 8; l < as.size(); ++l) {
-        if (StartsWith(UpperText(as[l]), "CALL ")) {
+        if (StartsWithUpper(as[l], "CALL ")) {
             n = l;
             break;
         }
     }
-    const std::string sWord = Arg(as, 0);
+    const std::string_view sWord = Arg(as, 0);
     const bool bQuoted = !sWord.empty() && sWord[0] == '"';
-    const std::string sClass = bQuoted ? CaptionFromArg(sWord, false) : sWord;
+    const std::string sClass = bQuoted ? CaptionFromArg(sWord, false) : std::string(sWord);
     if (sClass.empty()) {
         return;
     }
@@ -432,14 +492,14 @@ void ReadControl(tKvl& k) {
     if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog) {
         return; // no dialog is current
     }
-    const std::string sWord = UpperText(StmtWord(k.t));
+    const std::string sWord = StmtWordUpper(k);
     if (sWord == "ADD") {
         ReadControlAdd(k, lDlg);
     } else if (sWord == "SET") {
-        if (UpperText(StmtWord(k.t)) != "COLOR") {
+        if (StmtWordUpper(k) != "COLOR") {
             return;
         }
-        std::vector<std::string> as = StmtArgs(k.t);
+        const tArgs& as = StmtArgs(k);
         const int32_t lRow = RowOfID(Arg(as, 1));
         if (lRow) {
             gtElem.lCtl = lRow;
@@ -449,9 +509,9 @@ void ReadControl(tKvl& k) {
             glChanged = 1;
         }
     } else if (sWord == "SEND") {
-        std::vector<std::string> as = StmtArgs(k.t);
+        const tArgs& as = StmtArgs(k);
         const int32_t lRow = RowOfID(Arg(as, 1));
-        if (lRow && UpperText(Arg(as, 2)) == "%WM_SETFONT") {
+        if (lRow && SameUpper(Arg(as, 2), "%WM_SETFONT")) {
             gatDlg.W(lRow).lFontElem = FontOfVar(k, Arg(as, 3));
         }
     }
@@ -491,7 +551,7 @@ int32_t CurrentMenu() {
 // back as a file of blanks growing with the square of its items.
 constexpr int32_t kMaxItemLevel = 32;
 
-int32_t ItemLevel(const tKvl& k, const std::string& sParent) {
+int32_t ItemLevel(const tKvl& k, std::string_view sParent) {
     auto it = k.alMenuVar.find(UpperText(TrimText(sParent)));
     const int32_t lParent = it == k.alMenuVar.end() ? -1 : it->second;
     return std::min(lParent + 1, kMaxItemLevel);
@@ -523,7 +583,7 @@ void ReadMenu(tKvl& k) {
         return; // Menu Attach and the rest: links come from the block arguments
     }
     const std::string sWhat = UpperText(StmtWord(k.t));
-    std::vector<std::string> as = StmtArgs(k.t);
+    const tArgs& as = StmtArgs(k);
     const int32_t lLevel = ItemLevel(k, Arg(as, 0));
     if (sWhat == "POPUP") {
         const int32_t lMenu = CurrentMenu();
@@ -544,16 +604,16 @@ void ReadMenu(tKvl& k) {
 
 // "AssignAccel tAccel(k), key, ID, flags".
 void ReadAssignAccel(tKvl& k) {
-    std::vector<std::string> as = StmtArgs(k.t);
-    const std::string sKey = Arg(as, 1);
+    const tArgs& as = StmtArgs(k);
+    const std::string_view sKey = Arg(as, 1);
     const std::string sUpper = UpperText(sKey);
     int32_t lKey = 0;
     if (StartsWith(sUpper, "ASC(") || StartsWith(sUpper, "ASC ")) {
         std::size_t lOpen = sKey.find('(');
         std::size_t lClose = sKey.rfind(')');
-        std::string sInner(TrimText(std::string_view(sKey).substr(
-            lOpen + 1, lClose == std::string::npos || lClose < lOpen ? std::string::npos
-                                                                     : lClose - lOpen - 1)));
+        std::string sInner(TrimText(sKey.substr(
+            lOpen + 1, lClose == std::string_view::npos || lClose < lOpen ? std::string_view::npos
+                                                                          : lClose - lOpen - 1)));
         if (!sInner.empty() && sInner[0] == '"') {
             std::string sChar = CaptionFromArg(sInner, false);
             lKey = sChar.empty() ? 0 : static_cast<unsigned char>(sChar[0]);
@@ -578,7 +638,7 @@ void ReadAssignAccel(tKvl& k) {
         // Imported text has no Begin Accel line to make the table.
         lTable = NewResource(wkResAccel);
     }
-    const std::string sID = Arg(as, 2);
+    const std::string_view sID = Arg(as, 2);
     int32_t lID = FindIDByName(CutName(sID));
     if (lID == 0) {
         lID = IDFromToken(sID, -1);
@@ -617,17 +677,17 @@ void ReadFont(tKvl& k, const std::string& sToken) {
         return;
     }
     ++t.lPos;
-    std::vector<std::string> as = StmtArgs(t, 7);
+    tArgs& as = StmtArgs(k, 7);
     if (as.size() < 7) {
         return;
     }
-    std::string& sLast = as[6];
+    std::string_view& sLast = as[6];
     if (!sLast.empty() && sLast.back() == ')') {
-        sLast = std::string(TrimText(std::string_view(sLast).substr(0, sLast.size() - 1)));
+        sLast = TrimText(sLast.substr(0, sLast.size() - 1));
     }
     tFontDesc tDesc{};
     tDesc.szFontName = CaptionFromArg(as[0], false);
-    float fSize = std::strtof(as[1].c_str(), nullptr);
+    float fSize = std::strtof(std::string(as[1]).c_str(), nullptr);
     tDesc.fFontSize = std::isfinite(fSize) && fSize >= 0 && fSize <= 4096 ? fSize : 0;
     tDesc.lWeight = WeightFromText(as[2]);
     tDesc.lUnderline = FlagFromText(as[3]);
@@ -639,12 +699,19 @@ void ReadFont(tKvl& k, const std::string& sToken) {
 
 void ReadStatements(tKvl& k) {
     tSourceText& t = k.t;
+    // The first word of each statement, in upper case, in one buffer for the
+    // whole text.
+    std::string s;
     while (!t.AtEnd()) {
-        const std::string sTok = NextToken(t);
-        if (sTok.empty()) {
+        NextToken(t, s);
+        if (s.empty()) {
             continue;
         }
-        const std::string s = UpperText(sTok);
+        for (char& c : s) {
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
+        }
         switch (s[0]) {
         case '#':
             if (s == "#WRENKIT") {
@@ -721,7 +788,7 @@ int32_t NumberArg(std::string_view sArg) {
 }
 
 int32_t DefineID(std::string_view sName, const std::string& sValue) {
-    const std::string sCut = CutName(sName);
+    const std::string_view sCut = CutName(sName);
     if (int32_t l = FindIDByName(sCut)) {
         return l;
     }
@@ -733,8 +800,13 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     if (sToken.empty() || sToken[0] == '-') {
         return 0;
     }
-    const std::string sName =
-        CutName(sToken[0] == '%' ? std::string(sToken) : "%" + std::string(sToken));
+    // A name written with its "%" (as the writers write every ID) is looked up
+    // as it stands in the text; only a name without one is copied to add it.
+    std::string sMarked;
+    if (sToken[0] != '%') {
+        sMarked = "%" + std::string(sToken);
+    }
+    const std::string_view sName = CutName(sToken[0] == '%' ? sToken : sMarked);
     if (int32_t l = FindIDByName(sName)) {
         return l;
     }
@@ -746,7 +818,7 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     if (IsPlainNumber(sBare)) {
         // A bare number: an equate named after it with that value, so that the
         // statement can be written back with a name.
-        const std::string sNumName = CutName(gasIDPrefix[lPrefix] + std::string(sBare));
+        const std::string sNumName(CutName(gasIDPrefix[lPrefix] + std::string(sBare)));
         if (int32_t l = FindIDByName(sNumName)) {
             return l;
         }

@@ -85,6 +85,12 @@ bool IsArgStop(char c, bool bInString, char lSep) {
 
 std::string NextToken(tSourceText& t) {
     std::string sTok;
+    NextToken(t, sTok);
+    return sTok;
+}
+
+void NextToken(tSourceText& t, std::string& sTok) {
+    sTok.clear();
     bool& bInString = t.bInString; // a blank inside a string ends a token, not the string
     bool bStarted = false;
     auto Append = [&](char c) {
@@ -103,7 +109,7 @@ std::string NextToken(tSourceText& t) {
         case '\r':
             bInString = false; // no string goes on past its line
             if (bStarted) {
-                return sTok;
+                return;
             }
             ++t.lPos;
             ++t.lLine;
@@ -119,7 +125,7 @@ std::string NextToken(tSourceText& t) {
         case ',':
             ++t.lPos;
             if (bStarted) {
-                return sTok;
+                return;
             }
             continue;
         case '"':
@@ -133,7 +139,7 @@ std::string NextToken(tSourceText& t) {
             }
             SkipToCR(t);
             if (bStarted) {
-                return sTok;
+                return;
             }
             continue;
         case '_':
@@ -148,18 +154,41 @@ std::string NextToken(tSourceText& t) {
             continue;
         }
     }
-    return sTok;
 }
 
 std::string ReadArg(tSourceText& t, char lSep) {
+    std::string sJoined;
+    return std::string(ReadArgView(t, sJoined, lSep));
+}
+
+std::string_view ReadArgView(tSourceText& t, std::string& sJoined, char lSep) {
     t.bInString = false; // an argument keeps its own count of quotes
-    std::string sArg;
     bool bInString = false;
     int32_t lDepth = 0;
-    // The bytes kept are copied in runs, from lRun up to the position, rather
-    // than one by one: a KVL file is mostly arguments.
+    // The bytes kept are taken in runs, from lRun up to the position. The
+    // first run is only remembered: an argument is nearly always one run, and
+    // then it is handed back as a view of the text, without a copy. Only a
+    // second run (after a continuation or a zero byte) joins them in sJoined.
     std::size_t lRun = t.lPos;
-    auto Flush = [&]() { sArg.append(t.sText.data() + lRun, t.lPos - lRun); };
+    std::string_view sFirst;
+    bool bHaveFirst = false;
+    bool bJoined = false;
+    auto Flush = [&]() {
+        if (t.lPos == lRun) {
+            return;
+        }
+        const std::string_view sPiece = t.sText.substr(lRun, t.lPos - lRun);
+        if (!bHaveFirst) {
+            sFirst = sPiece;
+            bHaveFirst = true;
+            return;
+        }
+        if (!bJoined) {
+            sJoined.assign(sFirst);
+            bJoined = true;
+        }
+        sJoined.append(sPiece);
+    };
     const std::size_t n = t.sText.size();
     while (!t.AtEnd()) {
         // Plain bytes are passed in a tight loop; only the bytes below decide.
@@ -217,14 +246,7 @@ std::string ReadArg(tSourceText& t, char lSep) {
         ++t.lPos;
     }
     Flush();
-    // Trimmed in place: the argument's own buffer is handed back.
-    const std::string_view sTrim = TrimText(sArg);
-    if (sTrim.size() != sArg.size()) {
-        const std::size_t lLead = static_cast<std::size_t>(sTrim.data() - sArg.data());
-        sArg.erase(lLead + sTrim.size());
-        sArg.erase(0, lLead);
-    }
-    return sArg;
+    return TrimText(bJoined ? std::string_view(sJoined) : sFirst);
 }
 
 int32_t AtLineEnd(tSourceText& t) {

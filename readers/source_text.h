@@ -49,12 +49,20 @@ std::string_view TrimText(std::string_view s);
 // end a name continues the statement in the next line. Returns "" at the end
 // of the text.
 std::string NextToken(tSourceText& t);
+// The same into sTok, whose buffer is reused: the statement loop takes one
+// token per line of the file.
+void NextToken(tSourceText& t, std::string& sTok);
 
 // An argument: the trimmed text up to the next lSep outside parentheses
 // and strings (the separator is consumed) or up to the end of the line (the CR
 // stays). Continuations are followed (their CR LF counted and left out),
 // comments end the argument.
 std::string ReadArg(tSourceText& t, char lSep = ',');
+// The same argument without a copy: a view of the text when the argument is
+// one stretch of it, else (a continuation or a zero byte inside) a view of
+// sJoined, which holds the pieces joined. The view lives as long as the text
+// and sJoined stay unchanged.
+std::string_view ReadArgView(tSourceText& t, std::string& sJoined, char lSep = ',');
 
 // Skips blanks and TABs; 1 when the line (or the text) ends there.
 int32_t AtLineEnd(tSourceText& t);

@@ -64,6 +64,32 @@ TEST_F(Tokens, ArgumentsKeepStringsParenthesesAndContinuations) {
     EXPECT_EQ(ReadArg(t), "10");
 }
 
+// An argument in one stretch of the text is a view of the text; one that a
+// continuation or a zero byte splits is joined, with the blanks around the
+// whole trimmed and those inside kept.
+TEST_F(Tokens, ArgumentViewsPointIntoTheTextUnlessPiecesAreJoined) {
+    using namespace std::string_literals;
+    const std::string sText = " plain ,\tsplit _\r\n  on , ze\0ro \r\n"s;
+    tSourceText t;
+    t.sText = sText;
+    auto Inside = [](std::string_view s, std::string_view sIn) {
+        return s.data() >= sIn.data() && s.data() + s.size() <= sIn.data() + sIn.size();
+    };
+    std::string sJoined;
+    std::string_view s = ReadArgView(t, sJoined);
+    EXPECT_EQ(s, "plain");
+    EXPECT_TRUE(Inside(s, sText));
+    EXPECT_TRUE(sJoined.empty());
+    s = ReadArgView(t, sJoined);
+    EXPECT_EQ(s, "split   on");
+    EXPECT_TRUE(Inside(s, sJoined));
+    std::string sJoined2;
+    EXPECT_EQ(ReadArgView(t, sJoined2), "zero");
+    EXPECT_EQ(s, "split   on"); // a view of another buffer is untouched
+    EXPECT_EQ(t.At(t.lPos), '\r');
+    EXPECT_EQ(ReadArgView(t, sJoined2), "");
+}
+
 TEST_F(Tokens, NumbersIDsAndEquates) {
     EXPECT_EQ(NumberArg("70"), 70);
     EXPECT_EQ(NumberArg("0"), 0);
