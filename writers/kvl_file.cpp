@@ -142,6 +142,22 @@ void PutAppended(std::string& sOut, const std::string& sAppended, bool bBeforeCo
     sOut += sAppended;
 }
 
+// The size of the pieces the update writer hands on while saving.
+constexpr std::size_t kPieceBytes = 1 << 20;
+
+// Hands on the text so far except its last line, which stays: PutAppended
+// looks at the last line before the appended functions (found, as there, by
+// the line end before the final two bytes), so that line and everything after
+// it must still be in s.
+void PutPiece(std::string& s, const std::function<void(std::string_view)>& fnPut) {
+    const size_t lEnd = s.size() >= 3 ? s.rfind("\r\n", s.size() - 3) : std::string::npos;
+    if (lEnd == std::string::npos) {
+        return;
+    }
+    fnPut(std::string_view(s).substr(0, lEnd + 2));
+    s.erase(0, lEnd + 2);
+}
+
 // The comment below the Created line that tells a reader of the file what the
 // metastatements are for; every line is 61 characters wide.
 void WriteHeaderComment(std::string& sOut) {
@@ -235,18 +251,33 @@ std::string BuildNewKvlFile(bool bForSave) {
     return s;
 }
 
-std::string BuildUpdatedKvlFile() {
+namespace {
+
+// The updated file into s; with fnPut, the text is handed on in pieces of about
+// kPieceBytes as it is made and s keeps only the rest.
+void BuildUpdatedKvlText(std::string& s, const std::function<void(std::string_view)>* pfnPut) {
     const std::string* psWork = WorkText();
-    if (!psWork || glBlockCnt <= 0) {
-        return std::string();
-    }
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     const std::string sAppended = AppendedFunctions();
     bool bAppended = false;
-    std::string s;
+    if (pfnPut) {
+        // One buffer, written out again and again: its pages are touched once,
+        // not once per megabyte of the file.
+        s.reserve(2 * kPieceBytes);
+    } else {
+        // Room for the whole text at once: the user's text and the regenerated
+        // blocks come out at about the size of the file that was read, and a
+        // large file grown by doubling would be copied again at every step. An
+        // eighth more leaves room for blocks that grew; pages never written
+        // cost nothing.
+        s.reserve(psWork->size() + psWork->size() / 8 + sAppended.size() + 4096);
+    }
     glFullFile = 0;
     for (int32_t l = 1; l <= glBlockCnt; ++l) {
+        if (pfnPut && s.size() >= kPieceBytes) {
+            PutPiece(s, *pfnPut);
+        }
         const tBlock& t = gatBlock[l];
         switch (t.lType) {
         case blkUser:
@@ -307,6 +338,15 @@ std::string BuildUpdatedKvlFile() {
         PutAppended(s, sAppended, false);
     }
     CloseStatusText();
+}
+
+} // namespace
+
+std::string BuildUpdatedKvlFile() {
+    std::string s;
+    if (WorkText() && glBlockCnt > 0) {
+        BuildUpdatedKvlText(s, nullptr);
+    }
     return s;
 }
 
@@ -315,4 +355,14 @@ std::string BuildKvlFile(bool bForSave) {
         return BuildUpdatedKvlFile();
     }
     return BuildNewKvlFile(bForSave);
+}
+
+void BuildKvlFilePieces(bool bForSave, const std::function<void(std::string_view)>& fnPut) {
+    if (!glAsNew && WorkText() && glBlockCnt > 0) {
+        std::string s;
+        BuildUpdatedKvlText(s, &fnPut);
+        fnPut(s);
+        return;
+    }
+    fnPut(BuildNewKvlFile(bForSave));
 }

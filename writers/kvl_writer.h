@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // ---- What the file commands and the reader hand to the writers ---------------
 
@@ -30,6 +32,9 @@ std::string BuildUpdatedKvlFile();
 // What Save and the code viewer use: the updated file when one with blocks is
 // loaded (and as-new is clear), else a new one.
 std::string BuildKvlFile(bool bForSave);
+// The text of BuildKvlFile handed to fnPut in pieces, in order, as it is made:
+// Save writes each piece at once instead of holding a copy of the whole file.
+void BuildKvlFilePieces(bool bForSave, const std::function<void(std::string_view)>& fnPut);
 
 // ---- Sections ----------------------------------------------------------------
 // Each Write... appends to sOut; each ...Section() runs alone, shows its status

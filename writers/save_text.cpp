@@ -32,16 +32,25 @@ fs::path TempPathBeside(const fs::path& tTarget) {
     return fs::path();
 }
 
-// Writes the whole text; 0 on success, else the runtime error number.
-int WriteWhole(const fs::path& tPath, const std::string& sText) {
+// Writes the whole text as fnMake hands it out; 0 on success, else the runtime
+// error number. After a failed write the remaining pieces are not written.
+int WriteWhole(const fs::path& tPath, const std::function<void(const TextPut&)>& fnMake) {
     errno = 0;
     std::FILE* pFile = std::fopen(tPath.string().c_str(), "wb");
     if (!pFile) {
         return FileErrorFromErrno(errno ? errno : ENOENT);
     }
     int lErr = 0;
-    if (!sText.empty() && std::fwrite(sText.data(), 1, sText.size(), pFile) != sText.size()) {
-        lErr = FileErrorFromErrno(errno ? errno : EIO);
+    try {
+        fnMake([&](std::string_view sPiece) {
+            if (lErr == 0 && !sPiece.empty() &&
+                std::fwrite(sPiece.data(), 1, sPiece.size(), pFile) != sPiece.size()) {
+                lErr = FileErrorFromErrno(errno ? errno : EIO);
+            }
+        });
+    } catch (...) {
+        std::fclose(pFile); // closed, so that the unfinished file can be removed
+        throw;
     }
     if (std::fflush(pFile) != 0 && lErr == 0) {
         lErr = FileErrorFromErrno(errno ? errno : EIO);
@@ -71,6 +80,11 @@ int ReplaceWith(const fs::path& tTemp, const fs::path& tTarget) {
 } // namespace
 
 int32_t SaveTextToFile(const std::string& sText, const std::string& sPath) {
+    return SaveTextPiecesToFile([&](const TextPut& fnPut) { fnPut(sText); }, sPath);
+}
+
+int32_t SaveTextPiecesToFile(const std::function<void(const TextPut&)>& fnMake,
+                             const std::string& sPath) {
     std::error_code ec;
     fs::path tTemp;
     int lErr = 0;
@@ -84,7 +98,7 @@ int32_t SaveTextToFile(const std::string& sText, const std::string& sPath) {
             }
         }
         tTemp = sPath.empty() ? fs::path() : TempPathBeside(tTarget);
-        lErr = tTemp.empty() ? 75 : WriteWhole(tTemp, sText); // 75: no free name beside the file
+        lErr = tTemp.empty() ? 75 : WriteWhole(tTemp, fnMake); // 75: no free name beside the file
         if (lErr == 0) {
             // The new file keeps the old one's permissions.
             fs::file_status tOld = fs::status(tTarget, ec);

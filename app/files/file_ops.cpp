@@ -264,8 +264,10 @@ int32_t SaveFile() {
     }
     gsKvlFilePath = gsCurrentFile;
     // An ordinary save appends the copy of an imported file; Save As New does not.
-    const std::string sText = BuildKvlFile(glAsNew == 0);
-    int32_t lResult = SaveTextToFile(sText, gsCurrentFile);
+    // The text goes to the file piece by piece as it is made: a large file is
+    // never held whole a second time beside the text it was read from.
+    int32_t lResult = SaveTextPiecesToFile(
+        [](const TextPut& fnPut) { BuildKvlFilePieces(glAsNew == 0, fnPut); }, gsCurrentFile);
     if (lResult) {
         // A companion script that could not be written keeps the project
         // changed: its strings and version information live nowhere else.

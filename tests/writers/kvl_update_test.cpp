@@ -4,6 +4,8 @@
 #include "tests/support/recording_seam.h"
 #include "tests/writers/writer_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class UpdateTest : public WriterTest {
@@ -137,6 +139,54 @@ TEST_F(UpdateTest, NewFunctionsStayAboveTheCopyOfAnImportedFile) {
                             "#Wrenkit Copy\r\n'The following is a copy of your code before "
                             "importing:\r\n#If 0\r\nold\r\n\r\n#EndIf\r\n"))
         << s;
+}
+
+// Save hands the updated file on in pieces while it is made; joined they are
+// the text the viewer shows. User text of more than a piece's size lies before
+// the line above the Copy marker, where the appended functions need that line
+// still at hand, and in the second file before the constants and a last line
+// without its line end.
+TEST_F(UpdateTest, PiecesOfALargeFileJoinToTheWholeText) {
+    std::string sLarge;
+    for (int32_t l = 0; sLarge.size() < 1500000; ++l) {
+        sLarge += "' user line " + std::to_string(l) + "\r\n";
+    }
+    const std::string sEquals = "'" + std::string(80, '=') + "\r\n";
+    auto Pieces = [](std::size_t& lCount) {
+        std::string s;
+        lCount = 0;
+        BuildKvlFilePieces(true, [&](std::string_view sPiece) {
+            s += sPiece;
+            ++lCount;
+        });
+        return s;
+    };
+    for (int32_t lCase = 0; lCase < 2; ++lCase) {
+        ResetModel();
+        ResetWriterInputs();
+        StartFile();
+        AddBlock(4, 0, 0, 0);
+        if (lCase == 0) {
+            User(sLarge + "End Function\r\n\r\n" + sEquals);
+            AddBlock(12, 0, 0, 0);
+            User("'The following is a copy of your code before importing:\r\n");
+        } else {
+            User(sLarge);
+            AddBlock(3, 0, 0, 0);
+            User("Sub Mine()\r\nEnd Sub"); // no final line end
+        }
+        int32_t lMenu = NewRes("%IDR_MENU1", "100", wkResMenu);
+        AddMenuItem(AddID("%IDM_X", "1000", 0), lMenu, 0, 0, wkMenuItem, 0, 0, "X");
+        const std::string sWhole = BuildKvlFile(true);
+        std::size_t lCount = 0;
+        // Compared without printing: a diff of texts this large takes minutes.
+        const std::string sJoined = Pieces(lCount);
+        const auto [itJoined, itWhole] =
+            std::mismatch(sJoined.begin(), sJoined.end(), sWhole.begin(), sWhole.end());
+        EXPECT_TRUE(sJoined == sWhole)
+            << "case " << lCase << ": first difference at byte " << (itJoined - sJoined.begin());
+        EXPECT_GT(lCount, 1u) << lCase;
+    }
 }
 
 } // namespace

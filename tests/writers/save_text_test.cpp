@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 
 namespace fs = std::filesystem;
 
@@ -48,6 +49,38 @@ TEST_F(SaveTextTest, WritesBytesExactlyAndReplacesTheOldFile) {
     EXPECT_EQ(Read(sPath), "");
     EXPECT_EQ(FileCount(), 1u); // no temporary file left behind
     EXPECT_TRUE(tSeam.Reports().empty());
+}
+
+TEST_F(SaveTextTest, TextMadeInPiecesLandsWholeAndIsMadeOnlyWhenItCanBeWritten) {
+    RecordingSeam tSeam;
+    const std::string sPath = (tDir / "pieces.bas").string();
+    std::ofstream(sPath) << "old";
+    const std::string sBig(300000, 'y');
+    auto Make = [&](const TextPut& fnPut) {
+        fnPut("first\r\n");
+        fnPut("");
+        fnPut(sBig);
+        fnPut("\r\nlast");
+    };
+    EXPECT_EQ(SaveTextPiecesToFile(Make, sPath), 1);
+    EXPECT_EQ(Read(sPath), "first\r\n" + sBig + "\r\nlast");
+    EXPECT_EQ(FileCount(), 1u);
+    // No place for the new file: the text is not made at all and the old file stays.
+    bool bMade = false;
+    const std::string sMissing = (tDir / "no" / "such.bas").string();
+    EXPECT_EQ(SaveTextPiecesToFile([&](const TextPut&) { bMade = true; }, sMissing), 0);
+    EXPECT_FALSE(bMade);
+    EXPECT_EQ(tSeam.Reports().size(), 1u);
+    // A text that cannot be made leaves neither a half file nor a changed old one.
+    EXPECT_EQ(SaveTextPiecesToFile(
+                  [&](const TextPut& fnPut) {
+                      fnPut("half");
+                      throw std::bad_alloc();
+                  },
+                  sPath),
+              0);
+    EXPECT_EQ(Read(sPath), "first\r\n" + sBig + "\r\nlast");
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(SaveTextTest, FailureNamesThePathAndKeepsWhatWasThere) {
