@@ -240,12 +240,16 @@ std::string BuildNewRCFile(bool bForSave) {
 }
 
 std::string BuildUpdatedRCFile() {
-    if (RCWorkText() == nullptr || glRCBlockCnt == 0) {
+    const std::string* psWork = RCWorkText();
+    if (psWork == nullptr || glRCBlockCnt == 0) {
         return std::string();
     }
     ShowStatusText("Saving RC");
     glFullFile = 0;
     std::string s;
+    // Room for the whole script at once, as for the KVL file: about the size
+    // of the script that was read, an eighth more for sections that grew.
+    s.reserve(psWork->size() + psWork->size() / 8 + 4096);
     bool bData = false;
     bool bStrings = false;
     bool bVersion = false;
@@ -253,7 +257,13 @@ std::string BuildUpdatedRCFile() {
         const tBlock& t = gatRCBlock[l];
         switch (t.lType) {
         case wkBlockUser:
-            s += RCBlockUserText(t);
+            // Taken straight from the work text rather than through a copy of
+            // its own; bytes outside the work text (a damaged block row) are
+            // left out.
+            if (t.lFilePos >= 1 && t.lLen > 0 &&
+                static_cast<size_t>(t.lFilePos) <= psWork->size()) {
+                s.append(*psWork, static_cast<size_t>(t.lFilePos) - 1, static_cast<size_t>(t.lLen));
+            }
             break;
         case wkBlockCreated:
             PutLine(s, "//#Wrenkit Created");
