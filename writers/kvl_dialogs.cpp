@@ -11,6 +11,7 @@
 #include "writers/row_groups.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -22,19 +23,56 @@ std::string Num(int64_t l) {
     return std::to_string(l);
 }
 
+// The statements of the controls are put together in place, piece by piece:
+// a file holds one per control, and a string per piece would be most of the
+// work of writing it.
+void AppendNum(std::string& s, int64_t l) {
+    char ach[24];
+    const std::to_chars_result r = std::to_chars(ach, ach + sizeof ach, l);
+    s.append(ach, static_cast<size_t>(r.ptr - ach));
+}
+
+void AppendQuoted(std::string& s, std::string_view sText) {
+    s += '"';
+    for (char c : sText) {
+        s += c;
+        if (c == '"') {
+            s += '"';
+        }
+    }
+    s += '"';
+}
+
+void AppendRectangle(std::string& s, const tDlg& t) {
+    AppendNum(s, t.nLeft);
+    s += ", ";
+    AppendNum(s, t.nTop);
+    s += ", ";
+    AppendNum(s, static_cast<int64_t>(t.nRight) - t.nLeft);
+    s += ", ";
+    AppendNum(s, static_cast<int64_t>(t.nBottom) - t.nTop);
+}
+
 std::string Rectangle(const tDlg& t) {
-    return Num(t.nLeft) + ", " + Num(t.nTop) + ", " +
-           Num(static_cast<int64_t>(t.nRight) - t.nLeft) + ", " +
-           Num(static_cast<int64_t>(t.nBottom) - t.nTop);
+    std::string s;
+    AppendRectangle(s, t);
+    return s;
 }
 
 // ", " + style names, then ", " + extended names when there are any.
-std::string StylePart(const tDlg& t) {
-    std::string s = ", " + StyleText(t.lStyleStrElem);
-    std::string sEx = StyleText(t.lExStyleStrElem);
+void AppendStylePart(std::string& s, const tDlg& t) {
+    s += ", ";
+    s += StyleListToText(DynStrView(t.lStyleStrElem));
+    const std::string sEx = StyleListToText(DynStrView(t.lExStyleStrElem));
     if (!sEx.empty()) {
-        s += ", " + sEx;
+        s += ", ";
+        s += sEx;
     }
+}
+
+std::string StylePart(const tDlg& t) {
+    std::string s;
+    AppendStylePart(s, t);
     return s;
 }
 
@@ -145,9 +183,22 @@ std::string DialogNewStatement(int32_t lRow) {
 std::string ControlAddStatement(int32_t lRow) {
     const tDlg& t = gatDlg[lRow];
     const int32_t lKind = t.lCtlType;
-    std::string sWord = IsClassKind(lKind) ? Quoted(t.szClass.view()) : CtlTypeKeyword(lKind, 0);
-    std::string sID = t.lIDElem ? IDName(t.lIDElem) : "-1";
-    std::string s = Indent(1) + "Control Add " + sWord + ", hDlg, " + sID + ", ";
+    std::string s;
+    s.reserve(256); // a statement with its styles, before wrapping
+    s.append(static_cast<size_t>(std::max(KvlTabSize(), 0)), ' ');
+    s += "Control Add ";
+    if (IsClassKind(lKind)) {
+        AppendQuoted(s, t.szClass.view());
+    } else {
+        s += CtlTypeKeyword(lKind, 0);
+    }
+    s += ", hDlg, ";
+    if (t.lIDElem) {
+        s += gatID[t.lIDElem].szIDName.view();
+    } else {
+        s += "-1";
+    }
+    s += ", ";
     switch (lKind) {
     case wkCtlImage:
     case wkCtlImageX:
@@ -162,17 +213,19 @@ std::string ControlAddStatement(int32_t lRow) {
         s += ", "; // these controls take no caption
         break;
     default:
-        s += Quoted(GetDynStr(t.lCaptionElem)) + ", ";
+        AppendQuoted(s, DynStrView(t.lCaptionElem));
+        s += ", ";
         break;
     }
-    s += Rectangle(t);
+    AppendRectangle(s, t);
     if (IsClassKind(lKind) || !HasDefaultStyles(t)) {
-        s += StylePart(t);
+        AppendStylePart(s, t);
     } else if (lKind == wkCtlVScrollBar) {
         // The keyword alone would make a horizontal bar.
-        std::string sStyle = StyleText(t.lStyleStrElem);
+        const std::string sStyle = StyleListToText(DynStrView(t.lStyleStrElem));
         if (!sStyle.empty()) {
-            s += ", " + sStyle;
+            s += ", ";
+            s += sStyle;
         }
     }
     return s;
