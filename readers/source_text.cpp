@@ -1,5 +1,7 @@
 #include "readers/source_text.h"
 
+#include <array>
+
 int64_t glMaxSourceBytes = 0x7FFFFFFE;
 
 bool IsIdentByte(char c) {
@@ -74,11 +76,33 @@ bool IsContinuation(const tSourceText& t) {
 // The bytes an argument's reading must look at: the line end, a zero byte and
 // the quote always, outside a quoted text also the comment mark, "_", the
 // parentheses and the separator.
-bool IsArgStop(char c, bool bInString, char lSep) {
+constexpr bool IsArgStop(char c, bool bInString, char lSep) {
     if (c == '\r' || c == '\0' || c == '"') {
         return true;
     }
     return !bInString && (c == '\'' || c == '_' || c == '(' || c == ')' || c == lSep);
+}
+
+// IsArgStop as tables, one entry per byte, for the two cases nearly every byte
+// of a file passes through: inside a quoted text, and outside one with the
+// comma as the separator.
+using StopTable = std::array<bool, 256>;
+constexpr StopTable MakeStopTable(bool bInString) {
+    StopTable a{};
+    for (int c = 0; c < 256; ++c) {
+        a[static_cast<std::size_t>(c)] = IsArgStop(static_cast<char>(c), bInString, ',');
+    }
+    return a;
+}
+constexpr StopTable kStopInString = MakeStopTable(true);
+constexpr StopTable kStopOutside = MakeStopTable(false);
+
+// The position of the first byte at or after l that the table stops at, or n.
+std::size_t SkipPlain(const char* p, std::size_t l, std::size_t n, const StopTable& a) {
+    while (l < n && !a[static_cast<unsigned char>(p[l])]) {
+        ++l;
+    }
+    return l;
 }
 
 } // namespace
@@ -193,9 +217,9 @@ std::string_view ReadArgView(tSourceText& t, std::string& sJoined, char lSep) {
     while (!t.AtEnd()) {
         // Plain bytes are passed in a tight loop; only the bytes below decide.
         if (bInString) {
-            while (t.lPos < n && !IsArgStop(t.sText[t.lPos], true, lSep)) {
-                ++t.lPos;
-            }
+            t.lPos = SkipPlain(t.sText.data(), t.lPos, n, kStopInString);
+        } else if (lSep == ',') {
+            t.lPos = SkipPlain(t.sText.data(), t.lPos, n, kStopOutside);
         } else {
             while (t.lPos < n && !IsArgStop(t.sText[t.lPos], false, lSep)) {
                 ++t.lPos;
