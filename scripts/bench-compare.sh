@@ -9,7 +9,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 BUILD=${1:-build/h-scale-rel}
-RUNS=${RUNS:-3}
+RUNS=${RUNS:-5}
 DATA=$BUILD/bench-data
 CLI=$(find "$BUILD/cli" -maxdepth 1 -name wrenkit-cli -type f | head -1)
 GEN=$BUILD/bench/wk_genproject
@@ -22,40 +22,54 @@ for size in small medium large 2000x100; do
     [ -s "$DATA/${size}_app.bas" ] || "$GEN" "$size" "$DATA" "$size" >/dev/null
 done
 
-# best SECONDS and KB of RUNS runs of a command: "seconds kb"
-measure() {
-    local best="" mem=0 line s kb
-    for _ in $(seq "$RUNS"); do
-        /usr/bin/time -f "%e %M" -o "$DATA/time.txt" "$@" >/dev/null 2>&1 || true
-        line=$(tail -1 "$DATA/time.txt")
-        s=${line% *}
-        kb=${line#* }
-        if [ -z "$best" ] || awk "BEGIN{exit !($s < $best)}"; then best=$s; fi
-        [ "$kb" -gt "$mem" ] && mem=$kb
-    done
-    echo "$best $mem"
+# One run of a command: "seconds kb".
+once() {
+    /usr/bin/time -f "%e %M" -o "$DATA/time.txt" "$@" >/dev/null 2>&1 || true
+    tail -1 "$DATA/time.txt"
 }
 
-declare -A T M
-printf "%-9s %-14s %9s %10s\n" size step seconds peak_MB
-for size in small medium large 2000x100; do
-    rc=$DATA/$size.rc
-    kvl=$DATA/${size}_app.bas
-    cp "$kvl" "$DATA/save_$size.bas"
+step_command() { # SIZE STEP: the command line of one step
+    local rc=$DATA/$1.rc kvl=$DATA/${1}_app.bas
+    case $2 in
+    floor) echo env LC_ALL=C wc -w "$rc" ;;
+    kvl-floor) echo env LC_ALL=C wc -w "$kvl" ;;
+    import) echo "$CLI" view counts "$rc" ;;
+    llvm-rc) echo llvm-rc -fo "$DATA/$1.res" "$rc" ;;
+    windres) echo x86_64-w64-mingw32-windres -O coff -o "$DATA/$1.o" "$rc" ;;
+    open) echo "$CLI" view counts "$kvl" ;;
+    save) echo "$CLI" --yes save "$DATA/save_$1.bas" ;;
+    esac
+}
+
+SIZES="small medium large 2000x100"
+STEPS="floor import llvm-rc windres kvl-floor open save"
+for size in $SIZES; do
+    cp "$DATA/${size}_app.bas" "$DATA/save_$size.bas"
     cp "$DATA/${size}_app.rc" "$DATA/save_$size.rc" 2>/dev/null || true
-    for step in floor import llvm-rc windres kvl-floor open save; do
-        case $step in
-        floor) r=$(measure env LC_ALL=C wc -w "$rc") ;;
-        kvl-floor) r=$(measure env LC_ALL=C wc -w "$kvl") ;;
-        import) r=$(measure "$CLI" view counts "$rc") ;;
-        llvm-rc) r=$(measure llvm-rc -fo "$DATA/$size.res" "$rc") ;;
-        windres) r=$(measure x86_64-w64-mingw32-windres -O coff -o "$DATA/$size.o" "$rc") ;;
-        open) r=$(measure "$CLI" view counts "$kvl") ;;
-        save) r=$(measure "$CLI" --yes save "$DATA/save_$size.bas") ;;
-        esac
-        T[$size.$step]=${r% *}
-        M[$size.$step]=${r#* }
-        printf "%-9s %-14s %9s %10.1f\n" "$size" "$step" "${r% *}" "$(awk "BEGIN{print ${r#* }/1024}")"
+done
+# The steps take turns, round after round, so that a busy moment of a shared
+# machine does not fall on one step only; each keeps its best time and its
+# largest peak memory.
+declare -A T M
+for _ in $(seq "$RUNS"); do
+    for size in $SIZES; do
+        for step in $STEPS; do
+            # shellcheck disable=SC2046
+            r=$(once $(step_command "$size" "$step"))
+            s=${r% *}
+            kb=${r#* }
+            k=$size.$step
+            if [ -z "${T[$k]:-}" ] || awk "BEGIN{exit !($s < ${T[$k]})}"; then T[$k]=$s; fi
+            if [ -z "${M[$k]:-}" ] || [ "$kb" -gt "${M[$k]}" ]; then M[$k]=$kb; fi
+        done
+    done
+done
+
+printf "%-9s %-14s %9s %10s\n" size step seconds peak_MB
+for size in $SIZES; do
+    for step in $STEPS; do
+        printf "%-9s %-14s %9s %10.1f\n" "$size" "$step" "${T[$size.$step]}" \
+            "$(awk "BEGIN{print ${M[$size.$step]}/1024}")"
     done
 done
 
