@@ -1,7 +1,8 @@
 // The block scanner and the reading frame over any text, for both file kinds.
 // Besides finding no crash it checks what the user relies on: the user text
 // rows cover the work file exactly, one after another, and every one of them
-// is a piece of the text that was read, in order.
+// is a piece of the text that was read, in order; a companion script that
+// gives up its text gathers the same user text inside it.
 #include "model/project.h"
 #include "readers/metastatements.h"
 #include "readers/source_text.h"
@@ -10,7 +11,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +40,34 @@ void CheckUserText(const Table<tBlock>& atBlock, const tWorkFile& tWork, std::st
     }
 }
 
+// The statement loop's part: marker lines go to the frame, the rest is skipped.
+void ReadFrame(bool bRC, const std::string& sText, std::string* psOwned) {
+    ClearProject();
+    ClearRCBlocks();
+    CloseWorkFiles();
+    tSourceText t;
+    t.sText = sText;
+    tReadFrame f;
+    const int32_t lStarted = bRC ? StartRCFrame(t, f, 0, psOwned) : StartKvlFrame(t, f, 0);
+    if (!lStarted) {
+        return;
+    }
+    const std::string sMarker = bRC ? "//#WRENKIT" : "#WRENKIT";
+    while (!t.AtEnd()) {
+        const std::size_t lBefore = t.lPos;
+        std::string s = UpperText(NextToken(t));
+        if (s == sMarker) {
+            FrameMarkerLine(t, f);
+        } else {
+            SkipLine(t);
+        }
+        if (t.lPos <= lBefore && !t.AtEnd()) {
+            std::abort(); // the reader must always move on
+        }
+    }
+    FinishFrame(f);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
@@ -45,31 +76,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
     }
     const bool bRC = pData[0] & 1;
     const std::string sText(reinterpret_cast<const char*>(pData + 1), lSize - 1);
-    ClearProject();
-    ClearRCBlocks();
-    CloseWorkFiles();
-    tSourceText t;
-    t.sText = sText;
-    tReadFrame f;
-    const int32_t lStarted = bRC ? StartRCFrame(t, f, 0) : StartKvlFrame(t, f, 0);
-    if (lStarted) {
-        // The statement loop's part: marker lines go to the frame, the rest is skipped.
-        const std::string sMarker = bRC ? "//#WRENKIT" : "#WRENKIT";
-        while (!t.AtEnd()) {
-            const std::size_t lBefore = t.lPos;
-            std::string s = UpperText(NextToken(t));
-            if (s == sMarker) {
-                FrameMarkerLine(t, f);
-            } else {
-                SkipLine(t);
-            }
-            if (t.lPos <= lBefore && !t.AtEnd()) {
-                std::abort(); // the reader must always move on
+    ReadFrame(bRC, sText, nullptr);
+    CheckUserText(bRC ? gatRCBlock : gatBlock, bRC ? gtRCWorkFile : gtWorkFile, sText);
+    if (bRC) {
+        // A script that gives up its own text gathers the same user text in it.
+        const std::string sWork = gtRCWorkFile.sText;
+        const std::vector<tBlock> atRows(gatRCBlock.begin(), gatRCBlock.end());
+        std::string sOwned = sText;
+        ReadFrame(true, sOwned, &sOwned);
+        if (gtRCWorkFile.sText != sWork ||
+            atRows.size() != static_cast<std::size_t>(glRCBlockCnt)) {
+            std::abort();
+        }
+        for (std::size_t l = 0; l < atRows.size(); ++l) {
+            const tBlock& t = gatRCBlock[static_cast<int32_t>(l) + 1];
+            if (std::memcmp(&t, &atRows[l], sizeof(tBlock)) != 0) {
+                std::abort();
             }
         }
-        FinishFrame(f);
     }
-    CheckUserText(bRC ? gatRCBlock : gatBlock, bRC ? gtRCWorkFile : gtWorkFile, sText);
     ClearProject();
     ClearRCBlocks();
     CloseWorkFiles();

@@ -6,6 +6,7 @@
 #include "readers/work_files.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <string_view>
 
@@ -146,14 +147,25 @@ bool IsSingleKind(int32_t lKind) {
            lKind == wkBlockRCData || lKind == wkBlockStrings || lKind == wkBlockVersionInfo;
 }
 
-void AddUserText(tSourceText& t, bool bRC, std::size_t lFrom, std::size_t lTo) {
+void AddUserText(tSourceText& t, tReadFrame& f, bool bRC, std::size_t lFrom, std::size_t lTo) {
     if (lTo <= lFrom) {
         return;
     }
-    tWorkFile& tWork = bRC ? gtRCWorkFile : gtWorkFile;
-    std::string_view sBytes = t.sText.substr(lFrom, lTo - lFrom);
-    int32_t lLen = static_cast<int32_t>(sBytes.size());
-    int32_t lPos = AppendWorkFile(tWork, sBytes);
+    int32_t lLen = static_cast<int32_t>(lTo - lFrom);
+    int32_t lPos = 0;
+    if (f.psInPlace) {
+        assert(lFrom >= f.lInPlaceEnd && lTo <= f.psInPlace->size());
+        // The pieces come in file order and every byte before lFrom has been
+        // read: the piece moves down over them. The byte before the scan
+        // position is never changed, since a move ending there starts there too.
+        char* p = f.psInPlace->data();
+        std::memmove(p + f.lInPlaceEnd, p + lFrom, lTo - lFrom);
+        lPos = static_cast<int32_t>(f.lInPlaceEnd) + 1;
+        f.lInPlaceEnd += lTo - lFrom;
+    } else {
+        tWorkFile& tWork = bRC ? gtRCWorkFile : gtWorkFile;
+        lPos = AppendWorkFile(tWork, t.sText.substr(lFrom, lTo - lFrom));
+    }
     if (bRC) {
         AddRCBlock(wkBlockUser, 0, lPos, lLen);
     } else {
@@ -168,7 +180,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
         const std::size_t lFrom = t.lPos;
         tMetaMarker m;
         FindNext(t, m, bRC);
-        AddUserText(t, bRC, lFrom, m.lStart);
+        AddUserText(t, f, bRC, lFrom, m.lStart);
         f.lBlockKind = 0;
         if (!m.lFound) {
             f.lInBlock = 0;
@@ -223,7 +235,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
             } else {
                 AddBlock(wkBlockCopy, 0, 0, 0);
             }
-            AddUserText(t, bRC, t.lPos, t.sText.size());
+            AddUserText(t, f, bRC, t.lPos, t.sText.size());
             t.lPos = t.sText.size();
             f.lInBlock = 0;
             return wkScanEnd;
@@ -443,7 +455,7 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
         ClearBlocks();
         // Text before the Created marker is the user's too: it is kept in front
         // of it rather than lost on the next save.
-        AddUserText(t, false, 0, m.lStart);
+        AddUserText(t, f, false, 0, m.lStart);
         AddBlock(wkBlockCreated, 0, 0, 0);
         f.lBlocks = 1;
         ScanBlocks(t, f);
@@ -463,7 +475,7 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     return 1;
 }
 
-int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
+int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard, std::string* psOwned) {
     f = tReadFrame{};
     f.lRC = 1;
     f.lClipboard = lClipboard ? 1 : 0;
@@ -475,13 +487,20 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     tMetaMarker m;
     FindNextRCMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
-        if (int32_t lErr = OpenWorkFile(gtRCWorkFile, t.sText.size())) {
+        const bool bInPlace =
+            psOwned && psOwned->data() == t.sText.data() && psOwned->size() == t.sText.size();
+        if (int32_t lErr = OpenWorkFile(gtRCWorkFile, bInPlace ? 0 : t.sText.size())) {
             ReportFileError(lErr);
             CloseWorkFile(gtRCWorkFile);
             return 0;
         }
+        if (bInPlace) {
+            gtRCWorkFile.sText = std::move(*psOwned);
+            t.sText = gtRCWorkFile.sText;
+            f.psInPlace = &gtRCWorkFile.sText;
+        }
         ClearRCBlocks();
-        AddUserText(t, true, 0, m.lStart);
+        AddUserText(t, f, true, 0, m.lStart);
         AddRCBlock(wkBlockCreated, 0, 0, 0);
         f.lBlocks = 1;
         ScanRCBlocks(t, f);
@@ -538,6 +557,15 @@ void FrameMarkerLine(tSourceText& t, tReadFrame& f) {
 }
 
 void FinishFrame(tReadFrame& f) {
+    if (f.psInPlace) {
+        // The script's own text after its user text is no longer needed; a
+        // mostly generated script gives back what it does not keep.
+        f.psInPlace->resize(f.lInPlaceEnd);
+        if (f.lInPlaceEnd < f.psInPlace->capacity() / 2) {
+            f.psInPlace->shrink_to_fit();
+        }
+        f.psInPlace = nullptr;
+    }
     if (f.lInBlock == 1) {
         f.asDamage.push_back("Line " + std::to_string(f.lOpenLine) + ": \"" + f.sOpenMarker +
                              "\" has no \"#Wrenkit End\" line before the end of the file.");

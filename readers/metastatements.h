@@ -108,6 +108,11 @@ struct tReadFrame {
     std::string sOpenMarker; // the Begin line of the open block
     int32_t lOpenLine = 0;
     std::vector<std::string> asDamage; // one text per damaged place, in file order
+    // A companion script whose own text became its work file: the user text is
+    // gathered at the front of that same text, each piece moved down over
+    // bytes already read, instead of being copied (nullptr: copied).
+    std::string* psInPlace = nullptr;
+    std::size_t lInPlaceEnd = 0; // the user text so far ends here
 };
 
 // What ScanBlocks stopped at.
@@ -129,7 +134,11 @@ extern const char* const gszNotCreatedQuestion;
 // Returns 0 when reading stops (the user said No, or a file could not be
 // made); the text is then not read at all.
 int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard);
-int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard);
+// psOwned, when set, is the string t.sText views, which the caller gives up:
+// a script with blocks then keeps its user text inside it (see psInPlace), and
+// t.sText is set to view the work file. FinishFrame cuts it to the user text.
+int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard,
+                     std::string* psOwned = nullptr);
 
 // The statement loop met a marker line; t.lPos stands just after
 // "#Wrenkit" and its blank (after "//#Wrenkit " for a script). With blocks an
@@ -137,7 +146,8 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard);
 // blocks, or for a clipboard import, the line is skipped.
 void FrameMarkerLine(tSourceText& t, tReadFrame& f);
 
-// After the statement loop: a block still open at the end of the text is noted,
-// and every damaged place is reported in one message so that the user can
-// mend the file before a save replaces the text after it.
+// After the statement loop: a work file gathered in place is cut to its user
+// text, a block still open at the end of the text is noted, and every damaged
+// place is reported in one message so that the user can mend the file before
+// a save replaces the text after it.
 void FinishFrame(tReadFrame& f);

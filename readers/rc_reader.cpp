@@ -340,14 +340,14 @@ int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClea
     tSourceText ts;
     ts.sText = sText;
     tReadFrame f;
-    if (!StartRCFrame(ts, f, lClipboard)) {
+    if (!StartRCFrame(ts, f, lClipboard, psOwned)) {
         CloseStatusText();
         return 0;
     }
     // A script imported on its own is kept as a copy too, so that its first
     // save can append it: nothing of the user's text is lost.
     bool bWanted = lClear != 0 || (gpfnRCImportCopyWanted && gpfnRCImportCopyWanted());
-    const std::string* psRead = &sText;
+    const std::string* psRead = f.psInPlace ? f.psInPlace : &sText;
     if (!f.lBlocks && !f.lClipboard && bWanted && !gtRCPreImportFile.lOpen &&
         OpenWorkFile(gtRCPreImportFile) == 0) {
         if (psOwned) {

@@ -3,6 +3,9 @@
 #include "readers/rc_kinds.h"
 #include "tests/rc/rc_fixture.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 int32_t FirstControl() {
@@ -301,6 +304,20 @@ TEST_F(RcReaderTest, MarkedScriptKeepsUserTextInBlocks) {
               "Y DIALOG 1,1,1,1 {}\r\n",
               *RCWorkText());
     EXPECT_EQ(0, CountResources(wkResDialog)); // user text is kept, never read
+    // A script read from its file gathers the same user text inside its own
+    // text, and reads the same blocks and strings.
+    const std::string sCopied = *RCWorkText();
+    const std::vector<tBlock> atCopied(gatRCBlock.begin(), gatRCBlock.end());
+    std::string sGiven = s;
+    ASSERT_EQ(1, LoadRC(std::move(sGiven), 1, 0));
+    ASSERT_NE(nullptr, RCWorkText());
+    EXPECT_EQ(sCopied, *RCWorkText());
+    EXPECT_EQ(1, glStrCnt);
+    ASSERT_EQ(static_cast<int32_t>(atCopied.size()), glRCBlockCnt);
+    for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
+        EXPECT_EQ(atCopied[l - 1].lFilePos, gatRCBlock[l].lFilePos) << l;
+        EXPECT_EQ(atCopied[l - 1].lLen, gatRCBlock[l].lLen) << l;
+    }
 }
 
 TEST_F(RcReaderTest, DamagedInputNeverHangs) {
