@@ -8,6 +8,8 @@
 // value-initialised (all zero) when the block grows through resize.
 #pragma once
 
+#include "model/large_pages.h"
+
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -90,6 +92,7 @@ template <class T> class RowBlock {
         }
         pRow = static_cast<T*>(p);
         lCap = lNew;
+        AdviseLargePages(p, lNew * sizeof(T));
     }
 
     T* pRow = nullptr;

@@ -135,7 +135,7 @@ class IndexBuckets {
     }
 
     void Clear() {
-        aSlot.clear();
+        RowBlock<tSlot>().swap(aSlot);
         aalMany.clear();
         alFreeList.clear();
         lUsed = 0;
@@ -184,7 +184,7 @@ class IndexBuckets {
     }
 
     void Grow() {
-        std::vector<tSlot> aOld;
+        RowBlock<tSlot> aOld;
         aOld.swap(aSlot);
         const std::size_t lSize = aOld.empty() ? 16 : aOld.size() * 2;
         aSlot.resize(lSize);
@@ -215,7 +215,7 @@ class IndexBuckets {
         --lUsed;
     }
 
-    std::vector<tSlot> aSlot; // a power of two in size, at most three quarters used
+    RowBlock<tSlot> aSlot; // a power of two in size, at most three quarters used
     std::vector<std::vector<int32_t>> aalMany; // the lists of keys with several elements
     std::vector<int32_t> alFreeList;           // lists no key uses any more
     std::size_t lUsed = 0;

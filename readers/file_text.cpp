@@ -1,6 +1,7 @@
 #include "readers/file_text.h"
 
 #include "model/file_errors.h"
+#include "model/large_pages.h"
 #include "model/user_seam.h"
 #include "readers/source_text.h"
 
@@ -70,6 +71,7 @@ int32_t ReadFileText(const std::string& sPath, std::string& sText) {
         // Room for the whole file at once: a text grown by appending is copied
         // again at every doubling.
         sText.reserve(static_cast<std::size_t>(lSize));
+        AdviseLargePages(sText.data(), sText.capacity());
         char ab[65536];
         std::size_t n;
         while ((n = std::fread(ab, 1, sizeof ab, pFile)) > 0) {

@@ -1,5 +1,7 @@
 #include "readers/work_files.h"
 
+#include "model/large_pages.h"
+
 tWorkFile gtWorkFile{};
 tWorkFile gtRCWorkFile{};
 tWorkFile gtPreImportFile{};
@@ -16,6 +18,7 @@ int32_t OpenWorkFile(tWorkFile& tFile, std::size_t lMost) {
         }
     }
     tFile.sText.reserve(lMost);
+    AdviseLargePages(tFile.sText.data(), tFile.sText.capacity());
     tFile.lOpen = 1;
     return 0;
 }
