@@ -4,6 +4,7 @@
 #include "model/table_index.h"
 #include "model/version_info.h"
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -161,32 +162,43 @@ int32_t ValueFromText(std::string_view s) {
     return static_cast<int32_t>(v);
 }
 
+namespace {
+
+// The value, radix and type suffix of an ID from its value text.
+void ApplyIDValueText(tID& t, std::string_view sText) {
+    t.lIDValue = ValueFromText(sText);
+    char ab[16];
+    const std::to_chars_result r = std::to_chars(ab, ab + sizeof ab, t.lIDValue);
+    if (sText == std::string_view(ab, static_cast<std::size_t>(r.ptr - ab))) {
+        t.byHex = 0;
+        t.byTypeSuffix = wkSuffixNone;
+        return;
+    }
+    t.byHex = StartsWithHexMark(sText) ? 1 : 0;
+    if (EndsWith(sText, "???")) {
+        t.byTypeSuffix = wkSuffixDword;
+    } else if (EndsWith(sText, "??")) {
+        t.byTypeSuffix = wkSuffixWord;
+    } else if (EndsWith(sText, "?")) {
+        t.byTypeSuffix = wkSuffixByte;
+    } else if (EndsWith(sText, "%")) {
+        t.byTypeSuffix = wkSuffixInteger;
+    } else if (EndsWith(sText, "&")) {
+        t.byTypeSuffix = wkSuffixLong;
+    } else {
+        t.byTypeSuffix = wkSuffixNone;
+    }
+}
+
+} // namespace
+
 int32_t SetIDValueText(int32_t lElem, std::string_view sText) {
     tID* p = gatID.Ptr(lElem);
     if (!p) {
         return 0;
     }
     glChanged = 1;
-    p->lIDValue = ValueFromText(sText);
-    if (sText == std::to_string(p->lIDValue)) {
-        p->byHex = 0;
-        p->byTypeSuffix = wkSuffixNone;
-        return 1;
-    }
-    p->byHex = StartsWithHexMark(sText) ? 1 : 0;
-    if (EndsWith(sText, "???")) {
-        p->byTypeSuffix = wkSuffixDword;
-    } else if (EndsWith(sText, "??")) {
-        p->byTypeSuffix = wkSuffixWord;
-    } else if (EndsWith(sText, "?")) {
-        p->byTypeSuffix = wkSuffixByte;
-    } else if (EndsWith(sText, "%")) {
-        p->byTypeSuffix = wkSuffixInteger;
-    } else if (EndsWith(sText, "&")) {
-        p->byTypeSuffix = wkSuffixLong;
-    } else {
-        p->byTypeSuffix = wkSuffixNone;
-    }
+    ApplyIDValueText(*p, sText);
     return 1;
 }
 
@@ -216,10 +228,9 @@ int32_t AddID(std::string_view sName, const std::string& sValue, int32_t lUsedBy
     tID t{};
     t.szIDName = sName;
     t.lUsedBy = lUsedBy;
-    int32_t l = gatID.Add(t);
-    SetIDValueText(l, sValue);
+    ApplyIDValueText(t, sValue); // before the add: the row is written once
     glChanged = 1;
-    return l;
+    return gatID.Add(t);
 }
 
 int32_t UpdateID(int32_t lElem, std::string_view sName, const std::string& sValue,

@@ -310,7 +310,10 @@ template <class T> class TableIndex {
             Rebuild();
         } else {
             for (std::size_t i = lRead; i < alLog.size(); ++i) {
-                Reread(alLog[i]);
+                // An element noted twice in a row (added, then written) is read once.
+                if (i == lRead || alLog[i] != alLog[i - 1]) {
+                    Reread(alLog[i]);
+                }
             }
             // Rows that were recent at the last look and have been settled
             // since may have been written in between, through a reference

@@ -18,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
@@ -801,12 +802,18 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
         return 0;
     }
     // A name written with its "%" (as the writers write every ID) is looked up
-    // as it stands in the text; only a name without one is copied to add it.
-    std::string sMarked;
-    if (sToken[0] != '%') {
-        sMarked = "%" + std::string(sToken);
+    // as it stands in the text; one without (every ID of a script) gets it in
+    // a buffer on the stack, cut to the 32 characters a name is stored with.
+    char abMarked[IDNameText::Capacity()];
+    std::string_view sName;
+    if (sToken[0] == '%') {
+        sName = CutName(sToken);
+    } else {
+        const std::size_t n = std::min(sToken.size(), sizeof abMarked - 1);
+        abMarked[0] = '%';
+        std::memcpy(abMarked + 1, sToken.data(), n);
+        sName = std::string_view(abMarked, n + 1);
     }
-    const std::string_view sName = CutName(sToken[0] == '%' ? sToken : sMarked);
     if (int32_t l = FindIDByName(sName)) {
         return l;
     }
@@ -814,7 +821,7 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
         return l;
     }
     const bool bResourceValue = lPrefix >= -2 && lPrefix <= 0;
-    const std::string_view sBare = std::string_view(sName).substr(1);
+    const std::string_view sBare = sName.substr(1);
     if (IsPlainNumber(sBare)) {
         // A bare number: an equate named after it with that value, so that the
         // statement can be written back with a name.
