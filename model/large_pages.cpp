@@ -1,6 +1,8 @@
 #include "model/large_pages.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -25,4 +27,28 @@ void AdviseLargePages(void* p, std::size_t n) {
     (void)p;
     (void)n;
 #endif
+}
+
+void* GrowBlock(void* p, std::size_t lKeep, std::size_t& lNew) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (lNew >= kLargePageBlock && lNew <= SIZE_MAX - kLargePageBlock) {
+        // A fresh aligned block and one copy: growing in place would keep the
+        // old part in small pages, and a moved part would no longer line up
+        // with the large ones.
+        const std::size_t lSize = (lNew + kLargePageBlock - 1) & ~(kLargePageBlock - 1);
+        void* q = std::aligned_alloc(kLargePageBlock, lSize);
+        if (!q) {
+            return nullptr;
+        }
+        AdviseLargePages(q, lSize);
+        if (p && lKeep) {
+            std::memcpy(q, p, lKeep);
+        }
+        std::free(p);
+        lNew = lSize;
+        return q;
+    }
+#endif
+    (void)lKeep;
+    return std::realloc(p, lNew);
 }

@@ -1,8 +1,8 @@
 // The storage of a record table whose rows are plain bytes (every project
-// record): one block that grows with realloc. A big project's tables reach
-// tens of megabytes, and growing such a block lets the C library move its
-// pages instead of copying them into fresh memory that must be faulted in
-// again, which costs more than reading the file did.
+// record): one block of bytes. A big project's tables reach tens of
+// megabytes; small blocks grow with realloc, which moves pages instead of
+// copying them, and large ones on large pages (large_pages.h), so that filling
+// them does not cost a trap per page.
 //
 // The same small part of std::vector's interface that Table uses: rows are
 // value-initialised (all zero) when the block grows through resize.
@@ -86,13 +86,13 @@ template <class T> class RowBlock {
         if (lNew > static_cast<std::size_t>(PTRDIFF_MAX) / sizeof(T)) {
             throw std::bad_alloc();
         }
-        void* p = std::realloc(static_cast<void*>(pRow), lNew * sizeof(T));
+        std::size_t lBytes = lNew * sizeof(T);
+        void* p = GrowBlock(static_cast<void*>(pRow), lSize * sizeof(T), lBytes);
         if (!p) {
             throw std::bad_alloc();
         }
         pRow = static_cast<T*>(p);
-        lCap = lNew;
-        AdviseLargePages(p, lNew * sizeof(T));
+        lCap = lBytes / sizeof(T);
     }
 
     T* pRow = nullptr;

@@ -75,6 +75,31 @@ TEST(Table, TombstonesKeepPlacesAndTheTailIsTrimmed) {
     EXPECT_EQ(at.Delete(0), 0);
 }
 
+TEST(Table, BigTablesKeepEveryRowAsTheyGrowAndShrink) {
+    // Past a few megabytes the rows move to blocks of another kind: nothing
+    // may be lost or left over on the way.
+    Table<tRow> at;
+    const int32_t lRows = 300000; // about 12 MB of rows
+    for (int32_t l = 1; l <= lRows; ++l) {
+        tRow t{};
+        t.lValue = l;
+        at.Add(t);
+    }
+    at.Resize(lRows + 70000); // new rows are zero, the old ones stay
+    int32_t lWrong = 0;
+    for (int32_t l = 1; l <= at.Count(); ++l) {
+        lWrong += at[l].lValue != (l <= lRows ? l : 0) || !at[l].szName.empty();
+    }
+    EXPECT_EQ(lWrong, 0);
+    at.Resize(5);
+    at.Add(tRow{0, 6, {}});
+    EXPECT_EQ(at.Count(), 6);
+    EXPECT_EQ(at[5].lValue, 5);
+    EXPECT_EQ(at[6].lValue, 6);
+    at.Release();
+    EXPECT_EQ(at.Add(tRow{0, 1, {}}), 1);
+}
+
 TEST(FixedText, CutsToCapacityAndComparesExactly) {
     IDNameText s{};
     s = std::string(40, 'A');
