@@ -5,10 +5,10 @@
 # the KVL file and saving it again. Best wall time of RUNS runs, peak memory
 # from /usr/bin/time. Ends with the ratios the performance targets name.
 #
-#   scripts/bench-compare.sh [BUILD_DIR]     (default build/h-scale-rel)
+#   scripts/bench-compare.sh [BUILD_DIR]     (default build/rel)
 set -eu
 cd "$(dirname "$0")/.."
-BUILD=${1:-build/h-scale-rel}
+BUILD=${1:-build/rel}
 RUNS=${RUNS:-5}
 DATA=$BUILD/bench-data
 CLI=$(find "$BUILD/cli" -maxdepth 1 -name wrenkit-cli -type f | head -1)
