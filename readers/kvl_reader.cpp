@@ -149,23 +149,6 @@ std::string_view Arg(const tArgs& as, std::size_t l) {
     return l < as.size() ? as[l] : std::string_view();
 }
 
-// Equal to sUpper (upper case) with the case of ASCII letters ignored.
-bool SameUpper(std::string_view s, std::string_view sUpper) {
-    if (s.size() != sUpper.size()) {
-        return false;
-    }
-    for (std::size_t l = 0; l < s.size(); ++l) {
-        char c = s[l];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (c != sUpper[l]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Begins with sUpper (upper case), the case of ASCII letters ignored.
 bool StartsWithUpper(std::string_view s, std::string_view sUpper) {
     return s.size() >= sUpper.size() && SameUpper(s.substr(0, sUpper.size()), sUpper);

@@ -3,6 +3,8 @@
 // forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
 #include "readers/rc_lexer.h"
 
+#include "readers/source_text.h"
+
 #include <array>
 #include <cctype>
 
@@ -124,20 +126,8 @@ bool IsStatementWord(std::string_view s) {
 
 } // namespace
 
-// ASCII only, as in the C locale: every word of a script passes through here,
-// so the locale's table lookup is left out.
 bool IsRCWord(std::string_view sTok, std::string_view sUpper) {
-    if (sTok.size() != sUpper.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < sTok.size(); ++i) {
-        char c = sTok[i];
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if (c != sUpper[i]) {
-            return false;
-        }
-    }
-    return true;
+    return SameUpper(sTok, sUpper);
 }
 
 bool IsRCBlockOpen(std::string_view sTok) {

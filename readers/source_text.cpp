@@ -34,6 +34,22 @@ std::string UpperText(std::string_view s) {
     return sOut;
 }
 
+bool SameUpper(std::string_view s, std::string_view sUpper) {
+    if (s.size() != sUpper.size()) {
+        return false;
+    }
+    for (std::size_t l = 0; l < s.size(); ++l) {
+        char c = s[l];
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (c != sUpper[l]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string_view TrimText(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);

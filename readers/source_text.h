@@ -39,6 +39,9 @@ bool IsIdentByte(char c);
 bool IsIDNameText(std::string_view s);
 // Upper-case copy (ASCII letters only).
 std::string UpperText(std::string_view s);
+// s equals sUpper (written in upper case) with the case of ASCII letters
+// ignored, without a copy: the readers compare nearly every word with this.
+bool SameUpper(std::string_view s, std::string_view sUpper);
 // Without blanks and TABs at both ends.
 std::string_view TrimText(std::string_view s);
 

@@ -32,17 +32,6 @@ void AppendNum(std::string& s, int64_t l) {
     s.append(ach, static_cast<size_t>(r.ptr - ach));
 }
 
-void AppendQuoted(std::string& s, std::string_view sText) {
-    s += '"';
-    for (char c : sText) {
-        s += c;
-        if (c == '"') {
-            s += '"';
-        }
-    }
-    s += '"';
-}
-
 void AppendRectangle(std::string& s, const tDlg& t) {
     AppendNum(s, t.nLeft);
     s += ", ";

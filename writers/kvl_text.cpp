@@ -155,8 +155,8 @@ std::string WrapKvlLine(const std::string& sText) {
     return WrapLine(sText, KvlWrapPos(), KvlTabSize());
 }
 
-std::string Quoted(std::string_view sText) {
-    std::string s = "\"";
+void AppendQuoted(std::string& s, std::string_view sText) {
+    s += '"';
     for (char c : sText) {
         s += c;
         if (c == '"') {
@@ -164,6 +164,11 @@ std::string Quoted(std::string_view sText) {
         }
     }
     s += '"';
+}
+
+std::string Quoted(std::string_view sText) {
+    std::string s;
+    AppendQuoted(s, sText);
     return s;
 }
 

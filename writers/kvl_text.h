@@ -53,6 +53,8 @@ std::string WrapKvlLine(const std::string& sText);
 
 // The text in double quotes, every double quote inside doubled.
 std::string Quoted(std::string_view sText);
+// The same, appended to s.
+void AppendQuoted(std::string& s, std::string_view sText);
 
 // The ID name of an ID element ("" for none).
 std::string IDName(int32_t lIDElem);
