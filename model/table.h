@@ -195,8 +195,8 @@ template <class T> class Table {
         return lFrom > lSettled ? lFrom : lSettled;
     }
     // Declares that no reference handed out so far is written through any
-    // more (a reader between two statements, the catalog once loaded), so
-    // searches stop re-reading those rows on every call.
+    // more (every add, the catalog once loaded), so searches stop re-reading
+    // those rows on every call.
     void Settle() { lSettled = alTouched.size(); }
 
   private:
@@ -233,8 +233,8 @@ template <class T> class Table {
         return tZero;
     }
 
-    // Records of plain bytes grow in place (row_block.h); texts in pieces
-    // that never move, so a growing string pool copies none of its texts.
+    // Records of plain bytes in one block of bytes (row_block.h); texts in
+    // pieces that never move, so a growing string pool copies none of them.
     using Rows = std::conditional_t<std::is_trivially_copyable_v<T>, RowBlock<T>, std::deque<T>>;
     Rows atRow;
     int32_t lCnt = 0;
