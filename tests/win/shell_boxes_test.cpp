@@ -7,6 +7,7 @@
 #include "app/file_commands.h"
 #include "app/file_dialog_ids.h"
 #include "app/files/import_results.h"
+#include "app/help.h"
 #include "codeview/edm32edit.h"
 #include "tests/win/files_support.h"
 
@@ -23,39 +24,18 @@ HWND FileNameField(HWND hDlg) {
     return hName ? hName : GetDlgItem(hDlg, cmb13);
 }
 
-// A visible window of this thread showing the text (the status window of a long operation).
-bool StatusShown(const char* szText) {
-    struct tFind {
-        const char* szText;
-        bool bFound;
-    } tState{szText, false};
+// Visible windows of this thread with the text (a title, or a status text).
+int CountVisible(const std::string& sText) {
+    std::pair<const std::string*, int> tCount{&sText, 0};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* p = reinterpret_cast<tFind*>(lParam);
-            if (IsWindowVisible(hWnd) && WindowText(hWnd) == p->szText) {
-                p->bFound = true;
-            }
+            auto* p = reinterpret_cast<std::pair<const std::string*, int>*>(lParam);
+            p->second += IsWindowVisible(hWnd) && WindowText(hWnd) == *p->first ? 1 : 0;
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&tState));
-    return tState.bFound;
-}
-
-int CountVisibleDialogs(const char* szTitle) {
-    struct tCount {
-        const char* szTitle;
-        int lCount;
-    } tState{szTitle, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* p = reinterpret_cast<tCount*>(lParam);
-            p->lCount += IsWindowVisible(hWnd) && WindowText(hWnd) == p->szTitle ? 1 : 0;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tState));
-    return tState.lCount;
+        reinterpret_cast<LPARAM>(&tCount));
+    return tCount.second;
 }
 
 // Lines a static control needs for its text at its present width.
@@ -72,13 +52,6 @@ int StaticLines(HWND hStatic) {
     SelectObject(hDC, hOld);
     ReleaseDC(hStatic, hDC);
     return (tRect.bottom - tRect.top) / std::max<int>(1, tMetric.tmHeight);
-}
-
-std::string HelpFileName() {
-    char szExe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, szExe, MAX_PATH);
-    std::string s = szExe;
-    return s.substr(0, s.find_last_of(":\\") + 1) + "Wrenkit.HLP";
 }
 
 } // namespace
@@ -157,7 +130,7 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
     });
     WatchFor("Wrenkit", [&](HWND hBox) {
         asBoxes.push_back(MessageBoxText(hBox));
-        ExpectBox(hBox, "File is not found: " + HelpFileName(), hOptions);
+        ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hOptions);
         PressButton(hBox, IDOK);
         WatchFor("Options", [&](HWND h) {
             EXPECT_TRUE(IsWindowEnabled(h));
@@ -200,7 +173,7 @@ TEST_F(Boxes, ImportFromClipboardWithoutAFormatStaysTheOnlyModalWindow) {
             // The main window, and with it a second import, stays out of reach.
             EXPECT_TRUE(IsWindowEnabled(h));
             EXPECT_FALSE(IsWindowEnabled(hMain));
-            EXPECT_EQ(CountVisibleDialogs("Import from Clipboard"), 1);
+            EXPECT_EQ(CountVisible("Import from Clipboard"), 1);
             PressButton(h, IDCANCEL);
         });
     });
@@ -302,7 +275,7 @@ TEST_F(Boxes, HelpWithoutItsFileSaysSoInOneBox) {
     std::vector<std::string> asBoxes;
     WatchFor("Wrenkit", [&](HWND hBox) {
         asBoxes.push_back(MessageBoxText(hBox));
-        ExpectBox(hBox, "File is not found: " + HelpFileName(), hMain);
+        ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hMain);
         PressButton(hBox, IDOK);
     });
     SetForegroundWindow(hMain);
@@ -322,7 +295,7 @@ TEST_F(Boxes, AnImportEndedByNoHidesTheStatusAndCountsNothing) {
     WatchFor("Wrenkit", [&](HWND hBox) {
         bAsked = true;
         ExpectBox(hBox, "The selected file was not created by Wrenkit", hMain);
-        EXPECT_FALSE(StatusShown("Loading KVL File"));
+        EXPECT_EQ(CountVisible("Loading KVL File"), 0);
         PressButton(hBox, IDNO);
     });
     WatchFor("Open/Import Results", [&](HWND h) {
@@ -334,6 +307,6 @@ TEST_F(Boxes, AnImportEndedByNoHidesTheStatusAndCountsNothing) {
     PumpMessages(300);
     EXPECT_TRUE(bAsked);
     EXPECT_FALSE(bResults);
-    EXPECT_FALSE(StatusShown("Loading KVL File"));
+    EXPECT_EQ(CountVisible("Loading KVL File"), 0);
     ModalWatches().clear();
 }
