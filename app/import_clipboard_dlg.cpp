@@ -5,6 +5,7 @@
 
 #include "app/file_dialog_ids.h"
 #include "app/win_handles.h"
+#include "app/win_seam.h"
 #include "readers/import_detect.h"
 #include "readers/import_results.h"
 #include "readers/import_run.h"
@@ -275,8 +276,10 @@ void EnsureRichEdit() {
 void ShowResultsBox(HWND hOwner, const std::string& sLabels, const std::string& sNumbers) {
     const std::string as[2] = {sLabels, sNumbers};
     MessageBeep(MB_OK);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTRESULTS), hOwner,
-                    ResultsDlgProc, reinterpret_cast<LPARAM>(as));
+    // Like every box, owned by the window the user works in.
+    HWND hUser = UserWindow();
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTRESULTS),
+                    hUser ? hUser : hOwner, ResultsDlgProc, reinterpret_cast<LPARAM>(as));
 }
 
 void ImportFromClipboardCmd(HWND hOwner) {
