@@ -86,7 +86,7 @@ void SettleGroup() {
 }
 
 void MoveWindowTo(int32_t lElem, bool bSized) {
-    PlaceControlWindow(lElem, SWP_NOZORDER | SWP_FRAMECHANGED);
+    PlaceControlWindow(lElem, SWP_FRAMECHANGED, HWND_TOP);
     if (bSized) {
         ReloadStretchedImage(lElem);
     }
@@ -257,11 +257,15 @@ void CtrlClick(HWND hCtl) {
     ShowRowReadout(lElem);
 }
 
-void BringToFront(HWND hCtl) {
-    const int32_t lKind = gatDlg[WindowElem(hCtl)].lCtlType;
+HWND RaiseAfter(int32_t lElem) {
+    const int32_t lKind = gatDlg[lElem].lCtlType;
     // Frames and lines lie behind everything, so they never cover what they hold.
-    const HWND hAfter = lKind == wkCtlFrame || lKind == wkCtlLine ? HWND_BOTTOM : HWND_TOP;
-    SetWindowPos(hCtl, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return lKind == wkCtlFrame || lKind == wkCtlLine ? HWND_BOTTOM : HWND_TOP;
+}
+
+void BringToFront(HWND hCtl) {
+    SetWindowPos(hCtl, RaiseAfter(WindowElem(hCtl)), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(hCtl, nullptr, nullptr, RDW_INTERNALPAINT);
 }
 
@@ -331,9 +335,6 @@ void Nudge(WPARAM lKey) {
                 }
             }
             MoveWindowTo(l, bSize);
-            if (HWND h = RowWindow(l)) {
-                SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            }
         }
         for (const tMarkers& t : gtDesign.atGroup) {
             PlaceMarkers(t);

@@ -87,13 +87,13 @@ POINT OverlayPoint(HWND hFrom, LPARAM lParam) {
     return {PixelsToDlgX(p.x), PixelsToDlgY(p.y)};
 }
 
-void PlaceControlWindow(int32_t lElem, UINT lFlags) {
+void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter) {
     HWND hWnd = RowWindow(lElem);
     if (!hWnd) {
         return;
     }
     const RECT r = ControlPixelRect(lElem);
-    SetWindowPos(hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(hWnd, hAfter, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  lFlags | SWP_NOACTIVATE);
 }
 
