@@ -145,6 +145,10 @@ void PlaceMarkers(const tMarkers& t) {
 }
 
 void ClearGroup() {
+    if (gtDesign.atGroup.empty()) {
+        return;
+    }
+    OverlayBatch tBatch;
     for (const tMarkers& t : gtDesign.atGroup) {
         for (HWND h : t.ahWnd) {
             if (h) {
@@ -173,6 +177,7 @@ void SelectDialogItself() {
 }
 
 void BandSelect(const tDlgRect& tBand) {
+    OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
     ForEachControl([&](int32_t l) {
@@ -197,6 +202,7 @@ void SelectAll() {
     if (!gatDlg[gtElem.lDlg].lResElem) {
         return;
     }
+    OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
     ForEachControl([&](int32_t l) {
@@ -275,6 +281,7 @@ void SendToBack(HWND hCtl) {
 }
 
 void DeleteSelection() {
+    OverlayBatch tBatch;
     std::vector<int32_t> alGone;
     if (!gtDesign.atGroup.empty()) {
         for (const tMarkers& t : gtDesign.atGroup) {
@@ -317,6 +324,7 @@ void Nudge(WPARAM lKey) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         gtDesign.lBuilding = 0;
     } else {
+        OverlayBatch tBatch;
         std::vector<int32_t> alTarget;
         for (const tMarkers& t : gtDesign.atGroup) {
             alTarget.push_back(t.lElem);

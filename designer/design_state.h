@@ -75,6 +75,19 @@ void ShowRowReadout(int32_t lElem);
 void ClearReadout();
 void HoverReadout(int32_t lElem);
 
+// Many windows of the overlay change at once (a group moved, selected or
+// cleared): the overlay is drawn once afterwards instead of after each.
+class OverlayBatch {
+  public:
+    OverlayBatch();
+    ~OverlayBatch();
+    OverlayBatch(const OverlayBatch&) = delete;
+    OverlayBatch& operator=(const OverlayBatch&) = delete;
+
+  private:
+    HWND hOverlay;
+};
+
 // ---- Control windows (design_controls.cpp) ------------------------------------
 
 void CreateControlWindow(HWND hOverlay, int32_t lElem);

@@ -160,3 +160,18 @@ void HoverReadout(int32_t lElem) {
          std::to_string(int64_t{t.nBottom} - t.nTop);
     StatusText(s);
 }
+
+OverlayBatch::OverlayBatch()
+    : hOverlay(gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay) ? gtDesign.hOverlay
+                                                                       : nullptr) {
+    if (hOverlay) {
+        SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+OverlayBatch::~OverlayBatch() {
+    if (hOverlay && IsWindow(hOverlay)) {
+        SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
