@@ -359,6 +359,7 @@ void OnCommand(int lId, int lCode) {
         if (lCode == EN_CHANGE && !gpMenu->bFilling) {
             UpdateButtons();
         } else if (lCode == EN_KILLFOCUS && CheckedType() == wkMenuItem &&
+                   GetWindowTextLengthA(Item(IDC_MNU_CAPTION)) > 0 &&
                    GetWindowTextLengthA(Item(IDC_MNU_IDNAME)) == 0) {
             SetMenuItemCaption(lItem, FieldText(IDC_MNU_CAPTION));
             const std::string sName = MenuItemIDName(lItem);

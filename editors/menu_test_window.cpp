@@ -177,7 +177,7 @@ void RunMenuTestWindow(HWND hOwner, int32_t lResMenu) {
     HFONT hFont = reinterpret_cast<HFONT>(SendMessageA(hOwner, WM_GETFONT, 0, 0));
     tState.hLabel = CreateWindowExA(
         0, "Static", " Right-click in the client area (here) to display the pop-up menu",
-        WS_CHILD | WS_VISIBLE | SS_SUNKEN, 0, 0, 10, 10, hWnd,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_SUNKEN, 0, 0, 10, 10, hWnd,
         reinterpret_cast<HMENU>(static_cast<intptr_t>(kLabelId)), hInst, nullptr);
     tState.hExit =
         CreateWindowExA(0, "Button", "Exit Test", WS_CHILD | WS_VISIBLE | WS_TABSTOP, tExit.left,

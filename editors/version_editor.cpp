@@ -334,7 +334,10 @@ void OnCommand(int lId, int lCode) {
         }
         return;
     case IDC_VER_VALUE:
-        if (lCode == EN_CHANGE && !gpVer->bFilling) {
+        // A multi-line box does not report text set from outside as a
+        // change, so the value is taken when the box is left as well.
+        if ((lCode == EN_CHANGE || lCode == EN_KILLFOCUS) && !gpVer->bFilling &&
+            FieldText(Item(IDC_VER_VALUE)) != VersionStringValue(CurrentBlock(), CurrentName())) {
             ValueChanged();
         }
         return;
