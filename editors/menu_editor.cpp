@@ -219,7 +219,7 @@ bool StoreCurrent() {
     const int32_t lItem = CurrentItem();
     const int32_t lResult = StoreMenuItem(lItem, t, gpMenu->asShared);
     if (lResult != wkMenuStored) {
-        const int lField = lResult == wkMenuKeyUsed ? IDC_MNU_HOTKEY : IDC_MNU_IDNAME;
+        const int lField = lResult < wkMenuNameUsed ? IDC_MNU_HOTKEY : IDC_MNU_IDNAME;
         // The focus is moved first, so the message box gives it back there.
         SetFocus(Item(lField));
         MessageBoxA(gpMenu->hDlg, MenuStoreMessage(lResult, lItem, t).c_str(), "Wrenkit",

@@ -269,6 +269,9 @@ int32_t StoreMenuItem(int32_t lItem, tMenuFields& tFields,
             !IsIDNameUnique(t.lIDElem, tFields.sIDName, &asShared)) {
             return wkMenuNameUsed;
         }
+        if (tFields.byKey != 0 && AccelKeyCode(tFields.byKey).empty()) {
+            return wkMenuKeyUnnamed;
+        }
         // The key is checked before anything is written: a table with the
         // same key twice would only ever fire the first.
         if (tFields.byKey != 0 && FindAccelConflict(gtElem.lResAccel, tFields.byKey,
@@ -330,6 +333,8 @@ std::string MenuStoreMessage(int32_t lResult, int32_t lItem, const tMenuFields& 
                " is already used" + (sOwner.empty() ? "" : " by " + sOwner) +
                ".\rPlease choose another key.";
     }
+    case wkMenuKeyUnnamed:
+        return "This key cannot be used as an accelerator key.\rPlease choose another key.";
     default:
         return std::string();
     }

@@ -69,12 +69,14 @@ enum : int32_t {
     wkMenuBadName = 0,
     wkMenuNameUsed = -1,
     wkMenuKeyUsed = -2,
+    wkMenuKeyUnnamed = -3, // a key the generated code has no name for
 };
 // Writes the fields to the item: the ID (validated, reused when its name is
 // in asShared or belongs to this item, else created or renamed), its key in
 // the accelerator table (made and linked to the current dialog when there is
 // none), its prompt. A key another item of the table already has is refused
-// before anything is written. Pop-ups keep no ID, key or prompt; separators
+// before anything is written, and so is a key the source texts cannot name
+// (the punctuation keys). Pop-ups keep no ID, key or prompt; separators
 // keep only their level. sIDName comes back with a missing "%" added.
 int32_t StoreMenuItem(int32_t lItem, tMenuFields& tFields,
                       const std::vector<std::string>& asShared);

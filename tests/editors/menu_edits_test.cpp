@@ -143,6 +143,11 @@ TEST_F(MenuEdits, AKeyAnotherItemHoldsIsRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(AccelDisplayText(gatMenu[lSave].lAccelElem), "Ctrl+S");
     EXPECT_EQ(glIDCnt, lIDs);
 
+    // A key the generated code cannot name (here ";") is refused too.
+    t.byKey = 0xBA;
+    EXPECT_EQ(StoreMenuItem(lSave, t, MenuSharableIDNames()), wkMenuKeyUnnamed);
+    EXPECT_EQ(AccelDisplayText(gatMenu[lSave].lAccelElem), "Ctrl+S");
+
     // Other modifiers make another key; storing an item with its own key again is fine.
     EXPECT_EQ(Store(lSave, "Save &As", wkMenuItem, 'O', wkFControl | wkFShift, "%IDM_SAVEAS"),
               wkMenuStored);
