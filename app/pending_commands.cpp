@@ -12,8 +12,6 @@ int32_t IsPendingCommand(int32_t lCmd) {
     case IDM_TOOLBOX:
     case IDM_TESTDIALOG:
     case IDM_IDEDITOR:
-    case IDM_MENUEDITOR:
-    case IDM_VERSIONEDITOR:
     case IDM_TABORDER:
         return 1;
     default:
@@ -28,8 +26,6 @@ void TestDialogCmd(HWND) {}
 void PropertiesCmd(HWND, HWND) {}
 void SelectDialogCmd(HWND) {}
 void IDEditorCmd(HWND) {}
-void MenuEditorCmd(HWND) {}
-void VersionEditorCmd(HWND) {}
 void TabOrderCmd(HWND) {}
 HWND CreateToolboxWindow(HWND) {
     return nullptr;

@@ -18,7 +18,7 @@ void PasteControlsCmd(HWND hOwner);
 void TestDialogCmd(HWND hOwner);
 // Properties of the selected element, owned by the design dialog window.
 void PropertiesCmd(HWND hOwner, HWND hDesign);
-// Resource editors.
+// Resource editors (the menu and version editors live in editors/).
 void SelectDialogCmd(HWND hOwner);
 void IDEditorCmd(HWND hOwner);
 void MenuEditorCmd(HWND hOwner);
