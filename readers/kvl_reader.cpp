@@ -288,11 +288,6 @@ void ReadEquate(tKvl& k) {
     t.lPos = std::max(t.lPos, l);
 }
 
-const char* const gszUnreadCompanionNote =
-    "The strings, images and version information of this resource script are not "
-    "in the project. Its #Resource line is kept, and the script is left as it is "
-    "when you save.";
-
 // "#Resource "name.kvr"": the companion script beside the file joins the project.
 void ReadResourceLine(tKvl& k) {
     const std::string sName = CaptionFromArg(ReadArg(k.t), false);
@@ -991,6 +986,11 @@ std::string ImageRefIDName(std::string_view sArg) {
     // Only a name can name a resource; an expression names none.
     return IsIDNameText(sName) ? sName : std::string();
 }
+
+const char* const gszUnreadCompanionNote =
+    "The strings, images and version information of this resource script are not "
+    "in the project. Its #Resource line is kept, and the script is left as it is "
+    "when you save.";
 
 std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource) {
     std::size_t lSlash = sResource.find_last_of("\\/:");

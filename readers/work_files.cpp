@@ -3,7 +3,8 @@
 #include "model/large_pages.h"
 #include "readers/source_text.h"
 
-#include <unordered_set>
+#include <unordered_map>
+#include <utility>
 
 tWorkFile gtWorkFile{};
 tWorkFile gtRCWorkFile{};
@@ -103,15 +104,29 @@ void NoteUnkeptLines(std::vector<tUnkeptLine>& atLines, std::string_view sText, 
 }
 
 std::vector<std::string> LinesMissingFrom(const std::vector<tUnkeptLine>& atLines,
-                                          std::string_view sNew) {
+                                          std::string_view sKept, std::string_view sNew) {
     std::vector<std::string> as;
     if (atLines.empty()) {
         return as;
     }
-    std::unordered_set<std::string_view> tNew;
-    ForEachLine(sNew, 1, [&](std::string_view sLine, int32_t) { tNew.insert(sLine); });
+    // Per line text: how often the user's files need it, how often sNew has it.
+    std::unordered_map<std::string_view, std::pair<int64_t, int64_t>> tCount;
     for (const tUnkeptLine& t : atLines) {
-        if (!tNew.contains(t.sText)) {
+        ++tCount[t.sText].first;
+    }
+    ForEachLine(sKept, 1, [&](std::string_view sLine, int32_t) {
+        if (auto it = tCount.find(sLine); it != tCount.end()) {
+            ++it->second.first;
+        }
+    });
+    ForEachLine(sNew, 1, [&](std::string_view sLine, int32_t) {
+        if (auto it = tCount.find(sLine); it != tCount.end()) {
+            ++it->second.second;
+        }
+    });
+    for (const tUnkeptLine& t : atLines) {
+        const auto& [lNeed, lHave] = tCount[t.sText];
+        if (lHave < lNeed) {
             as.push_back("Line " + std::to_string(t.lLine) + ": " + t.sText);
         }
     }

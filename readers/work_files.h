@@ -59,6 +59,9 @@ extern std::vector<tUnkeptLine> gatUnkeptLine;   // of the KVL file
 extern std::vector<tUnkeptLine> gatRCUnkeptLine; // of the companion script
 // Notes the lines of sText (blank ones left out); the first is line lLine.
 void NoteUnkeptLines(std::vector<tUnkeptLine>& atLines, std::string_view sText, int32_t lLine);
-// "Line N: text" for every unkept line that is not a line of sNew.
+// "Line N: text" for every unkept line that sNew does not hold: a line is
+// held when sNew has it as often as the kept user text sKept and the unkept
+// lines together (an "End Function" of the user's is not held by another
+// function's "End Function").
 std::vector<std::string> LinesMissingFrom(const std::vector<tUnkeptLine>& atLines,
-                                          std::string_view sNew);
+                                          std::string_view sKept, std::string_view sNew);

@@ -230,10 +230,11 @@ namespace {
 // the designer's code goes (after a damaged #Wrenkit line) and that the new
 // text no longer holds. 1 when the save may go on.
 int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCText) {
-    std::vector<std::string> asLost = LinesMissingFrom(gatUnkeptLine, sKvlText);
+    std::vector<std::string> asLost = LinesMissingFrom(gatUnkeptLine, gtWorkFile.sText, sKvlText);
     std::vector<std::string> asRCLost;
     if (!sRCText.empty()) {
-        asRCLost = LinesMissingFrom(gatRCUnkeptLine, sRCText);
+        const std::string* psKept = RCWorkText();
+        asRCLost = LinesMissingFrom(gatRCUnkeptLine, psKept ? *psKept : std::string(), sRCText);
     }
     if (asLost.empty() && asRCLost.empty()) {
         return 1;
