@@ -183,8 +183,8 @@ void NoteUnkept(tReadFrame& f, std::size_t lTo) {
 }
 
 // From here the text may be unkept: after a Begin line, or a damaged marker.
-void MarkUnkeptFrom(tReadFrame& f, const tSourceText& t, int32_t lMarkerLine) {
-    f.lUnkeptFrom = t.lPos;
+void MarkUnkeptFrom(tReadFrame& f, std::size_t lFrom, int32_t lMarkerLine) {
+    f.lUnkeptFrom = lFrom;
     f.lUnkeptLine = lMarkerLine + 1;
 }
 
@@ -209,8 +209,13 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
                     // A second block of a single kind is dropped with its contents,
                     // up to the next marker, which should be its End line.
                     tMetaMarker mEnd;
+                    const std::size_t lContents = t.lPos;
                     FindNext(t, mEnd, bRC);
                     if (!mEnd.lFound || mEnd.lCode != wkMetaEnd) {
+                        // Without its End line the text up to the next marker
+                        // may be the user's.
+                        MarkUnkeptFrom(f, lContents, m.lLine);
+                        NoteUnkept(f, mEnd.lStart);
                         f.asDamage.push_back(
                             "Line " + std::to_string(m.lLine) + ": the second \"" +
                             LineText(t.sText, m.lStart) + "\" block has no \"#Wrenkit End\" line" +
@@ -236,7 +241,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
             f.lBlockKind = lKind;
             f.sOpenMarker = LineText(t.sText, m.lStart);
             f.lOpenLine = m.lLine;
-            MarkUnkeptFrom(f, t, m.lLine);
+            MarkUnkeptFrom(f, t.lPos, m.lLine);
             return wkScanBlock;
         }
         if (m.lCode == wkMetaDeclarations) {
@@ -261,7 +266,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
         f.asDamage.push_back("Line " + std::to_string(m.lLine) + ": \"" +
                              LineText(t.sText, m.lStart) + "\" does not begin a block.");
         f.lInBlock = 2;
-        MarkUnkeptFrom(f, t, m.lLine);
+        MarkUnkeptFrom(f, t.lPos, m.lLine);
         return wkScanStray;
     }
 }
@@ -578,7 +583,7 @@ void FrameMarkerLine(tSourceText& t, tReadFrame& f) {
                              LineText(t.sText, lLineStart) + "\" is not read as a block.");
     }
     if (f.lInBlock != 0) {
-        MarkUnkeptFrom(f, t, lLine);
+        MarkUnkeptFrom(f, t.lPos, lLine);
     }
 }
 
