@@ -28,18 +28,23 @@ TEST_F(HostileTest, OneLineOf100MegabytesIsReadOrRefusedQuickly) {
     const auto tStart = std::chrono::steady_clock::now();
     AnsweringSeam tSeam(wkAnsYes);
     EXPECT_NE(DetectFormat(sLine), wkFormatKVL);
-    LoadRC(sLine, 1, 0);
+    // Read to its end, though no value of it makes sense.
+    EXPECT_EQ(LoadRC(sLine, 1, 0), 1);
     Clean();
     sLine[0] = '%'; // now a KVL equate
-    LoadKVL(sLine, 1, 0, std::string());
+    EXPECT_EQ(LoadKVL(sLine, 1, 0, std::string()), 1);
     Clean();
-    LoadVBForm(sLine, 1);
+    EXPECT_EQ(LoadVBForm(sLine, 1), 0); // no form in it
     Clean();
-    // One word of 100 MB with no blank: the words of each reader.
+    // One word of 100 MB with no blank: the words of each reader; nothing of it
+    // makes a resource.
     std::string sWord((100u << 20) / kScale, 'A');
-    LoadRC(sWord, 1, 1);
+    EXPECT_EQ(LoadRC(sWord, 1, 1), 1);
+    EXPECT_EQ(glResCnt, 0);
     Clean();
-    LoadKVL(sWord, 1, 1, std::string());
+    EXPECT_EQ(LoadKVL(sWord, 1, 1, std::string()), 1);
+    EXPECT_EQ(glResCnt, 0);
+    EXPECT_TRUE(tSeam.asReported.empty());
     const double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     EXPECT_LT(fSeconds, 20.0);
