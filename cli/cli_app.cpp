@@ -33,7 +33,8 @@ const char* const gszCliUsage =
     "            table), counts (the import results)\n"
     "save        Save; --as OUT is Save As, --as OUT --new is Save As New. Writes\n"
     "            the KVL file and, when the project needs one, its companion\n"
-    "            resource script (not compiled)\n"
+    "            resource script (not compiled); the two replace the old files\n"
+    "            together, or neither does\n"
     "check       exit 0 when saving would leave FILE and its companion script\n"
     "            byte for byte as they are, else 1 and a unified diff\n"
     "\n"
@@ -45,8 +46,10 @@ const char* const gszCliUsage =
     "                #Wrenkit lines); without it such a question ends the run\n"
     "                with exit code 2\n"
     "\n"
-    "Exit codes: 0 done, 1 a file error (or check found changes), 2 usage or a\n"
-    "question not answered Yes. Messages go to standard error.\n";
+    "Exit codes: 0 done, 1 a file error (a file that cannot be read or written,\n"
+    "a companion script that cannot be read, output that cannot be written) or\n"
+    "check found changes, 2 usage or a question not answered Yes. Messages go to\n"
+    "standard error.\n";
 
 bool ParseCliArgs(int argc, const char* const* argv, tCliArgs& tArgs, std::string& sError) {
     std::vector<std::string> asPos;

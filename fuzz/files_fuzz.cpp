@@ -43,6 +43,13 @@ const fs::path& Folder() {
         fs::create_directories(t);
         return t;
     }();
+    // Registered after the folder's name is made, so that it runs before the
+    // name is destroyed at the end of the run.
+    static const bool bRemoveAtExit = std::atexit([] {
+                                          std::error_code ec;
+                                          fs::remove_all(Folder(), ec);
+                                      }) == 0;
+    (void)bRemoveAtExit;
     return tDir;
 }
 
