@@ -12,14 +12,13 @@
 #include "model/options.h"
 #include "model/project.h"
 #include "readers/file_text.h"
+#include "readers/rc_reader.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 const char* const gszCliUsage =
     "usage: wrenkit-cli [--settings INI] [--yes] view KIND FILE\n"
@@ -34,18 +33,23 @@ const char* const gszCliUsage =
     "            table), counts (the import results)\n"
     "save        Save; --as OUT is Save As, --as OUT --new is Save As New. Writes\n"
     "            the KVL file and, when the project needs one, its companion\n"
-    "            resource script (not compiled)\n"
+    "            resource script (not compiled); the two replace the old files\n"
+    "            together, or neither does\n"
     "check       exit 0 when saving would leave FILE and its companion script\n"
     "            byte for byte as they are, else 1 and a unified diff\n"
     "\n"
     "--settings INI  read the options and ID prefixes from this settings file\n"
     "                (without it the first-start defaults apply)\n"
     "--yes           answer the designer's questions with Yes (a file without\n"
-    "                the Created marker, replacing a companion script); without\n"
-    "                it such a question ends the run with exit code 2\n"
+    "                the Created marker, replacing a companion script or an\n"
+    "                existing --as file, saving over your lines after damaged\n"
+    "                #Wrenkit lines); without it such a question ends the run\n"
+    "                with exit code 2\n"
     "\n"
-    "Exit codes: 0 done, 1 a file error (or check found changes), 2 usage or a\n"
-    "question not answered Yes. Messages go to standard error.\n";
+    "Exit codes: 0 done, 1 a file error (a file that cannot be read or written,\n"
+    "a companion script that cannot be read, output that cannot be written) or\n"
+    "check found changes, 2 usage or a question not answered Yes. Messages go to\n"
+    "standard error.\n";
 
 bool ParseCliArgs(int argc, const char* const* argv, tCliArgs& tArgs, std::string& sError) {
     std::vector<std::string> asPos;
@@ -119,12 +123,37 @@ bool FileExists(const std::string& sPath) {
     return std::filesystem::is_regular_file(sPath, tErr);
 }
 
-// Reads the bytes of a file without a message ("" when it is missing).
-std::string QuietFileText(const std::string& sPath) {
-    std::ifstream tIn(sPath, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
+bool AnythingAt(const std::string& sPath) {
+    std::error_code tErr;
+    return std::filesystem::symlink_status(sPath, tErr).type() !=
+           std::filesystem::file_type::not_found;
+}
+
+// Reads the bytes of a file without a message: "" when it is missing, false
+// (with the designer's message) when something that is no plain file or
+// cannot be read stands there. A pipe is never opened: reading it would wait
+// for a writer that may never come.
+bool QuietFileText(const std::string& sPath, std::string& sText) {
+    sText.clear();
+    if (!AnythingAt(sPath)) {
+        return true;
+    }
+    return ReadFileText(sPath, sText) != 0;
+}
+
+// The generated text reaches standard output whole, or the run fails.
+int PutOut(const std::string& sText, std::FILE* pOut, std::FILE* pErr) {
+    if (std::fwrite(sText.data(), 1, sText.size(), pOut) != sText.size() ||
+        std::fflush(pOut) != 0) {
+        std::fprintf(pErr, "wrenkit: the output could not be written\n");
+        return wkExitFailed;
+    }
+    return wkExitOk;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code tErr;
+    return std::filesystem::equivalent(a, b, tErr) && !tErr;
 }
 
 // Opens the file by its extension. Returns an exit code.
@@ -218,12 +247,20 @@ int Check(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
         return wkExitRefused;
     }
     const tSaveTexts t = TextsASaveWrites();
-    std::string sDiff =
-        UnifiedDiff(QuietFileText(tArgs.sFile), t.sKvl, tArgs.sFile, tArgs.sFile + " (saved)");
-    if (!t.sRCPath.empty() && !t.sRC.empty()) {
-        sDiff += UnifiedDiff(QuietFileText(t.sRCPath), t.sRC, t.sRCPath, t.sRCPath + " (saved)");
+    std::string sOld;
+    if (!QuietFileText(tArgs.sFile, sOld)) {
+        return wkExitFailed;
     }
-    std::fputs(sDiff.c_str(), pOut);
+    std::string sDiff = UnifiedDiff(sOld, t.sKvl, tArgs.sFile, tArgs.sFile + " (saved)");
+    if (!t.sRCPath.empty() && !t.sRC.empty()) {
+        if (!QuietFileText(t.sRCPath, sOld)) {
+            return wkExitFailed;
+        }
+        sDiff += UnifiedDiff(sOld, t.sRC, t.sRCPath, t.sRCPath + " (saved)");
+    }
+    if (PutOut(sDiff, pOut, pErr) != wkExitOk) {
+        return wkExitFailed;
+    }
     return sDiff.empty() ? wkExitOk : wkExitFailed;
 }
 
@@ -233,6 +270,12 @@ int Save(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr) {
     if (!tArgs.sAs.empty()) {
         if (FileTypeOf(tArgs.sAs) != wkFileKvl) {
             std::fprintf(pErr, "wrenkit: --as names a KVL source file (.bas .bi .inc)\n");
+            return wkExitRefused;
+        }
+        // As the Save As dialog asks: another file of that name is replaced
+        // only when the user says so.
+        if (FileExists(tArgs.sAs) && !SameFile(tArgs.sAs, gsCurrentFile) &&
+            AskUser(ReplaceQuestion(tArgs.sAs), wkBtnYesNo, 2) != wkAnsYes) {
             return wkExitRefused;
         }
         if (tArgs.bNew) {
@@ -248,14 +291,16 @@ int Save(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr) {
     } else {
         lSaved = SaveFile();
     }
-    if (!lSaved) {
-        return wkExitFailed;
-    }
+    // A question answered No leaves something unsaved (the save itself, or a
+    // companion script that was not replaced): the run did not do all it was
+    // asked to.
     if (tSeam.Refusals() > lRefusedBefore) {
-        std::fprintf(pErr, "wrenkit: the companion resource script was not written "
-                           "(answer --yes to replace it)\n");
+        std::fprintf(pErr, lSaved ? "wrenkit: the companion resource script was not written "
+                                    "(answer --yes to replace it)\n"
+                                  : "wrenkit: not saved (answer --yes to save anyway)\n");
+        return wkExitRefused;
     }
-    return wkExitOk;
+    return lSaved ? wkExitOk : wkExitFailed;
 }
 
 } // namespace
@@ -273,13 +318,18 @@ int RunCli(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
                 std::fprintf(pErr, "wrenkit: unknown view %s\n", tArgs.sKind.c_str());
                 lExit = wkExitRefused;
             } else {
-                std::fwrite(sText.data(), 1, sText.size(), pOut);
+                lExit = PutOut(sText, pOut, pErr);
             }
         } else if (tArgs.sCommand == "save") {
             lExit = Save(tArgs, tSeam, pErr);
         } else {
             lExit = Check(tArgs, pOut, pErr);
         }
+    }
+    // A companion script that could not be read leaves the project without its
+    // resources: whatever was done with it, the run did not see the whole project.
+    if (lExit == wkExitOk && !gsUnreadCompanion.empty()) {
+        lExit = wkExitFailed;
     }
     // Leave nothing behind for the next run in the same process (the tests).
     glChanged = 0;

@@ -13,10 +13,9 @@
 
 namespace {
 
-int32_t Fail(int lErr, const std::string& sPath, std::string& sText) {
+int32_t Fail(int lErr, std::string& sText) {
     sText.clear();
-    ReportError(OpenErrorMessage(lErr, sPath));
-    return 0;
+    return lErr;
 }
 
 } // namespace
@@ -43,6 +42,15 @@ int32_t FileExists(const std::string& sPath) {
 }
 
 int32_t ReadFileText(const std::string& sPath, std::string& sText) {
+    const int32_t lErr = FileTextError(sPath, sText);
+    if (lErr != 0) {
+        ReportError(OpenErrorMessage(lErr, sPath));
+        return 0;
+    }
+    return 1;
+}
+
+int32_t FileTextError(const std::string& sPath, std::string& sText) {
     sText.clear();
     // The size is asked with 64 bits: a file beyond the 32-bit block positions
     // is refused before a byte of it is read.
@@ -50,21 +58,23 @@ int32_t ReadFileText(const std::string& sPath, std::string& sText) {
     std::error_code ec;
     const std::filesystem::file_status tStatus = std::filesystem::status(tPath, ec);
     if (ec || !std::filesystem::exists(tStatus)) {
-        return Fail(ec ? ErrorOf(ec) : 53, sPath, sText);
+        return Fail(ec ? ErrorOf(ec) : 53, sText);
     }
     if (!std::filesystem::is_regular_file(tStatus)) {
-        return Fail(75, sPath, sText); // a folder or a device is no source file
+        // A folder, a pipe or a device is no source file; a pipe is never
+        // opened, as reading it would wait for a writer that may never come.
+        return Fail(75, sText);
     }
     const std::uintmax_t lSize = std::filesystem::file_size(tPath, ec);
     if (ec) {
-        return Fail(ErrorOf(ec), sPath, sText);
+        return Fail(ErrorOf(ec), sText);
     }
     if (lSize > static_cast<std::uintmax_t>(glMaxSourceBytes)) {
-        return Fail(7, sPath, sText);
+        return Fail(7, sText);
     }
     std::FILE* pFile = std::fopen(sPath.c_str(), "rb");
     if (!pFile) {
-        return Fail(FileErrorFromErrno(errno), sPath, sText);
+        return Fail(FileErrorFromErrno(errno), sText);
     }
     int lErr = 0;
     try {
@@ -89,9 +99,9 @@ int32_t ReadFileText(const std::string& sPath, std::string& sText) {
     }
     std::fclose(pFile);
     if (lErr != 0) {
-        return Fail(lErr, sPath, sText);
+        return Fail(lErr, sText);
     }
-    return 1;
+    return 0;
 }
 
 std::string ReadFileText(const std::string& sPath) {

@@ -12,6 +12,8 @@
 // byte of it is read.
 int32_t ReadFileText(const std::string& sPath, std::string& sText);
 std::string ReadFileText(const std::string& sPath);
+// The same without a message: 0 when read, else the error number.
+int32_t FileTextError(const std::string& sPath, std::string& sText);
 
 // 1 when the path names an existing regular file.
 int32_t FileExists(const std::string& sPath);

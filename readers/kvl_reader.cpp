@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <utility>
 #include <vector>
@@ -294,14 +295,22 @@ void ReadResourceLine(tKvl& k) {
         return; // clipboard text has no folder to look in
     }
     const std::string sScript = CompanionScriptPath(k.sPath, sName);
-    if (!FileExists(sScript)) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(std::filesystem::path(sScript), ec).type() ==
+        std::filesystem::file_type::not_found) {
+        return; // no script yet: nothing of it can be lost
+    }
+    k.bCompanionRead = true;
+    std::string sText;
+    if (const int32_t lErr = FileTextError(sScript, sText)) {
+        // The project goes on without the script's strings and version
+        // information; saving must neither drop its #Resource line nor put a
+        // script of fewer resources in its place.
+        gsUnreadCompanion = sScript;
+        ReportError(OpenErrorMessage(lErr, sScript) + "\r\n\r\n" + gszUnreadCompanionNote);
         return;
     }
-    std::string sText;
-    if (ReadFileText(sScript, sText)) {
-        k.bCompanionRead = true;
-        LoadRC(std::move(sText), 0, 0, sScript);
-    }
+    LoadRC(std::move(sText), 0, 0, sScript);
 }
 
 void ReadDialogNew(tKvl& k) {
@@ -977,6 +986,11 @@ std::string ImageRefIDName(std::string_view sArg) {
     // Only a name can name a resource; an expression names none.
     return IsIDNameText(sName) ? sName : std::string();
 }
+
+const char* const gszUnreadCompanionNote =
+    "The strings, images and version information of this resource script are not "
+    "in the project. Its #Resource line is kept, and the script is left as it is "
+    "when you save.";
 
 std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource) {
     std::size_t lSlash = sResource.find_last_of("\\/:");

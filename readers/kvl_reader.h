@@ -51,6 +51,8 @@ std::string CaptionFromArg(std::string_view sArg, bool bMenu);
 // there is none or it is no valid name.
 std::string ImageRefIDName(std::string_view sArg);
 
+// After the message for a companion script that exists but cannot be read.
+extern const char* const gszUnreadCompanionNote;
 // The companion script of a #Resource name: the name's file part with its
 // extension replaced by ".rc", in the folder of the source path.
 std::string CompanionScriptPath(const std::string& sSourcePath, const std::string& sResource);

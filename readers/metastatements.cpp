@@ -173,6 +173,21 @@ void AddUserText(tSourceText& t, tReadFrame& f, bool bRC, std::size_t lFrom, std
     }
 }
 
+// The text from f.lUnkeptFrom up to lTo was read as generated code after a
+// damaged marker: its lines are noted for the save's question.
+void NoteUnkept(tReadFrame& f, std::size_t lTo) {
+    if (lTo > f.lUnkeptFrom && lTo <= f.sFrameText.size()) {
+        NoteUnkeptLines(f.lRC ? gatRCUnkeptLine : gatUnkeptLine,
+                        f.sFrameText.substr(f.lUnkeptFrom, lTo - f.lUnkeptFrom), f.lUnkeptLine);
+    }
+}
+
+// From here the text may be unkept: after a Begin line, or a damaged marker.
+void MarkUnkeptFrom(tReadFrame& f, std::size_t lFrom, int32_t lMarkerLine) {
+    f.lUnkeptFrom = lFrom;
+    f.lUnkeptLine = lMarkerLine + 1;
+}
+
 int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
     // Iterative, not recursive: a damaged file with thousands of Declarations
     // markers or duplicate blocks must not exhaust the stack.
@@ -194,8 +209,13 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
                     // A second block of a single kind is dropped with its contents,
                     // up to the next marker, which should be its End line.
                     tMetaMarker mEnd;
+                    const std::size_t lContents = t.lPos;
                     FindNext(t, mEnd, bRC);
                     if (!mEnd.lFound || mEnd.lCode != wkMetaEnd) {
+                        // Without its End line the text up to the next marker
+                        // may be the user's.
+                        MarkUnkeptFrom(f, lContents, m.lLine);
+                        NoteUnkept(f, mEnd.lStart);
                         f.asDamage.push_back(
                             "Line " + std::to_string(m.lLine) + ": the second \"" +
                             LineText(t.sText, m.lStart) + "\" block has no \"#Wrenkit End\" line" +
@@ -221,6 +241,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
             f.lBlockKind = lKind;
             f.sOpenMarker = LineText(t.sText, m.lStart);
             f.lOpenLine = m.lLine;
+            MarkUnkeptFrom(f, t.lPos, m.lLine);
             return wkScanBlock;
         }
         if (m.lCode == wkMetaDeclarations) {
@@ -245,6 +266,7 @@ int32_t Scan(tSourceText& t, tReadFrame& f, bool bRC) {
         f.asDamage.push_back("Line " + std::to_string(m.lLine) + ": \"" +
                              LineText(t.sText, m.lStart) + "\" does not begin a block.");
         f.lInBlock = 2;
+        MarkUnkeptFrom(f, t.lPos, m.lLine);
         return wkScanStray;
     }
 }
@@ -458,6 +480,7 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
         AddUserText(t, f, false, 0, m.lStart);
         AddBlock(wkBlockCreated, 0, 0, 0);
         f.lBlocks = 1;
+        f.sFrameText = t.sText;
         ScanBlocks(t, f);
         return 1;
     }
@@ -484,6 +507,7 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard, std::str
     }
     CloseWorkFile(gtRCWorkFile);
     CloseWorkFile(gtRCPreImportFile);
+    gatRCUnkeptLine.clear();
     tMetaMarker m;
     FindNextRCMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
@@ -503,6 +527,7 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard, std::str
         AddUserText(t, f, true, 0, m.lStart);
         AddRCBlock(wkBlockCreated, 0, 0, 0);
         f.lBlocks = 1;
+        f.sFrameText = t.sText;
         ScanRCBlocks(t, f);
         return 1;
     }
@@ -532,6 +557,9 @@ void FrameMarkerLine(tSourceText& t, tReadFrame& f) {
     } else {
         ParseMetaLine(t, m);
     }
+    if (f.lInBlock == 2 || (f.lInBlock == 1 && m.lCode != wkMetaEnd)) {
+        NoteUnkept(f, lLineStart);
+    }
     if (m.lCode == wkMetaEnd) {
         f.lInBlock = 0;
         if (f.lRC) {
@@ -554,9 +582,15 @@ void FrameMarkerLine(tSourceText& t, tReadFrame& f) {
         f.asDamage.push_back("Line " + std::to_string(lLine) + ": \"" +
                              LineText(t.sText, lLineStart) + "\" is not read as a block.");
     }
+    if (f.lInBlock != 0) {
+        MarkUnkeptFrom(f, t.lPos, lLine);
+    }
 }
 
 void FinishFrame(tReadFrame& f) {
+    if (f.lInBlock != 0 && f.lBlocks && !f.lClipboard) {
+        NoteUnkept(f, f.sFrameText.size()); // before an in-place text is cut
+    }
     if (f.psInPlace) {
         // The script's own text after its user text is no longer needed; a
         // mostly generated script gives back what it does not keep.

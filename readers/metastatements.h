@@ -113,6 +113,14 @@ struct tReadFrame {
     // bytes already read, instead of being copied (nullptr: copied).
     std::string* psInPlace = nullptr;
     std::size_t lInPlaceEnd = 0; // the user text so far ends here
+    // Text read as the designer's that may hold the user's own lines: it runs
+    // from lUnkeptFrom (line lUnkeptLine) after the last Begin or damaged
+    // marker; when the block turns out damaged its lines are noted
+    // (gatUnkeptLine, gatRCUnkeptLine), so that a save can ask before it
+    // replaces them.
+    std::string_view sFrameText;
+    std::size_t lUnkeptFrom = 0;
+    int32_t lUnkeptLine = 0;
 };
 
 // What ScanBlocks stopped at.

@@ -317,9 +317,12 @@ const std::string* RCPreImportText() {
     return gtRCPreImportFile.lOpen ? &gtRCPreImportFile.sText : nullptr;
 }
 
+std::string gsUnreadCompanion;
+
 void CloseRCTexts() {
     CloseWorkFile(gtRCWorkFile);
     CloseWorkFile(gtRCPreImportFile);
+    gsUnreadCompanion.clear();
 }
 
 namespace {

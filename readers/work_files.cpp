@@ -1,6 +1,10 @@
 #include "readers/work_files.h"
 
 #include "model/large_pages.h"
+#include "readers/source_text.h"
+
+#include <unordered_map>
+#include <utility>
 
 tWorkFile gtWorkFile{};
 tWorkFile gtRCWorkFile{};
@@ -56,8 +60,75 @@ void CloseWorkFile(tWorkFile& tFile) {
 }
 
 void CloseWorkFiles() {
+    gatUnkeptLine.clear();
+    gatRCUnkeptLine.clear();
     CloseWorkFile(gtWorkFile);
     CloseWorkFile(gtRCWorkFile);
     CloseWorkFile(gtPreImportFile);
     CloseWorkFile(gtRCPreImportFile);
+}
+
+std::vector<tUnkeptLine> gatUnkeptLine;
+std::vector<tUnkeptLine> gatRCUnkeptLine;
+
+namespace {
+
+// Calls fn(line, number) for each line of s; CR, LF and CR LF end a line, and
+// the number counts CRs, as the readers count lines.
+template <class F> void ForEachLine(std::string_view s, int32_t lLine, F fn) {
+    std::size_t lFrom = 0;
+    while (lFrom <= s.size()) {
+        std::size_t lEnd = s.find_first_of("\r\n", lFrom);
+        if (lEnd == std::string_view::npos) {
+            lEnd = s.size();
+        }
+        fn(TrimText(s.substr(lFrom, lEnd - lFrom)), lLine);
+        if (lEnd >= s.size()) {
+            break;
+        }
+        if (s[lEnd] == '\r') {
+            ++lLine;
+        }
+        lFrom = lEnd + 1;
+    }
+}
+
+} // namespace
+
+void NoteUnkeptLines(std::vector<tUnkeptLine>& atLines, std::string_view sText, int32_t lLine) {
+    ForEachLine(sText, lLine, [&](std::string_view sLine, int32_t l) {
+        if (!sLine.empty()) {
+            atLines.push_back(tUnkeptLine{l, std::string(sLine)});
+        }
+    });
+}
+
+std::vector<std::string> LinesMissingFrom(const std::vector<tUnkeptLine>& atLines,
+                                          std::string_view sKept, std::string_view sNew) {
+    std::vector<std::string> as;
+    if (atLines.empty()) {
+        return as;
+    }
+    // Per line text: how often the user's files need it, how often sNew has it.
+    std::unordered_map<std::string_view, std::pair<int64_t, int64_t>> tCount;
+    for (const tUnkeptLine& t : atLines) {
+        ++tCount[t.sText].first;
+    }
+    ForEachLine(sKept, 1, [&](std::string_view sLine, int32_t) {
+        if (auto it = tCount.find(sLine); it != tCount.end()) {
+            ++it->second.first;
+        }
+    });
+    ForEachLine(sNew, 1, [&](std::string_view sLine, int32_t) {
+        if (auto it = tCount.find(sLine); it != tCount.end()) {
+            ++it->second.second;
+        }
+    });
+    for (const tUnkeptLine& t : atLines) {
+        const auto& [lNeed, lHave] = tCount[t.sText];
+        if (lHave < lNeed) {
+            as.push_back("Line " + std::to_string(t.lLine) + ": " + t.sText);
+        }
+    }
+    return as;
 }

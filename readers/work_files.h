@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct tWorkFile {
     int32_t lOpen;     // 1 while the file is open
@@ -46,3 +47,21 @@ std::string RCBlockUserText(const tBlock& tRow);
 // Closes and empties one file, or all four (the close command).
 void CloseWorkFile(tWorkFile& tFile);
 void CloseWorkFiles();
+
+// A line of the user's that the last reading put where generated code goes:
+// the text after a damaged #Wrenkit line, up to the next one. A save replaces
+// it unless the new text holds the same line again.
+struct tUnkeptLine {
+    int32_t lLine;     // line number in the file that was read
+    std::string sText; // the line, without blanks around it
+};
+extern std::vector<tUnkeptLine> gatUnkeptLine;   // of the KVL file
+extern std::vector<tUnkeptLine> gatRCUnkeptLine; // of the companion script
+// Notes the lines of sText (blank ones left out); the first is line lLine.
+void NoteUnkeptLines(std::vector<tUnkeptLine>& atLines, std::string_view sText, int32_t lLine);
+// "Line N: text" for every unkept line that sNew does not hold: a line is
+// held when sNew has it as often as the kept user text sKept and the unkept
+// lines together (an "End Function" of the user's is not held by another
+// function's "End Function").
+std::vector<std::string> LinesMissingFrom(const std::vector<tUnkeptLine>& atLines,
+                                          std::string_view sKept, std::string_view sNew);

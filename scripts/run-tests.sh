@@ -9,6 +9,10 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-5}
 passed=0
 failed=0
 log=$(mktemp)
+# Every sanitizer report is fatal, in the sanitizer tree and in the fuzz runs
+# alike: a report printed while the run goes on would count as a pass.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 
 count_ctest() { # tree name, ctest output file
     local line p f total
@@ -56,7 +60,7 @@ fi
 
 echo "== sanitizers"
 if build build/asan -DCMAKE_BUILD_TYPE=Debug -DWRENKIT_SANITIZE=ON -DWRENKIT_BENCH=OFF; then
-    (cd build/asan && ASAN_OPTIONS=detect_leaks=1 ctest -j "$JOBS" --output-on-failure) >"$log" 2>&1
+    (cd build/asan && ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=1 ctest -j "$JOBS" --output-on-failure) >"$log" 2>&1
     grep -E '\*\*\*|tests passed' "$log" | tail -20
     count_ctest sanitizers "$log"
 else

@@ -4,6 +4,7 @@
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
+#include "readers/rc_reader.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
@@ -137,7 +138,9 @@ void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit) {
         PutSectionHead(sOut, "Includes", true);
     }
     PutLine(sOut, MetaBegin("Includes", ""));
-    if (NeedsCompiledResources()) {
+    // A companion script that could not be read keeps its line: its resources
+    // are still the program's, only not in the project.
+    if (NeedsCompiledResources() || !gsUnreadCompanion.empty()) {
         PutLine(sOut, "#Resource \"" + ResourceFileName(gsKvlFilePath) + "\"");
     }
     PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");

@@ -170,9 +170,11 @@ void WriteDialog(std::string& sOut, int32_t lRes) {
     }
     tFontDesc tFont{};
     if (FontDescription(t.lFontElem > 0 ? t.lFontElem : 1, tFont)) {
-        PutLine(sOut, "FONT " + std::to_string(std::lround(tFont.fFontSize)) + ", \"" +
-                          tFont.szFontName.str() + "\", " + std::to_string(tFont.lWeight) + ", " +
-                          std::to_string(tFont.lItalic != 0 ? 1 : 0) + ", " +
+        // Quoted as every text of the script: a quote in the face name would
+        // otherwise end the text, and the dialog's controls after it were lost.
+        PutLine(sOut, "FONT " + std::to_string(std::lround(tFont.fFontSize)) + ", " +
+                          RCQuoted(tFont.szFontName.view()) + ", " + std::to_string(tFont.lWeight) +
+                          ", " + std::to_string(tFont.lItalic != 0 ? 1 : 0) + ", " +
                           std::to_string(tFont.lCharSet));
     }
     if (gatRes[lRes].lLinkMenu != 0) {

@@ -95,50 +95,70 @@ std::string EscapeRCValue(const std::string& sValue) {
 }
 
 std::string WrapRCString(const std::string& sLine, int32_t lWidth, int32_t lTab) {
-    std::string s = sLine;
+    // The line is read once and the result appended as it grows: a break never
+    // moves the rest of the line, so a value of megabytes takes linear time.
+    // Positions below are those of the growing result ("at"); the line's bytes
+    // stand lShift further left in sLine, and the opening quote of a continued
+    // literal is the last byte of the break itself.
+    const std::string& o = sLine;
     const size_t W = static_cast<size_t>(lWidth);
     size_t I = 0;
-    while (I < s.size() && s[I] == ' ') {
+    while (I < o.size() && o[I] == ' ') {
         ++I;
     }
     const std::string sBreak = "\"\r\n" + std::string(static_cast<size_t>(lTab) + I, ' ') + "\"";
     // The literal that may be broken: the last one of the line.
-    size_t lOpen = s.rfind("\", \"");
-    lOpen = lOpen == std::string::npos ? s.find('"') : lOpen + 3;
+    size_t lOpen = o.rfind("\", \"");
+    lOpen = lOpen == std::string::npos ? o.find('"') : lOpen + 3;
     if (lOpen == std::string::npos) {
-        return s;
+        return o;
     }
+    // A continued literal starts at a unit start of the line, in the same state
+    // of the scan: the units after it are those of the first scan.
+    size_t lCloseAt = 0;
+    const std::vector<bool> abUnitAt = UnitStarts(o, lOpen, lCloseAt);
+    std::string r;
+    size_t lShift = 0;    // bytes of breaks before the current literal
+    size_t lCopied = 0;   // sLine is in r up to here
+    bool bBroken = false; // the current literal opens inside a break
+    auto fnAt = [&](size_t k) { return bBroken && k == lOpen ? '"' : o[k - lShift]; };
+    auto fnUnit = [&](size_t k) { return abUnitAt[k - lShift]; };
     size_t P = 0;
-    while (s.size() - P > W) {
-        size_t lClose = 0;
-        std::vector<bool> abUnit = UnitStarts(s, lOpen, lClose);
+    while (o.size() + lShift - P > W) {
+        const size_t lSize = o.size() + lShift;
+        const size_t lClose = lCloseAt + lShift;
         auto fnUnitAtOrBefore = [&](size_t k) {
-            while (k > lOpen + 1 && !abUnit[k]) {
+            while (k > lOpen + 1 && !fnUnit(k)) {
                 --k;
             }
             return k;
         };
         size_t lCut = 0; // index where the rest of the literal begins
-        size_t k = std::min(P + W, s.size() - 1);
-        while (k > lOpen && s[k] != ' ' && s[k] != '\\' && s[k] != '"') {
+        size_t k = std::min(P + W, lSize - 1);
+        while (k > lOpen && fnAt(k) != ' ' && fnAt(k) != '\\' && fnAt(k) != '"') {
             --k;
         }
-        if (k > lOpen && s[k] == ' ') {
+        if (k > lOpen && fnAt(k) == ' ') {
             lCut = k + 1;
-        } else if (k > lOpen && s[k] == '\\' && s[k - 1] != '"') {
+        } else if (k > lOpen && fnAt(k) == '\\' && fnAt(k - 1) != '"') {
             lCut = fnUnitAtOrBefore(k);
         }
-        if (lCut <= lOpen + 1 || lCut >= lClose || !abUnit[lCut]) {
-            lCut = fnUnitAtOrBefore(P + W - 2);
+        if (lCut <= lOpen + 1 || lCut >= lClose || !fnUnit(lCut)) {
+            lCut = fnUnitAtOrBefore(P + W >= 2 ? P + W - 2 : 0);
         }
         if (lCut <= lOpen + 1 || lCut >= lClose) {
             break; // nothing left to break: the line stays as it is
         }
-        s.insert(lCut, sBreak);
+        r.append(o, lCopied, lCut - lShift - lCopied);
+        r += sBreak;
+        lCopied = lCut - lShift;
+        lShift += sBreak.size();
+        bBroken = true;
         P = lCut + 3;
         lOpen = P + static_cast<size_t>(lTab) + I;
     }
-    return s;
+    r.append(o, lCopied, std::string::npos);
+    return r;
 }
 
 void WriteRCVersionInfo(std::string& sOut) {

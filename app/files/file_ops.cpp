@@ -4,6 +4,7 @@
 #include "app/files/file_state.h"
 #include "app/files/file_times.h"
 #include "app/files/import_results.h"
+#include "model/file_errors.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
@@ -18,9 +19,11 @@
 
 #include <cctype>
 #include <utility>
+#include <vector>
 
 const char* const gszSaveChangesQuestion = "Save current changes?";
 const char* const gszReloadQuestion = "File was changed by another application. Reload it?";
+const char* const gszSaveAnywayQuestion = "Save anyway?";
 
 namespace {
 
@@ -231,34 +234,124 @@ int32_t ImportFile(const std::string& sPath) {
     return lRead;
 }
 
-int32_t SaveCompanionScript() {
-    if (!NeedsCompanionScript() || gsCurrentFile.empty()) {
-        return wkCompanionNotWritten;
+namespace {
+
+// The save's question before it replaces lines of the user's that stand where
+// the designer's code goes (after a damaged #Wrenkit line) and that the new
+// text no longer holds. 1 when the save may go on.
+int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCText) {
+    std::vector<std::string> asLost = LinesMissingFrom(gatUnkeptLine, gtWorkFile.sText, sKvlText);
+    std::vector<std::string> asRCLost;
+    if (!sRCText.empty()) {
+        const std::string* psKept = RCWorkText();
+        asRCLost = LinesMissingFrom(gatRCUnkeptLine, psKept ? *psKept : std::string(), sRCText);
     }
-    // The script read with its blocks is updated in place, any other is written new;
-    // an ordinary save appends the copy of an imported script, Save As New does not.
-    const std::string sText = BuildRCFile(glAsNew == 0);
-    if (sText.empty()) {
-        return wkCompanionNotWritten;
+    if (asLost.empty() && asRCLost.empty()) {
+        return 1;
     }
-    ShowDesign(0);
-    const std::string sRC = CompanionPath(gsCurrentFile);
-    if (!SamePath(sRC, gsOwnedRCPath) && FileExists(sRC) &&
-        AskUser(ReplaceQuestion(sRC), wkBtnYesNo, 2) != wkAnsYes) {
-        ShowDesign(1);
-        return wkCompanionNotWritten;
-    }
-    const int32_t lSaved = SaveTextToFile(sText, sRC);
-    if (lSaved) {
-        gsOwnedRCPath = sRC;
-        if (gtFileHooks.pfnCompileResources) {
-            gtFileHooks.pfnCompileResources(sRC);
+    constexpr std::size_t kShown = 12;
+    std::string sText = "Saving replaces these lines of your own code, which stand after a "
+                        "damaged #Wrenkit line:\r\n";
+    auto fnList = [&](const std::string& sFile, const std::vector<std::string>& as) {
+        if (as.empty()) {
+            return;
         }
-        gftRCTime = LastWriteTime(sRC);
-    }
+        sText += "\r\n" + sFile + ":";
+        for (std::size_t l = 0; l < as.size() && l < kShown; ++l) {
+            sText += "\r\n" + as[l];
+        }
+        if (as.size() > kShown) {
+            sText += "\r\n... and " + std::to_string(as.size() - kShown) + " more.";
+        }
+    };
+    fnList(gsCurrentFile, asLost);
+    fnList(CompanionPath(gsCurrentFile), asRCLost);
+    sText += "\r\n\r\n";
+    sText += gszSaveAnywayQuestion;
+    ShowDesign(0);
+    const int lAnswer = AskUser(sText, wkBtnYesNo, 2);
     ShowDesign(1);
-    return lSaved ? wkCompanionWritten : wkCompanionFailed;
+    return lAnswer == wkAnsYes ? 1 : 0;
 }
+
+// Saves the KVL file and, when the project needs one, its companion script
+// as a pair: both are written beside their targets first and replace them
+// only when both were written. 1 when the KVL file was saved.
+int32_t SavePair() {
+    const std::string sKvl = gsCurrentFile;
+    gsKvlFilePath = sKvl;
+    // The script read with its blocks is updated in place, any other is written
+    // new; an ordinary save appends the copy of an imported file, Save As New
+    // does not.
+    const std::string sRCPath = CompanionPath(sKvl);
+    std::string sRC = NeedsCompanionScript() ? BuildRCFile(glAsNew == 0) : std::string();
+    if (!sRC.empty() && !gsUnreadCompanion.empty() && SamePath(sRCPath, gsUnreadCompanion)) {
+        ReportError("The resource script " + sRCPath +
+                    " could not be read when the file was opened, so it is not replaced.\r\n"
+                    "Save the project under another name to keep its new resources.");
+        return 0;
+    }
+    // A damaged file is saved from its whole text, so that it can be checked
+    // for the user's lines first; any other goes to the file piece by piece as
+    // it is made, never held whole a second time beside the text it was read
+    // from.
+    std::string sKvlText;
+    const bool bWhole = !gatUnkeptLine.empty() || (!sRC.empty() && !gatRCUnkeptLine.empty());
+    if (bWhole) {
+        sKvlText = BuildKvlFile(glAsNew == 0);
+        if (!ConfirmUnkeptLines(sKvlText, sRC)) {
+            return 0;
+        }
+    }
+    for (const std::string* ps : {&sKvl, &sRCPath}) {
+        if (ps == &sRCPath && sRC.empty()) {
+            break;
+        }
+        if (const int32_t lErr = SaveTargetError(*ps)) {
+            ReportError(SaveErrorMessage(lErr, *ps));
+            return 0;
+        }
+    }
+    if (!sRC.empty() && !SamePath(sRCPath, gsOwnedRCPath) && FileExists(sRCPath)) {
+        ShowDesign(0);
+        const int lAnswer = AskUser(ReplaceQuestion(sRCPath), wkBtnYesNo, 2);
+        ShowDesign(1);
+        if (lAnswer != wkAnsYes) {
+            sRC.clear(); // the KVL file is saved, the script left as it is
+        }
+    }
+    tPendingFile tKvlFile;
+    tPendingFile tRCFile;
+    const int32_t lWritten =
+        bWhole ? WritePendingFile(tKvlFile, sKvl, [&](const TextPut& fnPut) { fnPut(sKvlText); })
+               : WritePendingFile(tKvlFile, sKvl, [](const TextPut& fnPut) {
+                     BuildKvlFilePieces(glAsNew == 0, fnPut);
+                 });
+    if (!lWritten ||
+        (!sRC.empty() &&
+         !WritePendingFile(tRCFile, sRCPath, [&](const TextPut& fnPut) { fnPut(sRC); }))) {
+        return 0;
+    }
+    // The script first: a KVL file is never left naming resources that are
+    // not on disk yet.
+    if (!sRC.empty() && !CommitPendingFile(tRCFile)) {
+        return 0;
+    }
+    if (!CommitPendingFile(tKvlFile)) {
+        return 0;
+    }
+    if (!sRC.empty()) {
+        gsOwnedRCPath = sRCPath;
+        if (gtFileHooks.pfnCompileResources) {
+            gtFileHooks.pfnCompileResources(sRCPath);
+        }
+        gftRCTime = LastWriteTime(sRCPath);
+    }
+    gftSourceTime = LastWriteTime(sKvl);
+    return 1;
+}
+
+} // namespace
 
 int32_t SaveFile() {
     bool bNewName = false;
@@ -272,20 +365,9 @@ int32_t SaveFile() {
         AddRecentFile(sPath);
         bNewName = true;
     }
-    gsKvlFilePath = gsCurrentFile;
-    // An ordinary save appends the copy of an imported file; Save As New does not.
-    // The text goes to the file piece by piece as it is made: a large file is
-    // never held whole a second time beside the text it was read from.
-    int32_t lResult = SaveTextPiecesToFile(
-        [](const TextPut& fnPut) { BuildKvlFilePieces(glAsNew == 0, fnPut); }, gsCurrentFile);
-    if (lResult) {
-        // A companion script that could not be written keeps the project
-        // changed: its strings and version information live nowhere else.
-        if (SaveCompanionScript() == wkCompanionFailed) {
-            lResult = 0;
-        }
-        gftSourceTime = LastWriteTime(gsCurrentFile);
-    }
+    // A file or script that could not be written keeps the project changed:
+    // its strings and version information live nowhere else.
+    const int32_t lResult = SavePair();
     if (bNewName) {
         SetTitle(gsCurrentFile);
     }

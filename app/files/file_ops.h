@@ -9,6 +9,9 @@
 
 // The question before a changed project is closed.
 extern const char* const gszSaveChangesQuestion; // "Save current changes?"
+// The last line of the question before a save replaces lines of the user's
+// that stand after a damaged #Wrenkit line.
+extern const char* const gszSaveAnywayQuestion; // "Save anyway?"
 // The reload question's second line.
 extern const char* const gszReloadQuestion; // "File was changed by another application. Reload it?"
 
@@ -30,23 +33,17 @@ int32_t OpenFile(const std::string& sPath, int32_t lType);
 int32_t ImportFile(const std::string& sPath);
 // 1 when the project was closed, 0 when the user cancelled or saving failed.
 int32_t CloseFile();
-// Saves to the current file, asking for a name when there is none. 1 when the
-// KVL file (and a needed companion script) was written, 0 when the user
-// cancelled or a write failed; the changed flag stays set then.
+// Saves to the current file, asking for a name when there is none. The KVL
+// file and a needed companion script are replaced together: when either
+// cannot be written, both stay as they were. 1 when saved (a companion the
+// user would not have replaced stays as it was), 0 when the user cancelled or
+// a write failed; the changed flag stays set then.
 int32_t SaveFile();
 // Save As with the chosen path and type ("" does nothing). Returns SaveFile's result.
 int32_t SaveFileAs(const std::string& sPath, int32_t lType);
 // Save As New: as Save As, but the loaded file's blocks and texts are let go
 // first, so that complete new files are written. The caller sets the as-new flag.
 int32_t SaveFileAsNew(const std::string& sPath);
-
-// Results of SaveCompanionScript.
-enum : int32_t {
-    wkCompanionNotWritten = 0, // not needed, nothing to write, or not to be replaced
-    wkCompanionWritten = 1,
-    wkCompanionFailed = -1, // the write failed (the message was shown)
-};
-int32_t SaveCompanionScript();
 
 // The check on every activation: asks once per change whether to reload a file
 // another program changed (the KVL file, else its companion script).

@@ -43,12 +43,14 @@ TEST_F(SaveAndReload, FailedWritesKeepTheProjectChanged) {
     EXPECT_EQ(CloseFile(), 0);
     EXPECT_NE(FindIDByName("%IDC_BUTTON1"), 0);
 
-    // The KVL file is written but its companion cannot be: the strings live
-    // nowhere else, so the save is not complete.
+    // The companion cannot be written: the strings live nowhere else, so the
+    // pair is not saved, and the KVL file is not written alone either.
     AddStr(AddID("%IDS_HELLO", "200", 0), "Hello");
     std::filesystem::create_directories(PathOf("Two.rc"));
     EXPECT_EQ(SaveFileAs(PathOf("Two.bas"), wkFileKvl), 0);
-    EXPECT_TRUE(std::filesystem::exists(PathOf("Two.bas")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Two.bas")));
+    EXPECT_NE(tSeam.Reports().back().find("while trying to save: " + PathOf("Two.rc")),
+              std::string::npos);
     EXPECT_EQ(glChanged, 1);
     EXPECT_EQ(tSeam.Reports().size(), 3u);
     tSeam.VerifyAllAsked();

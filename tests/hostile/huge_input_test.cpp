@@ -28,18 +28,23 @@ TEST_F(HostileTest, OneLineOf100MegabytesIsReadOrRefusedQuickly) {
     const auto tStart = std::chrono::steady_clock::now();
     AnsweringSeam tSeam(wkAnsYes);
     EXPECT_NE(DetectFormat(sLine), wkFormatKVL);
-    LoadRC(sLine, 1, 0);
+    // Read to its end, though no value of it makes sense.
+    EXPECT_EQ(LoadRC(sLine, 1, 0), 1);
     Clean();
     sLine[0] = '%'; // now a KVL equate
-    LoadKVL(sLine, 1, 0, std::string());
+    EXPECT_EQ(LoadKVL(sLine, 1, 0, std::string()), 1);
     Clean();
-    LoadVBForm(sLine, 1);
+    EXPECT_EQ(LoadVBForm(sLine, 1), 0); // no form in it
     Clean();
-    // One word of 100 MB with no blank: the words of each reader.
+    // One word of 100 MB with no blank: the words of each reader; nothing of it
+    // makes a resource.
     std::string sWord((100u << 20) / kScale, 'A');
-    LoadRC(sWord, 1, 1);
+    EXPECT_EQ(LoadRC(sWord, 1, 1), 1);
+    EXPECT_EQ(glResCnt, 0);
     Clean();
-    LoadKVL(sWord, 1, 1, std::string());
+    EXPECT_EQ(LoadKVL(sWord, 1, 1, std::string()), 1);
+    EXPECT_EQ(glResCnt, 0);
+    EXPECT_TRUE(tSeam.asReported.empty());
     const double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     EXPECT_LT(fSeconds, 20.0);
@@ -124,4 +129,35 @@ TEST_F(HostileTest, AScriptThatIncludesItself) {
     glChanged = 0;
     CloseFile();
     std::filesystem::remove_all(tDir);
+}
+
+TEST_F(HostileTest, AVersionValueOfAMegabyteIsWrittenInMoments) {
+    // Wrapping the value into literals once cost time by the square of its length.
+    std::string sValue;
+    for (int32_t l = 0; sValue.size() < (1u << 20); ++l) {
+        sValue += "word" + std::to_string(l) + " ";
+    }
+    const std::string sScript = "VS_VERSION_INFO VERSIONINFO\n FILEVERSION 1,0,0,0\nBEGIN\n"
+                                " BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904E4\"\n  BEGIN\n"
+                                "   VALUE \"Comments\", \"" +
+                                sValue + "\"\n  END\n END\nEND\n";
+    AnsweringSeam tSeam(wkAnsYes);
+    ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
+    const auto tStart = std::chrono::steady_clock::now();
+    const std::string sOut = BuildNewRCFile();
+    const double fSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
+    EXPECT_LT(fSeconds, 5.0);
+    // Broken into literals of the wrap width that join to the value again.
+    std::string sJoined;
+    for (size_t l = 0; l < sOut.size(); ++l) {
+        if (sOut.compare(l, 3, "\"\r\n") == 0) {
+            l = sOut.find('"', l + 3);
+            ASSERT_NE(l, std::string::npos);
+            continue;
+        }
+        sJoined += sOut[l];
+    }
+    EXPECT_NE(sJoined.find("\"" + sValue + "\\0"), std::string::npos);
+    EXPECT_GT(static_cast<size_t>(std::count(sOut.begin(), sOut.end(), '\n')), sValue.size() / 100);
 }
