@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -50,6 +51,8 @@ struct tKvl {
     tReadFrame f;
     bool bInFunction = false;
     std::map<int32_t, int32_t> alFontVar;     // N of "hFont" N -> gahFont element
+    std::set<int32_t> alFontSent; // control rows of the dialog that were sent a font
+    int32_t lBarMenu = 0;         // the menu whose bar the current block made
     std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
     std::string sPath;
     bool bCompanionRead = false; // a second #Resource line must not read the script twice
@@ -228,6 +231,21 @@ int32_t RowOfID(std::string_view sIDName) {
     return 0;
 }
 
+int32_t NextFontRowOfID(tKvl& k, std::string_view sIDName) {
+    const int32_t lID = FindIDByName(CutName(sIDName));
+    const int32_t lRes = gatDlg[gtElem.lDlg].lResElem;
+    int32_t lFirst = 0;
+    for (int32_t l = FindDlgRowByID(lID); l != 0; l = FindNextDlgRowByID(lID, l)) {
+        if (gatDlg[l].lResElem == lRes) {
+            lFirst = lFirst ? lFirst : l;
+            if (k.alFontSent.insert(l).second) {
+                return l;
+            }
+        }
+    }
+    return lFirst; // more lines than controls: the first takes the last word
+}
+
 int32_t FontOfVar(const tKvl& k, std::string_view sVar) {
     const std::string s = UpperText(TrimText(sVar));
     if (!StartsWith(s, "HFONT")) {
@@ -392,7 +410,17 @@ void ReadDialog(tKvl& k) {
     } else if (sWord == "SEND") {
         const tArgs& as = StmtArgs(k);
         if (SameUpper(Arg(as, 1), "%WM_SETFONT")) {
-            gatDlg.W(lDlg).lFontElem = FontOfVar(k, Arg(as, 2));
+            const int32_t lFont = FontOfVar(k, Arg(as, 2));
+            gatDlg.W(lDlg).lFontElem = lFont;
+            // A control without an ID cannot be sent a font of its own: it has
+            // its dialog's.
+            for (int32_t l = lDlg + 1; l <= glDlgCnt && lFont != 0; ++l) {
+                if (gatDlg.Live(l) && gatDlg[l].lResElem == gatDlg[lDlg].lResElem &&
+                    gatDlg[l].lIDElem == 0) {
+                    gatDlg.W(l).lFontElem = lFont;
+                }
+            }
+            k.alFontSent.clear();
         }
     }
 }
@@ -410,10 +438,12 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     const std::string_view sWord = Arg(as, 0);
     const bool bQuoted = !sWord.empty() && sWord[0] == '"';
     const std::string sClass = bQuoted ? CaptionFromArg(sWord, false) : std::string(sWord);
-    if (sClass.empty()) {
+    if (sClass.empty() && !bQuoted) {
         return;
     }
-    int32_t lKind = CtlTypeFromKeyword(sClass);
+    // An empty quoted class (written for form controls of unknown types) is
+    // still a control: a custom one, kept so that the next save writes it.
+    int32_t lKind = sClass.empty() ? wkCtlCustom : CtlTypeFromKeyword(sClass);
     if (lKind == wkCtlCustom && !bQuoted) {
         return; // an unknown kind word makes a custom control only when quoted
     }
@@ -494,7 +524,9 @@ void ReadControl(tKvl& k) {
         }
     } else if (sWord == "SEND") {
         const tArgs& as = StmtArgs(k);
-        const int32_t lRow = RowOfID(Arg(as, 1));
+        // Controls that share an ID get their fonts in row order: the n-th
+        // line for an ID is the n-th control with it.
+        const int32_t lRow = NextFontRowOfID(k, Arg(as, 1));
         if (lRow && SameUpper(Arg(as, 2), "%WM_SETFONT")) {
             gatDlg.W(lRow).lFontElem = FontOfVar(k, Arg(as, 3));
         }
@@ -552,14 +584,17 @@ void ReadMenu(tKvl& k) {
         if (sWhat == "BAR") {
             // Without blocks every bar starts a new menu, so that two menus of an
             // imported text do not run together into one.
-            if (!k.Blocks()) {
-                NewResource(wkResMenu);
-            } else {
-                CurrentMenu();
-            }
+            k.lBarMenu = k.Blocks() ? CurrentMenu() : NewResource(wkResMenu);
             k.alMenuVar[sVar] = -1;
         } else if (sWhat == "POPUP") {
-            CurrentMenu();
+            const int32_t lMenu = CurrentMenu();
+            // A menu block that starts with a pop-up instead of a bar holds a
+            // pop-up (context) menu: that pop-up is the menu itself.
+            if (k.Blocks() && k.f.lBlockKind == wkBlockMenu && CountMenuItems(lMenu) == 0 &&
+                k.lBarMenu != lMenu) {
+                gatRes.W(lMenu).lType = wkResPopupMenu;
+                k.alMenuVar[sVar] = -1;
+            }
         }
         return;
     }

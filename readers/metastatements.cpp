@@ -401,13 +401,17 @@ void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
     if (lResKind == wkResDialog) {
         gtElem.lResDlg = lRes;
         // Links only to resources that exist already and are of the right kind.
-        int32_t lMenu = LinkTarget(asField[1], wkResMenu);
+        int32_t lMenu = LinkTarget(asField[1], wkResMenu | wkResPopupMenu);
         int32_t lAccel = LinkTarget(asField[2], wkResAccel);
+        // Several dialogs may share one menu or key table: each keeps its own
+        // link, and the table points back at the last of them, as an import does.
         if (lMenu) {
-            LinkBothWays(lRes, &tRes::lLinkMenu, lMenu, &tRes::lLinkDlg);
+            gatRes.W(lRes).lLinkMenu = lMenu;
+            gatRes.W(lMenu).lLinkDlg = lRes;
         }
         if (lAccel) {
-            LinkBothWays(lRes, &tRes::lLinkAccel, lAccel, &tRes::lLinkDlg);
+            gatRes.W(lRes).lLinkAccel = lAccel;
+            gatRes.W(lAccel).lLinkDlg = lRes;
         }
         if (lMenu && lAccel) {
             LinkBothWays(lMenu, &tRes::lLinkAccel, lAccel, &tRes::lLinkMenu);

@@ -75,7 +75,8 @@ bool IsAppended(int32_t lRes) {
         return false;
     }
     int32_t lKind = gatRes[lRes].lType;
-    return lKind == wkResAccel || lKind == wkResMenu || lKind == wkResDialog;
+    return lKind == wkResAccel || lKind == wkResMenu || lKind == wkResPopupMenu ||
+           lKind == wkResDialog;
 }
 
 // Functions for resources without a block, the AssignAccel block when the
@@ -92,6 +93,7 @@ std::string AppendedFunctions() {
             WriteAccelFunction(s, l);
             break;
         case wkResMenu:
+        case wkResPopupMenu:
             WriteMenuFunction(s, l);
             break;
         case wkResDialog:
