@@ -66,6 +66,19 @@ struct tKvl {
     bool InBlockOf(int32_t lKind) const { return !Blocks() || f.lBlockKind == lKind; }
 };
 
+// One quoted text, no expression: "a ""b"" c".
+bool IsQuotedText(std::string_view s) {
+    if (s.size() < 2 || s.front() != '"' || s.back() != '"') {
+        return false;
+    }
+    for (std::size_t l = 1; l + 1 < s.size(); ++l) {
+        if (s[l] == '"' && s[++l] != '"') {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string_view CutName(std::string_view s) {
     return s.substr(0, IDNameText::Capacity());
 }
@@ -483,6 +496,8 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
         const std::string sName = ImageRefIDName(Arg(as, 3));
         if (!sName.empty()) {
             tRow.lDataResElem = DataResourceFor(sName, DataKindOf(tRow));
+        } else if ((lKind == wkCtlImage || lKind == wkCtlImageX) && IsQuotedText(Arg(as, 3))) {
+            SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 3), false));
         }
     } else {
         SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 3), false));
@@ -856,7 +871,7 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     return AddID(sName, std::to_string(lValue), 0);
 }
 
-void LinkMenuItems() {
+void LinkMenuItems(bool bWrittenKeyText) {
     if (glStrCnt > 0 && glMenuCnt > 0) {
         for (int32_t l = 1; l <= glStrCnt; ++l) {
             if (!gatStr.Live(l)) {
@@ -882,10 +897,10 @@ void LinkMenuItems() {
             LinkBothWays(lMenu, &tRes::lLinkAccel, lTable, &tRes::lLinkMenu);
         }
     }
-    // The writers append a TAB and the shortcut's display text to the caption of
-    // an item with a key; read back, that text is no part of the caption (the
-    // next save appends the key's current text again).
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+    // The KVL writer appends a TAB and the shortcut's display text to the
+    // caption of an item with a key; read back, that text is no part of the
+    // caption (the next save appends the key's current text again).
+    for (int32_t l = 1; l <= glMenuCnt && bWrittenKeyText; ++l) {
         if (!gatMenu.Live(l) || gatMenu[l].lAccelElem == 0) {
             continue;
         }
@@ -1060,7 +1075,7 @@ int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
         k.t.lPos = 0;
     }
     ReadStatements(k);
-    LinkMenuItems();
+    LinkMenuItems(true);
     RecountUsage();
     CloseStatusText();
     FinishFrame(k.f);

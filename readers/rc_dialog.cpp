@@ -508,3 +508,28 @@ void ReadRCDialog(tRCScan& t, std::string_view sName, bool /*bEx*/) {
         ReadBody(t, tState);
     }
 }
+
+void LinkLateImages() {
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const tDlg& t = gatDlg[l];
+        if (!gatDlg.Live(l) || t.lDataResElem != 0 || t.lCaptionElem == 0 ||
+            (t.lCtlType != wkCtlImage && t.lCtlType != wkCtlImgButton)) {
+            continue;
+        }
+        if (int32_t lData = FindDataResourceByName("%" + GetDynStr(t.lCaptionElem))) {
+            tDlg& tRow = gatDlg.W(l);
+            tRow.lDataResElem = lData;
+            SetDynStr(tRow.lCaptionElem, std::string());
+        }
+    }
+    // A file a control shows is written to the companion script under its ID,
+    // and the KVL code names that ID: one named before an ID of its name came
+    // (an icon and a later menu of one name) takes that ID now, as reading the
+    // saved file back would.
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const int32_t lData = gatDlg.Live(l) ? gatDlg[l].lDataResElem : 0;
+        if (lData != 0 && gatRes[lData].lIDElem == 0) {
+            gatRes.W(lData).lIDElem = FindIDByName(gatRes[lData].szIDName.view());
+        }
+    }
+}

@@ -363,7 +363,8 @@ int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClea
     t.lLine = ts.lLine;
     t.bMarkers = f.lBlocks != 0;
     StatementLoop(t, f, FolderOf(sPath));
-    LinkMenuItems();
+    LinkLateImages();
+    LinkMenuItems(false);
     FinishFrame(f);
     CloseStatusText();
     return 1;

@@ -13,6 +13,9 @@ int32_t RCIDFromToken(std::string_view sToken, int32_t lPrefix);
 
 // The statements; each starts after the resource's type word.
 void ReadRCDialog(tRCScan& tScan, std::string_view sName, bool bEx);
+// Image controls named an icon or bitmap defined further down the script: they
+// show it now, as those named one defined above them do.
+void LinkLateImages();
 void ReadRCMenu(tRCScan& tScan, std::string_view sName);
 void ReadRCAccelerators(tRCScan& tScan, std::string_view sName);
 void ReadRCVersionInfo(tRCScan& tScan);

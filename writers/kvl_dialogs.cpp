@@ -194,7 +194,15 @@ std::string ControlAddStatement(int32_t lRow) {
     case wkCtlImgButton:
     case wkCtlImgButtonX:
     case wkCtlAnimate:
-        s += t.lDataResElem ? ImageReference(t.lDataResElem) : "\"\"";
+        // Without a resource of the project an image's text still names it
+        // (a name the imported script left undefined is a resource name).
+        if (t.lDataResElem) {
+            s += ImageReference(t.lDataResElem);
+        } else if (lKind != wkCtlImage && lKind != wkCtlImageX) {
+            s += "\"\"";
+        } else {
+            AppendQuoted(s, DynStrView(t.lCaptionElem));
+        }
         s += ", ";
         break;
     case wkCtlComboBox:

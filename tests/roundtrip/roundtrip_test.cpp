@@ -5,6 +5,7 @@
 // the same and check finds nothing to change.
 #include "bench/gen_project.h"
 #include "cli/cli_app.h"
+#include "model/accel_keys.h"
 #include "tests/support/corpus_files.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,18 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
         const json& t = j["gatRes"][l - 1];
         return std::to_string(t["lType"].get<int>()) + ":" + t["szIDName"].get<std::string>();
     };
+    // A menu caption as the menu shows it: the text of its key appended when
+    // the caption has none (a caption that names its key is the same item).
+    auto Shown = [&](const json& t) {
+        std::string s = Text(t["lCaptionElem"]);
+        const long long lKey = t["lAccelElem"];
+        if (lKey != 0 && s.find("\\t") == std::string::npos) {
+            const json& tKey = j["gatAccel"][lKey - 1];
+            s += "\\t" + AccelDisplayText(static_cast<uint8_t>(tKey["byKey"].get<int>()),
+                                           static_cast<uint8_t>(tKey["byModifiers"].get<int>()));
+        }
+        return s;
+    };
     auto String = [&](long long l) { return l ? Text(j["gatStr"][l - 1]["lStrElem"]) : "-"; };
     auto Font = [&](long long l) { return l ? j["gahFont"][l - 1].dump() : std::string("-"); };
     auto Key = [&](long long l) {
@@ -95,15 +108,21 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
                  : std::string("-");
     };
     std::multiset<std::string> asLine;
-    std::set<long long> alDataUsed;
+    std::set<long long> alDataUsed, alMenuUsed;
     for (const json& t : j["gatDlg"]) {
         alDataUsed.insert(t["lDataResElem"].get<long long>());
+    }
+    for (const json& t : j["gatMenu"]) {
+        alMenuUsed.insert(t["lResElem"].get<long long>());
     }
     for (const json& t : j["gatRes"]) {
         const int lType = t["lType"];
         const bool bData = lType == 0x2 || lType == 0x4 || lType == 0x20 || lType == 0x2000;
         if (bData && !alDataUsed.count(t["elem"])) {
             continue; // known limit: a data file no control shows is not kept
+        }
+        if ((lType == 0x40 || lType == 0x400) && !alMenuUsed.count(t["elem"])) {
+            continue; // known limit: a menu without items builds nothing
         }
         if (t["byDeleted"] == 0) {
             asLine.insert("res " + Res(t["elem"]) + " dlg " + Res(t["lLinkDlg"]) + " menu " +
@@ -136,7 +155,7 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
         std::ostringstream s;
         s << "menu " << sRes << " #" << alNth[sRes]++ << " " << ID(t["lIDElem"]) << " type "
           << t["lType"] << " level " << t["lLevel"] << " options " << t["lOptions"] << " \""
-          << Text(t["lCaptionElem"]) << "\" str \"" << String(t["lStrElem"]) << "\" key "
+          << Shown(t) << "\" str \"" << String(t["lStrElem"]) << "\" key "
           << Key(t["lAccelElem"]);
         asLine.insert(s.str());
     }
@@ -173,7 +192,8 @@ std::string Difference(const std::multiset<std::string>& a, const std::multiset<
 
 // Known limits, what the designer's own model cannot hold (the README names
 // the same list): an image, icon or cursor file that no control or dialog
-// shows is not kept (ModelOf leaves it out); macros and the branches of
+// shows is not kept, nor a menu without items (ModelOf leaves both out);
+// macros and the branches of
 // #ifdef are read as they stand on import and are not written back.
 
 class RoundTripTest : public ::testing::Test {
@@ -247,6 +267,16 @@ TEST_F(RoundTripTest, GeneratedProjectsAndTheProjectsOwnKvlFiles) {
     RoundTrip((tDir / "gen_small.rc").string());
     // A KVL file is opened as it is, and its copy saved as new.
     RoundTrip(std::string(WK_SOURCE_DIR) + "/examples/sample.bas");
+}
+
+TEST_F(RoundTripTest, TheJsonViewIsValidJson) {
+    // Every table of a project with dialogs, menus, keys and fonts, and the
+    // golden file that fixes its bytes.
+    const std::string sAbout = std::string(WK_SOURCE_DIR) + "/tests/data/cli/about.rc";
+    const tRun tView = Cli({"view", "json", sAbout});
+    ASSERT_EQ(tView.lExit, wkExitOk);
+    EXPECT_TRUE(json::accept(tView.sOut));
+    EXPECT_TRUE(json::accept(ReadAll(sAbout + ".view-json")));
 }
 
 TEST_F(RoundTripTest, SmallReproducers) {
