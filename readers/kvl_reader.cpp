@@ -30,6 +30,7 @@ constexpr int32_t kSsBitmap = 14; // SS_BITMAP
 constexpr int32_t kSsIcon = 3;    // SS_ICON
 constexpr int32_t kBsBitmap = 0x80;
 constexpr int32_t kSbsVert = 0x1;
+constexpr uint32_t kWsVisible = 0x10000000;
 
 // The arguments of one statement (at most kMaxArgs). Most are views of the
 // text itself; one that a continuation or a zero byte splits is joined in its
@@ -114,6 +115,16 @@ std::vector<std::string> Words(std::string_view s) {
         l = lEnd;
     }
     return as;
+}
+
+// The expression names the word (upper case, whole word).
+bool HasWordUpper(std::string_view sExpr, std::string_view sWord) {
+    for (const std::string& s : Words(sExpr)) {
+        if (UpperText(s) == sWord) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The next word of the statement, never from the next line.
@@ -513,6 +524,12 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
     const int32_t lRow = AddDlgRow(tRow);
     EnsureImpliedStyles(lRow);
+    // The writer names %WS_CHILD and %WS_VISIBLE for every visible control:
+    // its full list without %WS_VISIBLE is that of a hidden one (NOT WS_VISIBLE
+    // in a script). A shorter hand-written list takes the implied styles.
+    if (n > 8 && HasWordUpper(as[8], "%WS_CHILD") && !HasWordUpper(as[8], "%WS_VISIBLE")) {
+        RemoveStyle(lRow, kWsVisible, FindClass("WindowStyles"));
+    }
     gtElem.lCtl = lRow;
 }
 

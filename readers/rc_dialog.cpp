@@ -44,6 +44,9 @@ struct tStyleSections {
     int32_t lWindow = -1;
     std::string sKey; // the section looked in and "%" name, kept for the next name
     std::unordered_map<std::string, int32_t> alFound; // by sKey; 0 for a name not found
+    // The style bits NOT took from the row being read: the resource compiler
+    // applies NOT after the styles a statement implies, so they stay off.
+    uint32_t alNot[2] = {0, 0};
 };
 
 int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
@@ -150,12 +153,14 @@ void ApplyStyleWords(tDlg& tRow, RCArg aArg, bool bEx, bool& bNot, tStyleSection
             int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
             if (bNot) {
                 RemoveStyleBits(tRow, lValue, 0, bEx);
+                tSections.alNot[bEx] |= lValue;
             } else {
                 lBits |= static_cast<int32_t>(lValue);
             }
         } else if (int32_t l = FindStyleName(tRow, s, bEx, tSections)) {
             if (bNot) {
                 RemoveStyleBits(tRow, gatStyle[l].lValue, l, bEx);
+                tSections.alNot[bEx] |= gatStyle[l].lValue;
             } else {
                 AddNamedStyle(tRow, l, bEx);
             }
@@ -334,14 +339,14 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
     tRow.nTop = RCArgNumber(tArgs[lRect + 1]);
     tRow.nRight = tRow.nLeft + RCArgNumber(tArgs[lRect + 2]);
     tRow.nBottom = tRow.nTop + RCArgNumber(tArgs[lRect + 3]);
+    tSections.alNot[0] = tSections.alNot[1] = 0;
     ApplyStyleExpr(tRow, tArgs[lStyle], false, tSections);
     ApplyStyleExpr(tRow, tArgs[lExStyle], true, tSections);
     KindFromClassAndStyle(tRow);
     if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {
         tRow.lCtlType = wkCtlVScrollBar;
     }
-    std::string_view sIDName = RCArgName(aID);
-    tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, tRow.lCtlType);
+    tRow.lIDElem = RCIDFromArg(aID, tRow.lCtlType);
     int32_t lData = 0;
     if (tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton) {
         // The text of an image control names the icon or bitmap it shows, as
@@ -357,6 +362,11 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
         SetCaption(tRow, aText);
     }
     EnsureImpliedStyles(tRow);
+    for (const bool bEx : {false, true}) {
+        if (tSections.alNot[bEx] != 0) {
+            RemoveStyleBits(tRow, tSections.alNot[bEx], 0, bEx);
+        }
+    }
     tRow.lFontElem = tState.lFontElem;
     tRow.lCtlOrder = ++tState.lOrder;
     AddDlgRow(tRow);

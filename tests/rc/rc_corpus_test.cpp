@@ -126,9 +126,10 @@ TEST_F(RcCorpusTest, NotepadDetails) {
     EXPECT_EQ(240, gatDlg[lDlg].nRight);
     // "LTEXT "&Header:", 0x140, 10, 07, 68, 15": a hexadecimal ID.
     EXPECT_EQ(0x140, gatID[gatDlg[lDlg + 1].lIDElem].lIDValue);
-    // A string that runs over three lines keeps its escapes as written.
+    // A string that runs over three lines keeps its escapes as written; the
+    // backslash at a line end only joins the lines.
     int32_t lStr = FindStrByID(FindIDByName("%STRING_DOESNOTEXIST"));
     ASSERT_NE(0, lStr);
-    EXPECT_EQ("File '%s' does not exist.\\n\\n\\\nDo you want to create a new file?",
+    EXPECT_EQ("File '%s' does not exist.\\n\\nDo you want to create a new file?",
               GetDynStr(gatStr[lStr].lStrElem));
 }
