@@ -52,8 +52,8 @@ struct tKvl {
     tReadFrame f;
     bool bInFunction = false;
     std::map<int32_t, int32_t> alFontVar;     // N of "hFont" N -> gahFont element
-    std::set<int32_t> alFontSent; // control rows of the dialog that were sent a font
-    int32_t lBarMenu = 0;         // the menu whose bar the current block made
+    std::set<int32_t> alFontSent;             // control rows of the dialog that were sent a font
+    int32_t lBarMenu = 0;                     // the menu whose bar the current block made
     std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
     std::string sPath;
     bool bCompanionRead = false; // a second #Resource line must not read the script twice

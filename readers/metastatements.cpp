@@ -27,6 +27,23 @@ bool SearchMatch(char cFile, char cSearch) {
     return cFile == cSearch || (cFile >= 'a' && cFile <= 'z' && cFile - 'a' + 'A' == cSearch);
 }
 
+} // namespace
+
+bool IsMarkerTextAt(std::string_view sText, std::size_t lPos, bool bRC) {
+    const std::string_view sSearch = bRC ? kRCSearch : kKvlSearch;
+    if (lPos > sText.size() || sText.size() - lPos < sSearch.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < sSearch.size(); ++k) {
+        if (!SearchMatch(sText[lPos + k], sSearch[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
 void FindNext(tSourceText& t, tMetaMarker& tOut, bool bRC) {
     const std::string_view sSearch = bRC ? kRCSearch : kKvlSearch;
     const std::string_view s = t.sText;

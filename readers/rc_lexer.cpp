@@ -3,6 +3,7 @@
 // forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
 #include "readers/rc_lexer.h"
 
+#include "readers/metastatements.h"
 #include "readers/source_text.h"
 
 #include <array>
@@ -72,7 +73,8 @@ bool SkipSpace(tRCScan& t, bool& bMarker) {
             ++t.lPos;
             bNewLine = true;
         } else if (c == '/' && At(t, t.lPos + 1) == '/') {
-            if (t.bMarkers && t.sText.substr(t.lPos, 11) == "//#Wrenkit " &&
+            // The marker rule of the block scan, so that both see the same lines.
+            if (t.bMarkers && IsMarkerTextAt(t.sText, t.lPos, true) &&
                 (t.lPos == 0 || At(t, t.lPos - 1) == '\n')) {
                 bMarker = true;
                 return true;
@@ -476,9 +478,10 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode, bool bWide) {
             if (n > 2) {
                 char sz[8];
                 std::snprintf(sz, sizeof sz, "\\x%02X", lVal);
-                r += lVal > 0xFF                                            ? std::string("?")
-                     : lVal >= 0x20 && lVal < 0x7F && lVal != '"' && lVal != '\\' ? std::string(1, static_cast<char>(lVal))
-                                                                              : std::string(sz);
+                r += lVal > 0xFF ? std::string("?")
+                     : lVal >= 0x20 && lVal < 0x7F && lVal != '"' && lVal != '\\'
+                         ? std::string(1, static_cast<char>(lVal))
+                         : std::string(sz);
                 i += 1 + n;
                 continue;
             }

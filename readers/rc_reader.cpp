@@ -276,31 +276,52 @@ std::unordered_map<std::string, std::string> gasLongNames;
 
 int32_t RCIDFromArg(RCArg aID, int32_t lPrefix) {
     const std::string_view sName = RCArgName(aID);
-    if (aID.size() < 2 || sName.empty()) {
+    std::string sExpr;
+    for (std::string_view s : aID) {
+        sExpr += s;
+        sExpr += ' ';
+    }
+    if (sName.empty() || sExpr.find_first_of("+-|") == std::string::npos ||
+        sExpr.find_first_not_of(" -0123456789") == std::string::npos) {
         return sName.empty() ? 0 : RCIDFromToken(sName, lPrefix);
     }
     // "IDD_VERFIRST+1": the value of the expression, named after it as a number
     // is, so that controls written with distinct values keep distinct IDs.
     int64_t lValue = 0;
     char cOp = '+';
-    for (std::string_view s : aID) {
-        if (s == "+" || s == "-" || s == "|") {
-            cOp = s[0];
+    size_t l = 0;
+    while (l < sExpr.size()) {
+        const char c = sExpr[l];
+        if (c == '+' || c == '-' || c == '|') {
+            cOp = c;
+            ++l;
             continue;
         }
-        if (s == "(" || s == ")") {
+        if (c == ' ' || c == '(' || c == ')') {
+            ++l;
             continue;
         }
-        bool bNumber = false;
-        int64_t l = RCNumberText(s, &bNumber);
-        if (!bNumber || !std::isdigit(static_cast<unsigned char>(s[0]))) {
-            const int32_t lID = FindIDByName(RCStoredName(s));
+        size_t lEnd = l;
+        while (lEnd < sExpr.size() &&
+               (std::isalnum(static_cast<unsigned char>(sExpr[lEnd])) || sExpr[lEnd] == '_')) {
+            ++lEnd;
+        }
+        if (lEnd == l) {
+            return RCIDFromToken(sName, lPrefix); // no expression of names and numbers
+        }
+        const std::string_view sTerm = std::string_view(sExpr).substr(l, lEnd - l);
+        int64_t lTerm = 0;
+        if (std::isdigit(static_cast<unsigned char>(sTerm[0]))) {
+            lTerm = RCNumberText(sTerm);
+        } else {
+            const int32_t lID = FindIDByName(RCStoredName(sTerm));
             if (lID == 0) {
                 return RCIDFromToken(sName, lPrefix); // a name without a value
             }
-            l = gatID[lID].lIDValue;
+            lTerm = gatID[lID].lIDValue;
         }
-        lValue = cOp == '+' ? lValue + l : cOp == '-' ? lValue - l : (lValue | l);
+        lValue = cOp == '+' ? lValue + lTerm : cOp == '-' ? lValue - lTerm : (lValue | lTerm);
+        l = lEnd;
     }
     if (lValue < 0 || lValue > 0xFFFF) {
         return RCIDFromToken(sName, lPrefix);

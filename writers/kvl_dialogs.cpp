@@ -148,9 +148,9 @@ std::string FontSizeText(float fSize) {
 std::string FontArguments(int32_t lFont) {
     tFontDesc t{};
     FontDescription(lFont, t);
-    return Quoted(t.szFontName.view()) + ", " + FontSizeText(t.fFontSize) + ", " +
-           Num(t.lWeight) + ", " + Bool(t.lUnderline) + ", " + Bool(t.lItalic) + ", " +
-           Bool(t.lStrikeout) + ", " + CharSetText(t.lCharSet);
+    return Quoted(t.szFontName.view()) + ", " + FontSizeText(t.fFontSize) + ", " + Num(t.lWeight) +
+           ", " + Bool(t.lUnderline) + ", " + Bool(t.lItalic) + ", " + Bool(t.lStrikeout) + ", " +
+           CharSetText(t.lCharSet);
 }
 
 // The dialog's own fonts (elements above the default), in order of first use.

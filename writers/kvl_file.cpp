@@ -64,9 +64,11 @@ bool HasBlock(int32_t lRes) {
     return false;
 }
 
-// The file has no AssignAccel function yet but needs one.
+// The file has no AssignAccel function yet but needs one: it has keys, and
+// neither an AssignAccel block nor a block of an accelerator table (a file with
+// such a block has its own AssignAccel, in or out of a block).
 bool NeedsAssignAccel() {
-    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0;
+    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0 && FindBlockByKind(blkAccel) == 0;
 }
 
 // The resources the update writer appends whole, in table order.

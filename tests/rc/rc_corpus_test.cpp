@@ -11,7 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string CorpusFile(const std::string& sName) { return CorpusPath("rc", sName); }
+std::string CorpusFile(const std::string& sName) {
+    return CorpusPath("rc", sName);
+}
 
 int32_t CountControls() {
     int32_t n = 0;

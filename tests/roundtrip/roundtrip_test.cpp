@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -96,7 +96,7 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
         if (lKey != 0 && s.find("\\t") == std::string::npos) {
             const json& tKey = j["gatAccel"][lKey - 1];
             s += "\\t" + AccelDisplayText(static_cast<uint8_t>(tKey["byKey"].get<int>()),
-                                           static_cast<uint8_t>(tKey["byModifiers"].get<int>()));
+                                          static_cast<uint8_t>(tKey["byModifiers"].get<int>()));
         }
         return s;
     };
@@ -146,13 +146,14 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
         const bool bNoText = lKind == 12 || lKind == 13;
         std::ostringstream s;
         s << "dlg " << Res(t["lResElem"]) << " #" << t["lCtlOrder"] << " " << ID(t["lIDElem"])
-          << " kind " << t["lCtlType"] << " class "
+          << " kind " << t["lCtlType"]
+          << " class "
           // A dialog's class is the catalog section of its styles, no name of its own.
           << (t["lCtlType"] == 0 ? json("") : t["szClass"]) << " text \""
-          << (bNoText ? "-" : Text(t["lCaptionElem"])) << "\" style " << t["lStyle"] << "/" << t["lExStyle"] << " at "
-          << t["nLeft"] << "," << t["nTop"] << "," << t["nRight"] << "," << t["nBottom"]
-          << " font " << Font(t["lFontElem"]) << " colours " << t["byForeClrUsed"] << ":"
-          << t["lForeClr"] << "/" << t["byBackClrUsed"] << ":" << t["lBackClr"] << " data "
+          << (bNoText ? "-" : Text(t["lCaptionElem"])) << "\" style " << t["lStyle"] << "/"
+          << t["lExStyle"] << " at " << t["nLeft"] << "," << t["nTop"] << "," << t["nRight"] << ","
+          << t["nBottom"] << " font " << Font(t["lFontElem"]) << " colours " << t["byForeClrUsed"]
+          << ":" << t["lForeClr"] << "/" << t["byBackClrUsed"] << ":" << t["lBackClr"] << " data "
           << Res(t["lDataResElem"]);
         asLine.insert(s.str());
     }
@@ -166,8 +167,7 @@ std::multiset<std::string> ModelOf(const std::string& sJson) {
         std::ostringstream s;
         s << "menu " << sRes << " #" << alNth[sRes]++ << " " << ID(t["lIDElem"]) << " type "
           << t["lType"] << " level " << t["lLevel"] << " options " << t["lOptions"] << " \""
-          << Shown(t) << "\" str \"" << String(t["lStrElem"]) << "\" key "
-          << Key(t["lAccelElem"]);
+          << Shown(t) << "\" str \"" << String(t["lStrElem"]) << "\" key " << Key(t["lAccelElem"]);
         asLine.insert(s.str());
     }
     for (const json& t : j["gatAccel"]) {
@@ -319,4 +319,169 @@ TEST_F(RoundTripTest, SmallReproducers) {
         std::ofstream(tDir / sName, std::ios::binary) << sText;
         RoundTrip((tDir / sName).string());
     }
+}
+
+namespace {
+
+// The rows of one table of a view json whose field has the value.
+std::vector<json> RowsWith(const json& j, const char* szTable, const char* szField,
+                           const json& tValue) {
+    std::vector<json> at;
+    for (const json& t : j[szTable]) {
+        if (t[szField] == tValue) {
+            at.push_back(t);
+        }
+    }
+    return at;
+}
+
+std::string DynText(const json& j, long long l) {
+    const std::vector<json> at = RowsWith(j, "gasDynStr", "elem", l);
+    return at.empty() ? std::string() : at[0]["text"].get<std::string>();
+}
+
+} // namespace
+
+TEST_F(RoundTripTest, ScriptsReadAsTheResourceCompilerReadsThem) {
+    const std::string sScript =
+        "#define IDD_VERFIRST 300\n"
+        "#define IDC_OPTIONS_CHECK_HIGHLIGHT_KEYWORD1 401\n"
+        "#define IDC_OPTIONS_CHECK_HIGHLIGHT_KEYWORD2 402\n"
+        "IDM_M MENU\nBEGIN\n  POPUP \"&File\"\n  BEGIN\n"
+        "    MENUITEM \"A\" ID_A\n    MENUITEM \"B\" ID_B, GRAYED\n"
+        "    MENUITEM \"&Save\\tCtrl+S\", ID_S\n  END\nEND\n"
+        "IDM_CTX MENU\nBEGIN\n  POPUP \"\"\n  BEGIN\n    MENUITEM \"Cut\", ID_A\n  END\nEND\n"
+        "IDA ACCELERATORS\nBEGIN\n  \"S\", ID_S, VIRTKEY, CONTROL\nEND\n"
+        "STRINGTABLE\nBEGIN\n  1 \"one \" \"two\"\n  2 \"spl\\\nice\"\nEND\n"
+        "IDD_D DIALOG 0, 0, 100, 100\nBEGIN\n"
+        "  LTEXT L\"a\\x002Bb\", IDD_VERFIRST, 1, 1, 10, 10\n"
+        "  LTEXT \"x\", IDD_VERFIRST+1, 1, 12, 10, 10\n"
+        "  CHECKBOX \"k1\", IDC_OPTIONS_CHECK_HIGHLIGHT_KEYWORD1, 1, 24, 10, 10\n"
+        "  CHECKBOX \"k2\", IDC_OPTIONS_CHECK_HIGHLIGHT_KEYWORD2, 1, 36, 10, 10\n"
+        "  CONTROL \"h\", 7, \"Button\", BS_AUTORADIOBUTTON | NOT WS_VISIBLE, 1, 48, 10, 10\n"
+        "END\n";
+    const fs::path tRC = tDir / "compiler.rc";
+    std::ofstream(tRC, std::ios::binary) << sScript;
+    const json j = json::parse(Cli({"view", "json", tRC.string()}).sOut);
+    std::map<std::string, long long> alValue;
+    for (const json& t : j["gatID"]) {
+        alValue[t["szIDName"]] = t["lIDValue"];
+    }
+    EXPECT_TRUE(alValue.count("%ID_A") && alValue.count("%ID_B")); // no comma before the ID
+    EXPECT_FALSE(alValue.count("%GRAYED"));
+    std::map<std::string, int> alOptions;
+    for (const json& t : j["gatMenu"]) {
+        alOptions[DynText(j, t["lCaptionElem"])] = t["lOptions"];
+    }
+    EXPECT_NE(alOptions["B"], 0);
+    EXPECT_TRUE(alOptions.count("&Save\\tCtrl+S"));              // the key text typed stays
+    EXPECT_EQ(RowsWith(j, "gatRes", "lType", 0x400).size(), 1u); // the pop-up menu
+    std::set<std::string> asStrings, asCaptions;
+    for (const json& t : j["gatStr"]) {
+        asStrings.insert(DynText(j, t["lStrElem"]));
+    }
+    EXPECT_EQ(asStrings, (std::set<std::string>{"one two", "splice"}));
+    std::map<long long, json> atByValue;
+    for (const json& t : j["gatDlg"]) {
+        asCaptions.insert(DynText(j, t["lCaptionElem"]));
+        if (t["lIDElem"] != 0) {
+            atByValue[j["gatID"][t["lIDElem"].get<long long>() - 1]["lIDValue"]] = t;
+        }
+    }
+    EXPECT_TRUE(asCaptions.count("a+b"));
+    // Expressions and long names keep distinct controls on distinct IDs.
+    EXPECT_TRUE(atByValue.count(300) && atByValue.count(301));
+    EXPECT_TRUE(atByValue.count(401) && atByValue.count(402));
+    ASSERT_TRUE(atByValue.count(7));
+    EXPECT_EQ(atByValue[7]["lStyle"].get<long long>() & 0x10000000, 0); // NOT WS_VISIBLE
+    RoundTrip(tRC.string());
+}
+
+TEST_F(RoundTripTest, FilesInOtherEncodingsAndFilesWithNothingInThem) {
+    const std::string sRC = "D DIALOG 0, 0, 50, 50\rCAPTION \"Caf\xe9\"\rBEGIN\r"
+                            "  LTEXT \"x\", 1, 1, 1, 10, 10\rEND\r";
+    auto Utf16 = [](const std::string& s, bool bMark) {
+        std::string r = bMark ? std::string("\xff\xfe", 2) : std::string();
+        for (char c : s) {
+            r += c;
+            r += '\0';
+        }
+        return r;
+    };
+    using namespace std::string_literals;
+    const std::string sForm =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"F\"\r\n"
+        "   Begin VB.CommandButton C1\r\n      Caption = \"A\"\0"s +
+        "\r\n   End\r\n   Begin MSComctlLib.Toolbar T1\r\n   End\r\n"
+        "   Begin VB.Label L1\r\n      Caption = $\"F.frx\":11FE\r\n   End\r\n"
+        "End\r\n";
+    const struct {
+        const char* szName;
+        std::string sBytes;
+        int lExit;
+        int lDialogRows;
+    } atCase[] = {
+        {"cr.rc", sRC, wkExitOk, 2},
+        {"mark.rc", Utf16(sRC, true), wkExitOk, 2},
+        {"nomark.rc", Utf16(sRC, false), wkExitOk, 2},
+        {"zero.frm", sForm, wkExitOk, 4},
+        {"nothing.rc", "// only a comment\r\n", wkExitFailed, 0},
+    };
+    for (const auto& t : atCase) {
+        SCOPED_TRACE(t.szName);
+        std::ofstream(tDir / t.szName, std::ios::binary) << t.sBytes;
+        const tRun tView = Cli({"view", "json", (tDir / t.szName).string()});
+        EXPECT_EQ(tView.lExit, t.lExit) << tView.sErr;
+        if (t.lExit != wkExitOk) {
+            EXPECT_NE(tView.sErr.find("holds no dialog"), std::string::npos) << tView.sErr;
+            continue;
+        }
+        const json j = json::parse(tView.sOut);
+        EXPECT_EQ(static_cast<int>(j["gatDlg"].size()), t.lDialogRows);
+        std::set<std::string> asCaptions;
+        for (const json& tRow : j["gatDlg"]) {
+            asCaptions.insert(DynText(j, tRow["lCaptionElem"]));
+        }
+        // The dump writes each byte above 127 as its own character.
+        EXPECT_TRUE(asCaptions.count("Caf\xc3\xa9") || asCaptions.count("A"));
+        EXPECT_FALSE(asCaptions.count("F.frx")); // a long-text reference is no caption
+        RoundTrip((tDir / t.szName).string());
+    }
+}
+
+TEST_F(RoundTripTest, MarkersInAnyCaseAndOneAssignAccel) {
+    std::ofstream(tDir / "keys.rc", std::ios::binary)
+        << "#define IDS_A 1\nSTRINGTABLE\nBEGIN\n IDS_A \"a\"\nEND\n"
+           "IDM_M MENU\nBEGIN\n POPUP \"&F\"\n BEGIN\n  MENUITEM \"&Go\", ID_GO\n END\nEND\n"
+           "IDA ACCELERATORS\nBEGIN\n \"G\", ID_GO, VIRTKEY, CONTROL\nEND\n";
+    const std::string sBas = (tDir / "keys.bas").string();
+    ASSERT_EQ(Cli({"save", (tDir / "keys.rc").string(), "--as", sBas, "--new"}).lExit, wkExitOk);
+    // The user writes the markers of the companion in lower case and a line of
+    // their own between two blocks; the KVL file loses its AssignAccel markers.
+    const fs::path tRC = tDir / "keys.rc";
+    std::string sScript = ReadAll(tRC);
+    for (size_t p = sScript.find("//#Wrenkit "); p != std::string::npos;
+         p = sScript.find("//#Wrenkit ", p)) {
+        sScript.replace(p, 11, "//#wrenkit ");
+    }
+    const size_t lEnd = sScript.find("//#wrenkit End Constants");
+    ASSERT_NE(lEnd, std::string::npos);
+    sScript.insert(sScript.find('\n', lEnd) + 1, "// my own line\r\n");
+    std::ofstream(tRC, std::ios::binary) << sScript;
+    std::string sKvl = ReadAll(sBas);
+    for (const char* sz : {"#Wrenkit Begin AssignAccel \r\n", "#Wrenkit End AssignAccel\r\n"}) {
+        const size_t p = sKvl.find(sz);
+        ASSERT_NE(p, std::string::npos);
+        sKvl.erase(p, std::string(sz).size());
+    }
+    std::ofstream(sBas, std::ios::binary) << sKvl;
+    ASSERT_EQ(Cli({"save", sBas}).lExit, wkExitOk);
+    EXPECT_NE(ReadAll(tRC).find("// my own line"), std::string::npos);
+    const std::string sSaved = ReadAll(sBas);
+    size_t lCount = 0;
+    for (size_t p = sSaved.find("\nFunction AssignAccel"); p != std::string::npos;
+         p = sSaved.find("\nFunction AssignAccel", p + 1)) {
+        ++lCount;
+    }
+    EXPECT_EQ(lCount, 1u);
 }

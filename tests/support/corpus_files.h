@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
-inline std::string ProjectCorpusDir() { return std::string(WK_SOURCE_DIR) + "/tests/corpus"; }
+inline std::string ProjectCorpusDir() {
+    return std::string(WK_SOURCE_DIR) + "/tests/corpus";
+}
 
 inline bool SharedCorpusPresent() {
     std::error_code tErr;
