@@ -8,10 +8,10 @@
 namespace {
 
 // The characters of the ANSI code page (1252) at 0x80..0x9F; 0 where it has none.
-constexpr uint16_t kaw1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr uint16_t kaw1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The byte of the code page for a character; 0 when it has none.
 unsigned char AnsiByte(uint32_t lChar) {
@@ -62,7 +62,8 @@ int32_t FromUtf16(std::string& sText, bool bBigEndian) {
     int32_t lLost = 0;
     size_t i = 0;
     auto Unit = [&](size_t l) {
-        const auto a = static_cast<unsigned char>(sText[l]), b = static_cast<unsigned char>(sText[l + 1]);
+        const auto a = static_cast<unsigned char>(sText[l]),
+                   b = static_cast<unsigned char>(sText[l + 1]);
         return static_cast<uint32_t>(bBigEndian ? (a << 8 | b) : (b << 8 | a));
     };
     if (sText.size() >= 2 && Unit(0) == 0xFEFF) {
@@ -122,6 +123,8 @@ int32_t ReportNothingImported(const std::string& sPath) {
     if (glStrCnt > 0 || glIDCnt > 0) {
         return 0;
     }
-    ReportInfo(sPath + " holds no dialog, menu, accelerator table, string or ID that the designer can import.");
+    ReportInfo(
+        sPath +
+        " holds no dialog, menu, accelerator table, string or ID that the designer can import.");
     return 1;
 }
