@@ -4,6 +4,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
+#include "designer/designer.h"
 #include "model/project.h"
 #include "model/version_info.h"
 #include "resources/resource_ids.h"

@@ -10,6 +10,7 @@
 #include "app/pending_commands.h"
 #include "app/recent_files_menu.h"
 #include "app/view_commands.h"
+#include "designer/designer.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "writers/kvl_writer.h"

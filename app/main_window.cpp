@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/view_commands.h"
 #include "app/win_seam.h"
+#include "designer/designer.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 
@@ -88,6 +89,8 @@ LRESULT OnCreate(HWND hWnd) {
     gpfnSuspendUpdates = SuspendUpdates;
     gpfnUpdateCommands = UpdateCommands;
     gpfnSetToolboxAllowed = SetToolboxAllowed;
+    gpfnBuildDesignDialog = [](int lResDlg) { BuildDesignDialog(ghWndMain, lResDlg); };
+    gpfnHideFocusGripper = HideFocusGrippers;
     InstallCodeViewerHooks();
 
     RemoveHiddenCommands(hWnd);
@@ -109,6 +112,10 @@ LRESULT OnCreate(HWND hWnd) {
 }
 
 void OnDestroy(HWND hWnd) {
+    if (HWND hDesign = DesignDialogWindow()) {
+        DestroyWindow(hDesign);
+    }
+    FreeDesignSurface();
     FreeDesignerResources();
     DragAcceptFiles(hWnd, FALSE);
     CloseHelp(hWnd);

@@ -4,14 +4,10 @@
 
 int32_t IsPendingCommand(int32_t lCmd) {
     switch (lCmd) {
-    case IDM_NEWDIALOG:
     case IDM_SELECTDIALOG:
     case IDM_CUT:
     case IDM_COPY:
     case IDM_PASTE:
-    case IDM_DELETE:
-    case IDM_SELECTALL:
-    case IDM_SENDTOBACK:
     case IDM_PROPERTIES:
     case IDM_TOOLBOX:
     case IDM_TESTDIALOG:
@@ -25,13 +21,9 @@ int32_t IsPendingCommand(int32_t lCmd) {
     }
 }
 
-void NewDialogCmd(HWND) {}
 void CutControlsCmd(HWND) {}
 void CopyControlsCmd(HWND) {}
 void PasteControlsCmd(HWND) {}
-void DeleteControlsCmd(HWND) {}
-void SelectAllControlsCmd(HWND) {}
-void SendToBackCmd(HWND) {}
 void TestDialogCmd(HWND) {}
 void PropertiesCmd(HWND, HWND) {}
 void SelectDialogCmd(HWND) {}
@@ -43,14 +35,3 @@ HWND CreateToolboxWindow(HWND) {
     return nullptr;
 }
 void DestroyToolboxWindow() {}
-
-int32_t CancelDesignDrag() {
-    return 0;
-}
-int32_t DesignHasGroup() {
-    return 0;
-}
-int32_t FocusGripperShown() {
-    return 0;
-}
-void ClearDesignSelection() {}

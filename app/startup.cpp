@@ -4,6 +4,7 @@
 #include "app/settings/settings.h"
 #include "app/styles_resource.h"
 #include "app/win_handles.h"
+#include "designer/designer.h"
 #include "model/fonts.h"
 #include "model/project.h"
 #include "styles/catalog.h"
@@ -99,7 +100,12 @@ void InitDesigner() {
     UseStylesResource();
     LoadStylesCatalog();
     BuildControlDefaults();
+    InitDesignSurface();
     gtRichEdit.reset(LoadLibraryA("RICHED32.DLL"));
+    if (!gtRichEdit) {
+        // Everything else works; the rich-edit tool stays gray.
+        MessageBoxA(ghWndMain, "Cannot load RICHED32.DLL", "Wrenkit", MB_OK | MB_ICONINFORMATION);
+    }
     {
         ScreenDC hDC;
         glPixelsPerInch = GetDeviceCaps(hDC, LOGPIXELSY);

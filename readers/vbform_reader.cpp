@@ -13,23 +13,10 @@
 
 namespace {
 
-// A new row of the kind with the kind's default styles (its own copies of the
-// default style lists) and the styles every row of its kind has.
 tDlg NewFormRow(int32_t lKind, int32_t lIDElem, int32_t lRes) {
-    tDlg t{};
-    const tCtlDefault& tDef = gatCtlDefault[lKind];
+    tDlg t = NewKindRow(lKind);
     t.lIDElem = lIDElem;
     t.lResElem = lRes;
-    t.lCtlType = lKind;
-    t.szClass = CtlTypeClass(lKind);
-    t.lClassElem = FindClass(t.szClass.view());
-    t.lStyle = tDef.lStyle;
-    t.lExStyle = tDef.lExStyle;
-    SetDynStr(t.lStyleStrElem, GetDynStr(tDef.lStyleStrElem));
-    SetDynStr(t.lExStyleStrElem, GetDynStr(tDef.lExStyleStrElem));
-    t.nRight = tDef.lWidth;
-    t.nBottom = tDef.lHeight;
-    EnsureImpliedStyles(t);
     return t;
 }
 

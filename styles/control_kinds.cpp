@@ -491,6 +491,22 @@ tDesignStyles DesignWindowStyles(const tDlg& tRow) {
     return {static_cast<int32_t>(lStyle), static_cast<int32_t>(lExStyle)};
 }
 
+tDlg NewKindRow(int32_t lKind) {
+    tDlg t{};
+    const tCtlDefault tDef = ValidKind(lKind) ? gatCtlDefault[lKind] : tCtlDefault{};
+    t.lCtlType = lKind;
+    t.szClass = CtlTypeClass(lKind);
+    t.lClassElem = FindClass(t.szClass.view());
+    t.lStyle = tDef.lStyle;
+    t.lExStyle = tDef.lExStyle;
+    SetDynStr(t.lStyleStrElem, GetDynStr(tDef.lStyleStrElem));
+    SetDynStr(t.lExStyleStrElem, GetDynStr(tDef.lExStyleStrElem));
+    t.nRight = tDef.lWidth;
+    t.nBottom = tDef.lHeight;
+    EnsureImpliedStyles(t);
+    return t;
+}
+
 tDesignStyles DesignWindowStyles(int32_t lRow) {
     return DesignWindowStyles(gatDlg[lRow]);
 }

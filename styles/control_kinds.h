@@ -82,6 +82,12 @@ std::string CtlTypeHelpTopic(int32_t lKind);
 // The toolbox name of the kind ("Image/Picture"); "" for 0.
 std::string CtlTypeToolName(int32_t lKind);
 
+// A new row of the kind as every new control starts: its class and class
+// section, the kind's default styles (its own copies of the default style
+// lists, which DeleteDlgRow may free), the styles every row of its kind has,
+// and the default size at 0, 0. Ties to no ID, resource or caption.
+tDlg NewKindRow(int32_t lKind);
+
 // The styles the row's live window gets on the design surface.
 struct tDesignStyles {
     int32_t lStyle;

@@ -1,0 +1,101 @@
+#include "designer/design_edits.h"
+
+#include "model/changed.h"
+#include "model/dynstr.h"
+#include "model/id_names.h"
+#include "model/project.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+namespace {
+
+// A control row's tab position past every other one.
+constexpr int32_t kBehindAll = 1048575;
+
+bool IsCaptionless(int32_t lKind) {
+    return lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
+           lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
+}
+
+} // namespace
+
+std::string TrailingDigits(std::string_view sName) {
+    std::size_t l = sName.size();
+    while (l > 0 && sName[l - 1] >= '0' && sName[l - 1] <= '9') {
+        --l;
+    }
+    return std::string(sName.substr(l));
+}
+
+void EditSetRect(int32_t lElem, const tDlgRect& t) {
+    if (tDlg* p = gatDlg.Ptr(lElem)) {
+        p->nLeft = t.nLeft;
+        p->nTop = t.nTop;
+        p->nRight = t.nRight;
+        p->nBottom = t.nBottom;
+        glChanged = 1;
+    }
+}
+
+void EditAddStyle(int32_t lElem, uint32_t lBits) {
+    if (gatDlg.Live(lElem) && (static_cast<uint32_t>(gatDlg[lElem].lStyle) & lBits) != lBits) {
+        AddStyle(lElem, lBits, gatDlg[lElem].lClassElem);
+        glChanged = 1;
+    }
+}
+
+int32_t EditAddControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
+    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
+        return 0;
+    }
+    tDlg tRow = NewKindRow(lKind);
+    const std::string sKeyword = CtlTypeKeyword(lKind, 0);
+    tRow.lFontElem = gatDlg[lDlg].lFontElem;
+    tRow.lResElem = gatDlg[lDlg].lResElem;
+    tRow.lIDElem = NewControlID(sKeyword, lKind);
+    const int32_t lLast = LastControlRow(tRow.lResElem);
+    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+    tRow.nLeft = t.nLeft;
+    tRow.nTop = t.nTop;
+    tRow.nRight = t.nRight;
+    tRow.nBottom = t.nBottom;
+    if (!IsCaptionless(lKind)) {
+        SetDynStr(tRow.lCaptionElem,
+                  sKeyword + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
+    }
+    const int32_t lRow = AddDlgRow(tRow);
+    glChanged = 1;
+    return lRow;
+}
+
+int32_t EditAddDialog() {
+    const int32_t lRes = NewResource(wkResDialog);
+    if (!lRes) {
+        return 0;
+    }
+    tDlg tRow = NewKindRow(wkCtlDialog);
+    tRow.lResElem = lRes;
+    tRow.lIDElem = gatRes[lRes].lIDElem;
+    tRow.lFontElem = 1;
+    SetDynStr(tRow.lCaptionElem, "Dialog" + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
+    const int32_t lRow = AddDlgRow(tRow);
+    gtElem.lResDlg = lRes;
+    gtElem.lDlg = lRow;
+    gtElem.lCtl = lRow;
+    glChanged = 1;
+    return lRow;
+}
+
+void EditDeleteControl(int32_t lElem) {
+    if (!gatDlg.Live(lElem) || gatDlg[lElem].lCtlType == wkCtlDialog) {
+        return;
+    }
+    // The tab order is renumbered within the current dialog.
+    const int32_t lWasRes = gtElem.lResDlg;
+    gtElem.lResDlg = gatDlg[lElem].lResElem;
+    SetControlOrder(lElem, kBehindAll);
+    gtElem.lResDlg = lWasRes;
+    gatDlg.W(lElem).lCtlOrder = -1;
+    DeleteDlgRow(lElem);
+    glChanged = 1;
+}

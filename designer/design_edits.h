@@ -1,0 +1,29 @@
+// Every change the design surface makes to the tables, in one place: each
+// function writes the rows and marks the project changed; the windows follow
+// afterwards. Nothing here touches a window.
+#pragma once
+
+#include "model/design_geometry.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Stores a row's rectangle (dialog units).
+void EditSetRect(int32_t lElem, const tDlgRect& t);
+// Adds a style bit to a row and its style list (the centring styles a sized
+// picture or animation needs so that it keeps its size).
+void EditAddStyle(int32_t lElem, uint32_t lBits);
+// A new control of kind lKind on dialog row lDlg at rectangle t: the kind's
+// defaults, the dialog's font and resource, a new ID, the next tab position
+// and a caption of the kind's keyword with the ID's digits. The new element.
+int32_t EditAddControl(int32_t lDlg, int32_t lKind, const tDlgRect& t);
+// A new dialog resource with its row ("Dialog" and the ID's digits, the
+// dialog's default styles and size, font element 1). The new element.
+int32_t EditAddDialog();
+// Deletes a control row: it goes behind every other control in the tab order,
+// its order becomes -1 and the row is deleted.
+void EditDeleteControl(int32_t lElem);
+
+// The digits that end an ID name ("%IDC_BUTTON12" gives "12").
+std::string TrailingDigits(std::string_view sName);

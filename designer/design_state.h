@@ -1,0 +1,138 @@
+// The design surface's shared state and the helpers its files share. Only
+// designer/ includes this.
+#pragma once
+
+#include "designer/designer.h"
+#include "model/design_geometry.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One set of eight markers of a group member.
+struct tMarkers {
+    int32_t lElem;
+    HWND ahWnd[8];
+};
+
+// What the mouse is doing on the surface; only one at a time, because the
+// mouse is captured while it lasts.
+enum : int32_t {
+    wkDragNone = 0,
+    wkDragSizing = 1,
+    wkDragMoving = 2,
+    wkDragDrawing = 3,
+};
+
+struct tDesign {
+    HWND hDialog;       // the KvDialog window
+    HWND hOverlay;      // its KvDialogClient child
+    HICON hSmallIcon;   // the dialog's own small icon; 0 when none
+    HWND ahGrip[8];     // the focus grippers, codes 10..17 in order
+    int32_t lGripShown; // the focus grippers are visible
+    std::vector<tMarkers> atGroup;
+    int32_t lDrag;                     // wkDrag...
+    HWND hDragWnd;                     // the window holding the capture for the drag
+    int32_t lSizeCode;                 // the gripper being dragged
+    POINT tStart;                      // where the drag began, overlay dialog units
+    bool bMoved;                       // the mouse has left the start point
+    tDlgRect tStartRect;               // the rectangle being moved or sized
+    tDlgRect tCurRect;                 // its outline on screen
+    bool bOutline;                     // tCurRect is drawn
+    std::vector<tDlgRect> atGroupRect; // outlines of a group drag
+    int32_t lPlaceKind;                // the toolbox's tool kind; 0 selects
+    int32_t lBuilding;                 // windows are being created from the tables
+    int32_t lFailShown;                // a control that could not be made was reported
+};
+extern tDesign gtDesign;
+
+// ---- Windows and conversions (design_windows.cpp) ----------------------------
+
+HWND RowWindow(int32_t lElem);
+int32_t WindowElem(HWND hWnd); // the CtlElem property
+tDlgRect RowRect(int32_t lElem);
+RECT ToRECT(const tDlgRect& t);
+// The model rectangle of a control in overlay pixels, kept within what window
+// positions can hold (the model keeps its own values).
+RECT ControlPixelRect(int32_t lElem);
+// The screen client rectangle of the dialog from its model rectangle, and the
+// window rectangle grown by the sizing frame.
+RECT DialogClientScreenRect(const tDlgRect& t, bool bMenu);
+RECT DialogWindowRect(const tDlgRect& t, bool bMenu);
+// Overlay dialog units of a point given in the window's client pixels.
+POINT OverlayPoint(HWND hFrom, LPARAM lParam);
+// Moves a control's window to its model rectangle (and to hAfter in the
+// sibling order unless lFlags holds SWP_NOZORDER).
+void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter = nullptr);
+// The real font of a gahFont element (made once, dropped when the fonts are cleared).
+HFONT FontHandle(int32_t lElem);
+// Status bar: the text, the position and size read-out of a row or rectangle.
+void StatusText(const std::string& s);
+void ShowRectReadout(const tDlgRect& t);
+void ShowRowReadout(int32_t lElem);
+void ClearReadout();
+void HoverReadout(int32_t lElem);
+
+// Many markers come or go at once (a group selected, cleared or deleted): the
+// overlay is drawn once afterwards instead of after each of them.
+class OverlayBatch {
+  public:
+    OverlayBatch();
+    ~OverlayBatch();
+    OverlayBatch(const OverlayBatch&) = delete;
+    OverlayBatch& operator=(const OverlayBatch&) = delete;
+
+  private:
+    HWND hOverlay;
+};
+
+// ---- Control windows (design_controls.cpp) ------------------------------------
+
+void CreateControlWindow(HWND hOverlay, int32_t lElem);
+void FillSampleContent(HWND hWnd, int32_t lElem);
+void ReloadStretchedImage(int32_t lElem);
+void SubclassDesignWindow(HWND hWnd, int32_t lElem);
+
+// ---- Selection (design_select.cpp, design_grippers.cpp) -----------------------
+
+void CreateFocusGrippers(HWND hOverlay);
+void ShowFocusGrippers(HWND hCtl);
+void AddToGroup(int32_t lElem);
+void ClearGroup();
+void PlaceMarkers(const tMarkers& t);
+void BandSelect(const tDlgRect& tBand);
+void SelectAll();
+void CtrlClick(HWND hCtl);
+void BringToFront(HWND hCtl);
+// Where bringing a control forward puts it: the top, but a frame or a line the bottom.
+HWND RaiseAfter(int32_t lElem);
+void SendToBack(HWND hCtl);
+void DeleteSelection();
+void Nudge(WPARAM lKey);
+void TabSelect(bool bBack);
+void OpenContextMenu();
+void SelectDialogItself();
+LRESULT CALLBACK GripperProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK MarkerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// ---- Dragging (design_drag.cpp) ------------------------------------------------
+
+// Starts a drag: capture, cursor confined to the overlay.
+void BeginDrag(HWND hWnd, int32_t lKind, POINT tStart, LPCSTR szCursor);
+// Ends it: the capture and the confinement released, whatever happened.
+void EndDrag();
+void EraseOutlines();
+LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+LRESULT OverlayMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+
+// ---- Dialog and overlay procedures (design_dialog.cpp) ------------------------
+
+LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+void ShowMenuBar(HWND hDialog);
+// The dialog's model rectangle from where its window is (WM_MOVE keeps the
+// size, bSize takes all four edges).
+void StoreDialogRect(HWND hDialog, bool bSize);
+HMENU DesignContextMenu();

@@ -1,0 +1,177 @@
+// The surface's small helpers: the window of a row and the row of a window,
+// the conversions between the model's rectangles and window positions, the
+// real fonts of the font table, and the status-bar read-outs.
+#include "app/main_bars.h"
+#include "app/main_window.h"
+#include "designer/design_state.h"
+#include "model/fonts.h"
+#include "model/project.h"
+
+#include <algorithm>
+#include <vector>
+
+tDesign gtDesign{};
+
+namespace {
+
+// Window positions beyond this are not kept by every window system; a control
+// placed further out is shown at the limit while the model keeps its place.
+constexpr int32_t kMaxPixel = 30000;
+
+int32_t ClampPixel(int32_t l) {
+    return std::clamp(l, -kMaxPixel, kMaxPixel);
+}
+
+std::vector<HFONT> gahRealFont;
+
+void DropRealFonts() {
+    for (HFONT h : gahRealFont) {
+        if (h) {
+            DeleteObject(h);
+        }
+    }
+    gahRealFont.clear();
+}
+
+} // namespace
+
+HWND RowWindow(int32_t lElem) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(gatDlg[lElem].hWnd));
+}
+
+int32_t WindowElem(HWND hWnd) {
+    return hWnd ? static_cast<int32_t>(reinterpret_cast<intptr_t>(GetPropA(hWnd, "CtlElem"))) : 0;
+}
+
+tDlgRect RowRect(int32_t lElem) {
+    const tDlg& t = gatDlg[lElem];
+    return {t.nLeft, t.nTop, t.nRight, t.nBottom};
+}
+
+RECT ToRECT(const tDlgRect& t) {
+    return {t.nLeft, t.nTop, t.nRight, t.nBottom};
+}
+
+RECT ControlPixelRect(int32_t lElem) {
+    const tDlgRect t = DlgToPixels(RowRect(lElem));
+    return {ClampPixel(t.nLeft), ClampPixel(t.nTop), ClampPixel(t.nRight), ClampPixel(t.nBottom)};
+}
+
+RECT DialogClientScreenRect(const tDlgRect& t, bool bMenu) {
+    const tDlgRect p = DlgToPixels(t);
+    const int32_t lDX = GetSystemMetrics(SM_CXFIXEDFRAME);
+    const int32_t lDY = GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) +
+                        (bMenu ? GetSystemMetrics(SM_CYMENU) : 0);
+    const int32_t lHeight = p.nBottom - p.nTop;
+    RECT r{ClampPixel(p.nLeft + lDX), ClampPixel(p.nTop + lDY), 0, 0};
+    r.right = r.left + std::clamp(p.nRight - p.nLeft, 0, kMaxPixel);
+    r.bottom = r.top + std::clamp(lHeight, 0, kMaxPixel);
+    return r;
+}
+
+RECT DialogWindowRect(const tDlgRect& t, bool bMenu) {
+    RECT r = DialogClientScreenRect(t, bMenu);
+    r.left -= GetSystemMetrics(SM_CXFRAME);
+    r.top -= GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) +
+             (bMenu ? GetSystemMetrics(SM_CYMENU) : 0);
+    r.right += GetSystemMetrics(SM_CXFRAME);
+    r.bottom += GetSystemMetrics(SM_CYFRAME);
+    return r;
+}
+
+POINT OverlayPoint(HWND hFrom, LPARAM lParam) {
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (hFrom != gtDesign.hOverlay) {
+        MapWindowPoints(hFrom, gtDesign.hOverlay, &p, 1);
+    }
+    return {PixelsToDlgX(p.x), PixelsToDlgY(p.y)};
+}
+
+void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter) {
+    HWND hWnd = RowWindow(lElem);
+    if (!hWnd) {
+        return;
+    }
+    const RECT r = ControlPixelRect(lElem);
+    SetWindowPos(hWnd, hAfter, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 lFlags | SWP_NOACTIVATE);
+}
+
+HFONT FontHandle(int32_t lElem) {
+    if (lElem < 1 || lElem > ghFontCnt) {
+        return nullptr;
+    }
+    if (gahRealFont.empty()) {
+        gpfnFontsCleared = DropRealFonts;
+    }
+    if (gahRealFont.size() <= static_cast<size_t>(lElem)) {
+        gahRealFont.resize(static_cast<size_t>(lElem) + 1, nullptr);
+    }
+    HFONT& h = gahRealFont[static_cast<size_t>(lElem)];
+    if (!h) {
+        const tLogFont& t = gahFont[lElem];
+        LOGFONTA tFont{};
+        tFont.lfHeight = t.lHeight;
+        tFont.lfWidth = t.lWidth;
+        tFont.lfEscapement = t.lEscapement;
+        tFont.lfOrientation = t.lOrientation;
+        tFont.lfWeight = t.lWeight;
+        tFont.lfItalic = t.byItalic;
+        tFont.lfUnderline = t.byUnderline;
+        tFont.lfStrikeOut = t.byStrikeOut;
+        tFont.lfCharSet = t.byCharSet;
+        tFont.lfOutPrecision = t.byOutPrecision;
+        tFont.lfClipPrecision = t.byClipPrecision;
+        tFont.lfQuality = t.byQuality;
+        tFont.lfPitchAndFamily = t.byPitchAndFamily;
+        const std::string sFace = t.szFaceName.str();
+        sFace.copy(tFont.lfFaceName, LF_FACESIZE - 1);
+        h = CreateFontIndirectA(&tFont);
+    }
+    return h;
+}
+
+void StatusText(const std::string& s) {
+    SetStatusHelp(s);
+}
+
+void ShowRectReadout(const tDlgRect& t) {
+    ShowPosSize(ToRECT(t));
+}
+
+void ShowRowReadout(int32_t lElem) {
+    ShowRectReadout(RowRect(lElem));
+}
+
+void ClearReadout() {
+    ClearPosSize();
+}
+
+void HoverReadout(int32_t lElem) {
+    const tDlg& t = gatDlg[lElem];
+    std::string s = "Class=" + t.szClass.str() + "   ID=";
+    if (t.lIDElem) {
+        s += gatID[t.lIDElem].szIDName.str() + "=" + std::to_string(gatID[t.lIDElem].lIDValue);
+    } else {
+        s += "-1";
+    }
+    s += "   Pos=" + std::to_string(t.nLeft) + ", " + std::to_string(t.nTop) +
+         "   Size=" + std::to_string(int64_t{t.nRight} - t.nLeft) + " x " +
+         std::to_string(int64_t{t.nBottom} - t.nTop);
+    StatusText(s);
+}
+
+OverlayBatch::OverlayBatch()
+    : hOverlay(gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay) ? gtDesign.hOverlay
+                                                                       : nullptr) {
+    if (hOverlay) {
+        SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+OverlayBatch::~OverlayBatch() {
+    if (hOverlay && IsWindow(hOverlay)) {
+        SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}

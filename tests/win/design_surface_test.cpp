@@ -1,0 +1,571 @@
+// The design surface under Wine with real windows: dialogs built from files,
+// and the mouse and keyboard work of selecting, drawing, moving and sizing.
+// The mouse is driven with SendInput wherever a user's hand would be.
+#include "tests/win/shell_fixture.h"
+
+#include "app/files/file_ops.h"
+#include "designer/designer.h"
+#include "model/design_geometry.h"
+#include "model/dynstr.h"
+#include "styles/control_kinds.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Upper(std::string s) {
+    for (char& c : s) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+HWND Row(int32_t l) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(gatDlg[l].hWnd));
+}
+
+RECT InOverlay(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, DesignOverlayWindow(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Screen point of a dialog-unit point of the overlay.
+POINT ScreenAt(int32_t x, int32_t y) {
+    POINT p{DlgToPixelsX(x), DlgToPixelsY(y)};
+    ClientToScreen(DesignOverlayWindow(), &p);
+    return p;
+}
+
+void MouseInput(DWORD lFlags, POINT p = {}) {
+    INPUT t{};
+    t.type = INPUT_MOUSE;
+    if (lFlags & MOUSEEVENTF_MOVE) {
+        lFlags |= MOUSEEVENTF_ABSOLUTE;
+        t.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        t.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    t.mi.dwFlags = lFlags;
+    SendInput(1, &t, sizeof(t));
+    PumpMessages(40);
+}
+
+void KeyInput(WORD lKey, bool bUp) {
+    INPUT t{};
+    t.type = INPUT_KEYBOARD;
+    t.ki.wVk = lKey;
+    t.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &t, sizeof(t));
+}
+
+// A left-button drag from one screen point to another in a few steps.
+void Drag(POINT a, POINT b, int lSteps = 4) {
+    MouseInput(MOUSEEVENTF_MOVE, a);
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= lSteps; ++i) {
+        MouseInput(MOUSEEVENTF_MOVE,
+                   {a.x + (b.x - a.x) * i / lSteps, a.y + (b.y - a.y) * i / lSteps});
+    }
+    MouseInput(MOUSEEVENTF_LEFTUP);
+}
+
+void Click(POINT p, bool bCtrl = false) {
+    MouseInput(MOUSEEVENTF_MOVE, p);
+    if (bCtrl) {
+        KeyInput(VK_CONTROL, false);
+    }
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    MouseInput(MOUSEEVENTF_LEFTUP);
+    if (bCtrl) {
+        KeyInput(VK_CONTROL, true);
+        PumpMessages(20);
+    }
+}
+
+bool CursorFree() {
+    RECT r{};
+    GetClipCursor(&r);
+    return r.left <= 0 && r.top <= 0 && r.right >= GetSystemMetrics(SM_CXSCREEN) &&
+           r.bottom >= GetSystemMetrics(SM_CYSCREEN);
+}
+
+class Surface : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        gtOptions.lImportResults = 0;
+        ASSERT_TRUE(CreateShown(900, 300));
+    }
+    void TearDown() override {
+        SetPlacing(0);
+        ShellTest::TearDown();
+    }
+
+    // A dialog of our own at 10, 10 (220 x 120) with the given controls.
+    struct tCtl {
+        int32_t lKind;
+        tDlgRect t;
+    };
+    int32_t Design(std::initializer_list<tCtl> atCtl) {
+        const int32_t lRes = NewResource(wkResDialog);
+        tDlg tRow = NewKindRow(wkCtlDialog);
+        tRow.lIDElem = gatRes[lRes].lIDElem;
+        tRow.lResElem = lRes;
+        tRow.lFontElem = 1;
+        tRow.nLeft = 10;
+        tRow.nTop = 10;
+        tRow.nRight = 230;
+        tRow.nBottom = 130;
+        AddDlgRow(tRow);
+        int32_t lOrder = 0;
+        for (const tCtl& c : atCtl) {
+            tDlg t = NewKindRow(c.lKind);
+            t.lResElem = lRes;
+            t.lFontElem = 1;
+            t.lCtlOrder = ++lOrder;
+            t.lIDElem = AddID("%IDC_C" + std::to_string(lOrder), std::to_string(1000 + lOrder),
+                              wkUsedByDlg);
+            SetDynStr(t.lCaptionElem, "C" + std::to_string(lOrder));
+            t.nLeft = c.t.nLeft;
+            t.nTop = c.t.nTop;
+            t.nRight = c.t.nRight;
+            t.nBottom = c.t.nBottom;
+            AddDlgRow(t);
+        }
+        Show(lRes);
+        return FindDialogRow(lRes);
+    }
+
+    void Show(int32_t lRes) {
+        BuildDesignDialog(ghWndMain, lRes);
+        SetForegroundWindow(DesignDialogWindow());
+        PumpMessages(60);
+        glChanged = 0;
+    }
+
+    static int32_t Ctl(int32_t lOrder) { // the control row of a tab position
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (gatDlg.Live(l) && gatDlg[l].lCtlType && gatDlg[l].lCtlOrder == lOrder) {
+                return l;
+            }
+        }
+        return 0;
+    }
+    // A point well inside a control, clear of the grippers and markers that
+    // sit at its corners and edge middles.
+    static POINT Inside(int32_t l) {
+        const tDlg& t = gatDlg[l];
+        return ScreenAt(t.nLeft + (t.nRight - t.nLeft) / 4, (t.nTop + t.nBottom) / 2);
+    }
+    static tDlgRect RectOf(int32_t l) {
+        return {gatDlg[l].nLeft, gatDlg[l].nTop, gatDlg[l].nRight, gatDlg[l].nBottom};
+    }
+
+    // Every live control of the current dialog has its window: class, text
+    // and rectangle as the model says; and the dialog follows the frame rules.
+    static void ExpectSurfaceMatchesModel() {
+        const int32_t lDlg = gtElem.lDlg;
+        HWND hDialog = DesignDialogWindow();
+        ASSERT_TRUE(hDialog);
+        EXPECT_EQ(WindowClassName(hDialog), "KvDialog");
+        EXPECT_EQ(WindowText(hDialog), GetDynStr(gatDlg[lDlg].lCaptionElem));
+        const tDlgRect tModel{gatDlg[lDlg].nLeft, gatDlg[lDlg].nTop, gatDlg[lDlg].nRight,
+                              gatDlg[lDlg].nBottom};
+        const bool bMenu = GetMenu(hDialog) != nullptr;
+        EXPECT_EQ(bMenu, gatRes[gtElem.lResDlg].lLinkMenu != 0);
+        RECT w{};
+        GetWindowRect(hDialog, &w);
+        const tDlgRect p = DlgToPixels(tModel);
+        if (p.nRight - p.nLeft < 2000 && p.nBottom - p.nTop < 2000) {
+            const RECT tWant = DialogWindowRectForTest(tModel, bMenu);
+            EXPECT_EQ(w.left, tWant.left);
+            EXPECT_EQ(w.top, tWant.top);
+            EXPECT_EQ(w.right, tWant.right);
+            RECT c{};
+            GetClientRect(hDialog, &c);
+            EXPECT_EQ(c.right, p.nRight - p.nLeft);
+        }
+        int32_t lControls = 0;
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            const tDlg& t = gatDlg[l];
+            if (t.byDeleted || t.lResElem != gtElem.lResDlg || t.lCtlType == 0) {
+                continue;
+            }
+            ++lControls;
+            HWND h = Row(l);
+            ASSERT_TRUE(h && IsWindow(h)) << l;
+            std::string sClass = CtlTypeClass(t.lCtlType);
+            EXPECT_EQ(Upper(WindowClassName(h)), Upper(sClass.empty() ? "Static" : sClass)) << l;
+            const int32_t k = t.lCtlType;
+            if (k == wkCtlLabel || k == wkCtlButton || k == wkCtlFrame || k == wkCtlCheckBox ||
+                k == wkCtlOption || k == wkCtlTextBox) {
+                EXPECT_EQ(WindowText(h), GetDynStr(t.lCaptionElem)) << l;
+            }
+            const tDlgRect q = DlgToPixels({t.nLeft, t.nTop, t.nRight, t.nBottom});
+            const RECT r = InOverlay(h);
+            if (std::abs(q.nLeft) < 30000 && std::abs(q.nRight) < 30000 &&
+                std::abs(q.nTop) < 30000 && std::abs(q.nBottom) < 30000) {
+                EXPECT_EQ(r.left, q.nLeft) << l;
+                EXPECT_EQ(r.top, q.nTop) << l;
+                // Pictures, animations and arrows size themselves.
+                if (k != wkCtlImage && k != wkCtlAnimate && k != wkCtlUpDown) {
+                    EXPECT_EQ(r.right, q.nRight) << l;
+                    if (k != wkCtlComboBox) {
+                        EXPECT_EQ(r.bottom, q.nBottom) << l;
+                    }
+                }
+            }
+        }
+        int32_t lWindows = 0;
+        for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h;
+             h = GetWindow(h, GW_HWNDNEXT)) {
+            lWindows += WindowClassName(h).rfind("KvGripper", 0) != 0;
+        }
+        EXPECT_EQ(lWindows, lControls);
+    }
+
+    // The frame rules, written out again from the system metrics.
+    static RECT DialogWindowRectForTest(const tDlgRect& t, bool bMenu) {
+        const tDlgRect p = DlgToPixels(t);
+        RECT r{p.nLeft + GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXFRAME),
+               p.nTop + GetSystemMetrics(SM_CYFIXEDFRAME) - GetSystemMetrics(SM_CYFRAME),
+               p.nRight + GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXFRAME), 0};
+        (void)bMenu;
+        return r;
+    }
+};
+
+std::string SourcePath(const char* szRel) {
+    std::string s = std::string("Z:") + WK_SOURCE_DIR + "/" + szRel;
+    return s;
+}
+
+} // namespace
+
+TEST_F(Surface, OpenAndImportShowTheDialogAsTheModelSaysAndNewDialogAddsOne) {
+    ASSERT_TRUE(OpenFile(SourcePath("examples/sample.bas"), 1));
+    PumpMessages(100);
+    ExpectSurfaceMatchesModel();
+    EXPECT_TRUE(GetMenu(DesignDialogWindow())); // the sample links its menu
+    EXPECT_EQ(GetMenuItemCount(GetMenu(DesignDialogWindow())), 1);
+    EXPECT_EQ(glChanged, 0);
+    EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "surface_sample").empty());
+
+    for (const char* szFile :
+         {"../shared/corpus/rc/wcs_sdkdiff.rc", "../shared/corpus/rc/wcs_Dialer.rc"}) {
+        ClearProject();
+        glChanged = 0;
+        ASSERT_TRUE(ImportFile(SourcePath(szFile))) << szFile;
+        PumpMessages(100);
+        ExpectSurfaceMatchesModel();
+    }
+
+    Command(IDM_NEWDIALOG);
+    PumpMessages(50);
+    EXPECT_EQ(WindowText(DesignDialogWindow()),
+              "Dialog" + std::string(1, gatRes[gtElem.lResDlg].szIDName.view().back()));
+    EXPECT_TRUE(MenuEnabled(IDM_NEWDIALOG));
+    EXPECT_EQ(glChanged, 1);
+    ExpectSurfaceMatchesModel();
+}
+
+TEST_F(Surface, DialogsOutOfBoundsOrHugeBuildWithoutLosingTheirPlaces) {
+    Design({{wkCtlButton, {-50, -20, -10, -5}},
+            {wkCtlLabel, {2000000000, 5, 2000000040, 15}},
+            {wkCtlComboBox, {5, 100000, 80, 100060}},
+            {wkCtlUpDown, {5, 5, 15, 20}}});
+    gatDlg.W(Ctl(4)).lStyle |= 0x10; // asks to attach to the control before it
+    Show(gtElem.lResDlg);
+    ExpectSurfaceMatchesModel();
+    EXPECT_EQ(gatDlg[Ctl(2)].nLeft, 2000000000);
+    EXPECT_EQ(gatDlg[Ctl(3)].nBottom, 100060);
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nRight, 230);                  // the dialog keeps its place too
+    EXPECT_EQ(GetWindowLongA(Row(Ctl(4)), GWL_STYLE) & 0x10, 0); // never attaches
+    // Two thousand controls of mixed kinds.
+    ClearProject();
+    const int32_t lRes = NewResource(wkResDialog);
+    tDlg tRow = NewKindRow(wkCtlDialog);
+    tRow.lIDElem = gatRes[lRes].lIDElem;
+    tRow.lResElem = lRes;
+    tRow.nRight = 400;
+    tRow.nBottom = 200;
+    AddDlgRow(tRow);
+    for (int32_t i = 0; i < 2000; ++i) {
+        tDlg t = NewKindRow(1 + i % 28);
+        t.lResElem = lRes;
+        t.nLeft = i % 40 * 10;
+        t.nTop = i / 40 * 4;
+        t.nRight = t.nLeft + 9;
+        t.nBottom = t.nTop + 12;
+        AddDlgRow(t);
+    }
+    Show(lRes);
+    ExpectSurfaceMatchesModel();
+}
+
+TEST_F(Surface, DraggingAControlSnapsItsCornerOnlyOnceItMoved) {
+    const int32_t lDlg =
+        Design({{wkCtlButton, {13, 10, 53, 24}}, {wkCtlButton, {100, 60, 140, 74}}});
+    ASSERT_TRUE(lDlg);
+    const int32_t l = Ctl(1);
+    const POINT a = Inside(l);
+    Drag(a, {a.x + DlgToPixelsX(4), a.y});
+    EXPECT_EQ(gatDlg[l].nLeft, 15);
+    EXPECT_EQ(gatDlg[l].nRight, 55);
+    EXPECT_EQ(gatDlg[l].nTop, 10);
+    EXPECT_EQ(gtElem.lCtl, l);
+    EXPECT_TRUE(FocusGripperShown());
+    EXPECT_EQ(glChanged, 1);
+    EXPECT_EQ(InOverlay(Row(l)).left, DlgToPixelsX(15));
+    EXPECT_TRUE(CursorFree());
+    EXPECT_EQ(GetCapture(), nullptr);
+    // A mere click leaves it in place but counts as an edit.
+    const int32_t l2 = Ctl(2);
+    gatDlg.W(l2).nLeft = 101; // off the grid on purpose
+    glChanged = 0;
+    Click(Inside(l2));
+    EXPECT_EQ(gatDlg[l2].nLeft, 101);
+    EXPECT_EQ(glChanged, 1);
+    // What was saved is what the surface shows.
+    ExpectSurfaceMatchesModel();
+}
+
+TEST_F(Surface, GrippersSizeToTheGridAndEscRestores) {
+    gtOptions.lGridX = 4;
+    gtOptions.lGridY = 8;
+    Design({{wkCtlFrame, {4, 4, 200, 100}}, {wkCtlTextBox, {8, 8, 48, 12}}});
+    // The group box, made first, lies over the text box; clicked, it goes
+    // behind it, as every frame does.
+    Click(ScreenAt(150, 90));
+    EXPECT_EQ(gtElem.lCtl, Ctl(1));
+    EXPECT_EQ(GetWindow(Row(Ctl(1)), GW_HWNDLAST), Row(Ctl(1)));
+    const int32_t l = Ctl(2);
+    Click(Inside(l));
+    EXPECT_EQ(gtElem.lCtl, l);
+    ASSERT_TRUE(FocusGripperShown());
+    // The bottom gripper, dragged to y 21, stops at the grid line 16.
+    HWND hBottom = nullptr;
+    for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        if (WindowClassName(h) == "KvGripper" &&
+            GetPropA(h, "GripElem") == reinterpret_cast<HANDLE>(15)) {
+            hBottom = h;
+        }
+    }
+    ASSERT_TRUE(hBottom && IsWindowVisible(hBottom));
+    RECT g{};
+    GetWindowRect(hBottom, &g);
+    const POINT a{(g.left + g.right) / 2, (g.top + g.bottom) / 2};
+    const POINT b = ScreenAt(28, 21);
+    Drag(a, {a.x, b.y + 1});
+    EXPECT_EQ(gatDlg[l].nBottom, 16);
+    EXPECT_EQ(gatDlg[l].nTop, 8);
+    EXPECT_TRUE(CursorFree());
+    // Esc during a drag: the control stays where it was, the cursor is free.
+    const tDlgRect tWas = RectOf(l);
+    MouseInput(MOUSEEVENTF_MOVE, Inside(l));
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(120, 60));
+    EXPECT_FALSE(CursorFree());
+    EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "surface_drag").empty());
+    Command(IDM_CANCEL);
+    MouseInput(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(gatDlg[l].nLeft, tWas.nLeft);
+    EXPECT_EQ(gatDlg[l].nTop, tWas.nTop);
+    EXPECT_TRUE(CursorFree());
+    EXPECT_EQ(GetCapture(), nullptr);
+    // The capture taken away mid-drag (another window, another program)
+    // ends the drag the same way.
+    MouseInput(MOUSEEVENTF_MOVE, Inside(l));
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(120, 60));
+    SetCapture(ghWndMain);
+    ReleaseCapture();
+    MouseInput(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(CursorFree());
+    EXPECT_EQ(gatDlg[l].nLeft, tWas.nLeft);
+    // And so does a dialog destroyed in the middle of one.
+    MouseInput(MOUSEEVENTF_MOVE, Inside(l));
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(120, 60));
+    DestroyWindow(DesignDialogWindow());
+    MouseInput(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(CursorFree());
+}
+
+TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
+    Design({{wkCtlButton, {12, 12, 42, 24}},
+            {wkCtlCheckBox, {60, 12, 100, 22}},
+            {wkCtlLabel, {12, 40, 52, 48}},
+            {wkCtlListBox, {150, 60, 200, 110}}});
+    // A band across the first three makes a group led by the first in element order.
+    Drag(ScreenAt(5, 5), ScreenAt(110, 52));
+    ASSERT_EQ(GroupCount(), 3);
+    EXPECT_EQ(GroupMember(1), Ctl(1));
+    EXPECT_EQ(gtElem.lCtl, Ctl(1));
+    EXPECT_FALSE(FocusGripperShown());
+    EXPECT_TRUE(MenuEnabled(IDM_DELETE));
+    EXPECT_FALSE(MenuEnabled(IDM_SENDTOBACK));
+    EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "surface_group").empty());
+    // The group moves as one; only the leader snaps.
+    gatDlg.W(Ctl(2)).nLeft = 61;
+    gatDlg.W(Ctl(2)).nRight = 101;
+    const POINT a = Inside(Ctl(3));
+    Drag(a, {a.x + DlgToPixelsX(9), a.y + DlgToPixelsY(3)});
+    EXPECT_EQ(gatDlg[Ctl(1)].nLeft, 20);
+    EXPECT_EQ(gatDlg[Ctl(1)].nTop, 15);
+    EXPECT_EQ(gatDlg[Ctl(2)].nLeft, 69);
+    EXPECT_EQ(gatDlg[Ctl(3)].nTop, 43);
+    EXPECT_EQ(GroupCount(), 3);
+    // A band across one control is a single selection.
+    Drag(ScreenAt(140, 55), ScreenAt(210, 115));
+    EXPECT_EQ(GroupCount(), 0);
+    EXPECT_EQ(gtElem.lCtl, Ctl(4));
+    EXPECT_TRUE(FocusGripperShown());
+    // Ctrl-click a second control: a pair led by the clicked one.
+    Click(Inside(Ctl(1)), true);
+    ASSERT_EQ(GroupCount(), 2);
+    EXPECT_EQ(GroupMember(1), Ctl(1));
+    EXPECT_EQ(GroupMember(2), Ctl(4));
+    // Ctrl-click the leader: it leaves and the other is selected alone.
+    PumpMessages(static_cast<int>(GetDoubleClickTime()) + 100); // no double-click
+    Click(Inside(Ctl(1)), true);
+    EXPECT_EQ(GroupCount(), 0);
+    EXPECT_EQ(gtElem.lCtl, Ctl(4));
+    // Ctrl-click the only selected control: nothing is selected.
+    Click(Inside(Ctl(4)), true);
+    EXPECT_FALSE(FocusGripperShown());
+    EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
+    EXPECT_TRUE(CursorFree());
+}
+
+TEST_F(Surface, DrawingWithAToolPlacesANewControlOnTheGrid) {
+    Design({{wkCtlButton, {150, 80, 190, 94}}});
+    SetPlacing(wkCtlTextBox);
+    // Released where it was pressed: nothing is made, the tool goes back to Select.
+    Click(ScreenAt(20, 20));
+    EXPECT_EQ(PlacingKind(), 0);
+    EXPECT_EQ(CountDialogRows(gtElem.lResDlg), 2);
+    SetPlacing(wkCtlTextBox);
+    glChanged = 0;
+    Drag(ScreenAt(12, 21), ScreenAt(63, 34));
+    EXPECT_EQ(PlacingKind(), 0);
+    ASSERT_EQ(CountDialogRows(gtElem.lResDlg), 3);
+    const int32_t l = gtElem.lCtl;
+    EXPECT_EQ(gatDlg[l].lCtlType, wkCtlTextBox);
+    EXPECT_EQ(RectOf(l).nLeft, 10);
+    EXPECT_EQ(RectOf(l).nTop, 20);
+    EXPECT_EQ(RectOf(l).nRight, 60);
+    EXPECT_EQ(RectOf(l).nBottom, 30);
+    EXPECT_EQ(gatDlg[l].lCtlOrder, 2);
+    EXPECT_EQ(WindowClassName(Row(l)), "Edit");
+    EXPECT_EQ(glChanged, 1);
+    EXPECT_TRUE(FocusGripperShown());
+    ExpectSurfaceMatchesModel();
+}
+
+TEST_F(Surface, KeysNudgeSizeTabAndDelete) {
+    Design({{wkCtlButton, {0, 10, 1, 20}},
+            {wkCtlLabel, {30, 10, 60, 20}},
+            {wkCtlFrame, {5, 40, 90, 90}}});
+    HWND hDialog = DesignDialogWindow();
+    auto Key = [&](WPARAM lKey, bool bCtrl = false) {
+        if (bCtrl) {
+            KeyInput(VK_CONTROL, false);
+        }
+        KeyInput(static_cast<WORD>(lKey), false);
+        KeyInput(static_cast<WORD>(lKey), true);
+        if (bCtrl) {
+            KeyInput(VK_CONTROL, true);
+        }
+        PumpMessages(60);
+    };
+    SetFocus(hDialog);
+    // Tab from the dialog goes to order 1, and from the last wraps to 1.
+    Key(VK_TAB);
+    EXPECT_EQ(gtElem.lCtl, Ctl(1));
+    // At the left edge the control stays; Ctrl+Left keeps one unit of width.
+    Key(VK_LEFT);
+    EXPECT_EQ(gatDlg[Ctl(1)].nLeft, 0);
+    Key(VK_LEFT, true);
+    EXPECT_EQ(gatDlg[Ctl(1)].nRight, 1);
+    Key(VK_DOWN);
+    EXPECT_EQ(gatDlg[Ctl(1)].nTop, 11);
+    EXPECT_EQ(InOverlay(Row(Ctl(1))).top, DlgToPixelsY(11));
+    Key(VK_RIGHT, true);
+    EXPECT_EQ(gatDlg[Ctl(1)].nRight, 2);
+    Key(VK_TAB);
+    Key(VK_TAB);
+    EXPECT_EQ(gtElem.lCtl, Ctl(3));
+    Key(VK_TAB);
+    EXPECT_EQ(gtElem.lCtl, Ctl(1));
+    KeyInput(VK_SHIFT, false);
+    Key(VK_TAB);
+    KeyInput(VK_SHIFT, true);
+    EXPECT_EQ(gtElem.lCtl, Ctl(3));
+    // Send to back changes the windows only.
+    Key(VK_TAB);
+    Key(VK_TAB);
+    ASSERT_EQ(gtElem.lCtl, Ctl(2));
+    glChanged = 0;
+    Command(IDM_SENDTOBACK);
+    EXPECT_EQ(GetWindow(Row(Ctl(2)), GW_HWNDLAST), Row(Ctl(2)));
+    EXPECT_EQ(glChanged, 0);
+    // Delete takes the row out of the model and the tab order.
+    Key(VK_TAB);
+    const int32_t lFrame = gtElem.lCtl;
+    Command(IDM_DELETE);
+    EXPECT_FALSE(gatDlg.Live(lFrame));
+    EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
+    EXPECT_EQ(glChanged, 1);
+    // Select All, then Delete: the dialog is empty, the tab order too.
+    Command(IDM_SELECTALL);
+    EXPECT_EQ(GroupCount(), 2);
+    Command(IDM_DELETE);
+    EXPECT_EQ(CountDialogRows(gtElem.lResDlg), 1);
+    EXPECT_EQ(GroupCount(), 0);
+    ExpectSurfaceMatchesModel();
+    // The dialog itself moves with the arrows, never off the top.
+    SetFocus(hDialog);
+    const int32_t lTop = gatDlg[gtElem.lDlg].nTop;
+    Key(VK_UP);
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nTop, lTop - 1);
+    ExpectSurfaceMatchesModel();
+    // Moved as a window (by its caption), it changes its left and top only.
+    const int32_t lWidth = gatDlg[gtElem.lDlg].nRight - gatDlg[gtElem.lDlg].nLeft;
+    const int32_t lLeft = gatDlg[gtElem.lDlg].nLeft;
+    RECT w{};
+    GetWindowRect(hDialog, &w);
+    SetWindowPos(hDialog, nullptr, w.left + 4 * gtMisc.cxChar, w.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER); // 16 dialog units exactly
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nLeft, lLeft + 16);
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nRight - gatDlg[gtElem.lDlg].nLeft, lWidth);
+}
+
+TEST_F(Surface, AControlTheSystemCannotMakeStaysInTheModelAndIsReportedOnce) {
+    HMODULE hRich = GetModuleHandleA("RICHED32.DLL");
+    WNDCLASSA tClass{};
+    ASSERT_TRUE(hRich && GetClassInfoA(hRich, "RichEdit", &tClass));
+    ASSERT_TRUE(UnregisterClassA("RichEdit", hRich));
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    Design({{wkCtlRichEdit, {5, 5, 60, 30}},
+            {wkCtlButton, {5, 40, 50, 54}},
+            {wkCtlRichEdit, {70, 5, 120, 30}}});
+    char szText[256] = "";
+    SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
+    tClass.hInstance = hRich;
+    RegisterClassA(&tClass);
+    EXPECT_NE(std::string(szText).find("\"RichEdit\""), std::string::npos) << szText;
+    EXPECT_TRUE(gatDlg.Live(Ctl(1)));
+    EXPECT_EQ(Row(Ctl(1)), nullptr);
+    EXPECT_TRUE(IsWindow(Row(Ctl(2))));
+    // The other controls work as ever; the hidden one can still be selected and kept.
+    Command(IDM_SELECTALL);
+    EXPECT_EQ(GroupCount(), 3);
+    EXPECT_EQ(glChanged, 0);
+    // Hovering tells what is under the mouse.
+    SendMessageA(Row(Ctl(2)), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
+    EXPECT_EQ(std::string(szText), "Class=Button   ID=%IDC_C2=1002   Pos=5, 40   Size=45 x 14");
+}
