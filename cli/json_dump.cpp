@@ -236,7 +236,8 @@ std::string ProjectJson() {
         }
     });
     tJson.EndObject();
-    tJson.sOut += ",\n";
+    // Array's key brings its own comma.
+    tJson.sOut += "\n";
     tJson.Array("gasDynStr", glDynStrBase + 1, glDynStrCnt,
                 [&](int32_t l) { tJson.Field("text", GetDynStr(l)); });
     tJson.sOut += "\n";

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,7 @@ constexpr int32_t kSsBitmap = 14; // SS_BITMAP
 constexpr int32_t kSsIcon = 3;    // SS_ICON
 constexpr int32_t kBsBitmap = 0x80;
 constexpr int32_t kSbsVert = 0x1;
+constexpr uint32_t kWsVisible = 0x10000000;
 
 // The arguments of one statement (at most kMaxArgs). Most are views of the
 // text itself; one that a continuation or a zero byte splits is joined in its
@@ -51,6 +53,8 @@ struct tKvl {
     tReadFrame f;
     bool bInFunction = false;
     std::map<int32_t, int32_t> alFontVar;     // N of "hFont" N -> gahFont element
+    std::set<int32_t> alFontSent;             // control rows of the dialog that were sent a font
+    int32_t lBarMenu = 0;                     // the menu whose bar the current block made
     std::map<std::string, int32_t> alMenuVar; // menu handle (upper case) -> level of its items - 1
     std::string sPath;
     bool bCompanionRead = false; // a second #Resource line must not read the script twice
@@ -63,6 +67,19 @@ struct tKvl {
     // file has blocks; imported text has none and is read everywhere.
     bool InBlockOf(int32_t lKind) const { return !Blocks() || f.lBlockKind == lKind; }
 };
+
+// One quoted text, no expression: "a ""b"" c".
+bool IsQuotedText(std::string_view s) {
+    if (s.size() < 2 || s.front() != '"' || s.back() != '"') {
+        return false;
+    }
+    for (std::size_t l = 1; l + 1 < s.size(); ++l) {
+        if (s[l] == '"' && s[++l] != '"') {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string_view CutName(std::string_view s) {
     return s.substr(0, IDNameText::Capacity());
@@ -99,6 +116,16 @@ std::vector<std::string> Words(std::string_view s) {
         l = lEnd;
     }
     return as;
+}
+
+// The expression names the word (upper case, whole word).
+bool HasWordUpper(std::string_view sExpr, std::string_view sWord) {
+    for (const std::string& s : Words(sExpr)) {
+        if (UpperText(s) == sWord) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The next word of the statement, never from the next line.
@@ -227,6 +254,21 @@ int32_t RowOfID(std::string_view sIDName) {
         }
     }
     return 0;
+}
+
+int32_t NextFontRowOfID(tKvl& k, std::string_view sIDName) {
+    const int32_t lID = FindIDByName(CutName(sIDName));
+    const int32_t lRes = gatDlg[gtElem.lDlg].lResElem;
+    int32_t lFirst = 0;
+    for (int32_t l = FindDlgRowByID(lID); l != 0; l = FindNextDlgRowByID(lID, l)) {
+        if (gatDlg[l].lResElem == lRes) {
+            lFirst = lFirst ? lFirst : l;
+            if (k.alFontSent.insert(l).second) {
+                return l;
+            }
+        }
+    }
+    return lFirst; // more lines than controls: the first takes the last word
 }
 
 int32_t FontOfVar(const tKvl& k, std::string_view sVar) {
@@ -401,7 +443,17 @@ void ReadDialog(tKvl& k) {
     } else if (sWord == "SEND") {
         const tArgs& as = StmtArgs(k);
         if (SameUpper(Arg(as, 1), "%WM_SETFONT")) {
-            gatDlg.W(lDlg).lFontElem = FontOfVar(k, Arg(as, 2));
+            const int32_t lFont = FontOfVar(k, Arg(as, 2));
+            gatDlg.W(lDlg).lFontElem = lFont;
+            // A control without an ID cannot be sent a font of its own: it has
+            // its dialog's.
+            for (int32_t l = lDlg + 1; l <= glDlgCnt && lFont != 0; ++l) {
+                if (gatDlg.Live(l) && gatDlg[l].lResElem == gatDlg[lDlg].lResElem &&
+                    gatDlg[l].lIDElem == 0) {
+                    gatDlg.W(l).lFontElem = lFont;
+                }
+            }
+            k.alFontSent.clear();
         }
     }
 }
@@ -419,10 +471,12 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     const std::string_view sWord = Arg(as, 0);
     const bool bQuoted = !sWord.empty() && sWord[0] == '"';
     const std::string sClass = bQuoted ? CaptionFromArg(sWord, false) : std::string(sWord);
-    if (sClass.empty()) {
+    if (sClass.empty() && !bQuoted) {
         return;
     }
-    int32_t lKind = CtlTypeFromKeyword(sClass);
+    // An empty quoted class (written for form controls of unknown types) is
+    // still a control: a custom one, kept so that the next save writes it.
+    int32_t lKind = sClass.empty() ? wkCtlCustom : CtlTypeFromKeyword(sClass);
     if (lKind == wkCtlCustom && !bQuoted) {
         return; // an unknown kind word makes a custom control only when quoted
     }
@@ -462,6 +516,8 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
         const std::string sName = ImageRefIDName(Arg(as, 3));
         if (!sName.empty()) {
             tRow.lDataResElem = DataResourceFor(sName, DataKindOf(tRow));
+        } else if ((lKind == wkCtlImage || lKind == wkCtlImageX) && IsQuotedText(Arg(as, 3))) {
+            SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 3), false));
         }
     } else {
         SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 3), false));
@@ -477,6 +533,12 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
     const int32_t lRow = AddDlgRow(tRow);
     EnsureImpliedStyles(lRow);
+    // The writer names %WS_CHILD and %WS_VISIBLE for every visible control:
+    // its full list without %WS_VISIBLE is that of a hidden one (NOT WS_VISIBLE
+    // in a script). A shorter hand-written list takes the implied styles.
+    if (n > 8 && HasWordUpper(as[8], "%WS_CHILD") && !HasWordUpper(as[8], "%WS_VISIBLE")) {
+        RemoveStyle(lRow, kWsVisible, FindClass("WindowStyles"));
+    }
     gtElem.lCtl = lRow;
 }
 
@@ -503,7 +565,9 @@ void ReadControl(tKvl& k) {
         }
     } else if (sWord == "SEND") {
         const tArgs& as = StmtArgs(k);
-        const int32_t lRow = RowOfID(Arg(as, 1));
+        // Controls that share an ID get their fonts in row order: the n-th
+        // line for an ID is the n-th control with it.
+        const int32_t lRow = NextFontRowOfID(k, Arg(as, 1));
         if (lRow && SameUpper(Arg(as, 2), "%WM_SETFONT")) {
             gatDlg.W(lRow).lFontElem = FontOfVar(k, Arg(as, 3));
         }
@@ -561,14 +625,17 @@ void ReadMenu(tKvl& k) {
         if (sWhat == "BAR") {
             // Without blocks every bar starts a new menu, so that two menus of an
             // imported text do not run together into one.
-            if (!k.Blocks()) {
-                NewResource(wkResMenu);
-            } else {
-                CurrentMenu();
-            }
+            k.lBarMenu = k.Blocks() ? CurrentMenu() : NewResource(wkResMenu);
             k.alMenuVar[sVar] = -1;
         } else if (sWhat == "POPUP") {
-            CurrentMenu();
+            const int32_t lMenu = CurrentMenu();
+            // A menu block that starts with a pop-up instead of a bar holds a
+            // pop-up (context) menu: that pop-up is the menu itself.
+            if (k.Blocks() && k.f.lBlockKind == wkBlockMenu && CountMenuItems(lMenu) == 0 &&
+                k.lBarMenu != lMenu) {
+                gatRes.W(lMenu).lType = wkResPopupMenu;
+                k.alMenuVar[sVar] = -1;
+            }
         }
         return;
     }
@@ -830,7 +897,7 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     return AddID(sName, std::to_string(lValue), 0);
 }
 
-void LinkMenuItems() {
+void LinkMenuItems(bool bWrittenKeyText) {
     if (glStrCnt > 0 && glMenuCnt > 0) {
         for (int32_t l = 1; l <= glStrCnt; ++l) {
             if (!gatStr.Live(l)) {
@@ -856,10 +923,10 @@ void LinkMenuItems() {
             LinkBothWays(lMenu, &tRes::lLinkAccel, lTable, &tRes::lLinkMenu);
         }
     }
-    // The writers append a TAB and the shortcut's display text to the caption of
-    // an item with a key; read back, that text is no part of the caption (the
-    // next save appends the key's current text again).
-    for (int32_t l = 1; l <= glMenuCnt; ++l) {
+    // The KVL writer appends a TAB and the shortcut's display text to the
+    // caption of an item with a key; read back, that text is no part of the
+    // caption (the next save appends the key's current text again).
+    for (int32_t l = 1; l <= glMenuCnt && bWrittenKeyText; ++l) {
         if (!gatMenu.Live(l) || gatMenu[l].lAccelElem == 0) {
             continue;
         }
@@ -1039,7 +1106,7 @@ int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
         k.t.lPos = 0;
     }
     ReadStatements(k);
-    LinkMenuItems();
+    LinkMenuItems(true);
     RecountUsage();
     CloseStatusText();
     FinishFrame(k.f);

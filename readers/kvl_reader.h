@@ -34,9 +34,11 @@ int32_t NumberArg(std::string_view sArg);
 int32_t DefineID(std::string_view sName, const std::string& sValue);
 // After a whole text: strings and accelerator keys whose ID is a menu item's
 // become its prompt and its key, and the key's table and the item's menu are
-// linked both ways. A caption that ends in a TAB and the key's own display
-// text (as the writers put it there) loses that ending again.
-void LinkMenuItems();
+// linked both ways. With bWrittenKeyText (a KVL file, whose writer appends
+// the key's text to a caption without one) a caption that ends in a TAB and
+// the key's own display text loses that ending again; an imported script's
+// caption keeps the key text as it was typed.
+void LinkMenuItems(bool bWrittenKeyText);
 
 // A style expression: the names of a style expression joined by "Or", looked up in
 // WindowStyles and the section lClass (or in ExStyles for bEx), add their bits

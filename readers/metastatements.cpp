@@ -27,6 +27,23 @@ bool SearchMatch(char cFile, char cSearch) {
     return cFile == cSearch || (cFile >= 'a' && cFile <= 'z' && cFile - 'a' + 'A' == cSearch);
 }
 
+} // namespace
+
+bool IsMarkerTextAt(std::string_view sText, std::size_t lPos, bool bRC) {
+    const std::string_view sSearch = bRC ? kRCSearch : kKvlSearch;
+    if (lPos > sText.size() || sText.size() - lPos < sSearch.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < sSearch.size(); ++k) {
+        if (!SearchMatch(sText[lPos + k], sSearch[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
 void FindNext(tSourceText& t, tMetaMarker& tOut, bool bRC) {
     const std::string_view sSearch = bRC ? kRCSearch : kKvlSearch;
     const std::string_view s = t.sText;
@@ -423,13 +440,17 @@ void BeginResourceBlock(const std::string& sBlock, const std::string& sArg) {
     if (lResKind == wkResDialog) {
         gtElem.lResDlg = lRes;
         // Links only to resources that exist already and are of the right kind.
-        int32_t lMenu = LinkTarget(asField[1], wkResMenu);
+        int32_t lMenu = LinkTarget(asField[1], wkResMenu | wkResPopupMenu);
         int32_t lAccel = LinkTarget(asField[2], wkResAccel);
+        // Several dialogs may share one menu or key table: each keeps its own
+        // link, and the table points back at the last of them, as an import does.
         if (lMenu) {
-            LinkBothWays(lRes, &tRes::lLinkMenu, lMenu, &tRes::lLinkDlg);
+            gatRes.W(lRes).lLinkMenu = lMenu;
+            gatRes.W(lMenu).lLinkDlg = lRes;
         }
         if (lAccel) {
-            LinkBothWays(lRes, &tRes::lLinkAccel, lAccel, &tRes::lLinkDlg);
+            gatRes.W(lRes).lLinkAccel = lAccel;
+            gatRes.W(lAccel).lLinkDlg = lRes;
         }
         if (lMenu && lAccel) {
             LinkBothWays(lMenu, &tRes::lLinkAccel, lAccel, &tRes::lLinkMenu);

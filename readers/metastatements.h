@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Marker codes.
@@ -70,6 +71,9 @@ struct tMetaMarker {
 // From t.lPos to the next marker at the start of a line (t.lPos
 // itself counts as a line start); t.lPos moves after the marker line, or to
 // the end of the text. bRC selects the script form ("//#Wrenkit ").
+// A marker's first word stands at lPos ("#WRENKIT ", "//#Wrenkit "), with
+// the case rule of the block scan; the script's statement loop asks the same.
+bool IsMarkerTextAt(std::string_view sText, std::size_t lPos, bool bRC);
 void FindNextMeta(tSourceText& t, tMetaMarker& tOut);
 void FindNextRCMeta(tSourceText& t, tMetaMarker& tOut);
 // From t.lPos just after "#Wrenkit " ("//#Wrenkit "): fills code,

@@ -44,6 +44,9 @@ struct tStyleSections {
     int32_t lWindow = -1;
     std::string sKey; // the section looked in and "%" name, kept for the next name
     std::unordered_map<std::string, int32_t> alFound; // by sKey; 0 for a name not found
+    // The style bits NOT took from the row being read: the resource compiler
+    // applies NOT after the styles a statement implies, so they stay off.
+    uint32_t alNot[2] = {0, 0};
 };
 
 int32_t SectionOnce(int32_t& lSection, std::string_view sClass) {
@@ -150,12 +153,14 @@ void ApplyStyleWords(tDlg& tRow, RCArg aArg, bool bEx, bool& bNot, tStyleSection
             int32_t& lBits = bEx ? tRow.lExStyle : tRow.lStyle;
             if (bNot) {
                 RemoveStyleBits(tRow, lValue, 0, bEx);
+                tSections.alNot[bEx] |= lValue;
             } else {
                 lBits |= static_cast<int32_t>(lValue);
             }
         } else if (int32_t l = FindStyleName(tRow, s, bEx, tSections)) {
             if (bNot) {
                 RemoveStyleBits(tRow, gatStyle[l].lValue, l, bEx);
+                tSections.alNot[bEx] |= gatStyle[l].lValue;
             } else {
                 AddNamedStyle(tRow, l, bEx);
             }
@@ -334,14 +339,14 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
     tRow.nTop = RCArgNumber(tArgs[lRect + 1]);
     tRow.nRight = tRow.nLeft + RCArgNumber(tArgs[lRect + 2]);
     tRow.nBottom = tRow.nTop + RCArgNumber(tArgs[lRect + 3]);
+    tSections.alNot[0] = tSections.alNot[1] = 0;
     ApplyStyleExpr(tRow, tArgs[lStyle], false, tSections);
     ApplyStyleExpr(tRow, tArgs[lExStyle], true, tSections);
     KindFromClassAndStyle(tRow);
     if (tRow.lCtlType == wkCtlHScrollBar && (tRow.lStyle & 1) != 0) {
         tRow.lCtlType = wkCtlVScrollBar;
     }
-    std::string_view sIDName = RCArgName(aID);
-    tRow.lIDElem = sIDName.empty() ? 0 : RCIDFromToken(sIDName, tRow.lCtlType);
+    tRow.lIDElem = RCIDFromArg(aID, tRow.lCtlType);
     int32_t lData = 0;
     if (tRow.lCtlType == wkCtlImage || tRow.lCtlType == wkCtlImgButton) {
         // The text of an image control names the icon or bitmap it shows, as
@@ -357,6 +362,11 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
         SetCaption(tRow, aText);
     }
     EnsureImpliedStyles(tRow);
+    for (const bool bEx : {false, true}) {
+        if (tSections.alNot[bEx] != 0) {
+            RemoveStyleBits(tRow, tSections.alNot[bEx], 0, bEx);
+        }
+    }
     tRow.lFontElem = tState.lFontElem;
     tRow.lCtlOrder = ++tState.lOrder;
     AddDlgRow(tRow);
@@ -506,5 +516,30 @@ void ReadRCDialog(tRCScan& t, std::string_view sName, bool /*bEx*/) {
         tState.lRes = lRes;
         tState.lFontElem = tRow.lFontElem;
         ReadBody(t, tState);
+    }
+}
+
+void LinkLateImages() {
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const tDlg& t = gatDlg[l];
+        if (!gatDlg.Live(l) || t.lDataResElem != 0 || t.lCaptionElem == 0 ||
+            (t.lCtlType != wkCtlImage && t.lCtlType != wkCtlImgButton)) {
+            continue;
+        }
+        if (int32_t lData = FindDataResourceByName("%" + GetDynStr(t.lCaptionElem))) {
+            tDlg& tRow = gatDlg.W(l);
+            tRow.lDataResElem = lData;
+            SetDynStr(tRow.lCaptionElem, std::string());
+        }
+    }
+    // A file a control shows is written to the companion script under its ID,
+    // and the KVL code names that ID: one named before an ID of its name came
+    // (an icon and a later menu of one name) takes that ID now, as reading the
+    // saved file back would.
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const int32_t lData = gatDlg.Live(l) ? gatDlg[l].lDataResElem : 0;
+        if (lData != 0 && gatRes[lData].lIDElem == 0) {
+            gatRes.W(lData).lIDElem = FindIDByName(gatRes[lData].szIDName.view());
+        }
     }
 }

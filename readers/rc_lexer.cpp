@@ -3,10 +3,12 @@
 // forms and may end with a Ctrl-Z; the tokenizer takes all of that in its stride.
 #include "readers/rc_lexer.h"
 
+#include "readers/metastatements.h"
 #include "readers/source_text.h"
 
 #include <array>
 #include <cctype>
+#include <cstdio>
 
 namespace {
 
@@ -71,7 +73,8 @@ bool SkipSpace(tRCScan& t, bool& bMarker) {
             ++t.lPos;
             bNewLine = true;
         } else if (c == '/' && At(t, t.lPos + 1) == '/') {
-            if (t.bMarkers && t.sText.substr(t.lPos, 11) == "//#Wrenkit " &&
+            // The marker rule of the block scan, so that both see the same lines.
+            if (t.bMarkers && IsMarkerTextAt(t.sText, t.lPos, true) &&
                 (t.lPos == 0 || At(t, t.lPos - 1) == '\n')) {
                 bMarker = true;
                 return true;
@@ -428,7 +431,7 @@ int HexDigit(char c) {
 
 } // namespace
 
-std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
+std::string UnquoteRC(std::string_view s, RCEscapeMode lMode, bool bWide) {
     if (s.empty() || s[0] != '"') {
         return std::string(s);
     }
@@ -456,6 +459,32 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
             r += '"';
             ++i;
             continue;
+        }
+        // A backslash at the end of a line joins the next line to this one:
+        // neither it nor the line end is part of the text.
+        if (d == '\n' || (d == '\r' && i + 2 < s.size() && s[i + 2] == '\n')) {
+            i += d == '\r' ? 2 : 1;
+            continue;
+        }
+        if (lMode == rcEscKeep && bWide && (d == 'x' || d == 'X')) {
+            // Kept escapes are read later as a narrow text's: a wide character
+            // becomes the byte itself, or a two-digit escape.
+            int lVal = 0;
+            size_t n = 0;
+            while (n < 4 && i + 2 + n < s.size() && HexDigit(s[i + 2 + n]) >= 0) {
+                lVal = lVal * 16 + HexDigit(s[i + 2 + n]);
+                ++n;
+            }
+            if (n > 2) {
+                char sz[8];
+                std::snprintf(sz, sizeof sz, "\\x%02X", lVal);
+                r += lVal > 0xFF ? std::string("?")
+                     : lVal >= 0x20 && lVal < 0x7F && lVal != '"' && lVal != '\\'
+                         ? std::string(1, static_cast<char>(lVal))
+                         : std::string(sz);
+                i += 1 + n;
+                continue;
+            }
         }
         if (lMode == rcEscKeep) {
             r += c;
@@ -488,7 +517,8 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
         if (d == 'x' || d == 'X') {
             int lVal = 0;
             size_t n = 0;
-            while (n < 2 && i + 2 + n < s.size() && HexDigit(s[i + 2 + n]) >= 0) {
+            // A wide text's character is up to four digits, a narrow one's two.
+            while (n < (bWide ? 4u : 2u) && i + 2 + n < s.size() && HexDigit(s[i + 2 + n]) >= 0) {
                 lVal = lVal * 16 + HexDigit(s[i + 2 + n]);
                 ++n;
             }
@@ -496,7 +526,8 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
                 r += c; // malformed: kept as written
                 continue;
             }
-            r += static_cast<char>(lVal);
+            // A character the ANSI code page has no byte for shows as "?".
+            r += lVal > 0xFF ? '?' : static_cast<char>(lVal);
             i += 1 + n;
             continue;
         }
@@ -519,11 +550,13 @@ std::string UnquoteRC(std::string_view s, RCEscapeMode lMode) {
 std::string RCArgText(RCArg aArg, RCEscapeMode lMode) {
     std::string r;
     bool bQuoted = false;
+    bool bWide = false; // L"..."
     for (std::string_view s : aArg) {
         if (!s.empty() && s[0] == '"') {
-            r += UnquoteRC(s, lMode);
+            r += UnquoteRC(s, lMode, bWide);
             bQuoted = true;
         }
+        bWide = s == "L" || s == "l";
     }
     if (bQuoted) {
         return r;

@@ -105,8 +105,9 @@ enum RCEscapeMode {
     rcEscConvert, // \r \n \t \\ \" "" \0 \xHH and octal escapes become their bytes
     rcEscKeep,    // only the quote escapes \" and "" become a quote
 };
-// The text of a quoted token (quotes removed); a token without quotes is returned as is.
-std::string UnquoteRC(std::string_view sTok, RCEscapeMode lMode);
+// The text of a quoted token (quotes removed); a token without quotes is returned
+// as is. bWide for the text of L"...", whose \x escapes take up to four digits.
+std::string UnquoteRC(std::string_view sTok, RCEscapeMode lMode, bool bWide = false);
 // The text of an argument: its quoted tokens joined (adjacent literals), or,
 // without any, its tokens joined by blanks.
 std::string RCArgText(RCArg aArg, RCEscapeMode lMode);

@@ -15,6 +15,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -72,11 +73,7 @@ void ReadDefine(tRCScan& t) {
         std::snprintf(sz, sizeof sz, "&H%X", static_cast<unsigned>(lValue));
         sText = sz;
     }
-    std::string sKey;
-    sKey.reserve(sName.size() + 1);
-    sKey += '%';
-    sKey += sName;
-    DefineID(sKey, sText);
+    DefineID(RCStoredName(sName), sText);
 }
 
 // Skips "#if 0" and "#ifdef APSTUDIO_INVOKED" sections up to their #endif
@@ -269,7 +266,101 @@ bool SkipToRCBlock(tRCScan& t) {
     return false;
 }
 
+namespace {
+
+// The names longer than an ID name holds that this read has met, by their
+// whole text: each keeps the distinct stored name it was given first.
+std::unordered_map<std::string, std::string> gasLongNames;
+
+} // namespace
+
+int32_t RCIDFromArg(RCArg aID, int32_t lPrefix) {
+    const std::string_view sName = RCArgName(aID);
+    std::string sExpr;
+    for (std::string_view s : aID) {
+        sExpr += s;
+        sExpr += ' ';
+    }
+    if (sName.empty() || sExpr.find_first_of("+-|") == std::string::npos ||
+        sExpr.find_first_not_of(" -0123456789") == std::string::npos) {
+        return sName.empty() ? 0 : RCIDFromToken(sName, lPrefix);
+    }
+    // "IDD_VERFIRST+1": the value of the expression, named after it as a number
+    // is, so that controls written with distinct values keep distinct IDs.
+    int64_t lValue = 0;
+    char cOp = '+';
+    size_t l = 0;
+    while (l < sExpr.size()) {
+        const char c = sExpr[l];
+        if (c == '+' || c == '-' || c == '|') {
+            cOp = c;
+            ++l;
+            continue;
+        }
+        if (c == ' ' || c == '(' || c == ')') {
+            ++l;
+            continue;
+        }
+        size_t lEnd = l;
+        while (lEnd < sExpr.size() &&
+               (std::isalnum(static_cast<unsigned char>(sExpr[lEnd])) || sExpr[lEnd] == '_')) {
+            ++lEnd;
+        }
+        if (lEnd == l) {
+            return RCIDFromToken(sName, lPrefix); // no expression of names and numbers
+        }
+        const std::string_view sTerm = std::string_view(sExpr).substr(l, lEnd - l);
+        int64_t lTerm = 0;
+        if (std::isdigit(static_cast<unsigned char>(sTerm[0]))) {
+            lTerm = RCNumberText(sTerm);
+        } else {
+            const int32_t lID = FindIDByName(RCStoredName(sTerm));
+            if (lID == 0) {
+                return RCIDFromToken(sName, lPrefix); // a name without a value
+            }
+            lTerm = gatID[lID].lIDValue;
+        }
+        lValue = cOp == '+' ? lValue + lTerm : cOp == '-' ? lValue - lTerm : (lValue | lTerm);
+        l = lEnd;
+    }
+    if (lValue < 0 || lValue > 0xFFFF) {
+        return RCIDFromToken(sName, lPrefix);
+    }
+    return RCIDFromToken(std::to_string(lValue), lPrefix);
+}
+
+void ForgetRCLongNames() {
+    gasLongNames.clear();
+}
+
+std::string RCStoredName(std::string_view sName) {
+    std::string sStored = "%";
+    sStored += sName;
+    if (sStored.size() <= IDNameText::Capacity()) {
+        return sStored;
+    }
+    const auto it = gasLongNames.find(sStored);
+    if (it != gasLongNames.end()) {
+        return it->second;
+    }
+    // Cut to what a name holds, and numbered as generated names are (the number
+    // takes the place of the last characters) while any ID has that name, so
+    // that distinct names stay distinct IDs.
+    std::string sCut = sStored.substr(0, IDNameText::Capacity());
+    for (int32_t n = 1; FindIDByName(sCut) != 0; ++n) {
+        const std::string sNumber = std::to_string(n);
+        sCut = sStored.substr(0, IDNameText::Capacity() - sNumber.size()) + sNumber;
+    }
+    gasLongNames.emplace(sStored, sCut);
+    return sCut;
+}
+
 int32_t RCIDFromToken(std::string_view sToken, int32_t lPrefix) {
+    if (!sToken.empty() && sToken[0] != '%' && sToken.size() + 1 > IDNameText::Capacity() &&
+        IsIdentifier(sToken)) {
+        const std::string sStored = RCStoredName(sToken);
+        return IDFromToken(sStored, lPrefix == -1 ? 1 : lPrefix);
+    }
     if (!sToken.empty() && std::isdigit(static_cast<unsigned char>(sToken[0]))) {
         // "0x140" as well as "320": the ID is named after the decimal value.
         return IDFromToken(std::to_string(RCNumberText(sToken)), lPrefix);
@@ -336,6 +427,7 @@ int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClea
         ReportError(OpenErrorMessage(7, sPath.empty() ? std::string("Clipboard") : sPath));
         return 0;
     }
+    ForgetRCLongNames();
     if (lClear) {
         ClearProject();
     }
@@ -366,7 +458,8 @@ int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClea
     t.lLine = ts.lLine;
     t.bMarkers = f.lBlocks != 0;
     StatementLoop(t, f, FolderOf(sPath));
-    LinkMenuItems();
+    LinkLateImages();
+    LinkMenuItems(false);
     FinishFrame(f);
     CloseStatusText();
     return 1;

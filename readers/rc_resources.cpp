@@ -9,17 +9,23 @@
 
 namespace {
 
+int32_t MenuOptions(RCArg aArg) {
+    int32_t lOptions = 0;
+    for (std::string_view s : aArg) {
+        lOptions |= IsRCWord(s, "CHECKED")        ? wkMfChecked
+                    : IsRCWord(s, "GRAYED")       ? wkMfGrayed
+                    : IsRCWord(s, "INACTIVE")     ? wkMfDisabled
+                    : IsRCWord(s, "MENUBREAK")    ? wkMfMenuBreak
+                    : IsRCWord(s, "MENUBARBREAK") ? wkMfMenuBarBreak
+                                                  : 0;
+    }
+    return lOptions;
+}
+
 int32_t MenuOptions(const tRCArgs& tArgs, size_t lFirst) {
     int32_t lOptions = 0;
     for (size_t l = lFirst; l < tArgs.size(); ++l) {
-        for (std::string_view s : tArgs[l]) {
-            lOptions |= IsRCWord(s, "CHECKED")        ? wkMfChecked
-                        : IsRCWord(s, "GRAYED")       ? wkMfGrayed
-                        : IsRCWord(s, "INACTIVE")     ? wkMfDisabled
-                        : IsRCWord(s, "MENUBREAK")    ? wkMfMenuBreak
-                        : IsRCWord(s, "MENUBARBREAK") ? wkMfMenuBarBreak
-                                                      : 0;
-        }
+        lOptions |= MenuOptions(tArgs[l]);
     }
     return lOptions;
 }
@@ -174,15 +180,27 @@ void ReadRCMenu(tRCScan& t, std::string_view sName) {
                 continue;
             }
             ReadRCArgs(t, tArgs);
-            std::string sCaption = RCArgText(tArgs[0], rcEscKeep);
-            std::string_view sID = RCArgName(tArgs[1]);
+            RCArg aCaption = tArgs[0];
+            RCArg aID = tArgs[1];
+            size_t lOptions = 2;
+            // "MENUITEM "x" ID" without its comma: the ID, and any options
+            // after it, stand in the caption's argument.
+            if (aCaption.size() > 1 && aCaption[0][0] == '"' && aCaption[1][0] != '"') {
+                aID = aCaption.subspan(1);
+                aCaption = aCaption.first(1);
+                lOptions = 1;
+            }
+            std::string sCaption = RCArgText(aCaption, rcEscKeep);
+            std::string_view sID = RCArgName(aID);
             if (sCaption.empty() && (HasWord(tArgs, "MFT_SEPARATOR") || sID.empty())) {
                 AddMenuItem(0, lRes, 0, 0, wkMenuSeparator, lLevel, 0, std::string());
                 continue;
             }
             int32_t lItemID = sID.empty() ? 0 : RCIDFromToken(sID, -1);
+            const int32_t lState =
+                MenuOptions(tArgs, lOptions) | (lOptions == 1 ? MenuOptions(aID.subspan(1)) : 0);
             AddMenuItem(lItemID, lRes, FindAccelByID(lItemID), FindStrByID(lItemID), wkMenuItem,
-                        lLevel, MenuOptions(tArgs, 2), sCaption);
+                        lLevel, lState, sCaption);
         } else {
             ReadRCArgs(t, tArgs);
         }
@@ -232,19 +250,28 @@ void ReadRCStringTable(tRCScan& t) {
         if (PeekRCToken(t, sText) && sText == ",") {
             NextRCToken(t, sText);
         }
-        if (PeekRCToken(t, sText) && IsRCWord(sText, "L")) {
-            NextRCToken(t, sText); // L"..." : a wide text reads the same
-        }
-        if (!PeekRCToken(t, sText) || sText[0] != '"') {
-            continue;
-        }
-        NextRCToken(t, sText);
-        if (sID.empty()) {
-            continue;
-        }
         // The text keeps its escapes as written; only the quote escapes are
-        // taken, since the writer puts them back.
-        AddStr(RCIDFromToken(sID, -1), UnquoteRC(sText, rcEscKeep));
+        // taken, since the writer puts them back. Adjacent literals ("a" "b",
+        // each maybe L"...") are one text.
+        std::string sValue;
+        bool bAny = false;
+        for (;;) {
+            bool bWide = false;
+            if (PeekRCToken(t, sText) && IsRCWord(sText, "L")) {
+                NextRCToken(t, sText);
+                bWide = true;
+            }
+            if (!PeekRCToken(t, sText) || sText[0] != '"') {
+                break;
+            }
+            NextRCToken(t, sText);
+            sValue += UnquoteRC(sText, rcEscKeep, bWide);
+            bAny = true;
+        }
+        if (!bAny || sID.empty()) {
+            continue;
+        }
+        AddStr(RCIDFromToken(sID, -1), sValue);
     }
 }
 

@@ -53,6 +53,9 @@ void BeginControlObject(tVBForm& tForm, const std::string& sType, std::string_vi
     tDlg tRow = NewFormRow(lKind, lID, tForm.lRes);
     tRow.lFontElem = gatDlg[tForm.atObj[0].lRow].lFontElem;
     if (lKind == wkCtlCustom) {
+        // The form's own type name is the class: the generated code says what
+        // the control was, and reading that code back finds a custom control.
+        tRow.szClass = sType;
         SetDynStr(tRow.lCaptionElem, "CustomControl: " + sType);
     }
     int32_t lRow = AddDlgRow(tRow);

@@ -140,6 +140,10 @@ bool SplitFormProperty(std::string_view sLine, std::string_view& sName, std::str
 }
 
 std::string FormValueText(std::string_view sValue) {
+    // $"Form1.frx":11FE is the long-text form of the same reference.
+    if (sValue.size() > 1 && sValue[0] == '$' && sValue[1] == '"') {
+        sValue.remove_prefix(1);
+    }
     if (sValue.empty() || sValue[0] != '"') {
         return std::string(WithoutComment(sValue));
     }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -e
 PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev llvm python3 googletest libgtest-dev \
-libgmock-dev libbenchmark-dev mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+libgmock-dev nlohmann-json3-dev libbenchmark-dev mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
 binutils-mingw-w64-x86-64 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick util-linux time"
 missing=""
 for p in $PACKAGES; do

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -49,10 +50,37 @@ std::string Rectangle(const tDlg& t) {
 }
 
 // ", " + style names, then ", " + extended names when there are any.
+// The named styles of a list, and the bits of the row's value that no name
+// covers (a number an imported script wrote, a style the compiler implied) as
+// one hexadecimal literal, so that reading the code back gives the value.
+std::string StyleText(std::string_view sList, int32_t lValue) {
+    std::string s = StyleListToText(sList);
+    if (s.empty()) {
+        return s;
+    }
+    uint32_t lCovered = 0;
+    int32_t lStyle = 0;
+    for (char c : sList) {
+        if (c >= '0' && c <= '9') {
+            lStyle = lStyle < 100000 ? lStyle * 10 + (c - '0') : lStyle;
+        } else if (c == ',') {
+            lCovered |= lStyle >= 1 && lStyle <= gatStyle.Count() ? gatStyle[lStyle].lValue : 0;
+            lStyle = 0;
+        }
+    }
+    const uint32_t lRest = static_cast<uint32_t>(lValue) & ~lCovered;
+    if (lRest != 0) {
+        char sz[16];
+        std::snprintf(sz, sizeof sz, " Or &H%X", lRest);
+        s += sz;
+    }
+    return s;
+}
+
 void AppendStylePart(std::string& s, const tDlg& t) {
     s += ", ";
-    s += StyleListToText(DynStrView(t.lStyleStrElem));
-    const std::string sEx = StyleListToText(DynStrView(t.lExStyleStrElem));
+    s += StyleText(DynStrView(t.lStyleStrElem), t.lStyle);
+    const std::string sEx = StyleText(DynStrView(t.lExStyleStrElem), t.lExStyle);
     if (!sEx.empty()) {
         s += ", ";
         s += sEx;
@@ -104,12 +132,25 @@ std::string CharSetText(int32_t l) {
 
 // The arguments of WrenkitMakeFont for a font element; the point size comes
 // from the font's height, rounded to a whole number (halves away from zero).
+// A point size as whole points when they give the same pixel height (8.25 is
+// 8 points on the screen), else as it is (7.5 is no 8).
+std::string FontSizeText(float fSize) {
+    const auto fnPixels = [](double f) { return std::lround(f * 96.0 / 72.0); };
+    const long lWhole = std::lround(fSize);
+    if (fnPixels(static_cast<double>(lWhole)) == fnPixels(fSize)) {
+        return Num(lWhole);
+    }
+    char sz[32];
+    std::snprintf(sz, sizeof sz, "%g", static_cast<double>(fSize));
+    return sz;
+}
+
 std::string FontArguments(int32_t lFont) {
     tFontDesc t{};
     FontDescription(lFont, t);
-    return Quoted(t.szFontName.view()) + ", " + Num(std::lround(t.fFontSize)) + ", " +
-           Num(t.lWeight) + ", " + Bool(t.lUnderline) + ", " + Bool(t.lItalic) + ", " +
-           Bool(t.lStrikeout) + ", " + CharSetText(t.lCharSet);
+    return Quoted(t.szFontName.view()) + ", " + FontSizeText(t.fFontSize) + ", " + Num(t.lWeight) +
+           ", " + Bool(t.lUnderline) + ", " + Bool(t.lItalic) + ", " + Bool(t.lStrikeout) + ", " +
+           CharSetText(t.lCharSet);
 }
 
 // The dialog's own fonts (elements above the default), in order of first use.
@@ -194,7 +235,15 @@ std::string ControlAddStatement(int32_t lRow) {
     case wkCtlImgButton:
     case wkCtlImgButtonX:
     case wkCtlAnimate:
-        s += t.lDataResElem ? ImageReference(t.lDataResElem) : "\"\"";
+        // Without a resource of the project an image's text still names it
+        // (a name the imported script left undefined is a resource name).
+        if (t.lDataResElem) {
+            s += ImageReference(t.lDataResElem);
+        } else if (lKind != wkCtlImage && lKind != wkCtlImageX) {
+            s += "\"\"";
+        } else {
+            AppendQuoted(s, DynStrView(t.lCaptionElem));
+        }
         s += ", ";
         break;
     case wkCtlComboBox:

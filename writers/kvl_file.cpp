@@ -64,9 +64,11 @@ bool HasBlock(int32_t lRes) {
     return false;
 }
 
-// The file has no AssignAccel function yet but needs one.
+// The file has no AssignAccel function yet but needs one: it has keys, and
+// neither an AssignAccel block nor a block of an accelerator table (a file with
+// such a block has its own AssignAccel, in or out of a block).
 bool NeedsAssignAccel() {
-    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0;
+    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0 && FindBlockByKind(blkAccel) == 0;
 }
 
 // The resources the update writer appends whole, in table order.
@@ -75,7 +77,8 @@ bool IsAppended(int32_t lRes) {
         return false;
     }
     int32_t lKind = gatRes[lRes].lType;
-    return lKind == wkResAccel || lKind == wkResMenu || lKind == wkResDialog;
+    return lKind == wkResAccel || lKind == wkResMenu || lKind == wkResPopupMenu ||
+           lKind == wkResDialog;
 }
 
 // Functions for resources without a block, the AssignAccel block when the
@@ -92,6 +95,7 @@ std::string AppendedFunctions() {
             WriteAccelFunction(s, l);
             break;
         case wkResMenu:
+        case wkResPopupMenu:
             WriteMenuFunction(s, l);
             break;
         case wkResDialog:

@@ -89,17 +89,22 @@ void WriteMenuFunction(std::string& sOut, int32_t lRes) {
         }
     }
     PutEmpty(sOut);
-    PutLine(sOut, Indent(1) + "Menu New Bar To hMenu");
+    // A pop-up (context) menu is built as a pop-up whose sub-menus are the ones
+    // the program shows; it is returned, never attached to the dialog as its bar.
+    const bool bPopup = gatRes[lRes].lType == wkResPopupMenu;
+    PutLine(sOut, Indent(1) + (bPopup ? "Menu New PopUp To hMenu" : "Menu New Bar To hMenu"));
     for (int32_t l : alRows) {
         const tMenu& t = gatMenu[l];
-        if (t.lType != wkMenuSeparator && t.lCaptionElem == 0) {
+        if (t.lType == wkMenuItem && t.lCaptionElem == 0) {
             continue; // an item without a caption is not built
         }
         PutMenuItem(sOut, l);
     }
     PutEmpty(sOut);
-    PutLine(sOut, Indent(1) + "Menu Attach hMenu, hDlg");
-    PutEmpty(sOut);
+    if (!bPopup) {
+        PutLine(sOut, Indent(1) + "Menu Attach hMenu, hDlg");
+        PutEmpty(sOut);
+    }
     PutLine(sOut, MetaEnd("Menu"));
     if (glFullFile) {
         PutLine(sOut, Indent(1) + "Function = hMenu");

@@ -204,5 +204,7 @@ std::string BlockArgument(int32_t lResElem) {
 }
 
 bool IsLiveRes(int32_t lResElem, int32_t lKind) {
-    return gatRes.Live(lResElem) && gatRes[lResElem].lType == lKind;
+    // A pop-up (context) menu is written and read as a menu of its own kind.
+    const int32_t lType = gatRes.Live(lResElem) ? gatRes[lResElem].lType : 0;
+    return lType == lKind || (lKind == wkResMenu && lType == wkResPopupMenu);
 }

@@ -9,6 +9,7 @@
 #include "model/user_seam.h"
 #include "model/version_info.h"
 #include "readers/file_text.h"
+#include "readers/import_text.h"
 #include "readers/kvl_reader.h"
 #include "readers/rc_reader.h"
 #include "readers/vbform_reader.h"
@@ -108,14 +109,16 @@ int32_t ReadByType(const std::string& sFile, int32_t lType) {
         NoteCompanionLoaded(sFile);
         return 1;
     case wkFileRC:
-        if (!LoadRC(std::move(sText), 1, 0, sFile)) {
+        MakeImportableText(sText, sFile);
+        if (!LoadRC(std::move(sText), 1, 0, sFile) || ReportNothingImported(sFile)) {
             return 0;
         }
         NoteCompanionLoaded(sFile);
         return 1;
     case wkFileForm:
+        MakeImportableText(sText, sFile);
         LoadVBForm(sText, 1); // clears the project and puts its controls in tab order
-        return 1;
+        return ReportNothingImported(sFile) ? 0 : 1;
     default:
         return 0;
     }

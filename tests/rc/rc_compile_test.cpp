@@ -1,5 +1,6 @@
 // Generated scripts must compile with a real resource compiler.
 #include "tests/rc/rc_fixture.h"
+#include "tests/support/corpus_files.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
@@ -118,13 +119,13 @@ TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
         GTEST_SKIP() << "no resource compiler on this machine";
     }
     fs::path tDir = TempDir("full");
-    for (const auto& tEntry : fs::directory_iterator(std::string(WK_CORPUS_DIR) + "/rc/")) {
-        std::string szFile = tEntry.path().filename().string();
+    for (const std::string& sPath : CorpusPaths("rc")) {
+        std::string szFile = fs::path(sPath).filename().string();
         if (szFile == "wcs_Printer.rc") {
             continue; // its menu is named MENU, which the compiler refuses in the original too
         }
         Reset();
-        std::string sScript = ReadFile(tEntry.path().string());
+        std::string sScript = ReadFile(sPath);
         ASSERT_EQ(1, LoadRC(sScript, 1, 0, (tDir / "x.rc").string()));
         // The images the script names, made where it expects them.
         for (int32_t l = 1; l <= glResCnt; ++l) {

@@ -113,7 +113,8 @@ TEST_F(KvlStatements, ControlAddShapes) {
     const int32_t lX = Row("%IDC_X");
     EXPECT_EQ(gatDlg[lX].lCtlType, wkCtlCustom);
     EXPECT_EQ(gatDlg[lX].szClass, "MyGrid");
-    EXPECT_EQ(gatDlg[lX].lStyle, 0x50000020); // the number is kept in the bits
+    // The number is kept in the bits; %WS_CHILD without %WS_VISIBLE is hidden.
+    EXPECT_EQ(gatDlg[lX].lStyle, 0x40000020);
     const int32_t lQ = Row("%IDC_Q");
     EXPECT_EQ(gatDlg[lQ].lCtlType, wkCtlCheckBox); // a written-out class becomes its kind
     EXPECT_EQ(gatDlg[lQ].szClass, "Button");

@@ -124,9 +124,9 @@ TEST_F(Metastatements, ResourceBlocksCreateTheirResourcesAndLinkOnlyToExistingOn
     ASSERT_TRUE(lD && lM && lA && lE && lN);
     // The dialog came first: its menu did not exist yet, and the menu names no dialog.
     EXPECT_EQ(gatRes[lD].lLinkMenu, 0);
-    // The table's block linked it to the first dialog; the last dialog took it
-    // over, and links stay pairs: the first dialog has no table any more.
-    EXPECT_EQ(gatRes[lD].lLinkAccel, 0);
+    // The table's block linked it to the first dialog; the last dialog shares
+    // it, and the first keeps its own link (the table points at the last).
+    EXPECT_EQ(gatRes[lD].lLinkAccel, lA);
     // The last dialog finds both and links them to each other as well.
     EXPECT_EQ(gatRes[lE].lLinkMenu, lM);
     EXPECT_EQ(gatRes[lE].lLinkAccel, lA);

@@ -3,6 +3,7 @@
 #include "readers/file_text.h"
 #include "readers/vbform_parts.h"
 #include "readers/vbform_reader.h"
+#include "tests/support/corpus_files.h"
 #include "tests/vbform/vbform_fixture.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@ namespace {
 using FormCorpusTest = FormTest;
 
 std::string ReadCorpus(const std::string& sFile) {
-    return ReadFileText(std::string(WK_CORPUS_DIR) + "/frm/" + sFile);
+    return ReadFileText(CorpusPath("frm", sFile));
 }
 
 // What a form file says, read from its Begin/End lines and a few properties.
@@ -84,9 +85,12 @@ std::string IDFor(const std::string& sPrefix, const tBlock& b) {
 }
 
 TEST_F(FormCorpusTest, EveryFormImportsWithItsControlsMenusAndShortcuts) {
+    if (!SharedCorpusPresent()) {
+        GTEST_SKIP() << SharedCorpusMissing();
+    }
     std::vector<std::string> asFile;
-    for (const auto& e : std::filesystem::directory_iterator(std::string(WK_CORPUS_DIR) + "/frm")) {
-        asFile.push_back(e.path().filename().string());
+    for (const std::string& sPath : CorpusPaths("frm")) {
+        asFile.push_back(std::filesystem::path(sPath).filename().string());
     }
     ASSERT_EQ(asFile.size(), 13u);
     for (const std::string& sFile : asFile) {
@@ -118,6 +122,9 @@ TEST_F(FormCorpusTest, EveryFormImportsWithItsControlsMenusAndShortcuts) {
 }
 
 TEST_F(FormCorpusTest, PositionsAndKeysOfChosenForms) {
+    if (!SharedCorpusPresent()) {
+        GTEST_SKIP() << SharedCorpusMissing();
+    }
     LoadVBForm(ReadCorpus("psc_Shortcut_Form1.frm"));
     // Left 3600, Top 480, Width 975, Height 375 twips.
     const tDlg& tSet = gatDlg[RowByName("%IDC_Command1")];
