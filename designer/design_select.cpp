@@ -39,6 +39,7 @@ HDWP DeferEight(HDWP hPos, HWND const* ahWnd, const RECT& r) {
     const POINT at[8] = {{r.left, lMidY}, {lRight, lMidY},  {lMidX, r.top},    {r.left, r.top},
                          {lRight, r.top}, {lMidX, lBottom}, {r.left, lBottom}, {lRight, lBottom}};
     for (int i = 0; i < 8; ++i) {
+        BatchRepaint(ahWnd[i]);
         if (ahWnd[i] && hPos) {
             hPos = DeferWindowPos(hPos, ahWnd[i], HWND_TOP, at[i].x, at[i].y, gw + 2, gh + 2,
                                   SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -125,6 +126,12 @@ void ShowFocusGrippers(HWND hCtl) {
 
 void HideFocusGrippers() {
     for (HWND h : gtDesign.ahGrip) {
+        if (h && IsWindowVisible(h)) {
+            RECT r{};
+            GetWindowRect(h, &r);
+            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
+            BatchUncover(r);
+        }
         if (h) {
             ShowWindow(h, SW_HIDE);
         }
@@ -168,6 +175,7 @@ void PlaceGroupMarkers(bool bAll) {
     for (tMarkers& t : gtDesign.atGroup) {
         const RECT r = MarkRect(t.lElem);
         if (bAll || !EqualRect(&r, &t.tAt) || IsRectEmpty(&t.tAt)) {
+            BatchUncover(t.tAt);
             t.tAt = r;
             hPos = DeferEight(hPos, t.ahWnd, r);
         }
@@ -191,6 +199,7 @@ void ClearGroup() {
     HDWP hPos = BeginDeferWindowPos(static_cast<int>(gtDesign.atGroup.size() * 8));
     for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
         std::vector<HWND>& ahSpare = gtDesign.ahSpare[i == 0 ? 1 : 0];
+        BatchUncover(gtDesign.atGroup[i].tAt);
         for (HWND h : gtDesign.atGroup[i].ahWnd) {
             if (!h) {
                 continue;
@@ -345,6 +354,7 @@ void SendToBack(HWND hCtl) {
 
 void DeleteSelection() {
     OverlayBatch tBatch;
+    gtDesign.lWholeRepaint = 1;
     std::vector<int32_t> alGone;
     if (!gtDesign.atGroup.empty()) {
         for (const tMarkers& t : gtDesign.atGroup) {

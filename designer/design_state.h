@@ -49,7 +49,13 @@ struct tDesign {
     int32_t lPlaceKind;                // the toolbox's tool kind; 0 selects
     int32_t lBuilding;                 // windows are being created from the tables
     int32_t lMarkerBatch;              // AddToGroup leaves placing to PlaceGroupMarkers
-    int32_t lFailShown;                // a control that could not be made was reported
+    int32_t lFailShown;
+    // While an OverlayBatch lasts: what to draw when it ends (lWholeRepaint:
+    // the whole overlay; else the windows shown and the overlay areas bared).
+    int32_t lInBatch;
+    int32_t lWholeRepaint;
+    std::vector<HWND> ahRepaint;
+    std::vector<RECT> atUncover; // a control that could not be made was reported
 };
 extern tDesign gtDesign;
 
@@ -92,6 +98,10 @@ class OverlayBatch {
   private:
     HWND hOverlay;
 };
+// Inside a batch: a window shown or moved, an overlay area left bare (both
+// drawn when the batch ends); outside one they do nothing.
+void BatchRepaint(HWND h);
+void BatchUncover(const RECT& r);
 
 // ---- Control windows (design_controls.cpp) ------------------------------------
 
