@@ -86,6 +86,8 @@ void PaintGrid(HWND hWnd, HDC hDC, const RECT& tPaint) {
 
 void ClearSurfaceState() {
     gtDesign.atGroup.clear();
+    gtDesign.ahSpare[0].clear();
+    gtDesign.ahSpare[1].clear();
     gtDesign.atGroupRect.clear();
     for (HWND& h : gtDesign.ahGrip) {
         h = nullptr;

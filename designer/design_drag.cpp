@@ -121,14 +121,39 @@ void FinishMove(bool bStore) {
             ShowRowReadout(lElem);
         }
     } else {
+        // The members that moved go to their places and come forward in one
+        // batch; a member left where it was costs nothing.
+        std::vector<int32_t> alMoved;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
             if (bStore && i < gtDesign.atGroupRect.size()) {
                 EditSetRect(lElem, gtDesign.atGroupRect[i]);
             }
-            // One call moves the window and brings it forward.
-            PlaceControlWindow(lElem, 0, RaiseAfter(lElem));
-            PlaceMarkers(gtDesign.atGroup[i]);
+            if (HWND h = RowWindow(lElem)) {
+                RECT rNow{};
+                GetWindowRect(h, &rNow);
+                MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&rNow), 2);
+                const RECT rWant = ControlPixelRect(lElem);
+                if (!EqualRect(&rNow, &rWant)) {
+                    alMoved.push_back(lElem);
+                }
+            }
+        }
+        HDWP hPos = BeginDeferWindowPos(static_cast<int>(alMoved.size()));
+        for (int32_t lElem : alMoved) {
+            const RECT r = ControlPixelRect(lElem);
+            if (hPos) {
+                hPos = DeferWindowPos(hPos, RowWindow(lElem), RaiseAfter(lElem), r.left, r.top,
+                                      r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+            }
+        }
+        if (!hPos || !EndDeferWindowPos(hPos)) {
+            for (int32_t lElem : alMoved) {
+                PlaceControlWindow(lElem, 0, RaiseAfter(lElem));
+            }
+        }
+        if (!alMoved.empty()) {
+            PlaceGroupMarkers(true);
         }
     }
     if (bStore) {

@@ -27,7 +27,9 @@ RECT MarkRect(int32_t lElem) {
     return r;
 }
 
-void PlaceEight(HWND const* ahWnd, const RECT& r) {
+// Adds the moves of eight markers around r to a batch; the batch is 0 once the
+// system refused it, and the moves left undone are skipped.
+HDWP DeferEight(HDWP hPos, HWND const* ahWnd, const RECT& r) {
     const int32_t gw = GetSystemMetrics(SM_CXFRAME);
     const int32_t gh = GetSystemMetrics(SM_CYFRAME);
     const int32_t lMidY = (r.top + r.bottom) / 2 - gh / 2 - 1;
@@ -36,14 +38,18 @@ void PlaceEight(HWND const* ahWnd, const RECT& r) {
     const int32_t lBottom = r.bottom - gh - 2;
     const POINT at[8] = {{r.left, lMidY}, {lRight, lMidY},  {lMidX, r.top},    {r.left, r.top},
                          {lRight, r.top}, {lMidX, lBottom}, {r.left, lBottom}, {lRight, lBottom}};
-    HDWP hPos = BeginDeferWindowPos(8);
     for (int i = 0; i < 8; ++i) {
+        BatchRepaint(ahWnd[i]);
         if (ahWnd[i] && hPos) {
             hPos = DeferWindowPos(hPos, ahWnd[i], HWND_TOP, at[i].x, at[i].y, gw + 2, gh + 2,
                                   SWP_SHOWWINDOW | SWP_NOACTIVATE);
         }
     }
-    if (hPos) {
+    return hPos;
+}
+
+void PlaceEight(HWND const* ahWnd, const RECT& r) {
+    if (HDWP hPos = DeferEight(BeginDeferWindowPos(8), ahWnd, r)) {
         EndDeferWindowPos(hPos);
     }
 }
@@ -120,6 +126,12 @@ void ShowFocusGrippers(HWND hCtl) {
 
 void HideFocusGrippers() {
     for (HWND h : gtDesign.ahGrip) {
+        if (h && IsWindowVisible(h)) {
+            RECT r{};
+            GetWindowRect(h, &r);
+            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
+            BatchUncover(r);
+        }
         if (h) {
             ShowWindow(h, SW_HIDE);
         }
@@ -131,17 +143,51 @@ void HideFocusGrippers() {
 void AddToGroup(int32_t lElem) {
     tMarkers t{};
     t.lElem = lElem;
-    const char* szClass = gtDesign.atGroup.empty() ? "KvGripper2Leader" : "KvGripper2";
+    const bool bLead = gtDesign.atGroup.empty();
+    const char* szClass = bLead ? "KvGripper2Leader" : "KvGripper2";
+    std::vector<HWND>& ahSpare = gtDesign.ahSpare[bLead ? 1 : 0];
     for (int i = 0; i < 8; ++i) {
-        t.ahWnd[i] = CreateMarker(szClass, lElem, wkGripLeft + i);
+        if (!ahSpare.empty()) {
+            t.ahWnd[i] = ahSpare.back();
+            ahSpare.pop_back();
+            SetPropA(t.ahWnd[i], "CtlElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lElem)));
+            SetPropA(t.ahWnd[i], "GripElem",
+                     reinterpret_cast<HANDLE>(static_cast<intptr_t>(wkGripLeft + i)));
+        } else {
+            t.ahWnd[i] = CreateMarker(szClass, lElem, wkGripLeft + i);
+        }
     }
     gtDesign.atGroup.push_back(t);
-    PlaceMarkers(t);
+    // Inside a batch (a band, Select All) the markers are placed all at once afterwards.
+    if (!gtDesign.lMarkerBatch) {
+        PlaceMarkers(gtDesign.atGroup.back());
+    }
     ClearReadout();
 }
 
-void PlaceMarkers(const tMarkers& t) {
-    PlaceEight(t.ahWnd, MarkRect(t.lElem));
+void PlaceMarkers(tMarkers& t) {
+    t.tAt = MarkRect(t.lElem);
+    PlaceEight(t.ahWnd, t.tAt);
+}
+
+void PlaceGroupMarkers(bool bAll) {
+    HDWP hPos = BeginDeferWindowPos(static_cast<int>(gtDesign.atGroup.size() * 8));
+    for (tMarkers& t : gtDesign.atGroup) {
+        const RECT r = MarkRect(t.lElem);
+        if (bAll || !EqualRect(&r, &t.tAt) || IsRectEmpty(&t.tAt)) {
+            BatchUncover(t.tAt);
+            t.tAt = r;
+            hPos = DeferEight(hPos, t.ahWnd, r);
+        }
+    }
+    if (hPos) {
+        EndDeferWindowPos(hPos);
+        return;
+    }
+    // The system could not take the whole batch: one set at a time.
+    for (tMarkers& t : gtDesign.atGroup) {
+        PlaceMarkers(t);
+    }
 }
 
 void ClearGroup() {
@@ -149,10 +195,27 @@ void ClearGroup() {
         return;
     }
     OverlayBatch tBatch;
-    for (const tMarkers& t : gtDesign.atGroup) {
-        for (HWND h : t.ahWnd) {
-            if (h) {
-                DestroyWindow(h);
+    // The windows are hidden and kept, in one batch; the leader's apart, by its colour.
+    HDWP hPos = BeginDeferWindowPos(static_cast<int>(gtDesign.atGroup.size() * 8));
+    for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
+        std::vector<HWND>& ahSpare = gtDesign.ahSpare[i == 0 ? 1 : 0];
+        BatchUncover(gtDesign.atGroup[i].tAt);
+        for (HWND h : gtDesign.atGroup[i].ahWnd) {
+            if (!h) {
+                continue;
+            }
+            ahSpare.push_back(h);
+            if (hPos) {
+                hPos = DeferWindowPos(hPos, h, nullptr, 0, 0, 0, 0,
+                                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                          SWP_NOACTIVATE);
+            }
+        }
+    }
+    if (!hPos || !EndDeferWindowPos(hPos)) {
+        for (const tMarkers& t : gtDesign.atGroup) {
+            for (HWND h : t.ahWnd) {
+                ShowWindow(h, SW_HIDE);
             }
         }
     }
@@ -180,6 +243,7 @@ void BandSelect(const tDlgRect& tBand) {
     OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
+    gtDesign.lMarkerBatch = 1;
     ForEachControl([&](int32_t l) {
         tDlgRect r = RowRect(l);
         if (gatDlg[l].lCtlType == wkCtlComboBox && RowWindow(l)) {
@@ -195,6 +259,8 @@ void BandSelect(const tDlgRect& tBand) {
             AddToGroup(l);
         }
     });
+    gtDesign.lMarkerBatch = 0;
+    PlaceGroupMarkers();
     SettleGroup();
 }
 
@@ -205,12 +271,15 @@ void SelectAll() {
     OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
+    gtDesign.lMarkerBatch = 1;
     ForEachControl([&](int32_t l) {
         if (gtDesign.atGroup.empty()) {
             gtElem.lCtl = l;
         }
         AddToGroup(l);
     });
+    gtDesign.lMarkerBatch = 0;
+    PlaceGroupMarkers();
     SettleGroup();
 }
 
@@ -222,6 +291,7 @@ void CtrlClick(HWND hCtl) {
             alOld.push_back(t.lElem);
         }
         ClearGroup();
+        gtDesign.lMarkerBatch = 1;
         if (alOld[0] == lElem) {
             // The leader leaves; the next member leads.
             for (size_t i = 1; i < alOld.size(); ++i) {
@@ -237,6 +307,8 @@ void CtrlClick(HWND hCtl) {
             }
             gtElem.lCtl = lElem;
         }
+        gtDesign.lMarkerBatch = 0;
+        PlaceGroupMarkers();
         if (gtDesign.atGroup.empty()) {
             SelectDialogItself();
         }
@@ -282,6 +354,7 @@ void SendToBack(HWND hCtl) {
 
 void DeleteSelection() {
     OverlayBatch tBatch;
+    gtDesign.lWholeRepaint = 1;
     std::vector<int32_t> alGone;
     if (!gtDesign.atGroup.empty()) {
         for (const tMarkers& t : gtDesign.atGroup) {
@@ -343,9 +416,8 @@ void Nudge(WPARAM lKey) {
             }
             MoveWindowTo(l, bSize);
         }
-        for (const tMarkers& t : gtDesign.atGroup) {
-            PlaceMarkers(t);
-        }
+        // The members came forward: their markers go back above them.
+        PlaceGroupMarkers(true);
         if (gtDesign.atGroup.empty() && gtDesign.lGripShown) {
             ShowFocusGrippers(RowWindow(gtElem.lCtl));
         }

@@ -15,6 +15,7 @@
 struct tMarkers {
     int32_t lElem;
     HWND ahWnd[8];
+    RECT tAt; // the rectangle they stand around; empty while not yet placed
 };
 
 // What the mouse is doing on the surface; only one at a time, because the
@@ -33,6 +34,9 @@ struct tDesign {
     HWND ahGrip[8];     // the focus grippers, codes 10..17 in order
     int32_t lGripShown; // the focus grippers are visible
     std::vector<tMarkers> atGroup;
+    // Hidden marker windows kept for the next group ([0] members', [1] the
+    // leader's): making a window is the dear part of selecting many controls.
+    std::vector<HWND> ahSpare[2];
     int32_t lDrag;                     // wkDrag...
     HWND hDragWnd;                     // the window holding the capture for the drag
     int32_t lSizeCode;                 // the gripper being dragged
@@ -44,7 +48,14 @@ struct tDesign {
     std::vector<tDlgRect> atGroupRect; // outlines of a group drag
     int32_t lPlaceKind;                // the toolbox's tool kind; 0 selects
     int32_t lBuilding;                 // windows are being created from the tables
-    int32_t lFailShown;                // a control that could not be made was reported
+    int32_t lMarkerBatch;              // AddToGroup leaves placing to PlaceGroupMarkers
+    int32_t lFailShown;
+    // While an OverlayBatch lasts: what to draw when it ends (lWholeRepaint:
+    // the whole overlay; else the windows shown and the overlay areas bared).
+    int32_t lInBatch;
+    int32_t lWholeRepaint;
+    std::vector<HWND> ahRepaint;
+    std::vector<RECT> atUncover; // a control that could not be made was reported
 };
 extern tDesign gtDesign;
 
@@ -87,6 +98,10 @@ class OverlayBatch {
   private:
     HWND hOverlay;
 };
+// Inside a batch: a window shown or moved, an overlay area left bare (both
+// drawn when the batch ends); outside one they do nothing.
+void BatchRepaint(HWND h);
+void BatchUncover(const RECT& r);
 
 // ---- Control windows (design_controls.cpp) ------------------------------------
 
@@ -101,7 +116,10 @@ void CreateFocusGrippers(HWND hOverlay);
 void ShowFocusGrippers(HWND hCtl);
 void AddToGroup(int32_t lElem);
 void ClearGroup();
-void PlaceMarkers(const tMarkers& t);
+void PlaceMarkers(tMarkers& t);
+// Places the markers of every member whose rectangle changed (bAll: of every
+// member, brought above controls that came forward), in one batch.
+void PlaceGroupMarkers(bool bAll = false);
 void BandSelect(const tDlgRect& tBand);
 void SelectAll();
 void CtrlClick(HWND hCtl);

@@ -165,13 +165,52 @@ OverlayBatch::OverlayBatch()
     : hOverlay(gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay) ? gtDesign.hOverlay
                                                                        : nullptr) {
     if (hOverlay) {
+        gtDesign.lInBatch = 1;
+        gtDesign.lWholeRepaint = 0;
+        gtDesign.ahRepaint.clear();
+        gtDesign.atUncover.clear();
         SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
     }
 }
 
 OverlayBatch::~OverlayBatch() {
-    if (hOverlay && IsWindow(hOverlay)) {
-        SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+    if (!hOverlay) {
+        return;
+    }
+    gtDesign.lInBatch = 0;
+    if (!IsWindow(hOverlay)) {
+        return;
+    }
+    SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+    // A few windows shown or bared on a dialog of thousands are drawn again
+    // alone; past that, one request for the whole overlay costs less than one
+    // per window.
+    constexpr size_t lMaxSingle = 256;
+    if (gtDesign.lWholeRepaint ||
+        gtDesign.ahRepaint.size() + gtDesign.atUncover.size() > lMaxSingle) {
+        gtDesign.ahRepaint.clear();
+        gtDesign.atUncover.clear();
         RedrawWindow(hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return;
+    }
+    for (const RECT& r : gtDesign.atUncover) {
+        RedrawWindow(hOverlay, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    for (HWND h : gtDesign.ahRepaint) {
+        RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    gtDesign.ahRepaint.clear();
+    gtDesign.atUncover.clear();
+}
+
+void BatchRepaint(HWND h) {
+    if (gtDesign.lInBatch) {
+        gtDesign.ahRepaint.push_back(h);
+    }
+}
+
+void BatchUncover(const RECT& r) {
+    if (gtDesign.lInBatch && !IsRectEmpty(&r)) {
+        gtDesign.atUncover.push_back(r);
     }
 }

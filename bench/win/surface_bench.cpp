@@ -176,7 +176,15 @@ int main(int argc, char** argv) {
     std::printf("| controls | bare windows (floor) | build | repaint with grid | drag frame (worst "
                 "of 20) | group drag "
                 "of 100 (down, 20 moves, up) | Select All |\n|---|---|---|---|---|---|---|\n");
-    for (int32_t lCount : {50, 500, 2000}) {
+    // Sizes after the rounds, or 50, 500 and 2,000.
+    std::vector<int32_t> alSize;
+    for (int i = 2; i < argc; ++i) {
+        alSize.push_back(std::max(1, std::atoi(argv[i])));
+    }
+    if (alSize.empty()) {
+        alSize = {50, 500, 2000};
+    }
+    for (int32_t lCount : alSize) {
         tTimes t;
         // Select All makes eight windows per control: once per size is enough.
         for (int i = 0; i < lRounds; ++i) {

@@ -32,6 +32,36 @@ RECT InOverlay(HWND h) {
     return r;
 }
 
+// The group's marker windows on the overlay: those shown, the leader's among
+// them, all made so far, and shown ones that lie on no member.
+struct tMarkCount {
+    int lShown = 0, lLead = 0, lAll = 0, lAstray = 0;
+};
+tMarkCount CountMarkers() {
+    tMarkCount t;
+    for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        char sz[32] = "";
+        GetClassNameA(h, sz, sizeof(sz));
+        if (std::string(sz).rfind("KvGripper2", 0) != 0) {
+            continue;
+        }
+        ++t.lAll;
+        if (!IsWindowVisible(h)) {
+            continue;
+        }
+        ++t.lShown;
+        t.lLead += std::string(sz) == "KvGripper2Leader";
+        const RECT m = InOverlay(h);
+        bool bOn = false;
+        for (int32_t i = 1; i <= GroupCount(); ++i) {
+            const RECT c = InOverlay(Row(GroupMember(i)));
+            bOn |= m.left >= c.left && m.right <= c.right && m.top >= c.top && m.bottom <= c.bottom;
+        }
+        t.lAstray += bOn ? 0 : 1;
+    }
+    return t;
+}
+
 // Screen point of a dialog-unit point of the overlay.
 POINT ScreenAt(int32_t x, int32_t y) {
     POINT p{DlgToPixelsX(x), DlgToPixelsY(y)};
@@ -336,6 +366,7 @@ TEST_F(Surface, GrippersSizeToTheGridAndEscRestores) {
     gtOptions.lGridX = 4;
     gtOptions.lGridY = 8;
     Design({{wkCtlFrame, {4, 4, 200, 100}}, {wkCtlTextBox, {8, 8, 48, 12}}});
+    EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "surface_frame").empty());
     // The group box, made first, lies over the text box; clicked, it goes
     // behind it, as every frame does.
     Click(ScreenAt(150, 90));
@@ -418,6 +449,11 @@ TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
     EXPECT_EQ(gatDlg[Ctl(2)].nLeft, 69);
     EXPECT_EQ(gatDlg[Ctl(3)].nTop, 43);
     EXPECT_EQ(GroupCount(), 3);
+    // The markers went along with their members.
+    tMarkCount tMarks = CountMarkers();
+    EXPECT_EQ(tMarks.lShown, 24);
+    EXPECT_EQ(tMarks.lLead, 8);
+    EXPECT_EQ(tMarks.lAstray, 0);
     // A band across one control is a single selection.
     Drag(ScreenAt(140, 55), ScreenAt(210, 115));
     EXPECT_EQ(GroupCount(), 0);
@@ -438,6 +474,15 @@ TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
     EXPECT_FALSE(FocusGripperShown());
     EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
     EXPECT_TRUE(CursorFree());
+    // Select All again and again: the marker windows are reused, not made anew.
+    Command(IDM_SELECTALL);
+    const int lMade = CountMarkers().lAll;
+    Command(IDM_SELECTALL);
+    tMarks = CountMarkers();
+    EXPECT_EQ(tMarks.lAll, lMade);
+    EXPECT_EQ(tMarks.lShown, 32);
+    EXPECT_EQ(tMarks.lLead, 8);
+    EXPECT_EQ(tMarks.lAstray, 0);
 }
 
 TEST_F(Surface, DrawingWithAToolPlacesANewControlOnTheGrid) {
