@@ -221,7 +221,8 @@ RECT WorkspaceRect(HWND hWnd) {
 }
 
 void SetStatusParts(int32_t lWidth) {
-    // Part 0 carries the help texts, part 1 the position and part 2 the size.
+    // The first status-bar part carries the help texts, the second the position
+    // and the third the size.
     int aParts[4] = {lWidth - 200, lWidth - 110, lWidth - 20, 0};
     SendMessageA(ghStatus, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(aParts));
 }

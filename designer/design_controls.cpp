@@ -138,8 +138,12 @@ void SubclassDesignWindow(HWND hWnd, int32_t lElem) {
     const LONG_PTR pfnOld =
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
     SetPropA(hWnd, "SubClassProc", reinterpret_cast<HANDLE>(pfnOld));
-    // Every control class reports double-clicks on the surface.
-    SetClassLongPtrA(hWnd, GCL_STYLE, GetClassLongPtrA(hWnd, GCL_STYLE) | CS_DBLCLKS);
+    // Every control class reports double-clicks on the surface (the class
+    // style is asked for first: changing it is costly where windows are many).
+    const ULONG_PTR lClass = GetClassLongPtrA(hWnd, GCL_STYLE);
+    if (!(lClass & CS_DBLCLKS)) {
+        SetClassLongPtrA(hWnd, GCL_STYLE, lClass | CS_DBLCLKS);
+    }
 }
 
 void FillSampleContent(HWND hWnd, int32_t lElem) {
@@ -147,11 +151,13 @@ void FillSampleContent(HWND hWnd, int32_t lElem) {
     switch (lKind) {
     case wkCtlComboBox:
     case wkCtlListBox:
+        SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
         for (int32_t n = 1; n <= 30; ++n) {
             const std::string s = Item("Test Item #", n);
             SendMessageA(hWnd, lKind == wkCtlComboBox ? CB_ADDSTRING : LB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(s.c_str()));
         }
+        SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
         break;
     case wkCtlImage:
     case wkCtlImageX:
@@ -164,11 +170,18 @@ void FillSampleContent(HWND hWnd, int32_t lElem) {
         SendMessageA(hWnd, PBM_SETPOS, 30, 0);
         break;
     case wkCtlListView: {
+        // Filled without a repaint per row; the columns are as wide as their
+        // widest text (all rows of a column read alike but for the row number).
+        SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(hWnd, LVM_SETITEMCOUNT, 30, 0);
         for (int32_t c = 0; c < 3; ++c) {
             std::string s = Item("Column", c);
+            const std::string sWidest = s + Item(" Row", 29);
+            const int32_t lWidth = static_cast<int32_t>(SendMessageA(
+                hWnd, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(sWidest.c_str())));
             LVCOLUMNA tCol{};
             tCol.mask = LVCF_TEXT | LVCF_WIDTH;
-            tCol.cx = 60;
+            tCol.cx = lWidth + 12;
             tCol.pszText = s.data();
             SendMessageA(hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
                          reinterpret_cast<LPARAM>(&tCol));
@@ -185,13 +198,12 @@ void FillSampleContent(HWND hWnd, int32_t lElem) {
                              static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&tItem));
             }
         }
-        for (int32_t c = 0; c < 3; ++c) {
-            SendMessageA(hWnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), LVSCW_AUTOSIZE);
-        }
+        SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
         SubclassChildren(hWnd, lElem);
         break;
     }
     case wkCtlTreeView:
+        SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
         for (int32_t n = 1; n <= 3; ++n) {
             std::string s = Item("Root", n);
             TVINSERTSTRUCTA tIns{};
@@ -215,6 +227,7 @@ void FillSampleContent(HWND hWnd, int32_t lElem) {
                 tIns.hParent = nullptr;
             }
         }
+        SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
         break;
     case wkCtlTab:
         for (int32_t n = 0; n < 5; ++n) {
@@ -285,11 +298,17 @@ void CreateControlWindow(HWND hOverlay, int32_t lElem) {
     FillSampleContent(hWnd, lElem);
     SubclassDesignWindow(hWnd, lElem);
     gatDlg.W(lElem).hWnd = reinterpret_cast<intptr_t>(hWnd);
+    // The surface's own styles; the window is touched only where they differ
+    // from those it was made with.
     const tDesignStyles tLive = DesignWindowStyles(lElem);
-    SetWindowLongA(hWnd, GWL_STYLE, tLive.lStyle | WS_CHILD);
-    SetWindowLongA(hWnd, GWL_EXSTYLE, tLive.lExStyle);
-    SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
-                     ((tLive.lStyle & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
+    const LONG lLiveStyle = tLive.lStyle | WS_CHILD;
+    if (GetWindowLongA(hWnd, GWL_STYLE) != lLiveStyle ||
+        GetWindowLongA(hWnd, GWL_EXSTYLE) != tLive.lExStyle) {
+        SetWindowLongA(hWnd, GWL_STYLE, lLiveStyle);
+        SetWindowLongA(hWnd, GWL_EXSTYLE, tLive.lExStyle);
+        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
+                         ((lLiveStyle & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
+    }
     UpdateCommands();
 }

@@ -15,13 +15,11 @@
 
 namespace {
 
-void DrawRectNot(const tDlgRect& t) {
-    const tDlgRect p = DlgToPixels(t);
-    if (p.nRight <= p.nLeft && p.nBottom <= p.nTop) {
-        return;
-    }
+// Outlines are drawn inverted, so drawing the same ones again erases them.
+// One device context and one pen serve all the outlines of a frame.
+void DrawRectsNot(const tDlgRect* at, size_t lCount) {
     // The overlay's own device context without its children clipped away, so
-    // that the outline shows over the controls too.
+    // that the outlines show over the controls too.
     HDC hDC = GetDCEx(gtDesign.hOverlay, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
     if (!hDC) {
         return;
@@ -30,7 +28,12 @@ void DrawRectNot(const tDlgRect& t) {
     HGDIOBJ hOldPen = SelectObject(hDC, hPen);
     HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(NULL_BRUSH));
     const int lOldRop = SetROP2(hDC, R2_NOT);
-    Rectangle(hDC, p.nLeft, p.nTop, p.nRight, p.nBottom);
+    for (size_t i = 0; i < lCount; ++i) {
+        const tDlgRect p = DlgToPixels(at[i]);
+        if (p.nRight > p.nLeft || p.nBottom > p.nTop) { // an empty rectangle is not drawn
+            Rectangle(hDC, p.nLeft, p.nTop, p.nRight, p.nBottom);
+        }
+    }
     SetROP2(hDC, lOldRop);
     SelectObject(hDC, hOldBrush);
     SelectObject(hDC, hOldPen);
@@ -75,11 +78,9 @@ void MoveRects(POINT p) {
 
 void DrawCurrent() {
     if (gtDesign.lDrag == wkDragMoving && !gtDesign.atGroup.empty()) {
-        for (const tDlgRect& t : gtDesign.atGroupRect) {
-            DrawRectNot(t);
-        }
+        DrawRectsNot(gtDesign.atGroupRect.data(), gtDesign.atGroupRect.size());
     } else {
-        DrawRectNot(gtDesign.tCurRect);
+        DrawRectsNot(&gtDesign.tCurRect, 1);
     }
     gtDesign.bOutline = true;
 }
@@ -120,15 +121,14 @@ void FinishMove(bool bStore) {
             ShowRowReadout(lElem);
         }
     } else {
+        OverlayBatch tBatch;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
             if (bStore && i < gtDesign.atGroupRect.size()) {
                 EditSetRect(lElem, gtDesign.atGroupRect[i]);
-                PlaceControlWindow(lElem, SWP_NOZORDER);
             }
-            if (HWND h = RowWindow(lElem)) {
-                BringToFront(h);
-            }
+            // One call moves the window and brings it forward.
+            PlaceControlWindow(lElem, 0, RaiseAfter(lElem));
             PlaceMarkers(gtDesign.atGroup[i]);
         }
     }
@@ -300,10 +300,6 @@ void EndDrag() {
         ReleaseCapture();
     }
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
-}
-
-void DrawOutline(const tDlgRect& t) {
-    DrawRectNot(t);
 }
 
 void EraseOutlines() {

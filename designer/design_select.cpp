@@ -86,7 +86,7 @@ void SettleGroup() {
 }
 
 void MoveWindowTo(int32_t lElem, bool bSized) {
-    PlaceControlWindow(lElem, SWP_NOZORDER | SWP_FRAMECHANGED);
+    PlaceControlWindow(lElem, SWP_FRAMECHANGED, HWND_TOP);
     if (bSized) {
         ReloadStretchedImage(lElem);
     }
@@ -145,6 +145,10 @@ void PlaceMarkers(const tMarkers& t) {
 }
 
 void ClearGroup() {
+    if (gtDesign.atGroup.empty()) {
+        return;
+    }
+    OverlayBatch tBatch;
     for (const tMarkers& t : gtDesign.atGroup) {
         for (HWND h : t.ahWnd) {
             if (h) {
@@ -173,6 +177,7 @@ void SelectDialogItself() {
 }
 
 void BandSelect(const tDlgRect& tBand) {
+    OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
     ForEachControl([&](int32_t l) {
@@ -197,6 +202,7 @@ void SelectAll() {
     if (!gatDlg[gtElem.lDlg].lResElem) {
         return;
     }
+    OverlayBatch tBatch;
     HideFocusGrippers();
     ClearGroup();
     ForEachControl([&](int32_t l) {
@@ -257,11 +263,15 @@ void CtrlClick(HWND hCtl) {
     ShowRowReadout(lElem);
 }
 
-void BringToFront(HWND hCtl) {
-    const int32_t lKind = gatDlg[WindowElem(hCtl)].lCtlType;
+HWND RaiseAfter(int32_t lElem) {
+    const int32_t lKind = gatDlg[lElem].lCtlType;
     // Frames and lines lie behind everything, so they never cover what they hold.
-    const HWND hAfter = lKind == wkCtlFrame || lKind == wkCtlLine ? HWND_BOTTOM : HWND_TOP;
-    SetWindowPos(hCtl, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return lKind == wkCtlFrame || lKind == wkCtlLine ? HWND_BOTTOM : HWND_TOP;
+}
+
+void BringToFront(HWND hCtl) {
+    SetWindowPos(hCtl, RaiseAfter(WindowElem(hCtl)), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(hCtl, nullptr, nullptr, RDW_INTERNALPAINT);
 }
 
@@ -271,6 +281,7 @@ void SendToBack(HWND hCtl) {
 }
 
 void DeleteSelection() {
+    OverlayBatch tBatch;
     std::vector<int32_t> alGone;
     if (!gtDesign.atGroup.empty()) {
         for (const tMarkers& t : gtDesign.atGroup) {
@@ -313,6 +324,7 @@ void Nudge(WPARAM lKey) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         gtDesign.lBuilding = 0;
     } else {
+        OverlayBatch tBatch;
         std::vector<int32_t> alTarget;
         for (const tMarkers& t : gtDesign.atGroup) {
             alTarget.push_back(t.lElem);
@@ -331,9 +343,6 @@ void Nudge(WPARAM lKey) {
                 }
             }
             MoveWindowTo(l, bSize);
-            if (HWND h = RowWindow(l)) {
-                SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            }
         }
         for (const tMarkers& t : gtDesign.atGroup) {
             PlaceMarkers(t);

@@ -63,8 +63,9 @@ RECT DialogClientScreenRect(const tDlgRect& t, bool bMenu);
 RECT DialogWindowRect(const tDlgRect& t, bool bMenu);
 // Overlay dialog units of a point given in the window's client pixels.
 POINT OverlayPoint(HWND hFrom, LPARAM lParam);
-// Moves a control's window to its model rectangle.
-void PlaceControlWindow(int32_t lElem, UINT lFlags);
+// Moves a control's window to its model rectangle (and to hAfter in the
+// sibling order unless lFlags holds SWP_NOZORDER).
+void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter = nullptr);
 // The real font of a gahFont element (made once, dropped when the fonts are cleared).
 HFONT FontHandle(int32_t lElem);
 // Status bar: the text, the position and size read-out of a row or rectangle.
@@ -73,6 +74,19 @@ void ShowRectReadout(const tDlgRect& t);
 void ShowRowReadout(int32_t lElem);
 void ClearReadout();
 void HoverReadout(int32_t lElem);
+
+// Many windows of the overlay change at once (a group moved, selected or
+// cleared): the overlay is drawn once afterwards instead of after each.
+class OverlayBatch {
+  public:
+    OverlayBatch();
+    ~OverlayBatch();
+    OverlayBatch(const OverlayBatch&) = delete;
+    OverlayBatch& operator=(const OverlayBatch&) = delete;
+
+  private:
+    HWND hOverlay;
+};
 
 // ---- Control windows (design_controls.cpp) ------------------------------------
 
@@ -92,6 +106,8 @@ void BandSelect(const tDlgRect& tBand);
 void SelectAll();
 void CtrlClick(HWND hCtl);
 void BringToFront(HWND hCtl);
+// Where bringing a control forward puts it: the top, but a frame or a line the bottom.
+HWND RaiseAfter(int32_t lElem);
 void SendToBack(HWND hCtl);
 void DeleteSelection();
 void Nudge(WPARAM lKey);
@@ -107,7 +123,6 @@ LRESULT CALLBACK MarkerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void BeginDrag(HWND hWnd, int32_t lKind, POINT tStart, LPCSTR szCursor);
 // Ends it: the capture and the confinement released, whatever happened.
 void EndDrag();
-void DrawOutline(const tDlgRect& t);
 void EraseOutlines();
 LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
 LRESULT OverlayMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);

@@ -87,13 +87,13 @@ POINT OverlayPoint(HWND hFrom, LPARAM lParam) {
     return {PixelsToDlgX(p.x), PixelsToDlgY(p.y)};
 }
 
-void PlaceControlWindow(int32_t lElem, UINT lFlags) {
+void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter) {
     HWND hWnd = RowWindow(lElem);
     if (!hWnd) {
         return;
     }
     const RECT r = ControlPixelRect(lElem);
-    SetWindowPos(hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(hWnd, hAfter, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  lFlags | SWP_NOACTIVATE);
 }
 
@@ -159,4 +159,19 @@ void HoverReadout(int32_t lElem) {
          "   Size=" + std::to_string(int64_t{t.nRight} - t.nLeft) + " x " +
          std::to_string(int64_t{t.nBottom} - t.nTop);
     StatusText(s);
+}
+
+OverlayBatch::OverlayBatch()
+    : hOverlay(gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay) ? gtDesign.hOverlay
+                                                                       : nullptr) {
+    if (hOverlay) {
+        SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+OverlayBatch::~OverlayBatch() {
+    if (hOverlay && IsWindow(hOverlay)) {
+        SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
 }

@@ -1,4 +1,4 @@
-// The font table and the colour and font-attribute texts (Parts 2.1 and 2.3).
+// The font table and the colour and font-attribute texts.
 #include "model/fonts.h"
 
 #include "model/changed.h"

@@ -1,4 +1,4 @@
-// Fonts and colours (Parts 2.1 and 2.3). gahFont holds portable logical fonts;
+// Fonts and colours of the project. gahFont holds portable logical fonts;
 // the Win32 layer makes the real font objects from them and caches them by
 // element (ClearFonts calls gpfnFontsCleared so that it can drop its cache).
 #pragma once

@@ -41,11 +41,12 @@ extern tMisc gtMisc; // 6 and 13 until the Win32 program measures font element 1
 
 // ---- Hooks the Win32 layer sets (never a window type in the core) ----------
 
-// ClearProject step 2: destroy the live design window of dialog row lDlgRow
+// While a project is cleared: destroy the live design window of dialog row lDlgRow
 // (its gatDlg.hWnd is passed along). Called only when gtElem.lDlg is nonzero.
 extern void (*gpfnDestroyDesignWindow)(int32_t lDlgRow, int64_t hWnd);
-// ClearProject step 6: clear the transient flags of the design surface and the
-// file commands (Parts 6.2 and 1.3). Each registered function runs once per clear.
+// At the end of a clear: reset the transient flags of the design surface and
+// the file commands (selection, drag state, the last file dialog's choices). Each registered
+// function runs once per clear.
 void AddClearProjectHook(void (*pfn)());
 
 // ---- IDs --------------------------------------------------------------------

@@ -532,4 +532,40 @@ TEST_F(Surface, KeysNudgeSizeTabAndDelete) {
     Key(VK_UP);
     EXPECT_EQ(gatDlg[gtElem.lDlg].nTop, lTop - 1);
     ExpectSurfaceMatchesModel();
+    // Moved as a window (by its caption), it changes its left and top only.
+    const int32_t lWidth = gatDlg[gtElem.lDlg].nRight - gatDlg[gtElem.lDlg].nLeft;
+    const int32_t lLeft = gatDlg[gtElem.lDlg].nLeft;
+    RECT w{};
+    GetWindowRect(hDialog, &w);
+    SetWindowPos(hDialog, nullptr, w.left + 4 * gtMisc.cxChar, w.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER); // 16 dialog units exactly
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nLeft, lLeft + 16);
+    EXPECT_EQ(gatDlg[gtElem.lDlg].nRight - gatDlg[gtElem.lDlg].nLeft, lWidth);
+}
+
+TEST_F(Surface, AControlTheSystemCannotMakeStaysInTheModelAndIsReportedOnce) {
+    HMODULE hRich = GetModuleHandleA("RICHED32.DLL");
+    WNDCLASSA tClass{};
+    ASSERT_TRUE(hRich && GetClassInfoA(hRich, "RichEdit", &tClass));
+    ASSERT_TRUE(UnregisterClassA("RichEdit", hRich));
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    Design({{wkCtlRichEdit, {5, 5, 60, 30}},
+            {wkCtlButton, {5, 40, 50, 54}},
+            {wkCtlRichEdit, {70, 5, 120, 30}}});
+    char szText[256] = "";
+    SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
+    tClass.hInstance = hRich;
+    RegisterClassA(&tClass);
+    EXPECT_NE(std::string(szText).find("\"RichEdit\""), std::string::npos) << szText;
+    EXPECT_TRUE(gatDlg.Live(Ctl(1)));
+    EXPECT_EQ(Row(Ctl(1)), nullptr);
+    EXPECT_TRUE(IsWindow(Row(Ctl(2))));
+    // The other controls work as ever; the hidden one can still be selected and kept.
+    Command(IDM_SELECTALL);
+    EXPECT_EQ(GroupCount(), 3);
+    EXPECT_EQ(glChanged, 0);
+    // Hovering tells what is under the mouse.
+    SendMessageA(Row(Ctl(2)), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
+    EXPECT_EQ(std::string(szText), "Class=Button   ID=%IDC_C2=1002   Pos=5, 40   Size=45 x 14");
 }
