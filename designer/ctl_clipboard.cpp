@@ -78,6 +78,7 @@ void CopyOrCut(bool bCut) {
         return;
     }
     std::vector<tClipCtl> atCtl;
+    OverlayBatch tBatch;
     for (int32_t l : alRows) {
         atCtl.push_back(ClipControlFromRow(l));
         if (bCut) {
@@ -168,8 +169,6 @@ int32_t PasteControlBytes(const std::string& sData) {
     if (lRead != wkClipOk || atCtl.empty()) {
         return 0;
     }
-    HideFocusGrippers();
-    ClearGroup();
     int64_t lDX = 0;
     int64_t lDY = 0;
     PasteOffset(atCtl, gtElem.lResDlg, gtOptions.byPasteLoc, lDX, lDY);
@@ -180,27 +179,32 @@ int32_t PasteControlBytes(const std::string& sData) {
     bool bOutside = false;
     int32_t lLastRow = 0;
     int32_t lPasted = 0;
-    for (const tClipCtl& c : atCtl) {
-        const tDlgRect t =
-            ShiftedRect({c.tRow.nLeft, c.tRow.nTop, c.tRow.nRight, c.tRow.nBottom}, lDX, lDY);
-        bOutside = bOutside || !RectInsideClient(t, lClientW, lClientH);
-        const int32_t lRow = EditPasteControl(lDlg, c, t);
-        if (!lRow) {
-            continue;
-        }
-        gtElem.lCtl = lRow;
-        CreateControlWindow(hOverlay, lRow);
-        AddToGroup(lRow);
-        lLastRow = lRow;
-        ++lPasted;
-    }
-    if (lPasted == 1) {
-        ClearGroup();
-        ShowFocusGrippers(RowWindow(lLastRow));
-        ShowRowReadout(lLastRow);
-    } else {
+    {
+        OverlayBatch tBatch;
         HideFocusGrippers();
-        ClearReadout();
+        ClearGroup();
+        for (const tClipCtl& c : atCtl) {
+            const tDlgRect t =
+                ShiftedRect({c.tRow.nLeft, c.tRow.nTop, c.tRow.nRight, c.tRow.nBottom}, lDX, lDY);
+            bOutside = bOutside || !RectInsideClient(t, lClientW, lClientH);
+            const int32_t lRow = EditPasteControl(lDlg, c, t);
+            if (!lRow) {
+                continue;
+            }
+            gtElem.lCtl = lRow;
+            CreateControlWindow(hOverlay, lRow);
+            AddToGroup(lRow);
+            lLastRow = lRow;
+            ++lPasted;
+        }
+        if (lPasted == 1) {
+            ClearGroup();
+            ShowFocusGrippers(RowWindow(lLastRow));
+            ShowRowReadout(lLastRow);
+        } else {
+            HideFocusGrippers();
+            ClearReadout();
+        }
     }
     UpdateCommands();
     if (bOutside) {

@@ -3,6 +3,7 @@
 #include "model/changed.h"
 #include "model/dynstr.h"
 #include "model/id_names.h"
+#include "model/paste_place.h"
 #include "model/project.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
@@ -109,7 +110,7 @@ int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     // The name is made anew, never taken from the copy: the copied IDs may
     // come from another project, where their names mean something else.
     tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
-    const int32_t lLast = LastControlRow(tRow.lResElem);
+    const int32_t lLast = LastLiveControl(tRow.lResElem);
     tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
     SetDynStr(tRow.lCaptionElem, c.sCaption);
     SetDynStr(tRow.lStyleStrElem, c.sStyle);

@@ -19,6 +19,19 @@ tDlgRect RectOf(const tDlg& t) {
 
 } // namespace
 
+int32_t LastLiveControl(int32_t lResDlg) {
+    if (lResDlg <= 0) {
+        return 0;
+    }
+    for (int32_t l = glDlgCnt; l >= 1; --l) {
+        const tDlg& t = gatDlg[l];
+        if (!t.byDeleted && t.lResElem == lResDlg) {
+            return t.lCtlType != 0 ? l : 0;
+        }
+    }
+    return 0;
+}
+
 tDlgRect ClipUnion(const std::vector<tClipCtl>& atCtl) {
     if (atCtl.empty()) {
         return {};
@@ -46,7 +59,7 @@ void PasteOffset(const std::vector<tClipCtl>& atCtl, int32_t lResDlg, int32_t lP
         lDY = static_cast<int64_t>(u.nBottom) - u.nTop;
         return;
     }
-    const int32_t lLast = LastControlRow(lResDlg);
+    const int32_t lLast = LastLiveControl(lResDlg);
     if (!lLast) {
         lDX = static_cast<int64_t>(gtOptions.lGridX) - tFirst.nLeft;
         lDY = static_cast<int64_t>(gtOptions.lGridY) - tFirst.nTop;
@@ -66,7 +79,7 @@ tDlgRect ShiftedRect(const tDlgRect& t, int64_t lDX, int64_t lDY) {
 tDlgRect DefaultControlRect(int32_t lResDlg, int32_t lWidth, int32_t lHeight) {
     int64_t lLeft = gtOptions.lGridX;
     int64_t lTop = gtOptions.lGridY;
-    if (const int32_t lLast = LastControlRow(lResDlg)) {
+    if (const int32_t lLast = LastLiveControl(lResDlg)) {
         lLeft = gatDlg[lLast].nLeft;
         lTop = gatDlg[lLast].nBottom;
         const int64_t lGrid = gtOptions.lGridY;

@@ -9,6 +9,11 @@
 #include <cstdint>
 #include <vector>
 
+// The dialog's last live control row (the highest element), 0 when none. A
+// control cut or deleted keeps its row and resource as a tombstone, and must
+// not decide where the next control goes or which tab position it takes.
+int32_t LastLiveControl(int32_t lResDlg);
+
 // The bounding box of the copied controls.
 tDlgRect ClipUnion(const std::vector<tClipCtl>& atCtl);
 

@@ -211,6 +211,12 @@ TEST_F(CtlClipboard, PasteOffsetsAndTheDefaultPlace) {
     gatDlg.W(lLast).nLeft = 7;
     gatDlg.W(lLast).nTop = 50;
     gatDlg.W(lLast).nBottom = 63;
+    // A cut control, a tombstone kept by another dialog's rows after it, is passed over.
+    const int32_t lGone = MakeControl(lRes, "%IDC_BUTTON2", 2);
+    gatDlg.W(lGone).nBottom = 500;
+    MakeDialog("%IDD_DIALOG2", "101");
+    DeleteDlgRow(lGone);
+    EXPECT_EQ(LastLiveControl(lRes), lLast);
     PasteOffset(at, lRes, 0, lDX, lDY); // several: the copied left edge stays with the union
     EXPECT_EQ(lDX, -5 - 10);
     EXPECT_EQ(lDY, 63 - 20);
