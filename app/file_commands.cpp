@@ -21,7 +21,20 @@ void (*gpfnBuildDesignDialog)(int lResDlg) = nullptr;
 void (*gpfnHideFocusGripper)() = nullptr;
 void (*gpfnSetToolboxAllowed)(int lAllowed) = nullptr;
 
+const char* const gszNotKvlName =
+    "This is the name of a resource script or form, not of a KVL file. Please choose a name "
+    "ending in .bas, .bi or .inc.";
+
 namespace {
+
+// A path with its extension (from the last "." of the file name on) replaced.
+std::string ReplaceExtension(const std::string& sPath, const char* szExt) {
+    const size_t lSlash = sPath.find_last_of("\\/:");
+    const size_t lDot = sPath.rfind('.');
+    const bool bHasExt =
+        lDot != std::string::npos && (lSlash == std::string::npos || lDot > lSlash);
+    return (bHasExt ? sPath.substr(0, lDot) : sPath) + szExt;
+}
 
 // The window that owns the file commands' dialogs and boxes (the main window).
 HWND ghFileOwner = nullptr;
@@ -48,7 +61,7 @@ std::string WinFilter(const char* szFilter) {
 // One common dialog with the design windows hidden while it is open. The
 // file name buffer holds 256 bytes; sPath is its starting text.
 std::string RunFileDialog(HWND hOwner, bool bSave, const char* szTitle, const char* szFilter,
-                          DWORD lFlags, const std::string& sPath) {
+                          DWORD lFlags, const std::string& sPath, const char* szDefExt = nullptr) {
     char szFile[256] = {};
     sPath.copy(szFile, sizeof(szFile) - 1);
     const std::string sFilter = WinFilter(szFilter);
@@ -61,6 +74,7 @@ std::string RunFileDialog(HWND hOwner, bool bSave, const char* szTitle, const ch
     tOfn.nMaxFile = sizeof(szFile);
     tOfn.lpstrTitle = szTitle;
     tOfn.Flags = lFlags;
+    tOfn.lpstrDefExt = szDefExt;
     ShowDesignWindows(SW_HIDE);
     const BOOL bOk = bSave ? GetSaveFileNameA(&tOfn) : GetOpenFileNameA(&tOfn);
     ShowDesignWindows(SW_SHOW);
@@ -143,9 +157,23 @@ std::string ImportDialogCmd(HWND hOwner) {
 
 std::string SaveAsDialogCmd(HWND hOwner, const std::string& sTitle, std::string& sPath,
                             int& lType) {
-    const std::string sChosen =
-        RunFileDialog(hOwner, true, sTitle.empty() ? "Save File As" : sTitle.c_str(), kKvlFilter,
-                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, sPath);
+    std::string sStart = sPath;
+    std::string sChosen;
+    for (;;) {
+        // A name without an extension gets ".bas", so that the Open dialog and
+        // the recent files know the file again.
+        sChosen = RunFileDialog(
+            hOwner, true, sTitle.empty() ? "Save File As" : sTitle.c_str(), kKvlFilter,
+            OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, sStart, "bas");
+        const int32_t lChosenType = sChosen.empty() ? wkFileNone : FileTypeOf(sChosen);
+        if (lChosenType != wkFileRC && lChosenType != wkFileForm) {
+            break;
+        }
+        // Under a script's name the companion script would be the file itself
+        // and overwrite it; a form's name would be imported as a form.
+        ReportError(sChosen + "\r" + gszNotKvlName);
+        sStart = ReplaceExtension(sChosen, ".bas");
+    }
     if (!sChosen.empty()) {
         sPath = sChosen;
         lType = 1;
@@ -163,6 +191,11 @@ void OpenFileCmd(HWND hOwner, const std::string& sPath, int lType) {
 void ImportFileCmd(HWND hOwner, const std::string& sPath) {
     BindFileHooks(hOwner);
     ImportFile(sPath);
+    // A drop reaches here outside any command: the imported project's
+    // commands (Save, Close, the clipboard sections) are enabled now.
+    if (gpfnUpdateCommands) {
+        gpfnUpdateCommands();
+    }
 }
 
 void OpenCmd(HWND hOwner) {

@@ -17,7 +17,10 @@ std::string OpenDialogCmd(HWND hOwner, int* plType);
 // "Select File to Import": the chosen path or "".
 std::string ImportDialogCmd(HWND hOwner);
 // "Save File As" (or sTitle when not empty), starting from sPath: the chosen
-// path or "" (sPath and lType are updated when a file is chosen).
+// path or "" (sPath and lType are updated when a file is chosen). A name
+// without an extension gets ".bas"; a script's or form's name is refused with
+// gszNotKvlName and the dialog opens again.
+extern const char* const gszNotKvlName;
 std::string SaveAsDialogCmd(HWND hOwner, const std::string& sTitle, std::string& sPath, int& lType);
 
 // ---- File commands ---------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "app/help.h"
 
 #include "app/settings/profile.h"
+#include "model/user_seam.h"
 
 namespace {
 
@@ -26,6 +27,12 @@ std::string ProgramHelpFile() {
 }
 
 void ShowHelp(HWND hOwner, const std::string& sFile, const std::string& sKeyword) {
+    // Without the file the help program would ask the user to find it and
+    // hold the designer until its box is closed; one box of ours says it.
+    if (GetFileAttributesA(sFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        ReportError("File is not found: " + sFile);
+        return;
+    }
     if (ghHelpWnd && IsWindow(ghHelpWnd) && gsHelpFile != sFile) {
         WinHelpA(hOwner, gsHelpFile.c_str(), HELP_QUIT, 0);
         ghHelpWnd = nullptr;

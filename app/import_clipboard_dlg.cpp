@@ -5,6 +5,7 @@
 
 #include "app/file_dialog_ids.h"
 #include "app/win_handles.h"
+#include "app/win_seam.h"
 #include "readers/import_detect.h"
 #include "readers/import_results.h"
 #include "readers/import_run.h"
@@ -166,12 +167,87 @@ INT_PTR CALLBACK ImportDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPara
     return FALSE;
 }
 
+// The widest line of a text (lines end at CR or LF) in the control's font.
+SIZE TextBlockSize(HWND hCtl, const std::string& sText) {
+    SIZE tBlock{0, 0};
+    HDC hDC = GetDC(hCtl);
+    if (!hDC) {
+        return tBlock;
+    }
+    HGDIOBJ hOld =
+        SelectObject(hDC, reinterpret_cast<HGDIOBJ>(SendMessageA(hCtl, WM_GETFONT, 0, 0)));
+    TEXTMETRICA tMetric{};
+    GetTextMetricsA(hDC, &tMetric);
+    size_t lStart = 0;
+    int lLines = 0;
+    while (lStart <= sText.size()) {
+        size_t lEnd = sText.find_first_of("\r\n", lStart);
+        if (lEnd == std::string::npos) {
+            lEnd = sText.size();
+        }
+        SIZE tLine{0, 0};
+        GetTextExtentPoint32A(hDC, sText.c_str() + lStart, static_cast<int>(lEnd - lStart), &tLine);
+        tBlock.cx = std::max(tBlock.cx, tLine.cx);
+        ++lLines;
+        lStart = lEnd + ((sText.compare(lEnd, 2, "\r\n") == 0) ? 2 : 1);
+    }
+    tBlock.cy = lLines * tMetric.tmHeight;
+    SelectObject(hDC, hOld);
+    ReleaseDC(hCtl, hDC);
+    return tBlock;
+}
+
+// The two columns as wide as their texts, so that no count wraps onto the
+// next label's line however many digits it has; the box grows to fit.
+void SizeResultColumns(HWND hDlg, const std::string& sLabels, const std::string& sNumbers) {
+    HWND hLabels = GetDlgItem(hDlg, IDC_RESULTS_LABELS);
+    HWND hNumbers = GetDlgItem(hDlg, IDC_RESULTS_NUMBERS);
+    HWND hOk = GetDlgItem(hDlg, IDOK);
+    RECT tLabels{};
+    RECT tNumbers{};
+    RECT tOk{};
+    GetWindowRect(hLabels, &tLabels);
+    GetWindowRect(hNumbers, &tNumbers);
+    GetWindowRect(hOk, &tOk);
+    for (RECT* p : {&tLabels, &tNumbers, &tOk}) {
+        MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(p), 2);
+    }
+    const SIZE tLabelText = TextBlockSize(hLabels, sLabels);
+    const SIZE tNumberText = TextBlockSize(hNumbers, sNumbers);
+    const int lGap = tNumbers.left - tLabels.right;
+    const int cxLabels = std::max<int>(tLabels.right - tLabels.left, tLabelText.cx + 2);
+    const int cxNumbers = std::max<int>(tNumbers.right - tNumbers.left, tNumberText.cx + 2);
+    const int cyText = std::max<int>({tLabels.bottom - tLabels.top, tLabelText.cy, tNumberText.cy});
+    const int xNumbers = tLabels.left + cxLabels + lGap;
+    MoveWindow(hLabels, tLabels.left, tLabels.top, cxLabels, cyText, FALSE);
+    MoveWindow(hNumbers, xNumbers, tNumbers.top, cxNumbers, cyText, FALSE);
+
+    RECT tClient{};
+    GetClientRect(hDlg, &tClient);
+    const int cxClient = std::max<int>(tClient.right, xNumbers + cxNumbers + tLabels.left);
+    const int yOk = tOk.top + (tLabels.top + cyText - tLabels.bottom);
+    const int cxOk = tOk.right - tOk.left;
+    MoveWindow(hOk, (cxClient - cxOk) / 2, yOk, cxOk, tOk.bottom - tOk.top, FALSE);
+    const int cyClient = std::max<int>(tClient.bottom, yOk + (tClient.bottom - tOk.top));
+    RECT tFrame{0, 0, cxClient, cyClient};
+    AdjustWindowRectEx(&tFrame, static_cast<DWORD>(GetWindowLongA(hDlg, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(hDlg, GWL_EXSTYLE)));
+    RECT tWindow{};
+    GetWindowRect(hDlg, &tWindow);
+    const int cx = tFrame.right - tFrame.left;
+    const int cy = tFrame.bottom - tFrame.top;
+    // Grown about its centre, as the template centres it.
+    SetWindowPos(hDlg, nullptr, (tWindow.left + tWindow.right - cx) / 2,
+                 (tWindow.top + tWindow.bottom - cy) / 2, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK ResultsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG: {
         const auto* pas = reinterpret_cast<const std::string*>(lParam);
         SetDlgItemTextA(hDlg, IDC_RESULTS_LABELS, pas[0].c_str());
         SetDlgItemTextA(hDlg, IDC_RESULTS_NUMBERS, pas[1].c_str());
+        SizeResultColumns(hDlg, pas[0], pas[1]);
         return TRUE;
     }
     case WM_COMMAND:
@@ -200,8 +276,10 @@ void EnsureRichEdit() {
 void ShowResultsBox(HWND hOwner, const std::string& sLabels, const std::string& sNumbers) {
     const std::string as[2] = {sLabels, sNumbers};
     MessageBeep(MB_OK);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTRESULTS), hOwner,
-                    ResultsDlgProc, reinterpret_cast<LPARAM>(as));
+    // Like every box, owned by the window the user works in.
+    HWND hUser = UserWindow();
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTRESULTS),
+                    hUser ? hUser : hOwner, ResultsDlgProc, reinterpret_cast<LPARAM>(as));
 }
 
 void ImportFromClipboardCmd(HWND hOwner) {

@@ -230,9 +230,35 @@ void CreatePages(HWND hDlg) {
     ShowPage(hDlg);
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages, as in every tabbed dialog. The
+// dialog manager would take them for Tab and move the focus instead, so they
+// are caught in the dialog's message filter before it sees them.
+HWND ghOptionsDlg = nullptr;
+
+LRESULT CALLBACK OptionsMsgFilter(int lCode, WPARAM wParam, LPARAM lParam) {
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (lCode == MSGF_DIALOGBOX && pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB &&
+        GetKeyState(VK_CONTROL) < 0 && ghOptionsDlg &&
+        (pMsg->hwnd == ghOptionsDlg || IsChild(ghOptionsDlg, pMsg->hwnd))) {
+        HWND hTab = GetDlgItem(ghOptionsDlg, IDC_OPT_TAB);
+        const int lCount = static_cast<int>(SendMessageA(hTab, TCM_GETITEMCOUNT, 0, 0));
+        if (lCount > 0) {
+            const int lStep = GetKeyState(VK_SHIFT) < 0 ? lCount - 1 : 1;
+            const int lNow = static_cast<int>(SendMessageA(hTab, TCM_GETCURSEL, 0, 0));
+            SendMessageA(hTab, TCM_SETCURSEL, static_cast<WPARAM>((lNow + lStep) % lCount), 0);
+            ShowPage(ghOptionsDlg);
+            // The focus must not stay on a control of the page now hidden.
+            SetFocus(hTab);
+        }
+        return 1;
+    }
+    return CallNextHookEx(nullptr, lCode, wParam, lParam);
+}
+
 INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG:
+        ghOptionsDlg = hDlg;
         CreatePages(hDlg);
         SetFocus(GetDlgItem(gpEdit->hGeneral, IDC_OPT_SHOWGRID));
         return FALSE;
@@ -271,8 +297,11 @@ INT_PTR OptionsCmd(HWND hOwner) {
     tOptionsEdit tEdit;
     gpEdit = &tEdit;
     ShowDesignWindows(SW_HIDE);
+    const UniqueHook hFilter(
+        SetWindowsHookExA(WH_MSGFILTER, OptionsMsgFilter, nullptr, GetCurrentThreadId()));
     const INT_PTR lResult = DialogBoxParamA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), hOwner, OptionsDlgProc, 0);
+    ghOptionsDlg = nullptr;
     gpEdit = nullptr;
     if (lResult == IDOK) {
         // The grid may have changed: the design dialog paints it afresh.

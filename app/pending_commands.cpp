@@ -7,8 +7,6 @@ int32_t IsPendingCommand(int32_t lCmd) {
     case IDM_SELECTDIALOG:
     case IDM_PROPERTIES:
     case IDM_IDEDITOR:
-    case IDM_MENUEDITOR:
-    case IDM_VERSIONEDITOR:
     case IDM_TABORDER:
         return 1;
     default:
@@ -19,6 +17,4 @@ int32_t IsPendingCommand(int32_t lCmd) {
 void PropertiesCmd(HWND, HWND) {}
 void SelectDialogCmd(HWND) {}
 void IDEditorCmd(HWND) {}
-void MenuEditorCmd(HWND) {}
-void VersionEditorCmd(HWND) {}
 void TabOrderCmd(HWND) {}

@@ -13,7 +13,7 @@ int32_t IsPendingCommand(int32_t lCmd);
 
 // Properties of the selected element, owned by the design dialog window.
 void PropertiesCmd(HWND hOwner, HWND hDesign);
-// Resource editors.
+// Resource editors (the menu and version editors live in editors/).
 void SelectDialogCmd(HWND hOwner);
 void IDEditorCmd(HWND hOwner);
 void MenuEditorCmd(HWND hOwner);

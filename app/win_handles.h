@@ -16,12 +16,16 @@ struct IconDeleter {
 struct LibraryDeleter {
     void operator()(HMODULE h) const { FreeLibrary(h); }
 };
+struct HookDeleter {
+    void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
+};
 
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
+using UniqueHook = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookDeleter>;
 
 // A screen device context released on scope exit.
 class ScreenDC {

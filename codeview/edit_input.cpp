@@ -69,6 +69,23 @@ void ScrollByKey(tCodeEdit& t, WPARAM wKey, bool bCtrl) {
     }
 }
 
+// In view-only mode the caret is never shown, and scrolling leaves it
+// behind: a selection made with the keyboard starts where the user can see,
+// at the first visible line, unless the caret is in view (after a click).
+void BringCaretIntoView(tCodeEdit& t) {
+    const int lCol = ColumnOfPos(t.tText.asLine[t.tCaret.lLine], t.tCaret.lCol, TabSize(t));
+    const bool bInView = t.tCaret.lLine >= t.lTopLine &&
+                         t.tCaret.lLine < t.lTopLine + std::max(1, VisibleLines(t)) &&
+                         lCol >= t.lLeftCol && lCol <= t.lLeftCol + VisibleCols(t);
+    if (bInView || HasSelection(t)) {
+        return;
+    }
+    const int lLine = std::clamp(t.lTopLine, 0, LineCount(t.tText) - 1);
+    t.tCaret = {lLine, PosAtOrBeforeColumn(t.tText.asLine[lLine], t.lLeftCol, TabSize(t))};
+    t.tAnchor = t.tCaret;
+    t.lWantCol = -1;
+}
+
 void Navigate(tCodeEdit& t, WPARAM wKey, bool bCtrl, bool bShift) {
     const tTextPos tFrom = std::min(t.tAnchor, t.tCaret);
     const tTextPos tTo = std::max(t.tAnchor, t.tCaret);
@@ -253,6 +270,9 @@ LRESULT OnKeyDown(tCodeEdit& t, WPARAM wKey, LPARAM lKeyData) {
         if (t.lViewOnly && !bShift) {
             ScrollByKey(t, wKey, bCtrl);
         } else {
+            if (t.lViewOnly) {
+                BringCaretIntoView(t);
+            }
             Navigate(t, wKey, bCtrl, bShift);
         }
         return 0;

@@ -121,7 +121,6 @@ void FinishMove(bool bStore) {
             ShowRowReadout(lElem);
         }
     } else {
-        OverlayBatch tBatch;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
             if (bStore && i < gtDesign.atGroupRect.size()) {

@@ -324,7 +324,6 @@ void Nudge(WPARAM lKey) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         gtDesign.lBuilding = 0;
     } else {
-        OverlayBatch tBatch;
         std::vector<int32_t> alTarget;
         for (const tMarkers& t : gtDesign.atGroup) {
             alTarget.push_back(t.lElem);

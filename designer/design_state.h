@@ -75,8 +75,8 @@ void ShowRowReadout(int32_t lElem);
 void ClearReadout();
 void HoverReadout(int32_t lElem);
 
-// Many windows of the overlay change at once (a group moved, selected or
-// cleared): the overlay is drawn once afterwards instead of after each.
+// Many markers come or go at once (a group selected, cleared or deleted): the
+// overlay is drawn once afterwards instead of after each of them.
 class OverlayBatch {
   public:
     OverlayBatch();

@@ -21,6 +21,12 @@ scripts/with-display.sh sh -c "
         i=\$((i + 1)); [ \$i -gt 60 ] && break; sleep 0.5
     done
     sleep 2
+    # The results box of the opened file is answered as a user would, so the
+    # screenshot shows the dialog on the design surface.
+    if xdotool search --name 'Open/Import Results' >/dev/null 2>&1; then
+        xdotool key Return 2>/dev/null
+        sleep 2
+    fi
     import -window root '$SHOT' 2>/dev/null || xwd -root -silent | convert xwd:- '$SHOT'
     /usr/lib/wine/wineserver -k
 "

@@ -132,6 +132,16 @@ void AskReload(uint64_t& ftStored, uint64_t ftNow) {
     }
 }
 
+// The results box only for a read that happened: a file that could not be
+// read, or a question answered No, ends the import with nothing to count.
+void ShowReadResults(int32_t lRead) {
+    if (lRead) {
+        ShowImportResults();
+    } else {
+        gtImportCounts = tImportCounts{};
+    }
+}
+
 } // namespace
 
 std::string ReplaceQuestion(const std::string& sPath) {
@@ -197,7 +207,7 @@ int32_t OpenFile(const std::string& sPath, int32_t lType) {
         // file; it is imported, and the project stays untitled.
         lRead = ReadByType(sFile, lType);
     }
-    ShowImportResults();
+    ShowReadResults(lRead);
     BuildDesignDialog();
     glChanged = 0;
     SuspendUpdates(0);
@@ -216,7 +226,7 @@ int32_t ImportFile(const std::string& sPath) {
     ResetImportCounters();
     gsSourceFolder = FolderOf(sFile);
     const int32_t lRead = ReadByType(sFile, lType);
-    ShowImportResults();
+    ShowReadResults(lRead);
     BuildDesignDialog();
     return lRead;
 }

@@ -1,5 +1,6 @@
 // Open, import, close and save through the real readers and writers on
 // temporary files, with the questions answered by a script.
+#include "readers/metastatements.h"
 #include "readers/work_files.h"
 #include "tests/files/files_fixture.h"
 
@@ -91,6 +92,18 @@ TEST_F(FileFlows, UnreadableFileLeavesAnEmptyUntitledProject) {
     EXPECT_EQ(gsCurrentFile, "");
     EXPECT_EQ(glSourceFileOpen, 0);
     EXPECT_TRUE(asRecent.empty());
+}
+
+TEST_F(FileFlows, ImportEndedByTheUserShowsNoResults) {
+    RecordingSeam tSeam;
+    gtOptions.lImportResults = 1;
+    WriteAll(PathOf("other.bas"), "Function KvMain\r\nEnd Function\r\n");
+    tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsNo);
+    EXPECT_EQ(ImportFile(PathOf("other.bas")), 0);
+    tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsNo);
+    EXPECT_EQ(OpenFile(PathOf("other.bas"), wkFileKvl), 0);
+    EXPECT_TRUE(asResults.empty());
+    tSeam.VerifyAllAsked();
 }
 
 TEST_F(FileFlows, ImportLeavesAnUntitledProjectAndIgnoresOtherFiles) {

@@ -1,16 +1,13 @@
 // The command table as the user drives it: which commands are gray for an
 // empty, a one-dialog and a changed project (menu items and toolbar buttons),
 // Esc and F8 through the accelerator table, dropped files and the command line.
-#include "tests/win/modal_watch.h"
+#include "tests/win/user_input.h"
 
 #include "app/command_enabling.h"
 #include "app/commands.h"
 #include "app/view_commands.h"
 #include "writers/kvl_writer.h"
 
-#include <shlobj.h>
-
-#include <cstring>
 #include <fstream>
 
 namespace {
@@ -25,24 +22,6 @@ bool PressKey(WPARAM lKey, HWND hTarget) {
     tMsg.wParam = lKey;
     tMsg.lParam = 1;
     return TranslateAcceleratorA(ghWndMain, ghAccelMain, &tMsg) != 0;
-}
-
-// A drop as the shell hands it over: DROPFILES and the names, each ended by a
-// zero byte, one more at the end.
-HDROP MakeDrop(std::initializer_list<const char*> asFile) {
-    std::string sNames;
-    for (const char* s : asFile) {
-        sNames += s;
-        sNames += '\0';
-    }
-    sNames += '\0';
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sNames.size());
-    auto* pDrop = static_cast<DROPFILES*>(GlobalLock(hMem));
-    pDrop->pFiles = sizeof(DROPFILES);
-    pDrop->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), sNames.data(), sNames.size());
-    GlobalUnlock(hMem);
-    return static_cast<HDROP>(hMem);
 }
 
 HWND MakeStandIn(const char* szTitle) {

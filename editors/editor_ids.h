@@ -1,0 +1,67 @@
+// Ids of the resource editors' dialogs and controls, shared by their
+// templates (editors.rc) and the code.
+#pragma once
+
+#define IDD_MENUEDITOR 600
+#define IDD_VERSIONEDITOR 601
+#define IDD_VERSIONBLOCK 602
+#define IDD_VERSIONFLAGS 603
+
+// Menu Editor
+#define IDC_MNU_CAPTION 1001
+#define IDC_MNU_HOTKEY 1002
+#define IDC_MNU_IDNAME 1003
+#define IDC_MNU_IDVALUE 1004
+#define IDC_MNU_PROMPT 1005
+#define IDC_MNU_POPUP 1006
+#define IDC_MNU_ITEM 1007
+#define IDC_MNU_SEPARATOR 1008
+#define IDC_MNU_CHECKED 1009
+#define IDC_MNU_GRAYED 1010
+#define IDC_MNU_DISABLED 1011
+#define IDC_MNU_LEFT 1014
+#define IDC_MNU_RIGHT 1015
+#define IDC_MNU_UP 1016
+#define IDC_MNU_DOWN 1017
+#define IDC_MNU_NEXT 1018
+#define IDC_MNU_INSERT 1019
+#define IDC_MNU_DELETE 1020
+#define IDC_MNU_TEST 1021
+#define IDC_MNU_LIST 1022
+#define IDC_MNU_CLOSE 1023
+
+// Version Info Editor
+#define IDC_VER_FILEVERSION 1001
+#define IDC_VER_PRODVERSION 1002
+#define IDC_VER_FLAGSMASK 1003
+#define IDC_VER_FLAGS 1004
+#define IDC_VER_FLAGSBTN 1005
+#define IDC_VER_OS 1006
+#define IDC_VER_TYPE 1007
+#define IDC_VER_SUBTYPE 1008
+#define IDC_VER_BLOCK 1009
+#define IDC_VER_ADDBLOCK 1010
+#define IDC_VER_DELBLOCK 1011
+#define IDC_VER_NAMES 1012
+#define IDC_VER_VALUE 1013
+#define IDC_VER_INCBOTH 1014
+#define IDC_VER_INCFILE 1015
+#define IDC_VER_INCPROD 1016
+#define IDC_VER_MAJOR 1017
+#define IDC_VER_MINOR 1018
+#define IDC_VER_THIRD 1019
+#define IDC_VER_BUILD 1020
+#define IDC_VER_AUTOUPDATE 1021
+#define IDC_VER_AUTOFORMAT 1022
+#define IDC_VER_CLOSE 1023
+
+// Version Add New Block
+#define IDC_VBL_HEADER 1005
+#define IDC_VBL_LANGUAGE 1006
+#define IDC_VBL_CHARSET 1007
+
+// Version File Flags
+#define IDC_VFF_PATCHED 1001
+#define IDC_VFF_PRERELEASE 1002
+#define IDC_VFF_PRIVATE 1003
+#define IDC_VFF_SPECIAL 1004
