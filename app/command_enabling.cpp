@@ -4,6 +4,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
+#include "designer/ctl_clipboard.h"
 #include "designer/designer.h"
 #include "model/project.h"
 #include "model/version_info.h"
@@ -12,12 +13,6 @@
 #include <commctrl.h>
 
 namespace {
-
-// The clipboard format of copied controls.
-UINT ControlsClipboardFormat() {
-    static const UINT lFormat = RegisterClipboardFormatA("KvDlgEditControls");
-    return lFormat;
-}
 
 void Enable(HMENU hMenu, int32_t lCmd) {
     // A command whose window is not part of the program yet stays gray.

@@ -1,5 +1,5 @@
-// The commands whose windows are not part of the program yet: the control
-// clipboard, the Properties dialog, the resource editors and the toolbox. Each command has one
+// The commands whose windows are not part of the program yet: the
+// Properties dialog, the resource editors. Each command has one
 // function here, so that the window that carries it later replaces exactly one place; until then
 // the command stays gray (IsPendingCommand) and its function does nothing.
 #pragma once
@@ -11,11 +11,6 @@
 // 1 for a command whose window does not exist yet.
 int32_t IsPendingCommand(int32_t lCmd);
 
-// The control clipboard and test mode.
-void CutControlsCmd(HWND hOwner);
-void CopyControlsCmd(HWND hOwner);
-void PasteControlsCmd(HWND hOwner);
-void TestDialogCmd(HWND hOwner);
 // Properties of the selected element, owned by the design dialog window.
 void PropertiesCmd(HWND hOwner, HWND hDesign);
 // Resource editors (the menu and version editors live in editors/).
@@ -24,6 +19,3 @@ void IDEditorCmd(HWND hOwner);
 void MenuEditorCmd(HWND hOwner);
 void VersionEditorCmd(HWND hOwner);
 void TabOrderCmd(HWND hOwner);
-// The toolbox window: created (the handle) or destroyed.
-HWND CreateToolboxWindow(HWND hOwner);
-void DestroyToolboxWindow();

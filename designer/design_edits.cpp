@@ -3,6 +3,7 @@
 #include "model/changed.h"
 #include "model/dynstr.h"
 #include "model/id_names.h"
+#include "model/paste_place.h"
 #include "model/project.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
@@ -84,6 +85,54 @@ int32_t EditAddDialog() {
     gtElem.lCtl = lRow;
     glChanged = 1;
     return lRow;
+}
+
+int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
+    const int32_t lKind = c.tRow.lCtlType;
+    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
+        return 0;
+    }
+    tDlg tRow{};
+    tRow.szClass = c.tRow.szClass;
+    tRow.lClassElem = FindClass(tRow.szClass.view());
+    tRow.lCtlType = lKind;
+    tRow.lStyle = c.tRow.lStyle;
+    tRow.lExStyle = c.tRow.lExStyle;
+    tRow.byForeClrUsed = c.tRow.byForeClrUsed ? 1 : 0;
+    tRow.byBackClrUsed = c.tRow.byBackClrUsed ? 1 : 0;
+    tRow.lForeClr = c.tRow.lForeClr;
+    tRow.lBackClr = c.tRow.lBackClr;
+    tRow.nLeft = t.nLeft;
+    tRow.nTop = t.nTop;
+    tRow.nRight = t.nRight;
+    tRow.nBottom = t.nBottom;
+    tRow.lResElem = gatDlg[lDlg].lResElem;
+    // The name is made anew, never taken from the copy: the copied IDs may
+    // come from another project, where their names mean something else.
+    tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
+    const int32_t lLast = LastLiveControl(tRow.lResElem);
+    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+    SetDynStr(tRow.lCaptionElem, c.sCaption);
+    SetDynStr(tRow.lStyleStrElem, c.sStyle);
+    SetDynStr(tRow.lExStyleStrElem, c.sExStyle);
+    // A control copied without a font of its own takes the dialog's.
+    tRow.lFontElem = c.tFont.szFontName.empty() ? gatDlg[lDlg].lFontElem : AddFont(c.tFont);
+    const int32_t lRow = AddDlgRow(tRow);
+    const bool bData = lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
+                       lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
+    if (lRow && bData && !c.sDataFile.empty()) {
+        SetDataFile(lRow, c.sDataFile);
+    }
+    glChanged = 1;
+    return lRow;
+}
+
+void EditCutControl(int32_t lElem) {
+    if (!gatDlg.Live(lElem) || gatDlg[lElem].lCtlType == wkCtlDialog) {
+        return;
+    }
+    DeleteDlgRow(lElem);
+    glChanged = 1;
 }
 
 void EditDeleteControl(int32_t lElem) {

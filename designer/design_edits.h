@@ -3,6 +3,7 @@
 // afterwards. Nothing here touches a window.
 #pragma once
 
+#include "model/ctl_clipboard.h"
 #include "model/design_geometry.h"
 
 #include <cstdint>
@@ -24,6 +25,14 @@ int32_t EditAddDialog();
 // Deletes a control row: it goes behind every other control in the tab order,
 // its order becomes -1 and the row is deleted.
 void EditDeleteControl(int32_t lElem);
+
+// A pasted control on dialog row lDlg at rectangle t: the copied row with a
+// new ID of its kind's default name, the dialog's resource, the next tab
+// position, its own copies of the texts, its font shared through the font
+// table and, for the image and animation kinds, its data file. The new element.
+int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t);
+// Cuts a control row: deleted without touching the others' tab positions.
+void EditCutControl(int32_t lElem);
 
 // The digits that end an ID name ("%IDC_BUTTON12" gives "12").
 std::string TrailingDigits(std::string_view sName);

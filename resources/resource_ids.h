@@ -6,6 +6,7 @@
 #define IDA_MAIN 201
 #define IDB_TOOLBAR16 202
 #define IDB_TOOLBAR24 203
+#define IDB_TOOLBOX 204
 #define IDI_MAIN 209
 #define IDI_DIALOG 210
 #define IDI_STATUSPOS 211

@@ -135,6 +135,9 @@ TEAL = (0, 128, 128)
 # A 3 x 5 pixel font for the few letters the buttons carry.
 FONT3 = {
     "I": ["111", "010", "010", "010", "111"],
+    "A": ["010", "101", "111", "101", "101"],
+    "P": ["110", "101", "110", "100", "100"],
+    "7": ["111", "001", "010", "010", "010"],
     "D": ["110", "101", "101", "101", "110"],
     "1": ["010", "110", "010", "010", "111"],
     "2": ["110", "001", "010", "100", "111"],
@@ -309,9 +312,232 @@ TOOLBAR = [tb_new, tb_seldlg, tb_open, tb_save, tb_cut, tb_copy, tb_paste,
            tb_props, tb_test, tb_idedit, tb_menu, tb_version, tb_tabs, tb_help]
 
 
-def toolbar_strip(s):
-    strip = Canvas(s * len(TOOLBAR), s)
-    for i, draw in enumerate(TOOLBAR):
+# ---- Toolbox (bitmap 204): the selection pointer and the 29 control kinds -----
+
+def tool_select(g):
+    for i in range(10):
+        g.rect(4, 2 + i, 4 + i * 0.6 + 1, 3 + i, INK)
+    g.line(7, 10, 10, 15, INK, 2)
+
+
+def picture(g, x0=2, y0=3, x1=14, y1=13):
+    g.box(x0, y0, x1, y1, LIGHTBLUE)
+    g.line(x0 + 1, y1 - 2, x0 + 5, y0 + 4, GREEN, 2)
+    g.line(x0 + 5, y0 + 4, x1 - 2, y1 - 2, GREEN, 2)
+    g.disc(x1 - 3, y0 + 2.5, 1.4, GOLD)
+
+
+def tool_image(g):
+    picture(g)
+
+
+def tool_image_x(g):
+    picture(g, 4, 5, 12, 11)
+    for x, y, dx, dy in ((1, 1, 1, 1), (15, 1, -1, 1), (1, 15, 1, -1), (15, 15, -1, -1)):
+        g.line(x, y, x + 2 * dx, y + 2 * dy, INK)
+
+
+def tool_label(g):
+    g.text(2, 5.5, "A", INK)
+    g.hline(7, 14, 10, INK)
+    g.hline(7, 12, 8, SHADE)
+
+
+def tool_textbox(g):
+    g.box(1, 4, 15, 12, PAPER)
+    g.rect(3, 6, 4, 10, INK)
+    g.hline(6, 12, 9, SHADE)
+
+
+def tool_frame(g):
+    g.box(1, 4, 15, 15, None, SHADE)
+    g.rect(3, 2, 10, 6, FACE)
+    g.hline(3, 10, 4, INK)
+
+
+def button(g, x0=1, y0=4, x1=15, y1=12):
+    g.box(x0, y0, x1, y1, FACE)
+    g.hline(x0 + 1, x1 - 1, y0 + 1, PAPER)
+    g.hline(x0 + 1, x1 - 1, y1 - 2, SHADE)
+
+
+def tool_button(g):
+    button(g)
+    g.hline(5, 11, 8, INK)
+
+
+def tool_imgbutton(g):
+    button(g, 1, 2, 15, 14)
+    picture(g, 4, 5, 12, 11)
+
+
+def tool_imgbutton_x(g):
+    tool_imgbutton(g)
+    g.line(12, 12, 15, 15, INK)
+
+
+def checkbox(g, mark):
+    g.box(1, 4, 9, 12, PAPER)
+    g.hline(11, 15, 8, INK)
+    mark(g)
+
+
+def tool_check(g):
+    checkbox(g, lambda g: (g.line(2, 8, 4, 10, INK), g.line(4, 10, 8, 5, INK)))
+
+
+def tool_check3(g):
+    checkbox(g, lambda g: g.rect(3, 6, 7, 10, SHADE))
+
+
+def tool_option(g):
+    g.disc(5, 8, 4, PAPER, INK)
+    g.disc(5, 8, 1.6, INK)
+    g.hline(11, 15, 8, INK)
+
+
+def tool_combo(g):
+    g.box(1, 4, 15, 12, PAPER)
+    g.rect(10, 5, 14, 11, FACE)
+    for i in range(3):
+        g.hline(10.5 + i * 0.5, 13.5 - i * 0.5, 7 + i, INK)
+
+
+def tool_list(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(2, 3, 14, 5, LIGHTBLUE)
+    for y in (7, 10, 13):
+        g.hline(3, 12, y, INK)
+
+
+def tool_hscroll(g):
+    g.box(1, 5, 15, 11, FACE)
+    g.box(1, 5, 4, 11, FACE)
+    g.box(12, 5, 15, 11, FACE)
+    g.rect(6, 6, 9, 10, SHADE)
+
+
+def tool_vscroll(g):
+    g.box(5, 1, 11, 15, FACE)
+    g.box(5, 1, 11, 4, FACE)
+    g.box(5, 12, 11, 15, FACE)
+    g.rect(6, 6, 10, 9, SHADE)
+
+
+def tool_line(g):
+    g.hline(1, 15, 7, SHADE)
+    g.hline(1, 15, 8, PAPER)
+
+
+def tool_updown(g):
+    g.box(4, 1, 12, 8, FACE)
+    g.box(4, 8, 12, 15, FACE)
+    for i in range(3):
+        g.hline(8 - i, 9 + i, 3 + i, INK)
+        g.hline(8 - i, 9 + i, 12 - i, INK)
+
+
+def tool_progress(g):
+    g.box(1, 5, 15, 11, PAPER)
+    for x in (2, 5, 8):
+        g.rect(x, 6, x + 2, 10, BLUE)
+
+
+def tool_slider(g):
+    g.hline(1, 15, 8, SHADE)
+    g.box(6, 3, 10, 13, FACE)
+    for x in (2, 5, 11, 14):
+        g.rect(x, 14, x + 0.6, 15.5, INK)
+
+
+def tool_hotkey(g):
+    g.box(1, 4, 15, 12, PAPER)
+    g.text(2.5, 5.5, "A", BLUE)
+    g.hline(6.5, 9.5, 8, INK)
+    g.rect(7.5, 7, 8.5, 10, INK)
+    g.text(10.5, 5.5, "P", BLUE)
+
+
+def tool_listview(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(2, 2, 14, 4.5, FACE)
+    for y in (6.5, 9.5, 12.5):
+        g.rect(3, y, 5, y + 2, TEAL)
+        g.hline(6, 13, y + 1, INK)
+
+
+def tool_treeview(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(3, 4, 3.6, 13, SHADE)
+    for y in (4, 8.5, 12.5):
+        g.hline(3, 6, y, SHADE)
+        g.rect(6, y - 1, 8, y + 1, FOLDER)
+        g.hline(9, 13, y, INK)
+
+
+def tool_tab(g):
+    g.box(1, 5, 15, 15, FACE)
+    g.box(1, 2, 7, 6, FACE)
+    g.rect(2, 5, 6, 6, FACE)
+    g.box(7, 3, 12, 6, FACE)
+
+
+def tool_animate(g):
+    g.box(1, 3, 15, 13, DARK)
+    for x in (2, 5, 8, 11, 14):
+        g.rect(x, 4, x + 1, 5, PAPER)
+        g.rect(x, 11, x + 1, 12, PAPER)
+    g.box(4, 6, 12, 10, GOLD)
+
+
+def tool_richedit(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.hline(3, 13, 4, RED)
+    g.hline(3, 11, 7, BLUE)
+    g.hline(3, 13, 10, GREEN)
+    g.hline(3, 9, 13, INK)
+
+
+def tool_datetime(g):
+    g.box(1, 4, 15, 12, PAPER)
+    g.text(2.5, 5.5, "7", INK)
+    g.rect(10, 5, 14, 11, FACE)
+    g.hline(11, 13, 8, INK)
+
+
+def tool_monthcal(g):
+    g.box(1, 1, 15, 15, PAPER)
+    g.rect(2, 2, 14, 5, RED)
+    for y in (7, 9.5, 12):
+        for x in (3, 6, 9, 12):
+            g.rect(x, y, x + 1.4, y + 1.4, INK)
+
+
+def tool_ipaddress(g):
+    g.box(1, 4, 15, 12, PAPER)
+    for x in (3, 6.5, 10, 13.5):
+        g.rect(x - 1, 7, x, 10, INK)
+    for x in (5, 8.5, 12):
+        g.rect(x, 10, x + 0.7, 10.7, INK)
+
+
+def tool_custom(g):
+    g.box(2, 2, 14, 14, None, SHADE)
+    g.text(3, 5.5, "?", PURPLE)
+    g.disc(11, 11, 2.5, GOLD, INK)
+
+
+TOOLBOX = [tool_select, tool_image, tool_image_x, tool_label, tool_textbox, tool_frame,
+           tool_button, tool_imgbutton, tool_imgbutton_x, tool_check, tool_check3,
+           tool_option, tool_combo, tool_list, tool_hscroll, tool_vscroll, tool_line,
+           tool_updown, tool_progress, tool_slider, tool_hotkey, tool_listview,
+           tool_treeview, tool_tab, tool_animate, tool_richedit, tool_datetime,
+           tool_monthcal, tool_ipaddress, tool_custom]
+
+
+def toolbar_strip(s, glyphs=TOOLBAR):
+    strip = Canvas(s * len(glyphs), s)
+    for i, draw in enumerate(glyphs):
         c = Canvas(s, s)
         draw(Grid(c))
         for y in range(s):
@@ -431,6 +657,7 @@ def main():
     (out / "dialog.ico").write_bytes(ico_bytes(dlg))
     (out / "toolbar16.bmp").write_bytes(bmp_bytes(toolbar_strip(16)))
     (out / "toolbar24.bmp").write_bytes(bmp_bytes(toolbar_strip(24)))
+    (out / "toolbox.bmp").write_bytes(bmp_bytes(toolbar_strip(16, TOOLBOX)))
     (out / "statuspos.ico").write_bytes(ico_bytes([position_icon(16)]))
     (out / "statussize.ico").write_bytes(ico_bytes([size_icon(16)]))
     (out / "placeholder.bmp").write_bytes(bmp_bytes(placeholder_picture()))

@@ -127,6 +127,10 @@ class Surface : public ShellTest {
         ShellTest::SetUp();
         gtOptions.lImportResults = 0;
         ASSERT_TRUE(CreateShown(900, 300));
+        // The toolbox stands over the dialog's left part, where these drags go.
+        if (ghToolbox) {
+            SetWindowPos(ghToolbox, nullptr, 600, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
     }
     void TearDown() override {
         SetPlacing(0);
