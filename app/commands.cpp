@@ -204,6 +204,7 @@ void OnMainCommand(HWND hWnd, int32_t lCmd) {
             NewResource(wkResMenu);
         }
         MenuEditorCmd(hWnd);
+        RefreshDesignMenuBar();
         break;
     case IDM_VERSIONEDITOR:
         VersionEditorCmd(hWnd);

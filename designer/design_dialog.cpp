@@ -106,6 +106,12 @@ HWND DesignOverlayWindow() {
     return gtDesign.hOverlay && IsWindow(gtDesign.hOverlay) ? gtDesign.hOverlay : nullptr;
 }
 
+void RefreshDesignMenuBar() {
+    if (HWND hDialog = DesignDialogWindow()) {
+        ShowMenuBar(hDialog);
+    }
+}
+
 LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_CREATE: {

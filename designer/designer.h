@@ -25,6 +25,9 @@ int32_t NewDialog(HWND hMain);
 // The window of the dialog being designed and its overlay (0 when none).
 HWND DesignDialogWindow();
 HWND DesignOverlayWindow();
+// Shows the current menu of the dialog being designed again as its menu bar,
+// after an editor changed the menu or linked a new one.
+void RefreshDesignMenuBar();
 // A new control of kind lKind at the rectangle (dialog units) on the dialog
 // being designed; the new gatDlg element, 0 when there is no dialog.
 int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, int32_t lBottom);
