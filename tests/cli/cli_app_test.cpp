@@ -1,6 +1,6 @@
 // The command-line tool end to end: each command on real files, compared byte
 // for byte with what the designer writes.
-#include "cli/cli_app.h"
+#include "tests/support/cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -14,49 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& tPath) {
-    std::ifstream tIn(tPath, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
-}
-
-void WriteAll(const fs::path& tPath, const std::string& sText) {
-    std::ofstream(tPath, std::ios::binary) << sText;
-}
-
-std::string Drain(std::FILE* pFile) {
-    std::rewind(pFile);
-    std::string s;
-    char ac[4096];
-    while (size_t n = std::fread(ac, 1, sizeof(ac), pFile)) {
-        s.append(ac, n);
-    }
-    std::fclose(pFile);
-    return s;
-}
-
-struct tRun {
-    int lExit;
-    std::string sOut;
-    std::string sErr;
-};
-
-tRun Cli(std::vector<std::string> asArgs) {
-    asArgs.insert(asArgs.begin(), "wrenkit-cli");
-    std::vector<const char*> apArg;
-    for (const std::string& s : asArgs) {
-        apArg.push_back(s.c_str());
-    }
-    tCliArgs tArgs;
-    std::string sError;
-    if (!ParseCliArgs(static_cast<int>(apArg.size()), apArg.data(), tArgs, sError)) {
-        return {wkExitRefused, "", sError};
-    }
-    std::FILE* pOut = std::tmpfile();
-    std::FILE* pErr = std::tmpfile();
-    const int lExit = RunCli(tArgs, pOut, pErr);
-    return {lExit, Drain(pOut), Drain(pErr)};
+tCliRun Cli(std::vector<std::string> asArgs) {
+    return RunCliArgs(std::move(asArgs));
 }
 
 class CliTest : public ::testing::Test {
@@ -83,13 +42,13 @@ TEST_F(CliTest, ViewsOfADesignerFileAreTheFileItself) {
     WriteAll(Path("a.bas"), sSample);
     EXPECT_TRUE(Cli({"view", "kvl", Path("a.bas")}).sOut == sSample);
     EXPECT_TRUE(Cli({"view", "new-kvl", Path("a.bas")}).sOut == sSample);
-    const tRun tCounts = Cli({"view", "counts", Path("a.bas")});
+    const tCliRun tCounts = Cli({"view", "counts", Path("a.bas")});
     EXPECT_EQ(tCounts.lExit, wkExitOk);
     EXPECT_EQ(tCounts.sOut, "ID Count:             7\nResource Count:       3\n"
                             "Dialog/Control Count: 3\nMenu Member Count:    4\n"
                             "Accelerator Count:    1\nString Count:         0\n"
                             "Version Block Count:  0\n");
-    const tRun tJson = Cli({"view", "json", Path("a.bas")});
+    const tCliRun tJson = Cli({"view", "json", Path("a.bas")});
     EXPECT_NE(tJson.sOut.find("\"szIDName\":\"%IDC_BUTTON1\""), std::string::npos);
     EXPECT_NE(tJson.sOut.find("\"gasDynStr\":["), std::string::npos);
     EXPECT_EQ(Cli({"view", "bogus", Path("a.bas")}).lExit, wkExitRefused);
@@ -97,7 +56,7 @@ TEST_F(CliTest, ViewsOfADesignerFileAreTheFileItself) {
 
 TEST_F(CliTest, CheckFindsNothingOnAStableFileAndADiffOnAnEditedOne) {
     WriteAll(Path("a.bas"), sSample);
-    const tRun tClean = Cli({"check", Path("a.bas")});
+    const tCliRun tClean = Cli({"check", Path("a.bas")});
     EXPECT_EQ(tClean.lExit, wkExitOk) << tClean.sOut << tClean.sErr;
     EXPECT_EQ(tClean.sOut, "");
 
@@ -107,7 +66,7 @@ TEST_F(CliTest, CheckFindsNothingOnAStableFileAndADiffOnAnEditedOne) {
     ASSERT_NE(lAt, std::string::npos);
     sEdited.replace(lAt, 9, "\"Button1\"   ");
     WriteAll(Path("a.bas"), sEdited);
-    const tRun tDirty = Cli({"check", Path("a.bas")});
+    const tCliRun tDirty = Cli({"check", Path("a.bas")});
     EXPECT_EQ(tDirty.lExit, wkExitFailed);
     EXPECT_NE(tDirty.sOut.find("+    Control Add Button, hDlg, %IDC_BUTTON1, \"Button1\", 145"),
               std::string::npos)
@@ -135,11 +94,11 @@ TEST_F(CliTest, SaveSaveAsAndSaveAsNew) {
 TEST_F(CliTest, QuestionsAndFailuresGiveTheirExitCodes) {
     // A file the designer did not write: its question, refused without --yes.
     WriteAll(Path("foreign.bas"), "#Compile Exe\r\nFunction KvMain()\r\nEnd Function\r\n");
-    const tRun tRefused = Cli({"view", "kvl", Path("foreign.bas")});
+    const tCliRun tRefused = Cli({"view", "kvl", Path("foreign.bas")});
     EXPECT_EQ(tRefused.lExit, wkExitRefused);
     EXPECT_NE(tRefused.sErr.find("[no]"), std::string::npos) << tRefused.sErr;
 
-    const tRun tMissing = Cli({"view", "kvl", Path("missing.bas")});
+    const tCliRun tMissing = Cli({"view", "kvl", Path("missing.bas")});
     EXPECT_EQ(tMissing.lExit, wkExitFailed);
     EXPECT_NE(tMissing.sErr.find("Error #53 File not found"), std::string::npos) << tMissing.sErr;
 
@@ -176,7 +135,7 @@ TEST(CliGoldens, ViewsOfRealFilesAreByteForByte) {
     const bool bUpdate = std::getenv("WK_UPDATE_GOLDENS") != nullptr;
     for (const auto& t : atCase) {
         const fs::path tGolden = tDir / (std::string(t.pFile) + ".view-" + t.pKind);
-        const tRun tView = Cli({"view", t.pKind, (tDir / t.pFile).string()});
+        const tCliRun tView = Cli({"view", t.pKind, (tDir / t.pFile).string()});
         EXPECT_EQ(tView.lExit, wkExitOk) << t.pFile << " " << t.pKind << ": " << tView.sErr;
         if (bUpdate) {
             WriteAll(tGolden, tView.sOut);
@@ -189,10 +148,11 @@ TEST(CliGoldens, ViewsOfRealFilesAreByteForByte) {
 TEST_F(CliTest, ASettingsFileSteersTheGeneratedCode) {
     WriteAll(Path("a.bas"), sSample);
     WriteAll(Path("wrenkit.ini"), "[Options]\r\nTabSizeKVL=2\r\nHdrComment=0\r\n");
-    const tRun tRun = Cli({"--settings", Path("wrenkit.ini"), "view", "new-kvl", Path("a.bas")});
-    EXPECT_EQ(tRun.lExit, wkExitOk) << tRun.sErr;
-    EXPECT_EQ(tRun.sOut.find("' The first line in this file"), std::string::npos);
-    EXPECT_NE(tRun.sOut.find("\r\n  Dialog New hParent, \"Dialog1\""), std::string::npos);
+    const tCliRun tCliRun =
+        Cli({"--settings", Path("wrenkit.ini"), "view", "new-kvl", Path("a.bas")});
+    EXPECT_EQ(tCliRun.lExit, wkExitOk) << tCliRun.sErr;
+    EXPECT_EQ(tCliRun.sOut.find("' The first line in this file"), std::string::npos);
+    EXPECT_NE(tCliRun.sOut.find("\r\n  Dialog New hParent, \"Dialog1\""), std::string::npos);
     // Without it the first-start defaults apply again.
     EXPECT_TRUE(Cli({"view", "new-kvl", Path("a.bas")}).sOut == sSample);
 }

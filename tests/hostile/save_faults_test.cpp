@@ -6,7 +6,7 @@
 
 #include "app/files/file_ops.h"
 #include "app/files/file_paths.h"
-#include "cli/cli_app.h"
+#include "tests/support/cli_runner.h"
 #include "writers/save_text.h"
 
 #include <sys/mount.h>
@@ -24,50 +24,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& t) {
-    std::ifstream tIn(t, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
-}
-
-void WriteAll(const fs::path& t, const std::string& s) {
-    std::ofstream(t, std::ios::binary) << s;
-}
-
-std::string Drain(std::FILE* p) {
-    std::rewind(p);
-    std::string s;
-    char ac[4096];
-    while (size_t n = std::fread(ac, 1, sizeof ac, p)) {
-        s.append(ac, n);
-    }
-    std::fclose(p);
-    return s;
-}
-
-struct tRun {
-    int lExit;
-    std::string sErr;
-};
-
 // The tool as a user runs it; standard output goes to pOut when given.
-tRun Cli(std::vector<std::string> as, std::FILE* pOut = nullptr) {
-    as.insert(as.begin(), "wrenkit-cli");
-    std::vector<const char*> ap;
-    for (const std::string& s : as) {
-        ap.push_back(s.c_str());
-    }
-    tCliArgs tArgs;
-    std::string sError;
-    EXPECT_TRUE(ParseCliArgs(static_cast<int>(ap.size()), ap.data(), tArgs, sError)) << sError;
-    std::FILE* pErr = std::tmpfile();
-    std::FILE* pTmpOut = pOut ? nullptr : std::tmpfile();
-    const int lExit = RunCli(tArgs, pOut ? pOut : pTmpOut, pErr);
-    if (pTmpOut) {
-        std::fclose(pTmpOut);
-    }
-    return {lExit, Drain(pErr)};
+tCliRun Cli(std::vector<std::string> as, std::FILE* pOut = nullptr) {
+    tCliRun t = RunCliArgs(std::move(as), pOut);
+    EXPECT_TRUE(t.bParsed) << t.sErr;
+    return t;
 }
 
 // A project of a KVL file and its companion script with a string table and
@@ -94,7 +55,7 @@ class SaveFaultTest : public HostileTest {
                           "//#Wrenkit Begin Strings \r\nSTRINGTABLE DISCARDABLE\r\nBEGIN\r\n"
                           "    IDS_A   \"Hello\"\r\nEND\r\n//#Wrenkit End Strings\r\n"
                           "// my own note\r\n");
-        const tRun t = Cli({"--yes", "save", sBasPath});
+        const tCliRun t = Cli({"--yes", "save", sBasPath});
         ASSERT_EQ(t.lExit, wkExitOk) << t.sErr;
         sBas0 = ReadAll(sBasPath);
         sRC0 = ReadAll(sRCPath);
@@ -181,7 +142,7 @@ TEST_F(SaveFaultTest, AnUnreadableCompanionIsReportedKeptAndNeverReplaced) {
         const fs::file_type lType = fs::symlink_status(tRC).type();
         AsPlainUser([&] {
             for (const char* szCommand : {"check", "save"}) {
-                const tRun t = Cli({szCommand, sBasPath});
+                const tCliRun t = Cli({szCommand, sBasPath});
                 EXPECT_EQ(t.lExit, wkExitFailed) << szCommand;
                 EXPECT_NE(t.sErr.find(std::string(c.szReason) + "\nwhile trying to open: " +
                                       sRCPath + "\n\n" + gszUnreadCompanionNote),
@@ -231,7 +192,7 @@ TEST_F(SaveFaultTest, ReadOnlyAndNonPlainTargetsStopTheWholeSave) {
         c.fnSetUp();
         const fs::file_type lType = fs::symlink_status(c.sFailed).type();
         const fs::perms lMode = fs::symlink_status(c.sFailed).permissions();
-        const tRun t = Cli(c.asArgs);
+        const tCliRun t = Cli(c.asArgs);
         EXPECT_EQ(t.lExit, wkExitFailed);
         EXPECT_NE(t.sErr.find(" while trying to save: " + c.sFailed), std::string::npos) << t.sErr;
         EXPECT_EQ(fs::symlink_status(c.sFailed).type(), lType);
@@ -258,7 +219,7 @@ TEST_F(SaveFaultTest, AFullDiskKeepsBothFiles) {
         while (tFill.write(sBlock.data(), sBlock.size()) && tFill.flush()) {
         }
     }
-    const tRun t = Cli({"save", sBasPath});
+    const tCliRun t = Cli({"save", sBasPath});
     EXPECT_EQ(t.lExit, wkExitFailed);
     EXPECT_NE(t.sErr.find("Error #61 while trying to save: "), std::string::npos) << t.sErr;
     fs::remove(tDir / "filler");
@@ -310,7 +271,7 @@ TEST_F(SaveFaultTest, DamagedMarkersAskBeforeUserLinesGo) {
         std::string s = c.sFile == sBasPath ? sBas0 : sRC0;
         s.replace(s.find(c.sFind), c.sFind.size(), c.sReplace);
         WriteAll(c.sFile, s);
-        const tRun t = Cli({"save", sBasPath});
+        const tCliRun t = Cli({"save", sBasPath});
         EXPECT_EQ(t.lExit, wkExitRefused);
         EXPECT_NE(t.sErr.find(c.sFile + ":\nLine "), std::string::npos) << t.sErr;
         EXPECT_NE(t.sErr.find(": " + c.sLost + "\n"), std::string::npos) << t.sErr;
@@ -338,7 +299,7 @@ TEST_F(SaveFaultTest, EveryRefusalAndFailedOutputExitsNonZero) {
     EXPECT_EQ(ReadAll(sForeign), "foreign");
     // Standard output that takes nothing.
     if (std::FILE* pFull = std::fopen("/dev/full", "w")) {
-        const tRun t = Cli({"view", "kvl", sBasPath}, pFull);
+        const tCliRun t = Cli({"view", "kvl", sBasPath}, pFull);
         std::fclose(pFull);
         EXPECT_EQ(t.lExit, wkExitFailed);
         EXPECT_NE(t.sErr.find("could not be written"), std::string::npos);

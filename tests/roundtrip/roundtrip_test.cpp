@@ -4,8 +4,8 @@
 // companion script's IDs to the front, after which every save is byte for byte
 // the same and check finds nothing to change.
 #include "bench/gen_project.h"
-#include "cli/cli_app.h"
 #include "model/accel_keys.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/corpus_files.h"
 
 #include <gtest/gtest.h>
@@ -24,44 +24,9 @@ using nlohmann::json;
 
 namespace {
 
-std::string ReadAll(const fs::path& tPath) {
-    std::ifstream tIn(tPath, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
-}
-
-std::string Drain(std::FILE* pFile) {
-    std::rewind(pFile);
-    std::string s;
-    char ac[4096];
-    while (size_t n = std::fread(ac, 1, sizeof(ac), pFile)) {
-        s.append(ac, n);
-    }
-    std::fclose(pFile);
-    return s;
-}
-
-struct tRun {
-    int lExit;
-    std::string sOut, sErr;
-};
-
-tRun Cli(std::vector<std::string> asArgs) {
-    asArgs.insert(asArgs.begin(), {"wrenkit-cli", "--yes"});
-    std::vector<const char*> apArg;
-    for (const std::string& s : asArgs) {
-        apArg.push_back(s.c_str());
-    }
-    tCliArgs tArgs;
-    std::string sError;
-    if (!ParseCliArgs(static_cast<int>(apArg.size()), apArg.data(), tArgs, sError)) {
-        return {wkExitRefused, "", sError};
-    }
-    std::FILE* pOut = std::tmpfile();
-    std::FILE* pErr = std::tmpfile();
-    const int lExit = RunCli(tArgs, pOut, pErr);
-    return {lExit, Drain(pOut), Drain(pErr)};
+tCliRun Cli(std::vector<std::string> asArgs) {
+    asArgs.insert(asArgs.begin(), "--yes");
+    return RunCliArgs(std::move(asArgs));
 }
 
 // The project as the user sees it, free of row and element numbers: one line
@@ -232,12 +197,12 @@ class RoundTripTest : public ::testing::Test {
     void RoundTrip(const std::string& sSource) {
         const std::string sName = fs::path(sSource).filename().string();
         SCOPED_TRACE(sName);
-        const tRun tFirst = Cli({"view", "json", sSource});
+        const tCliRun tFirst = Cli({"view", "json", sSource});
         ASSERT_EQ(tFirst.lExit, wkExitOk) << tFirst.sErr;
         const std::string sBas = (tDir / (fs::path(sSource).stem().string() + "_rt.bas")).string();
-        const tRun tSave = Cli({"save", sSource, "--as", sBas, "--new"});
+        const tCliRun tSave = Cli({"save", sSource, "--as", sBas, "--new"});
         ASSERT_EQ(tSave.lExit, wkExitOk) << tSave.sErr;
-        const tRun tAgain = Cli({"view", "json", sBas});
+        const tCliRun tAgain = Cli({"view", "json", sBas});
         ASSERT_EQ(tAgain.lExit, wkExitOk) << tAgain.sErr;
         const std::multiset<std::string> asBefore = ModelOf(tFirst.sOut);
         const std::multiset<std::string> asAfter = ModelOf(tAgain.sOut);
@@ -254,7 +219,7 @@ class RoundTripTest : public ::testing::Test {
         ASSERT_EQ(Cli({"save", sBas}).lExit, wkExitOk);
         EXPECT_TRUE(ReadAll(sBas) == sKvl1) << "the KVL file changed on the third save";
         EXPECT_TRUE(ReadAll(sRC) == sRC1) << "the companion script changed on the third save";
-        const tRun tCheck = Cli({"check", sBas});
+        const tCliRun tCheck = Cli({"check", sBas});
         EXPECT_EQ(tCheck.lExit, wkExitOk) << tCheck.sOut.substr(0, 3000);
         const std::multiset<std::string> asSettled = ModelOf(Cli({"view", "json", sBas}).sOut);
         EXPECT_TRUE(asSettled == asAfter) << Difference(asAfter, asSettled);
@@ -294,7 +259,7 @@ TEST_F(RoundTripTest, TheJsonViewIsValidJson) {
     // Every table of a project with dialogs, menus, keys and fonts, and the
     // golden file that fixes its bytes.
     const std::string sAbout = std::string(WK_SOURCE_DIR) + "/tests/data/cli/about.rc";
-    const tRun tView = Cli({"view", "json", sAbout});
+    const tCliRun tView = Cli({"view", "json", sAbout});
     ASSERT_EQ(tView.lExit, wkExitOk);
     EXPECT_TRUE(json::accept(tView.sOut));
     EXPECT_TRUE(json::accept(ReadAll(sAbout + ".view-json")));
@@ -430,7 +395,7 @@ TEST_F(RoundTripTest, FilesInOtherEncodingsAndFilesWithNothingInThem) {
     for (const auto& t : atCase) {
         SCOPED_TRACE(t.szName);
         std::ofstream(tDir / t.szName, std::ios::binary) << t.sBytes;
-        const tRun tView = Cli({"view", "json", (tDir / t.szName).string()});
+        const tCliRun tView = Cli({"view", "json", (tDir / t.szName).string()});
         EXPECT_EQ(tView.lExit, t.lExit) << tView.sErr;
         if (t.lExit != wkExitOk) {
             EXPECT_NE(tView.sErr.find("holds no dialog"), std::string::npos) << tView.sErr;
