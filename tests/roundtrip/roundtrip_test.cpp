@@ -235,7 +235,7 @@ TEST_F(RoundTripTest, EveryCorpusFileComesBackWhole) {
     for (const std::string& sPath : CorpusPaths("frm")) {
         asFiles.push_back(sPath);
     }
-    ASSERT_GE(asFiles.size(), 23u);
+    ASSERT_GE(asFiles.size(), 22u); // the project's own copy at least
     for (const std::string& sPath : asFiles) {
         RoundTrip(sPath);
     }
