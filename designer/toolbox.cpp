@@ -39,7 +39,7 @@ HWND ToolBar(HWND hToolbox) {
     return GetDlgItem(hToolbox, kBarId);
 }
 
-// Part 1 (status) or part 2 (tooltip) of a tool's help string.
+// The status text or, with bTip, the tooltip of a tool's help string.
 std::string ToolHelp(int32_t lId, bool bTip) {
     char sz[256] = "";
     LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(lId), sz, sizeof(sz));
