@@ -261,6 +261,35 @@ void Track(HWND hWnd, LPARAM lParam) {
     }
 }
 
+// The mouse over a group marker, with nothing dragged: the marker's arrow,
+// and the click is the marker's, which takes none.
+bool OnMarker(HWND hWnd, UINT uMsg, LPARAM lParam) {
+    if (gtDesign.atGroup.empty() || gtDesign.lDrag != wkDragNone) {
+        return false;
+    }
+    switch (uMsg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        break;
+    default:
+        return false;
+    }
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (hWnd != gtDesign.hOverlay) {
+        MapWindowPoints(hWnd, gtDesign.hOverlay, &p, 1);
+    }
+    if (!MarkerAt(p)) {
+        return false;
+    }
+    if (uMsg == WM_MOUSEMOVE) {
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    }
+    return true;
+}
+
 bool DragEndsHere(HWND hWnd) {
     return gtDesign.lDrag != wkDragNone && gtDesign.hDragWnd == hWnd;
 }
@@ -349,11 +378,11 @@ int32_t CancelDesignDrag() {
     }
 }
 
-LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+LRESULT ControlMouse(HWND hWnd, int32_t lElem, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                     bool& bHandled) {
     bHandled = true;
-    const int32_t lElem = WindowElem(hWnd);
     HWND hCtl = RowWindow(lElem) ? RowWindow(lElem) : hWnd;
-    if (CommonDragMessage(hWnd, uMsg, lParam)) {
+    if (CommonDragMessage(hWnd, uMsg, lParam) || OnMarker(hWnd, uMsg, lParam)) {
         return 0;
     }
     switch (uMsg) {
@@ -429,7 +458,7 @@ LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& b
 
 LRESULT OverlayMouse(HWND hWnd, UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
     bHandled = true;
-    if (CommonDragMessage(hWnd, uMsg, lParam)) {
+    if (CommonDragMessage(hWnd, uMsg, lParam) || OnMarker(hWnd, uMsg, lParam)) {
         return 0;
     }
     switch (uMsg) {
@@ -519,32 +548,6 @@ LRESULT CALLBACK GripperProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (gtDesign.lDrag == wkDragSizing) {
             StopDrag(false);
         }
-        return 0;
-    case WM_DESTROY:
-        RemovePropA(hWnd, "CtlElem");
-        RemovePropA(hWnd, "GripElem");
-        return 0;
-    default:
-        break;
-    }
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
-LRESULT CALLBACK MarkerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_ERASEBKGND: {
-        RECT r{};
-        GetClientRect(hWnd, &r);
-        char szClass[32] = "";
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        const bool bLead = std::string(szClass) == "KvGripper2Leader";
-        FillRect(
-            reinterpret_cast<HDC>(wParam), &r,
-            reinterpret_cast<HBRUSH>(bLead ? gtOptions.hGripperBrush1 : gtOptions.hGripperBrush2));
-        return 1;
-    }
-    case WM_MOUSEMOVE:
-        SetCursor(LoadCursor(nullptr, IDC_ARROW));
         return 0;
     case WM_DESTROY:
         RemovePropA(hWnd, "CtlElem");

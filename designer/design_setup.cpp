@@ -44,8 +44,6 @@ void InitDesignSurface() {
         RegisterDesignClass("KvDialogClient", CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS, hFace,
                             OverlayProc);
         RegisterDesignClass("KvGripper", lGrip, nullptr, GripperProc);
-        RegisterDesignClass("KvGripper2Leader", lGrip, nullptr, MarkerProc);
-        RegisterDesignClass("KvGripper2", lGrip, nullptr, MarkerProc);
         // Closing the project takes the dialog off the surface.
         gpfnDestroyDesignWindow = [](int32_t, int64_t hWnd) {
             HWND h = reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd));
