@@ -122,7 +122,11 @@ void FinishMove(bool bStore) {
         }
     } else {
         // The members that moved go to their places and come forward in one
-        // batch; a member left where it was costs nothing.
+        // batch; a member left where it was costs nothing. Nothing is drawn
+        // while they move: the places they left and took, and the areas their
+        // markers left, are painted again in one request afterwards (a move
+        // that works out what it bares costs a walk over every control).
+        OverlayBatch tBatch;
         std::vector<int32_t> alMoved;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
@@ -136,6 +140,8 @@ void FinishMove(bool bStore) {
                 const RECT rWant = ControlPixelRect(lElem);
                 if (!EqualRect(&rNow, &rWant)) {
                     alMoved.push_back(lElem);
+                    BatchUncover(rNow);
+                    BatchUncover(rWant);
                 }
             }
         }
@@ -144,7 +150,8 @@ void FinishMove(bool bStore) {
             const RECT r = ControlPixelRect(lElem);
             if (hPos) {
                 hPos = DeferWindowPos(hPos, RowWindow(lElem), RaiseAfter(lElem), r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+                                      r.right - r.left, r.bottom - r.top,
+                                      SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
             }
         }
         if (!hPos || !EndDeferWindowPos(hPos)) {
