@@ -9,6 +9,7 @@
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <algorithm>
 #include <string>
@@ -20,13 +21,14 @@ namespace {
 void DrawRectsNot(const tDlgRect* at, size_t lCount) {
     // The overlay's own device context without its children clipped away, so
     // that the outlines show over the controls too.
-    HDC hDC = GetDCEx(gtDesign.hOverlay, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    const tWindowDC tDC(gtDesign.hOverlay, DCX_CACHE | DCX_CLIPSIBLINGS);
+    HDC hDC = tDC.Get();
     if (!hDC) {
         return;
     }
-    HPEN hPen = CreatePen(PS_DOT, 1, RGB(0, 0, 0));
-    HGDIOBJ hOldPen = SelectObject(hDC, hPen);
-    HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(NULL_BRUSH));
+    const tGdiPen tPen(CreatePen(PS_DOT, 1, RGB(0, 0, 0)));
+    const tSelected tPenIn(hDC, tPen.Get());
+    const tSelected tBrushIn(hDC, GetStockObject(NULL_BRUSH));
     const int lOldRop = SetROP2(hDC, R2_NOT);
     for (size_t i = 0; i < lCount; ++i) {
         const tDlgRect p = DlgToPixels(at[i]);
@@ -35,10 +37,6 @@ void DrawRectsNot(const tDlgRect* at, size_t lCount) {
         }
     }
     SetROP2(hDC, lOldRop);
-    SelectObject(hDC, hOldBrush);
-    SelectObject(hDC, hOldPen);
-    DeleteObject(hPen);
-    ReleaseDC(gtDesign.hOverlay, hDC);
 }
 
 bool Snapping() {
@@ -134,9 +132,7 @@ void FinishMove(bool bStore) {
                 EditSetRect(lElem, gtDesign.atGroupRect[i]);
             }
             if (HWND h = RowWindow(lElem)) {
-                RECT rNow{};
-                GetWindowRect(h, &rNow);
-                MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&rNow), 2);
+                RECT rNow = WindowRectIn(h, gtDesign.hOverlay);
                 const RECT rWant = ControlPixelRect(lElem);
                 if (!EqualRect(&rNow, &rWant)) {
                     alMoved.push_back(lElem);

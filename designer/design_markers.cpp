@@ -10,6 +10,8 @@
 #include "model/options.h"
 #include "model/project.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
+#include "win/win_units.h"
 
 #include <algorithm>
 
@@ -22,10 +24,7 @@ RECT MarkRect(int32_t lElem) {
     if (gatDlg[lElem].lCtlType == wkCtlComboBox || !hWnd) {
         return ControlPixelRect(lElem);
     }
-    RECT r{};
-    GetWindowRect(hWnd, &r);
-    MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
-    return r;
+    return WindowRectIn(hWnd, gtDesign.hOverlay);
 }
 
 // The eight marks around r, codes 10..17 in order, each SM_CXFRAME + 2 by
@@ -100,13 +99,12 @@ void DrawMarkersNow(const RECT& tClip) {
         return;
     }
     // Without the children clipped away: markers lie on top of the controls.
-    HDC hDC = GetDCEx(gtDesign.hOverlay, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
-    if (!hDC) {
+    const tWindowDC tDC(gtDesign.hOverlay, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (!tDC.Get()) {
         return;
     }
-    IntersectClipRect(hDC, tClip.left, tClip.top, tClip.right, tClip.bottom);
-    DrawMarkers(hDC, tClip);
-    ReleaseDC(gtDesign.hOverlay, hDC);
+    IntersectClipRect(tDC.Get(), tClip.left, tClip.top, tClip.right, tClip.bottom);
+    DrawMarkers(tDC.Get(), tClip);
 }
 
 // The area of markers that go away is painted again by whatever lies under them.
@@ -120,15 +118,7 @@ void UncoverMarks(const RECT& tAt) {
         BatchUncover(r);
     }
     if (!gtDesign.lInBatch) {
-        HRGN hArea = CreateRectRgn(0, 0, 0, 0);
-        for (const RECT& r : at) {
-            HRGN hOne = CreateRectRgnIndirect(&r);
-            CombineRgn(hArea, hArea, hOne, RGN_OR);
-            DeleteObject(hOne);
-        }
-        RedrawWindow(gtDesign.hOverlay, nullptr, hArea,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        DeleteObject(hArea);
+        RepaintArea(at, 8);
     }
 }
 
@@ -178,10 +168,7 @@ void ShowFocusGrippers(HWND hCtl) {
 void HideFocusGrippers() {
     for (HWND h : gtDesign.ahGrip) {
         if (h && IsWindowVisible(h)) {
-            RECT r{};
-            GetWindowRect(h, &r);
-            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
-            BatchUncover(r);
+            BatchUncover(WindowRectIn(h, gtDesign.hOverlay));
             ShowWindow(h, SW_HIDE);
         }
     }
@@ -253,10 +240,7 @@ void RepaintMarkersOver(HWND hWnd) {
     if (gtDesign.atGroup.empty() || gtDesign.lInBatch || !gtDesign.hOverlay) {
         return;
     }
-    RECT r{};
-    GetWindowRect(hWnd, &r);
-    MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
-    DrawMarkersNow(r);
+    DrawMarkersNow(WindowRectIn(hWnd, gtDesign.hOverlay));
 }
 
 void PaintMarkers(HDC hDC, const RECT& tPaint) {

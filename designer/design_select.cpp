@@ -68,9 +68,7 @@ void BandSelect(const tDlgRect& tBand) {
     ForEachControl([&](int32_t l) {
         tDlgRect r = RowRect(l);
         if (gatDlg[l].lCtlType == wkCtlComboBox && RowWindow(l)) {
-            RECT w{};
-            GetWindowRect(RowWindow(l), &w);
-            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&w), 2);
+            RECT w = WindowRectIn(RowWindow(l), gtDesign.hOverlay);
             r = PixelsToDlg({w.left, w.top, w.right, w.bottom});
         }
         if (RectsIntersect(r, tBand)) {

@@ -4,6 +4,7 @@
 
 #include "designer/designer.h"
 #include "model/design_geometry.h"
+#include "win/win_units.h"
 
 #include <windows.h>
 
@@ -96,6 +97,8 @@ class OverlayBatch {
 };
 // Inside a batch: an overlay area left bare; outside one it does nothing.
 void BatchUncover(const RECT& r);
+// The overlay areas (and the controls there) painted again, in one request.
+void RepaintArea(const RECT* at, size_t lCount);
 
 // ---- Control windows (design_controls.cpp) ------------------------------------
 

@@ -6,6 +6,7 @@
 #include "designer/design_state.h"
 #include "model/fonts.h"
 #include "model/project.h"
+#include "win/win_handles.h"
 
 #include <algorithm>
 #include <vector>
@@ -185,20 +186,23 @@ OverlayBatch::~OverlayBatch() {
         return;
     }
     // Everything bared is painted again in one request.
-    if (!gtDesign.atUncover.empty()) {
-        HRGN hArea = CreateRectRgn(0, 0, 0, 0);
-        for (const RECT& r : gtDesign.atUncover) {
-            HRGN hOne = CreateRectRgnIndirect(&r);
-            CombineRgn(hArea, hArea, hOne, RGN_OR);
-            DeleteObject(hOne);
-        }
-        RedrawWindow(hOverlay, nullptr, hArea,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        DeleteObject(hArea);
-        gtDesign.atUncover.clear();
-    }
+    RepaintArea(gtDesign.atUncover.data(), gtDesign.atUncover.size());
+    gtDesign.atUncover.clear();
     // The group's markers, placed while nothing was drawn, show now.
     DrawGroupMarkers();
+}
+
+void RepaintArea(const RECT* at, size_t lCount) {
+    if (!lCount || !gtDesign.hOverlay) {
+        return;
+    }
+    const tGdiRegion tArea(CreateRectRgn(0, 0, 0, 0));
+    for (size_t i = 0; i < lCount; ++i) {
+        const tGdiRegion tOne(CreateRectRgnIndirect(&at[i]));
+        CombineRgn(tArea.Get(), tArea.Get(), tOne.Get(), RGN_OR);
+    }
+    RedrawWindow(gtDesign.hOverlay, nullptr, tArea.Get(),
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void BatchUncover(const RECT& r) {
