@@ -78,8 +78,10 @@ std::vector<std::string> ListNames(const tPropEdit& t) {
     return as;
 }
 
-tPropCheck Refuse(int32_t lField, std::string sMessage, int32_t lInfo = 0) {
-    tPropCheck t;
+// A refusal that still reports the corrections made so far (they are shown).
+tPropCheck Refuse(int32_t lField, std::string sMessage, int32_t lInfo = 0,
+                  const tPropCheck& tSoFar = tPropCheck()) {
+    tPropCheck t = tSoFar;
     t.lField = lField;
     t.sMessage = std::move(sMessage);
     t.lInfoIcon = lInfo;
@@ -211,11 +213,11 @@ tPropCheck CheckProperties(int32_t lElem, tPropEdit& t, bool (*pfnFileExists)(co
 
     // 6 and the position: digits only, within the field.
     if (!bDialog && BoxNumber(Trim(t.sTabOrder)) < 0) {
-        return Refuse(wkFieldTabOrder, "The Tab Order must be a number.");
+        return Refuse(wkFieldTabOrder, "The Tab Order must be a number.", 0, tOk);
     }
     for (const std::string& s : t.asPos) {
         if (BoxNumber(Trim(s)) < 0) {
-            return Refuse(wkFieldPosition, "The position and size must be numbers.");
+            return Refuse(wkFieldPosition, "The position and size must be numbers.", 0, tOk);
         }
     }
 
@@ -224,7 +226,7 @@ tPropCheck CheckProperties(int32_t lElem, tPropEdit& t, bool (*pfnFileExists)(co
         const std::string sFile = Trim(t.sCaption);
         if (!sFile.empty()) {
             if (pfnFileExists && !pfnFileExists(sFile)) {
-                return Refuse(wkFieldCaption, "Can't find file: " + sFile, 1);
+                return Refuse(wkFieldCaption, "Can't find file: " + sFile, 1, tOk);
             }
             const bool bButton = lKind == wkCtlImgButton || lKind == wkCtlImgButtonX;
             const std::string sExt = UpperExt(sFile);
@@ -234,7 +236,8 @@ tPropCheck CheckProperties(int32_t lElem, tPropEdit& t, bool (*pfnFileExists)(co
                 return Refuse(wkFieldCaption,
                               "The type of file extension and the styles must match.\r"
                               "Please correct by changing the style or file type, then try "
-                              "again.");
+                              "again.",
+                              0, tOk);
             }
         }
     } else if (CountHotKeys(t.sCaption) > 1) {
@@ -243,7 +246,8 @@ tPropCheck CheckProperties(int32_t lElem, tPropEdit& t, bool (*pfnFileExists)(co
                       "The ampersand (&) in a caption is used to specify an Alt+Letter\r"
                       "hot-key combination. To make an ampersand display in the caption,\r"
                       "type two consecutive ampersands (&&).\r\r"
-                      "You have more than one letter specified as a hot key.");
+                      "You have more than one letter specified as a hot key.",
+                      0, tOk);
     }
     return tOk;
 }
