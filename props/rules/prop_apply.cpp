@@ -1,6 +1,6 @@
 #include "props/rules/prop_apply.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/fonts.h"
 #include "model/id_names.h"
@@ -256,6 +256,8 @@ int32_t WriteProperties(int32_t lElem, const tPropEdit& t) {
     if (!gatDlg.Live(lElem)) {
         return 0;
     }
+    // One edit: listeners hear one notice before and one after all the writes.
+    tChangeScope tScope(wkChgDlg, lElem, 1);
     const tDlg tOld = gatDlg[lElem];
     const int32_t lKind = tOld.lCtlType;
     const std::string sValue = Trim(t.sIDValue).empty() ? "0" : Trim(t.sIDValue);
@@ -338,7 +340,7 @@ int32_t WriteProperties(int32_t lElem, const tPropEdit& t) {
     p.nBottom = static_cast<int32_t>(
         std::min<int64_t>(int64_t{lTop} + BoxNumber(Trim(t.asPos[3])), 0x7FFFFFFF));
     RecountUsage();
-    glChanged = 1;
+    NoteChange(wkChgDlg, lElem, 1);
 
     const tDlg& n = gatDlg[lElem];
     return n.lStyle != tOld.lStyle || n.lExStyle != tOld.lExStyle ||

@@ -1,3 +1,4 @@
+#include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/fonts.h"
 #include "model/id_names.h"
