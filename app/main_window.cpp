@@ -11,6 +11,7 @@
 #include "app/win_seam.h"
 #include "designer/designer.h"
 #include "model/project.h"
+#include "props/properties_dialog.h"
 #include "resources/resource_ids.h"
 
 #include <commctrl.h>
@@ -177,6 +178,9 @@ HWND CreateMainWindow(HINSTANCE hInst) {
 int RunMessageLoop() {
     MSG tMsg{};
     while (GetMessageA(&tMsg, nullptr, 0, 0) > 0) {
+        if (IsPropertiesMessage(&tMsg)) {
+            continue;
+        }
         if (!TranslateAcceleratorA(ghWndMain, ghAccelMain, &tMsg)) {
             TranslateMessage(&tMsg);
             DispatchMessageA(&tMsg);

@@ -1,11 +1,11 @@
 #include "app/pending_commands.h"
 
+#include "props/properties_dialog.h"
 #include "resources/resource_ids.h"
 
 int32_t IsPendingCommand(int32_t lCmd) {
     switch (lCmd) {
     case IDM_SELECTDIALOG:
-    case IDM_PROPERTIES:
     case IDM_IDEDITOR:
     case IDM_TABORDER:
         return 1;
@@ -14,7 +14,10 @@ int32_t IsPendingCommand(int32_t lCmd) {
     }
 }
 
-void PropertiesCmd(HWND, HWND) {}
+void PropertiesCmd(HWND hOwner, HWND) {
+    // Owned by the main window: applying to the dialog itself rebuilds the design window.
+    ShowPropertiesDialog(hOwner);
+}
 void SelectDialogCmd(HWND) {}
 void IDEditorCmd(HWND) {}
 void TabOrderCmd(HWND) {}

@@ -32,6 +32,12 @@ void RefreshDesignMenuBar();
 // being designed; the new gatDlg element, 0 when there is no dialog.
 int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, int32_t lBottom);
 
+// After the Properties dialog rewrote row lElem: its live window follows, made
+// anew (same rectangle, place among its siblings and selection) when lRemake
+// says the class or a style changed, or the tab order moved; the dialog
+// itself rebuilds the surface.
+void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged);
+
 // The toolbox's chosen tool: lKind 1..29 draws a new control of that kind with
 // the next rubber band; 0 is the selection pointer.
 void SetPlacing(int32_t lKind);

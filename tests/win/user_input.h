@@ -5,6 +5,8 @@
 
 #include "tests/win/modal_watch.h"
 
+#include "props/properties_dialog.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -79,6 +81,9 @@ inline void PumpLikeTheProgram(int lMilliseconds) {
     do {
         MSG tMsg;
         while (PeekMessageA(&tMsg, nullptr, 0, 0, PM_REMOVE)) {
+            if (IsPropertiesMessage(&tMsg)) {
+                continue;
+            }
             if (!ghWndMain || !TranslateAcceleratorA(ghWndMain, ghAccelMain, &tMsg)) {
                 TranslateMessage(&tMsg);
                 DispatchMessageA(&tMsg);

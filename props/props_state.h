@@ -1,0 +1,43 @@
+// What the open Properties dialog's files share. Only props/ includes this.
+#pragma once
+
+#include "app/win_handles.h"
+#include "props/rules/prop_apply.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+struct tProps {
+    HWND hDlg = nullptr;
+    HWND hTab = nullptr;
+    HWND ahPage[3]{}; // General, Styles, Position && Size
+    int32_t lElem = 0;
+    int32_t lKind = 0;
+    tPropEdit tEdit; // the working copy; only Apply writes it to the row
+    int32_t lFilling = 0;
+    UniqueBrush tForeBrush;
+    UniqueBrush tBackBrush;
+    UniqueFont tArrowFont;
+    UniqueIcon tIcon; // the dialog icon shown on button 227
+};
+extern tProps* gpProps;
+
+// Something on a page changed: Apply becomes available.
+void PropsChanged();
+// The description line.
+void SetDescription(const std::string& s);
+
+// General page (props_general.cpp).
+INT_PTR CALLBACK GeneralPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lParam);
+void ReadGeneralPage(tPropEdit& t);
+void FillGeneralPage();
+// Position && Size page.
+INT_PTR CALLBACK PositionPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lParam);
+void ReadPositionPage(tPropEdit& t);
+void FillPositionPage();
+// Styles page (props_styles.cpp).
+INT_PTR CALLBACK StylesPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lParam);
+void FillStylesPage();
+// After a browse switched the image type: the check marks follow.
+void RefreshStyleLists();

@@ -1,0 +1,259 @@
+// The Properties dialog on the real design surface, driven with the mouse and
+// the keyboard: what Apply writes to the row, to the live window and to the
+// saved files, and what a refused or cancelled edit leaves alone.
+#include "tests/win/designer_fixture.h"
+#include "tests/win/user_input.h"
+
+#include "app/files/file_ops.h"
+#include "model/fonts.h"
+#include "model/id_names.h"
+#include "props/properties_dialog.h"
+#include "props/props_ids.h"
+#include "props/rules/prop_apply.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class Props : public DesignerTest {
+  protected:
+    void TearDown() override {
+        if (HWND h = PropertiesWindow()) {
+            SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        }
+        DesignerTest::TearDown();
+    }
+
+    // Properties of control lElem (0: the dialog), opened as F4 does.
+    static HWND Open(int32_t lElem) {
+        gtElem.lCtl = lElem ? lElem : gtElem.lDlg;
+        Command(IDM_PROPERTIES);
+        PumpMessages(80);
+        return PropertiesWindow();
+    }
+    static HWND Page(int lTab) {
+        const int lMark[3] = {IDC_PROP_CAPTION, IDC_PROP_STYLELIST, IDC_PROP_LEFT};
+        for (HWND h = GetWindow(PropertiesWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            if (GetDlgItem(h, lMark[lTab])) {
+                return h;
+            }
+        }
+        return nullptr;
+    }
+    // Real keys for a text: capitals and "&" with Shift.
+    static void Type(const std::string& s) {
+        for (char c : s) {
+            if (c == '&') {
+                Keys({VK_SHIFT, '7'});
+            } else if (c == '_') {
+                Keys({VK_SHIFT, VK_OEM_MINUS});
+            } else if (c >= 'A' && c <= 'Z') {
+                Keys({VK_SHIFT, static_cast<WORD>(c)});
+            } else {
+                Keys({static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)))});
+            }
+        }
+        PumpLikeTheProgram(40);
+    }
+    // Clicks into a box, empties it and types the text.
+    static void Retype(HWND hBox, const std::string& s) {
+        Click(Centre(hBox));
+        Keys({VK_END});
+        for (int i = GetWindowTextLengthA(hBox); i > 0; --i) {
+            Keys({VK_BACK});
+        }
+        Type(s);
+    }
+    static void ClickApply() {
+        Click(Centre(GetDlgItem(PropertiesWindow(), IDC_PROP_APPLY)));
+        PumpMessages(80);
+    }
+    // Clicks the entry of a style check list.
+    static void ClickStyle(int lList, const std::string& sName) {
+        HWND hList = GetDlgItem(Page(1), lList);
+        const int lCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < lCount; ++i) {
+            SendMessageA(hList, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
+            RECT r{};
+            SendMessageA(hList, LB_GETITEMRECT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&r));
+            // The entry's name is drawn by the page; read it back from the model of the list.
+            ClientToScreen(hList, reinterpret_cast<POINT*>(&r));
+            ClientToScreen(hList, reinterpret_cast<POINT*>(&r.right));
+            if (StyleAt(lList, i) == sName) {
+                Click({r.left + 30, (r.top + r.bottom) / 2});
+                return;
+            }
+        }
+        ADD_FAILURE() << "no entry " << sName;
+    }
+    static std::string StyleAt(int lList, int lIndex) {
+        const tStylePages t = FillStylePages(gatDlg[gtElem.lCtl]);
+        const auto& at = lList == IDC_PROP_STYLELIST ? t.atStyle : t.atExStyle;
+        return static_cast<size_t>(lIndex) < at.size() ? at[static_cast<size_t>(lIndex)].sName : "";
+    }
+    static std::string FileText(const std::string& sPath) {
+        std::ifstream f(sPath, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    static int32_t RowOfKind(int32_t lKind) {
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (gatDlg.Live(l) && gatDlg[l].lResElem == gtElem.lResDlg &&
+                gatDlg[l].lCtlType == lKind) {
+                return l;
+            }
+        }
+        return 0;
+    }
+};
+
+TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
+    ASSERT_TRUE(OpenFile(std::string("Z:") + WK_SOURCE_DIR + "/examples/sample.bas", 1));
+    PumpMessages(100);
+    const int32_t lButton = RowOfKind(wkCtlButton);
+    const int32_t lText = RowOfKind(wkCtlTextBox);
+    ASSERT_TRUE(lButton && lText);
+    const tDlgRect tRect = RectOf(lButton);
+
+    HWND hDlg = Open(lButton);
+    ASSERT_TRUE(hDlg);
+    EXPECT_EQ(WindowText(hDlg), "Button Properties");
+    EXPECT_FALSE(IsWindowEnabled(ghWndMain));
+    EXPECT_FALSE(ghToolbox && IsWindowVisible(ghToolbox));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(0), IDC_PROP_FOREBTN)))
+        << "buttons take no colour";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, IDC_PROP_APPLY)));
+
+    Retype(GetDlgItem(Page(0), IDC_PROP_CAPTION), "&Go");
+    Retype(GetWindow(GetDlgItem(Page(0), IDC_PROP_IDNAME), GW_CHILD), "IDC_GO");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hDlg, IDC_PROP_APPLY)));
+    EXPECT_EQ(gatID[gatDlg[lButton].lIDElem].szIDName.str(), "%IDC_BUTTON1")
+        << "nothing before Apply";
+    Keys({VK_CONTROL, VK_TAB});
+    PumpLikeTheProgram(60);
+    EXPECT_TRUE(IsWindowVisible(Page(1)));
+    ClickStyle(IDC_PROP_STYLELIST, "%BS_FLAT");
+    EXPECT_NE(WindowText(GetDlgItem(Page(1), IDC_PROP_STYLECOUNT)), "Count: 0");
+    SaveWindowScreenshot(hDlg, "props_styles");
+    Keys({VK_CONTROL, VK_TAB});
+    PumpLikeTheProgram(60);
+    SaveWindowScreenshot(hDlg, "props_position");
+    ClickApply();
+
+    EXPECT_EQ(WindowText(GetDlgItem(Page(0), IDC_PROP_IDNAME)), "%IDC_GO");
+    EXPECT_EQ(GetDynStr(gatDlg[lButton].lCaptionElem), "&Go");
+    EXPECT_EQ(gatID[gatDlg[lButton].lIDElem].szIDName.str(), "%IDC_GO");
+    EXPECT_TRUE(gatDlg[lButton].lStyle & BS_FLAT);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, IDC_PROP_APPLY)));
+    // The control was made anew for the style: same rectangle, still selected.
+    EXPECT_TRUE(GetWindowLongA(Row(lButton), GWL_STYLE) & BS_FLAT);
+    EXPECT_EQ(WindowText(Row(lButton)), "&Go");
+    EXPECT_EQ(std::memcmp(&tRect, &gatDlg[lButton].nLeft, sizeof(tRect)), 0);
+    EXPECT_EQ(gtElem.lCtl, lButton);
+    Click(Centre(GetDlgItem(hDlg, IDOK)));
+    PumpMessages(60);
+    EXPECT_FALSE(PropertiesWindow());
+    EXPECT_TRUE(IsWindowEnabled(ghWndMain));
+
+    // The text box: a colour from the popup and a font from the font dialog.
+    hDlg = Open(lText);
+    ASSERT_TRUE(hDlg);
+    EXPECT_EQ(WindowText(hDlg), "Text/Edit Box Properties");
+    Keys({VK_CONTROL, VK_TAB}); // from Position && Size, remembered, round to General
+    PumpLikeTheProgram(60);
+    EXPECT_TRUE(IsWindowVisible(Page(0)));
+    SaveWindowScreenshot(hDlg, "props_general");
+    WatchFor("Colors", [](HWND hPopup) {
+        SaveWindowScreenshot(hPopup, "props_colors");
+        ClickWindow(GetDlgItem(hPopup, IDC_COLOR_FIRST + 5)); // &H0000FF
+    });
+    PressButton(Page(0), IDC_PROP_BACKBTN);
+    PumpUntil([] { return ModalWatches().empty(); }, 5000);
+    PumpMessages(100);
+    EXPECT_NE(IsDlgButtonChecked(Page(0), IDC_PROP_BACKSYS), BST_CHECKED);
+    WatchFor("Font", [](HWND hFont) {
+        // Bold in the style list of the common font dialog.
+        HWND hStyle = GetDlgItem(hFont, 0x471);
+        SendMessageA(hStyle, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>("Bold"));
+        SendMessageA(hFont, WM_COMMAND, MAKEWPARAM(0x471, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(hStyle));
+        PressButton(hFont, IDOK);
+    });
+    PressButton(Page(0), IDC_PROP_FONTBTN);
+    PumpUntil([] { return ModalWatches().empty(); }, 5000);
+    PumpMessages(100);
+    ClickApply();
+    EXPECT_EQ(gatDlg[lText].byBackClrUsed, 1);
+    EXPECT_EQ(gatDlg[lText].lBackClr, 0x0000FF);
+    EXPECT_EQ(WindowText(GetDlgItem(Page(0), IDC_PROP_FONTSIZE)),
+              FontSizeLine(gahFont[gatDlg[lText].lFontElem]));
+    EXPECT_EQ(gahFont[gatDlg[lText].lFontElem].lWeight, FW_BOLD);
+    Click(Centre(GetDlgItem(hDlg, IDOK)));
+    PumpMessages(60);
+
+    // Saved and read back.
+    char szDir[MAX_PATH] = "";
+    GetTempPathA(sizeof(szDir), szDir);
+    const std::string sFile = std::string(szDir) + "wk_props_sample.bas";
+    ASSERT_TRUE(SaveFileAs(sFile, 1));
+    const std::string sKvl = FileText(sFile);
+    EXPECT_NE(sKvl.find("%IDC_GO, \"&Go\""), std::string::npos);
+    EXPECT_NE(sKvl.find("%BS_FLAT"), std::string::npos);
+    ASSERT_TRUE(OpenFile(sFile, 1));
+    PumpMessages(100);
+    const int32_t lReopened = RowOfKind(wkCtlButton);
+    EXPECT_EQ(gatID[gatDlg[lReopened].lIDElem].szIDName.str(), "%IDC_GO");
+    EXPECT_TRUE(gatDlg[lReopened].lStyle & BS_FLAT);
+    EXPECT_EQ(gatDlg[RowOfKind(wkCtlTextBox)].lBackClr, 0x0000FF);
+    DeleteFileA(sFile.c_str());
+}
+
+TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
+    Design({{wkCtlLabel, {5, 5, 60, 15}, "Label"}, {wkCtlProgress, {5, 30, 80, 40}, nullptr}});
+    const int32_t lLabel = Controls(gtElem.lResDlg)[0];
+    const int32_t lBar = Controls(gtElem.lResDlg)[1];
+    const tDlg tBefore = gatDlg[lLabel];
+
+    HWND hDlg = Open(lLabel);
+    ASSERT_TRUE(hDlg);
+    Retype(GetDlgItem(Page(0), IDC_PROP_CAPTION), "&Save &Exit");
+    Retype(GetDlgItem(Page(0), IDC_PROP_IDVALUE), "70000");
+    std::string sBox;
+    WatchFor("Wrenkit", [&sBox](HWND hBox) {
+        sBox = MessageBoxText(hBox);
+        PressButton(hBox, IDOK);
+    });
+    ClickApply();
+    PumpUntil([] { return ModalWatches().empty(); }, 5000);
+    EXPECT_EQ(sBox.rfind("The ampersand (&) in a caption", 0), 0u) << sBox;
+    EXPECT_EQ(std::memcmp(&tBefore, &gatDlg[lLabel], sizeof(tDlg)), 0);
+    EXPECT_EQ(GetFocus(), GetDlgItem(Page(0), IDC_PROP_CAPTION));
+    EXPECT_EQ(WindowText(GetDlgItem(Page(0), IDC_PROP_IDVALUE)),
+              std::to_string(FirstFreeIDValue(1001, 65535)))
+        << "corrected and shown";
+
+    Retype(GetDlgItem(Page(0), IDC_PROP_CAPTION), "Save && E&xit");
+    ClickApply();
+    EXPECT_EQ(GetDynStr(gatDlg[lLabel].lCaptionElem), "Save && E&xit");
+    EXPECT_EQ(WindowText(Row(lLabel)), "Save && E&xit");
+
+    // Cancel writes nothing.
+    const tDlg tApplied = gatDlg[lLabel];
+    Retype(GetDlgItem(Page(0), IDC_PROP_CAPTION), "Other");
+    Click(Centre(GetDlgItem(hDlg, IDCANCEL)));
+    PumpMessages(60);
+    EXPECT_FALSE(PropertiesWindow());
+    EXPECT_EQ(std::memcmp(&tApplied, &gatDlg[lLabel], sizeof(tDlg)), 0);
+
+    // A progress bar takes no colours.
+    ASSERT_TRUE(Open(lBar));
+    EXPECT_EQ(WindowText(PropertiesWindow()), "Progress Bar Properties");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(0), IDC_PROP_BACKBTN)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(0), IDC_PROP_FORESYS)));
+}
+
+} // namespace
