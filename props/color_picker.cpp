@@ -1,7 +1,7 @@
 // The colour popup (a palette of sixteen colours, two system colours and
 // "More..." for the common colour dialog) and the common font dialog.
 #include "app/settings/settings.h"
-#include "app/win_handles.h"
+#include "win/win_handles.h"
 #include "props/properties_dialog.h"
 #include "props/props_ids.h"
 
@@ -23,7 +23,7 @@ struct tPopup {
     int32_t lCurrent;
     HWND hArrow;
     int32_t lChosen = -2;
-    std::array<UniqueBrush, kSwatches> atBrush;
+    std::array<tGdiBrush, kSwatches> atBrush;
 };
 
 COLORREF SwatchColor(int i) {
@@ -55,7 +55,7 @@ INT_PTR CALLBACK PopupProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
                             r.top, r.right, r.bottom, hDlg,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_COLOR_FIRST + i)),
                             GetModuleHandleA(nullptr), nullptr);
-            p->atBrush[static_cast<size_t>(i)].reset(CreateSolidBrush(SwatchColor(i)));
+            p->atBrush[static_cast<size_t>(i)].Reset(CreateSolidBrush(SwatchColor(i)));
         }
         // Below the arrow, moved back inside the screen when it would stick out.
         RECT rArrow{};
@@ -73,7 +73,7 @@ INT_PTR CALLBACK PopupProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         const int lId = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
         if (p && lId >= IDC_COLOR_FIRST && lId < IDC_COLOR_FIRST + kSwatches) {
             return reinterpret_cast<INT_PTR>(
-                p->atBrush[static_cast<size_t>(lId - IDC_COLOR_FIRST)].get());
+                p->atBrush[static_cast<size_t>(lId - IDC_COLOR_FIRST)].Get());
         }
         return FALSE;
     }

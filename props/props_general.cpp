@@ -43,8 +43,8 @@ COLORREF ShownColor(int32_t lColor, int lSysDefault) {
 
 void SetSwatches() {
     const tPropEdit& t = gpProps->tEdit;
-    gpProps->tForeBrush.reset(CreateSolidBrush(ShownColor(t.lForeClr, COLOR_WINDOWTEXT)));
-    gpProps->tBackBrush.reset(CreateSolidBrush(ShownColor(t.lBackClr, COLOR_BTNFACE)));
+    gpProps->tForeBrush.Reset(CreateSolidBrush(ShownColor(t.lForeClr, COLOR_WINDOWTEXT)));
+    gpProps->tBackBrush.Reset(CreateSolidBrush(ShownColor(t.lBackClr, COLOR_BTNFACE)));
     HWND hPage = gpProps->ahPage[0];
     CheckDlgButton(hPage, IDC_PROP_FORESYS, t.lForeClr == -1 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(hPage, IDC_PROP_BACKSYS, t.lBackClr == -1 ? BST_CHECKED : BST_UNCHECKED);
@@ -166,7 +166,7 @@ void Browse(HWND hPage) {
     if (lKind == wkCtlDialog) {
         gpProps->tEdit.sIconFile = sFile;
         InvalidateRect(GetDlgItem(hPage, IDC_PROP_ICON), nullptr, TRUE);
-        gpProps->tIcon.reset(static_cast<HICON>(
+        gpProps->tDlgIcon.Reset(static_cast<HICON>(
             LoadImageA(nullptr, sFile.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
     } else {
         SetItemText(hPage, IDC_PROP_CAPTION, sFile);
@@ -190,7 +190,7 @@ void RemoveIcon(HWND hPage) {
     if (MessageBoxA(gpProps->hDlg, "Do you want to remove the dialog icon?", "Wrenkit",
                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         gpProps->tEdit.sIconFile.clear();
-        gpProps->tIcon.reset();
+        gpProps->tDlgIcon.Reset();
         InvalidateRect(GetDlgItem(hPage, IDC_PROP_ICON), nullptr, TRUE);
         PropsChanged();
     }
@@ -236,8 +236,8 @@ void SystemColourBox(HWND hPage, int lBox) {
 void DrawIconButton(const DRAWITEMSTRUCT* p) {
     DrawFrameControl(p->hDC, const_cast<RECT*>(&p->rcItem), DFC_BUTTON,
                      DFCS_BUTTONPUSH | ((p->itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
-    if (gpProps->tIcon) {
-        DrawIconEx(p->hDC, p->rcItem.left + 1, p->rcItem.top + 1, gpProps->tIcon.get(),
+    if (gpProps->tDlgIcon) {
+        DrawIconEx(p->hDC, p->rcItem.left + 1, p->rcItem.top + 1, gpProps->tDlgIcon.Get(),
                    p->rcItem.right - p->rcItem.left - 2, p->rcItem.bottom - p->rcItem.top - 2, 0,
                    nullptr, DI_NORMAL);
     }
@@ -282,7 +282,7 @@ void FillGeneralPage() {
         EnableWindow(GetDlgItem(hPage, lId), lKind != wkCtlDialog);
     }
     if (!t.sIconFile.empty()) {
-        gpProps->tIcon.reset(static_cast<HICON>(
+        gpProps->tDlgIcon.Reset(static_cast<HICON>(
             LoadImageA(nullptr, t.sIconFile.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
     }
     ShowFont();
@@ -290,11 +290,11 @@ void FillGeneralPage() {
     // The arrows are glyphs of the symbol font.
     RECT r{0, 0, 0, 10};
     MapDialogRect(hPage, &r);
-    gpProps->tArrowFont.reset(
+    gpProps->tArrowFont.Reset(
         CreateFontA(r.bottom, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett"));
     for (int lId : {IDC_PROP_FOREBTN, IDC_PROP_BACKBTN, IDC_PROP_IDMENU}) {
         SendDlgItemMessageA(hPage, lId, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(gpProps->tArrowFont.get()), 0);
+                            reinterpret_cast<WPARAM>(gpProps->tArrowFont.Get()), 0);
     }
     // Only some kinds take colours.
     const bool bColours = KindHasColors(lKind);
@@ -328,10 +328,10 @@ INT_PTR CALLBACK GeneralPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lP
         if (gpProps) {
             const int lId = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
             if (lId == IDC_PROP_FORE) {
-                return reinterpret_cast<INT_PTR>(gpProps->tForeBrush.get());
+                return reinterpret_cast<INT_PTR>(gpProps->tForeBrush.Get());
             }
             if (lId == IDC_PROP_BACK) {
-                return reinterpret_cast<INT_PTR>(gpProps->tBackBrush.get());
+                return reinterpret_cast<INT_PTR>(gpProps->tBackBrush.Get());
             }
         }
         return FALSE;
@@ -411,7 +411,7 @@ void FillPositionPage() {
     }
     ShowPixels();
     SendDlgItemMessageA(hPage, IDC_PROP_FAVSIZEMENU, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(gpProps->tArrowFont.get()), 0);
+                        reinterpret_cast<WPARAM>(gpProps->tArrowFont.Get()), 0);
     // The built-in standard is the only favourite size until favourites are kept.
     SendDlgItemMessageA(hPage, IDC_PROP_FAVSIZES, CB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>("<Standard Sizes>"));

@@ -1,7 +1,7 @@
 // What the open Properties dialog's files share. Only props/ includes this.
 #pragma once
 
-#include "app/win_handles.h"
+#include "win/win_handles.h"
 #include "props/rules/prop_apply.h"
 
 #include <windows.h>
@@ -16,10 +16,10 @@ struct tProps {
     int32_t lKind = 0;
     tPropEdit tEdit; // the working copy; only Apply writes it to the row
     int32_t lFilling = 0;
-    UniqueBrush tForeBrush;
-    UniqueBrush tBackBrush;
-    UniqueFont tArrowFont;
-    UniqueIcon tIcon; // the dialog icon shown on button 227
+    tGdiBrush tForeBrush;
+    tGdiBrush tBackBrush;
+    tGdiFont tArrowFont;
+    tIcon tDlgIcon; // the dialog icon shown on button 227
 };
 extern tProps* gpProps;
 

@@ -141,7 +141,7 @@ void FillStylesPage() {
         SendMessageA(hList, LB_SETTOPINDEX, static_cast<WPARAM>(lTop), 0);
     }
     SendDlgItemMessageA(hPage, IDC_PROP_FAVSTYLEMENU, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(gpProps->tArrowFont.get()), 0);
+                        reinterpret_cast<WPARAM>(gpProps->tArrowFont.Get()), 0);
     HWND hFav = GetDlgItem(hPage, IDC_PROP_FAVSTYLES);
     if (SendMessageA(hFav, CB_GETCOUNT, 0, 0) == 0) {
         // The built-in standard is the only favourite until favourites are kept.
