@@ -1,9 +1,9 @@
 // The colour popup (a palette of sixteen colours, two system colours and
 // "More..." for the common colour dialog) and the common font dialog.
 #include "app/settings/settings.h"
-#include "win/win_handles.h"
 #include "props/properties_dialog.h"
 #include "props/props_ids.h"
+#include "win/win_handles.h"
 
 #include <commdlg.h>
 

@@ -1,8 +1,8 @@
 // What the open Properties dialog's files share. Only props/ includes this.
 #pragma once
 
-#include "win/win_handles.h"
 #include "props/rules/prop_apply.h"
+#include "win/win_handles.h"
 
 #include <windows.h>
 
