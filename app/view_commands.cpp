@@ -3,7 +3,7 @@
 #include "app/file_commands.h"
 #include "app/help.h"
 #include "codeview/code_viewer.h"
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/json_dump.h"
 #include "resources/resource_ids.h"
 #include "writers/view_texts.h"
