@@ -2,7 +2,7 @@
 // one section of it, as plain text.
 #include "app/file_commands.h"
 
-#include "app/files/file_state.h"
+#include "model/document.h"
 #include "model/file_errors.h"
 #include "model/user_seam.h"
 #include "resources/resource_ids.h"
@@ -17,7 +17,7 @@ namespace {
 std::string ClipboardText(int lCommandId) {
     switch (lCommandId) {
     case IDM_CLIP_KVL_ALL:
-        return BuildKvlFile(false);
+        return BuildKvlFile(gtDoc, false);
     case IDM_CLIP_KVL_ACCEL:
         return KvlAcceleratorsSection();
     case IDM_CLIP_KVL_CONST:
@@ -29,7 +29,7 @@ std::string ClipboardText(int lCommandId) {
     case IDM_CLIP_KVL_CODE:
         return KvlCallBacksSection();
     case IDM_CLIP_RC_ALL:
-        return BuildRCFile(false);
+        return BuildRCFile(gtDoc, false);
     case IDM_CLIP_RC_ACCEL:
         return RCAcceleratorsSection();
     case IDM_CLIP_RC_CONST:
@@ -86,7 +86,5 @@ void ClipboardCmd(HWND, int lCommandId) {
     if (lCommandId < IDM_CLIP_KVL_ALL || lCommandId > IDM_CLIP_RC_CODE) {
         return;
     }
-    // The #Resource line of the whole file names the current file's companion.
-    gsKvlFilePath = gsCurrentFile;
     PutTextOnClipboard(ClipboardText(lCommandId));
 }

@@ -14,13 +14,10 @@
 #include "designer/designer.h"
 #include "designer/test_mode.h"
 #include "designer/toolbox.h"
+#include "model/case_blind.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
-#include "writers/kvl_writer.h"
-
-#include <cctype>
-
-int32_t glPartOnly = 0;
 
 namespace {
 
@@ -44,15 +41,9 @@ void ToolboxCmd(HWND hWnd) {
                   MF_BYCOMMAND | (ghToolbox ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void ClipboardSection(HWND hWnd, int32_t lCmd, bool bPartOnly) {
-    glPartOnly = bPartOnly ? 1 : 0;
-    ClipboardCmd(hWnd, lCmd);
-    glPartOnly = 0;
-}
-
 std::string UpperCase(std::string s) {
     for (char& ch : s) {
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        ch = UpperAscii(ch);
     }
     return s;
 }
@@ -110,17 +101,13 @@ void OnMainCommand(HWND hWnd, int32_t lCmd) {
         SaveAsCmd(hWnd);
         break;
     case IDM_SAVEASNEW:
-        glAsNew = 1;
         SaveAsNewCmd(hWnd);
-        glAsNew = 0;
         break;
     case IDM_CLIP_KVL_ALL:
     case IDM_CLIP_KVL_CODE:
     case IDM_CLIP_RC_ALL:
     case IDM_CLIP_RC_ACCEL:
     case IDM_CLIP_RC_CODE:
-        ClipboardSection(hWnd, lCmd, false);
-        break;
     case IDM_CLIP_KVL_ACCEL:
     case IDM_CLIP_KVL_CONST:
     case IDM_CLIP_KVL_DIALOG:
@@ -130,7 +117,7 @@ void OnMainCommand(HWND hWnd, int32_t lCmd) {
     case IDM_CLIP_RC_MENU:
     case IDM_CLIP_RC_STRINGS:
     case IDM_CLIP_RC_VERSION:
-        ClipboardSection(hWnd, lCmd, true);
+        ClipboardCmd(hWnd, lCmd);
         break;
     case IDM_IMPORT:
         ImportCmd(hWnd);
@@ -244,15 +231,15 @@ int32_t CloseMainWindow(HWND hWnd) {
 }
 
 int32_t DropAction(const std::string& sFile) {
-    const size_t lDot = sFile.rfind('.');
-    const std::string sExt = lDot == std::string::npos ? "" : UpperCase(sFile.substr(lDot));
-    if (sExt == ".BAS" || sExt == ".BI" || sExt == ".INC") {
+    switch (FileTypeOf(sFile)) {
+    case wkFileKvl:
         return 1;
-    }
-    if (sExt == ".RC" || sExt == ".DLG" || sExt == ".H" || sExt == ".FRM") {
+    case wkFileRC:
+    case wkFileForm:
         return 2;
+    default:
+        return 0;
     }
-    return 0;
 }
 
 std::string DropFiles(HWND hWnd, HDROP hDrop) {

@@ -5,12 +5,12 @@
 #include "app/file_commands.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "app/files/file_state.h"
 #include "app/settings/settings.h"
+#include "model/document.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
-#include "writers/kvl_writer.h"
 
 #include <commdlg.h>
 
@@ -237,10 +237,7 @@ void SaveAsNewCmd(HWND hOwner) {
     std::string sPath;
     int lType = 1;
     if (!SaveAsDialogCmd(hOwner, std::string(), sPath, lType).empty()) {
-        const int32_t lAsNew = glAsNew;
-        glAsNew = 1;
         SaveFileAsNew(sPath);
-        glAsNew = lAsNew;
     }
 }
 
@@ -277,10 +274,7 @@ void ShowDesignWindows(int lShow) {
 // ---- State --------------------------------------------------------------------------------
 
 const std::string& CurrentFile() {
-    return gsCurrentFile;
-}
-int CurrentFileType() {
-    return glCurrentFileType;
+    return gtDoc.sPath;
 }
 int SourceFileOpen() {
     return glSourceFileOpen;

@@ -78,8 +78,6 @@ void ShowResultsBox(HWND hOwner, const std::string& sLabels, const std::string& 
 
 // Full path of the open KVL file; "" for an untitled project.
 const std::string& CurrentFile();
-// 1 when the current file is a KVL file, 0 when there is none.
-int CurrentFileType();
 // The KVL source file / its companion script is held open from load to close.
 int SourceFileOpen();
 int RCFileOpen();

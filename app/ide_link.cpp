@@ -5,6 +5,7 @@
 #include "app/files/file_ops.h"
 #include "app/files/file_state.h"
 #include "app/processes.h"
+#include "model/document.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "readers/file_text.h"
@@ -44,5 +45,5 @@ void IdeOpenFileCmd(HWND hOwner) {
             return;
         }
     }
-    LaunchIde(hOwner, gsCurrentFile);
+    LaunchIde(hOwner, gtDoc.sPath);
 }

@@ -19,8 +19,6 @@ extern HACCEL ghAccelMain;
 extern int32_t glAppActive;        // last wParam of WM_ACTIVATEAPP
 extern int32_t glToolboxAllowed;   // cleared while a file dialog or modal window is open
 extern int32_t glUpdatesSuspended; // long operations switch command enabling off
-extern int32_t glAsNew;            // writers produce new files (Save As New, new-code views)
-extern int32_t glPartOnly;         // a "... Only" clipboard command writes one section
 extern int32_t glComCtlsEx;        // InitCommonControlsEx was found and called
 // The arguments the program was started with (a file to open); read once by
 // the main window's creation.

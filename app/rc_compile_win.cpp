@@ -3,10 +3,10 @@
 // tools lie in the program's folder; every failure is one message box.
 #include "app/file_commands.h"
 
-#include "app/files/file_paths.h"
 #include "app/files/rc_compile.h"
 #include "app/processes.h"
 #include "app/settings/profile.h"
+#include "model/path_rules.h"
 #include "model/user_seam.h"
 #include "readers/file_text.h"
 

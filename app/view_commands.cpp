@@ -2,12 +2,11 @@
 
 #include "app/file_commands.h"
 #include "app/help.h"
-#include "cli/json_dump.h"
 #include "codeview/code_viewer.h"
 #include "model/change_notice.h"
+#include "model/json_dump.h"
 #include "resources/resource_ids.h"
-#include "writers/kvl_writer.h"
-#include "writers/rc_writer.h"
+#include "writers/view_texts.h"
 
 #include <ctime>
 
@@ -38,25 +37,17 @@ std::string TestValuesText() {
 tCodeView BuildCodeView(int32_t lCmd) {
     switch (lCmd) {
     case IDM_VIEW_KVL:
-        return {gszViewKvlTitle, BuildKvlFile(false), kModeBasic};
+        return {gszViewKvlTitle, ViewText(gtDoc, wkViewKvl), kModeBasic};
     case IDM_VIEW_RC:
-        return {gszViewRcTitle, BuildRCFile(false), kModeRC};
-    case IDM_VIEW_NEWKVL: {
-        glAsNew = 1;
-        tCodeView t{gszViewNewKvlTitle, BuildNewKvlFile(false), kModeBasic};
-        glAsNew = 0;
-        return t;
-    }
-    case IDM_VIEW_NEWRC: {
-        glAsNew = 1;
-        tCodeView t{gszViewNewRcTitle, BuildNewRCFile(false), kModeRC};
-        glAsNew = 0;
-        return t;
-    }
+        return {gszViewRcTitle, ViewText(gtDoc, wkViewRc), kModeRC};
+    case IDM_VIEW_NEWKVL:
+        return {gszViewNewKvlTitle, ViewText(gtDoc, wkViewNewKvl), kModeBasic};
+    case IDM_VIEW_NEWRC:
+        return {gszViewNewRcTitle, ViewText(gtDoc, wkViewNewRc), kModeRC};
     case IDM_VIEW_SDKRC:
-        return {gszViewSdkRcTitle, BuildFullRCFile(), kModeRC};
+        return {gszViewSdkRcTitle, ViewText(gtDoc, wkViewSdkRc), kModeRC};
     case IDM_VIEW_SDKBASIC:
-        return {gszViewSdkBasicTitle, BuildRCBasicCode(), kModeBasic};
+        return {gszViewSdkBasicTitle, ViewText(gtDoc, wkViewSdkBasic), kModeBasic};
     case IDM_VIEW_TESTVALUES:
         return {gszViewTestValuesTitle, TestValuesText(), 1};
     default:

@@ -7,7 +7,7 @@
 #include <string>
 
 // Commands 1036 to 1042: builds the text of the command and shows it under
-// the command's title (the two "New" views run with the as-new flag set).
+// the command's title (the two "New" views show new files).
 void ViewCodeCmd(HWND hOwner, int32_t lCmd);
 
 // The text and title a View command shows, and its colouring (2 BASIC, 4

@@ -3,10 +3,10 @@
 // The files come from wk_genproject in $WK_BENCH_DIR (scripts/bench-compare.sh
 // makes them): small.rc and small_app.bas, and the same for medium and large.
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "cli/cli_app.h"
 #include "cli/cli_seam.h"
 #include "model/fonts.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "styles/catalog.h"
@@ -126,9 +126,9 @@ void BM_WriteNewKVL(benchmark::State& tState) {
     }
     OpenProject tOpen(sPath);
     for (auto _ : tState) {
-        glAsNew = 1;
-        benchmark::DoNotOptimize(BuildNewKvlFile());
-        glAsNew = 0;
+        gtDoc.lAsNew = 1;
+        benchmark::DoNotOptimize(BuildNewKvlFile(gtDoc));
+        gtDoc.lAsNew = 0;
     }
 }
 
@@ -152,8 +152,8 @@ void BM_UpdateSave(benchmark::State& tState) {
     }
     OpenProject tOpen(sPath);
     for (auto _ : tState) {
-        benchmark::DoNotOptimize(BuildKvlFile(true));
-        benchmark::DoNotOptimize(BuildRCFile(true));
+        benchmark::DoNotOptimize(BuildKvlFile(gtDoc, true));
+        benchmark::DoNotOptimize(BuildRCFile(gtDoc, true));
     }
 }
 

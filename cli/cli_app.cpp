@@ -1,22 +1,23 @@
 #include "cli/cli_app.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "app/files/file_state.h"
 #include "app/files/import_results.h"
 #include "app/settings/settings.h"
 #include "cli/cli_seam.h"
-#include "cli/json_dump.h"
 #include "cli/unified_diff.h"
+#include "model/document.h"
 #include "model/fonts.h"
+#include "model/json_dump.h"
 #include "model/options.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "readers/file_text.h"
-#include "readers/rc_reader.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
+#include "writers/view_texts.h"
 
 #include <filesystem>
 
@@ -180,25 +181,10 @@ int OpenByExtension(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr
     return lRead ? wkExitOk : wkExitFailed;
 }
 
-std::string ViewText(const std::string& sKind, bool& bKnown) {
+std::string KindText(const std::string& sKind, bool& bKnown) {
     bKnown = true;
-    if (sKind == "kvl") {
-        return BuildKvlFile(false);
-    }
-    if (sKind == "rc") {
-        return BuildRCFile(false);
-    }
-    if (sKind == "new-kvl" || sKind == "new-rc") {
-        glAsNew = 1;
-        std::string sText = sKind == "new-kvl" ? BuildNewKvlFile() : BuildNewRCFile();
-        glAsNew = 0;
-        return sText;
-    }
-    if (sKind == "sdk-rc") {
-        return BuildFullRCFile();
-    }
-    if (sKind == "sdk-basic") {
-        return BuildRCBasicCode();
+    if (const int32_t lView = ViewFromName(sKind)) {
+        return ViewText(gtDoc, lView);
     }
     if (sKind == "json") {
         return ProjectJson();
@@ -233,16 +219,16 @@ struct tSaveTexts {
 
 tSaveTexts TextsASaveWrites() {
     tSaveTexts t;
-    t.sKvl = BuildKvlFile(true);
+    t.sKvl = BuildKvlFile(gtDoc, true);
     if (NeedsCompanionScript()) {
-        t.sRCPath = CompanionPath(gsCurrentFile);
-        t.sRC = BuildRCFile(true);
+        t.sRCPath = CompanionPath(gtDoc.sPath);
+        t.sRC = BuildRCFile(gtDoc, true);
     }
     return t;
 }
 
 int Check(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
-    if (FileTypeOf(tArgs.sFile) != wkFileKvl || gsCurrentFile.empty()) {
+    if (FileTypeOf(tArgs.sFile) != wkFileKvl || gtDoc.sPath.empty()) {
         std::fprintf(pErr, "wrenkit: check works on KVL source files (.bas .bi .inc)\n");
         return wkExitRefused;
     }
@@ -274,18 +260,16 @@ int Save(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr) {
         }
         // As the Save As dialog asks: another file of that name is replaced
         // only when the user says so.
-        if (FileExists(tArgs.sAs) && !SameFile(tArgs.sAs, gsCurrentFile) &&
+        if (FileExists(tArgs.sAs) && !SameFile(tArgs.sAs, gtDoc.sPath) &&
             AskUser(ReplaceQuestion(tArgs.sAs), wkBtnYesNo, 2) != wkAnsYes) {
             return wkExitRefused;
         }
         if (tArgs.bNew) {
-            glAsNew = 1;
             lSaved = SaveFileAsNew(tArgs.sAs);
-            glAsNew = 0;
         } else {
             lSaved = SaveFileAs(tArgs.sAs, wkFileKvl);
         }
-    } else if (gsCurrentFile.empty()) {
+    } else if (gtDoc.sPath.empty()) {
         std::fprintf(pErr, "wrenkit: an imported file is saved with --as OUT\n");
         return wkExitRefused;
     } else {
@@ -313,7 +297,7 @@ int RunCli(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
     if (lExit == wkExitOk) {
         if (tArgs.sCommand == "view") {
             bool bKnown = false;
-            const std::string sText = ViewText(tArgs.sKind, bKnown);
+            const std::string sText = KindText(tArgs.sKind, bKnown);
             if (!bKnown) {
                 std::fprintf(pErr, "wrenkit: unknown view %s\n", tArgs.sKind.c_str());
                 lExit = wkExitRefused;
@@ -328,7 +312,7 @@ int RunCli(const tCliArgs& tArgs, std::FILE* pOut, std::FILE* pErr) {
     }
     // A companion script that could not be read leaves the project without its
     // resources: whatever was done with it, the run did not see the whole project.
-    if (lExit == wkExitOk && !gsUnreadCompanion.empty()) {
+    if (lExit == wkExitOk && !gtDoc.sUnreadCompanion.empty()) {
         lExit = wkExitFailed;
     }
     // Leave nothing behind for the next run in the same process (the tests).

@@ -398,10 +398,6 @@ int32_t TestRunning() {
     return gtTest.lRunning;
 }
 
-HWND TestedDialogWindow() {
-    return gtTest.hTested;
-}
-
 HWND TestModeWindow() {
     return gtTest.hModeWnd;
 }

@@ -11,6 +11,5 @@
 void TestDialogCmd(HWND hOwner);
 // 1 while a test runs.
 int32_t TestRunning();
-// The tested dialog and the "Test Mode" window while a test runs (0 otherwise).
-HWND TestedDialogWindow();
+// The "Test Mode" window while a test runs (0 otherwise).
 HWND TestModeWindow();

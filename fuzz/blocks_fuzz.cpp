@@ -77,14 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
     const bool bRC = pData[0] & 1;
     const std::string sText(reinterpret_cast<const char*>(pData + 1), lSize - 1);
     ReadFrame(bRC, sText, nullptr);
-    CheckUserText(bRC ? gatRCBlock : gatBlock, bRC ? gtRCWorkFile : gtWorkFile, sText);
+    CheckUserText(bRC ? gatRCBlock : gatBlock, bRC ? gtDoc.tRCWork : gtDoc.tWork, sText);
     if (bRC) {
         // A script that gives up its own text gathers the same user text in it.
-        const std::string sWork = gtRCWorkFile.sText;
+        const std::string sWork = gtDoc.tRCWork.sText;
         const std::vector<tBlock> atRows(gatRCBlock.begin(), gatRCBlock.end());
         std::string sOwned = sText;
         ReadFrame(true, sOwned, &sOwned);
-        if (gtRCWorkFile.sText != sWork ||
+        if (gtDoc.tRCWork.sText != sWork ||
             atRows.size() != static_cast<std::size_t>(glRCBlockCnt)) {
             std::abort();
         }

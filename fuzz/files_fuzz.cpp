@@ -5,9 +5,9 @@
 #include "fuzz_checks.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "app/files/file_state.h"
 #include "model/fonts.h"
+#include "model/path_rules.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
 #include "writers/save_text.h"

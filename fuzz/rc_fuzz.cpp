@@ -49,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
     Clean();
     if (LoadRC(sText, 1, byMode & 1, "C:\\proj\\fuzz.rc") && (byMode & 4)) {
         std::string sFull = BuildFullRCFile();
-        std::string sCompanion = BuildRCFile(true);
-        if ((byMode & 2) && !(byMode & 1) && RCWorkText() != nullptr) {
+        std::string sCompanion = BuildRCFile(gtDoc, true);
+        if ((byMode & 2) && !(byMode & 1) && OpenText(gtDoc.tRCWork) != nullptr) {
             // Every byte of the user text is in the updated script, in order.
-            const std::string& sWork = *RCWorkText();
+            const std::string& sWork = *OpenText(gtDoc.tRCWork);
             std::size_t lFrom = 0;
             for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
                 if (gatRCBlock[l].lType != 0) {

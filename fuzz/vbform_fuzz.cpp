@@ -26,10 +26,10 @@ namespace {
 // Writes the project as a new KVL file and companion script, reads both into
 // a clean project and returns its counts.
 tProjectCounts WriteAndReadBack() {
-    glAsNew = 1;
-    const std::string sKvl = BuildNewKvlFile();
-    const std::string sRC = BuildNewRCFile();
-    glAsNew = 0;
+    gtDoc.lAsNew = 1;
+    const std::string sKvl = BuildNewKvlFile(gtDoc);
+    const std::string sRC = BuildNewRCFile(gtDoc);
+    gtDoc.lAsNew = 0;
     ClearRCBlocks();
     CloseWorkFiles();
     CloseRCTexts();

@@ -1,6 +1,8 @@
 // ID names and values.
 #include "model/id_names.h"
 
+#include "model/case_blind.h"
+
 #include "model/project.h"
 
 #include <algorithm>
@@ -147,15 +149,7 @@ void ResetIDPrefixes() {
 }
 
 bool SameIDName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameTextNoCase(a, b);
 }
 
 int32_t ValidateIDName(std::string& sName) {

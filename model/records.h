@@ -150,6 +150,24 @@ struct tBlock {
     int32_t lLen;
 };
 
+// Block kinds (gatBlock.lType / gatRCBlock.lType): the readers record them,
+// the update writers regenerate each block by its kind.
+enum : int32_t {
+    wkBlockUser = 0,
+    wkBlockCreated = 1,
+    wkBlockIncludes = 2,
+    wkBlockConstants = 3,
+    wkBlockDeclarations = 4,
+    wkBlockAssignAccel = 5,
+    wkBlockAccel = 6,
+    wkBlockMenu = 7,
+    wkBlockDialog = 8,
+    wkBlockRCData = 9,
+    wkBlockStrings = 10,
+    wkBlockVersionInfo = 11,
+    wkBlockCopy = 12,
+};
+
 // The font description the font operations take.
 struct tFontDesc {
     FixedText<31> szFontName; // 32 bytes with the terminator

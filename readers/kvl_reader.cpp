@@ -348,7 +348,7 @@ void ReadResourceLine(tKvl& k) {
         // The project goes on without the script's strings and version
         // information; saving must neither drop its #Resource line nor put a
         // script of fewer resources in its place.
-        gsUnreadCompanion = sScript;
+        gtDoc.sUnreadCompanion = sScript;
         ReportError(OpenErrorMessage(lErr, sScript) + "\r\n\r\n" + gszUnreadCompanionNote);
         return;
     }
@@ -1081,7 +1081,7 @@ int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
         ClearProject();
     }
     // A companion script read along with an imported file is kept as a copy too.
-    gpfnRCImportCopyWanted = [] { return gtPreImportFile.lOpen != 0; };
+    gpfnRCImportCopyWanted = [] { return gtDoc.tPreImport.lOpen != 0; };
     ShowStatusText("Loading KVL File");
     tKvl k;
     k.t.sText = sText;

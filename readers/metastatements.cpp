@@ -180,7 +180,7 @@ void AddUserText(tSourceText& t, tReadFrame& f, bool bRC, std::size_t lFrom, std
         lPos = static_cast<int32_t>(f.lInPlaceEnd) + 1;
         f.lInPlaceEnd += lTo - lFrom;
     } else {
-        tWorkFile& tWork = bRC ? gtRCWorkFile : gtWorkFile;
+        tWorkFile& tWork = bRC ? gtDoc.tRCWork : gtDoc.tWork;
         lPos = AppendWorkFile(tWork, t.sText.substr(lFrom, lTo - lFrom));
     }
     if (bRC) {
@@ -309,36 +309,6 @@ const char* const gszNotCreatedQuestion =
     "a copy of your code will be placed at the bottom of your file when you save.\r\n"
     "\r\n"
     "Do you want to continue?";
-
-std::string MetaLine(int32_t lCode, const std::string& sBlock, const std::string& sArg) {
-    switch (lCode) {
-    case wkMetaCreated:
-        return "#Wrenkit Created";
-    case wkMetaBegin:
-        return "#Wrenkit Begin " + sBlock + " " + sArg;
-    case wkMetaEnd:
-        return "#Wrenkit End " + sBlock;
-    case wkMetaDeclarations:
-        return "#Wrenkit Declarations";
-    case wkMetaCopy:
-        return "#Wrenkit Copy";
-    }
-    return std::string();
-}
-
-std::string RCMetaLine(int32_t lCode, const std::string& sBlock) {
-    switch (lCode) {
-    case wkMetaCreated:
-        return "//#Wrenkit Created";
-    case wkMetaBegin:
-        return "//#Wrenkit Begin " + sBlock;
-    case wkMetaEnd:
-        return "//#Wrenkit End " + sBlock;
-    case wkMetaCopy:
-        return "//#Wrenkit Copy";
-    }
-    return std::string();
-}
 
 void LinkBothWays(int32_t lA, int32_t tRes::*pmA, int32_t lB, int32_t tRes::*pmB) {
     const int32_t lOldB = gatRes[lA].*pmA;
@@ -490,9 +460,9 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     tMetaMarker m;
     FindNextMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
-        if (int32_t lErr = OpenWorkFile(gtWorkFile, t.sText.size())) {
+        if (int32_t lErr = OpenWorkFile(gtDoc.tWork, t.sText.size())) {
             ReportFileError(lErr);
-            CloseWorkFile(gtWorkFile);
+            CloseWorkFile(gtDoc.tWork);
             return 0;
         }
         ClearBlocks();
@@ -510,12 +480,12 @@ int32_t StartKvlFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard) {
     }
     t.lPos = 0;
     t.lLine = 1;
-    if (int32_t lErr = OpenWorkFile(gtPreImportFile, t.sText.size())) {
+    if (int32_t lErr = OpenWorkFile(gtDoc.tPreImport, t.sText.size())) {
         ReportFileError(lErr);
-        CloseWorkFile(gtPreImportFile);
+        CloseWorkFile(gtDoc.tPreImport);
         return 0;
     }
-    AppendWorkFile(gtPreImportFile, t.sText);
+    AppendWorkFile(gtDoc.tPreImport, t.sText);
     return 1;
 }
 
@@ -526,23 +496,23 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard, std::str
     if (f.lClipboard) {
         return 1;
     }
-    CloseWorkFile(gtRCWorkFile);
-    CloseWorkFile(gtRCPreImportFile);
+    CloseWorkFile(gtDoc.tRCWork);
+    CloseWorkFile(gtDoc.tRCPreImport);
     gatRCUnkeptLine.clear();
     tMetaMarker m;
     FindNextRCMeta(t, m);
     if (m.lFound && m.lCode == wkMetaCreated) {
         const bool bInPlace =
             psOwned && psOwned->data() == t.sText.data() && psOwned->size() == t.sText.size();
-        if (int32_t lErr = OpenWorkFile(gtRCWorkFile, bInPlace ? 0 : t.sText.size())) {
+        if (int32_t lErr = OpenWorkFile(gtDoc.tRCWork, bInPlace ? 0 : t.sText.size())) {
             ReportFileError(lErr);
-            CloseWorkFile(gtRCWorkFile);
+            CloseWorkFile(gtDoc.tRCWork);
             return 0;
         }
         if (bInPlace) {
-            gtRCWorkFile.sText = std::move(*psOwned);
-            t.sText = gtRCWorkFile.sText;
-            f.psInPlace = &gtRCWorkFile.sText;
+            gtDoc.tRCWork.sText = std::move(*psOwned);
+            t.sText = gtDoc.tRCWork.sText;
+            f.psInPlace = &gtDoc.tRCWork.sText;
         }
         ClearRCBlocks();
         AddUserText(t, f, true, 0, m.lStart);
@@ -554,13 +524,13 @@ int32_t StartRCFrame(tSourceText& t, tReadFrame& f, int32_t lClipboard, std::str
     }
     t.lPos = 0;
     t.lLine = 1;
-    if (gtPreImportFile.lOpen) {
-        if (int32_t lErr = OpenWorkFile(gtRCPreImportFile, t.sText.size())) {
+    if (gtDoc.tPreImport.lOpen) {
+        if (int32_t lErr = OpenWorkFile(gtDoc.tRCPreImport, t.sText.size())) {
             ReportFileError(lErr);
-            CloseWorkFile(gtRCPreImportFile);
+            CloseWorkFile(gtDoc.tRCPreImport);
             return 0;
         }
-        AppendWorkFile(gtRCPreImportFile, t.sText);
+        AppendWorkFile(gtDoc.tRCPreImport, t.sText);
     }
     return 1;
 }

@@ -34,30 +34,6 @@ enum : int32_t {
     wkMetaCopy = 5,
 };
 
-// Block kinds (gatBlock.lType / gatRCBlock.lType).
-enum : int32_t {
-    wkBlockUser = 0,
-    wkBlockCreated = 1,
-    wkBlockIncludes = 2,
-    wkBlockConstants = 3,
-    wkBlockDeclarations = 4,
-    wkBlockAssignAccel = 5,
-    wkBlockAccel = 6,
-    wkBlockMenu = 7,
-    wkBlockDialog = 8,
-    wkBlockRCData = 9,
-    wkBlockStrings = 10,
-    wkBlockVersionInfo = 11,
-    wkBlockCopy = 12,
-};
-
-// "#Wrenkit " + "Created" / "Begin " + name + " " + argument / "End " + name /
-// "Declarations" / "Copy" for codes 1 to 5; "" for any other code.
-std::string MetaLine(int32_t lCode, const std::string& sBlock, const std::string& sArg);
-// "//#Wrenkit " + "Created" / "Begin " + name (the caller adds the blank) /
-// "End " + name / "Copy" for codes 1, 2, 3, 5; "" otherwise.
-std::string RCMetaLine(int32_t lCode, const std::string& sBlock);
-
 // One marker line as found.
 struct tMetaMarker {
     int32_t lFound = 0;     // 1 when a marker line was found, 0 at the end of the text

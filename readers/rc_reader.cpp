@@ -5,6 +5,7 @@
 
 #include "model/file_errors.h"
 #include "model/id_names.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "readers/kvl_reader.h"
@@ -30,11 +31,6 @@ bool IsIdentifier(std::string_view s) {
         }
     }
     return true;
-}
-
-std::string FolderOf(const std::string& sPath) {
-    size_t l = sPath.find_last_of(":\\/");
-    return l == std::string::npos ? std::string() : sPath.substr(0, l + 1);
 }
 
 // #define NAME value: the value as a Korvel value text ("0x1F" becomes "&H1F").
@@ -400,20 +396,10 @@ int32_t AddDataResource(int32_t lKind, const std::string& sName, const std::stri
     return AddResource(sIDName, lKind, FindIDByName(sIDName), lFileElem);
 }
 
-const std::string* RCWorkText() {
-    return gtRCWorkFile.lOpen ? &gtRCWorkFile.sText : nullptr;
-}
-
-const std::string* RCPreImportText() {
-    return gtRCPreImportFile.lOpen ? &gtRCPreImportFile.sText : nullptr;
-}
-
-std::string gsUnreadCompanion;
-
 void CloseRCTexts() {
-    CloseWorkFile(gtRCWorkFile);
-    CloseWorkFile(gtRCPreImportFile);
-    gsUnreadCompanion.clear();
+    CloseWorkFile(gtDoc.tRCWork);
+    CloseWorkFile(gtDoc.tRCPreImport);
+    gtDoc.sUnreadCompanion.clear();
 }
 
 namespace {
@@ -444,13 +430,13 @@ int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClea
     // save can append it: nothing of the user's text is lost.
     bool bWanted = lClear != 0 || (gpfnRCImportCopyWanted && gpfnRCImportCopyWanted());
     const std::string* psRead = f.psInPlace ? f.psInPlace : &sText;
-    if (!f.lBlocks && !f.lClipboard && bWanted && !gtRCPreImportFile.lOpen &&
-        OpenWorkFile(gtRCPreImportFile) == 0) {
+    if (!f.lBlocks && !f.lClipboard && bWanted && !gtDoc.tRCPreImport.lOpen &&
+        OpenWorkFile(gtDoc.tRCPreImport) == 0) {
         if (psOwned) {
-            gtRCPreImportFile.sText = std::move(*psOwned);
-            psRead = &gtRCPreImportFile.sText;
+            gtDoc.tRCPreImport.sText = std::move(*psOwned);
+            psRead = &gtDoc.tRCPreImport.sText;
         } else {
-            AppendWorkFile(gtRCPreImportFile, sText);
+            AppendWorkFile(gtDoc.tRCPreImport, sText);
         }
     }
     tRCScan t;

@@ -30,18 +30,6 @@ int32_t AddDataResource(int32_t lKind, const std::string& sName, const std::stri
 // was imported without markers; an unmarked script is then kept as a copy too.
 extern bool (*gpfnRCImportCopyWanted)();
 
-// The user text of the companion script that was read (the bytes between its
-// blocks, one after another); nullptr when no script with blocks is loaded.
-const std::string* RCWorkText();
-// The whole text of a script read along with an imported KVL file, kept until
-// the first save appends it as a copy; nullptr when there is none.
-const std::string* RCPreImportText();
 // Closing the project: forgets the user text, the copy and an unread
 // companion (the block table is emptied by the caller).
 void CloseRCTexts();
-
-// The companion script named by the #Resource line of the KVL file that was
-// read, when it exists but could not be read (no permission, a folder, a pipe);
-// "" otherwise. Its strings and version information are not in the project:
-// the #Resource line is kept on save and the script is never replaced.
-extern std::string gsUnreadCompanion;

@@ -6,11 +6,6 @@
 #include <unordered_map>
 #include <utility>
 
-tWorkFile gtWorkFile{};
-tWorkFile gtRCWorkFile{};
-tWorkFile gtPreImportFile{};
-tWorkFile gtRCPreImportFile{};
-
 int32_t (*gpfnWorkFileFails)() = nullptr;
 
 int32_t OpenWorkFile(tWorkFile& tFile, std::size_t lMost) {
@@ -47,11 +42,7 @@ std::string WorkFileText(const tWorkFile& tFile, int32_t lFilePos, int32_t lLen)
 }
 
 std::string BlockUserText(const tBlock& tRow) {
-    return tRow.lType == 0 ? WorkFileText(gtWorkFile, tRow.lFilePos, tRow.lLen) : std::string();
-}
-
-std::string RCBlockUserText(const tBlock& tRow) {
-    return tRow.lType == 0 ? WorkFileText(gtRCWorkFile, tRow.lFilePos, tRow.lLen) : std::string();
+    return tRow.lType == 0 ? WorkFileText(gtDoc.tWork, tRow.lFilePos, tRow.lLen) : std::string();
 }
 
 void CloseWorkFile(tWorkFile& tFile) {
@@ -62,10 +53,10 @@ void CloseWorkFile(tWorkFile& tFile) {
 void CloseWorkFiles() {
     gatUnkeptLine.clear();
     gatRCUnkeptLine.clear();
-    CloseWorkFile(gtWorkFile);
-    CloseWorkFile(gtRCWorkFile);
-    CloseWorkFile(gtPreImportFile);
-    CloseWorkFile(gtRCPreImportFile);
+    CloseWorkFile(gtDoc.tWork);
+    CloseWorkFile(gtDoc.tRCWork);
+    CloseWorkFile(gtDoc.tPreImport);
+    CloseWorkFile(gtDoc.tRCPreImport);
 }
 
 std::vector<tUnkeptLine> gatUnkeptLine;

@@ -1,30 +1,15 @@
-// The work files and pre-import files, kept in memory.
-//
-// A file read with its #Wrenkit blocks keeps the user's own text (the kind-0
-// blocks, one after another with no separators) in its work file; the writers
-// copy it back byte for byte from the 1-based position and length of each
-// kind-0 row of gatBlock / gatRCBlock. A file imported without markers keeps
-// its whole text in a pre-import file, which the first save appends after the
-// "#Wrenkit Copy" marker. Memory serves as well as temporary files as long as
-// the writers get the same bytes; "open" stands for a non-zero file number.
+// The work files and pre-import files of the document (model/document.h),
+// kept in memory. Memory serves as well as temporary files as long as the
+// writers get the same bytes.
 #pragma once
 
+#include "model/document.h"
 #include "model/records.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct tWorkFile {
-    int32_t lOpen;     // 1 while the file is open
-    std::string sText; // every byte written since it was opened
-};
-
-extern tWorkFile gtWorkFile;        // user text of the KVL file
-extern tWorkFile gtRCWorkFile;      // user text of the companion resource script
-extern tWorkFile gtPreImportFile;   // whole text of a KVL file imported without markers
-extern tWorkFile gtRCPreImportFile; // whole text of the script read with such a file
 
 // Creating a work file can fail on a real disk; in memory only when memory runs
 // out. Tests install a function that returns an error number (61 disk full...)
@@ -40,10 +25,9 @@ int32_t OpenWorkFile(tWorkFile& tFile, std::size_t lMost = 0);
 int32_t AppendWorkFile(tWorkFile& tFile, std::string_view sBytes);
 // The lLen bytes at the 1-based lFilePos; bytes outside the text are left out.
 std::string WorkFileText(const tWorkFile& tFile, int32_t lFilePos, int32_t lLen);
-// The user text of a kind-0 row of gatBlock (from gtWorkFile) or gatRCBlock (from
-// gtRCWorkFile); "" for any other kind.
+// The user text of a kind-0 row of gatBlock (from gtDoc.tWork); "" for any
+// other kind.
 std::string BlockUserText(const tBlock& tRow);
-std::string RCBlockUserText(const tBlock& tRow);
 // Closes and empties one file, or all four (the close command).
 void CloseWorkFile(tWorkFile& tFile);
 void CloseWorkFiles();

@@ -1,5 +1,6 @@
 #include "styles/catalog.h"
 
+#include "model/case_blind.h"
 #include "model/project.h"
 #include "model/table_index.h"
 #include "styles/control_kinds.h"
@@ -35,13 +36,6 @@ bool StyleNameKey(const tStyle& t, uint64_t& lKey) {
 TableIndex<tClass> gixClassName(gatClass, ClassNameKey);
 TableIndex<tStyle> gixStyleValue(gatStyle, StyleValueKey);
 TableIndex<tStyle> gixStyleName(gatStyle, StyleNameKey);
-
-bool SameAsciiCaseBlind(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    return SameIDName(a, b); // the same ASCII case rule
-}
 
 } // namespace
 
@@ -251,7 +245,7 @@ void LoadStylesCatalog() {
 
 int32_t FindClass(std::string_view sName) {
     return gixClassName.Find(TextKey(sName, true), 0, [&](int32_t, const tClass& t) {
-        return SameAsciiCaseBlind(t.CLASS.view(), sName);
+        return SameTextNoCase(t.CLASS.view(), sName);
     });
 }
 

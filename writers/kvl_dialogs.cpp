@@ -272,7 +272,7 @@ std::string ControlAddStatement(int32_t lRow) {
 void WriteDialogFunction(std::string& sOut, int32_t lRes) {
     const tRes& tR = gatRes[lRes];
     const std::string sBase = FunctionBaseName(lRes);
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, SeparatorLine());
         PutWrapped(sOut, "Function Show" + sBase + "(ByVal hParent As Dword) As Long");
         PutLine(sOut, Indent(1) + "Local lRslt As Long");
@@ -332,7 +332,7 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
     }
     PutLine(sOut, MetaEnd("Dialog"));
 
-    if (!glFullFile) {
+    if (!FullFile()) {
         return;
     }
     PutEmpty(sOut);

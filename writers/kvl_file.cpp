@@ -2,47 +2,23 @@
 // update writer walks the blocks of the file that was read, copies the user's
 // own text between them byte for byte and regenerates only the blocks, then
 // adds functions for resources that are new to the file.
+#include "model/document.h"
 #include "model/options.h"
 #include "model/project.h"
 #include "model/user_seam.h"
-#include "readers/work_files.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/row_groups.h"
 
-int32_t glAsNew = 0;
-
 namespace {
-
-// Block kinds of a file that was read.
-enum : int32_t {
-    blkUser = 0,
-    blkCreated = 1,
-    blkIncludes = 2,
-    blkConstants = 3,
-    blkDeclarations = 4,
-    blkAssignAccel = 5,
-    blkAccel = 6,
-    blkMenu = 7,
-    blkDialog = 8,
-    blkCopy = 12,
-};
-
-const std::string* WorkText() {
-    return gtWorkFile.lOpen ? &gtWorkFile.sText : nullptr;
-}
-
-const std::string* PreImportText() {
-    return gtPreImportFile.lOpen ? &gtPreImportFile.sText : nullptr;
-}
 
 int32_t ResKindOfBlock(int32_t lBlockKind) {
     switch (lBlockKind) {
-    case blkAccel:
+    case wkBlockAccel:
         return wkResAccel;
-    case blkMenu:
+    case wkBlockMenu:
         return wkResMenu;
-    case blkDialog:
+    case wkBlockDialog:
         return wkResDialog;
     }
     return 0;
@@ -68,7 +44,8 @@ bool HasBlock(int32_t lRes) {
 // neither an AssignAccel block nor a block of an accelerator table (a file with
 // such a block has its own AssignAccel, in or out of a block).
 bool NeedsAssignAccel() {
-    return glAccelCnt > 0 && FindBlockByKind(blkAssignAccel) == 0 && FindBlockByKind(blkAccel) == 0;
+    return glAccelCnt > 0 && FindBlockByKind(wkBlockAssignAccel) == 0 &&
+           FindBlockByKind(wkBlockAccel) == 0;
 }
 
 // The resources the update writer appends whole, in table order.
@@ -85,7 +62,7 @@ bool IsAppended(int32_t lRes) {
 // file needs it, and an empty line; "" when nothing is new.
 std::string AppendedFunctions() {
     std::string s;
-    glFullFile = 1;
+    const FullFileScope tFull(true);
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (!IsAppended(l)) {
             continue;
@@ -110,7 +87,6 @@ std::string AppendedFunctions() {
         PutLine(s, SeparatorLine());
         PutEmpty(s);
     }
-    glFullFile = 0;
     if (!s.empty()) {
         PutEmpty(s);
     }
@@ -211,7 +187,7 @@ void WriteKvlDeclarationsUpdate(std::string& sOut) {
     PutLine(sOut, MetaDeclarations());
 }
 
-std::string BuildNewKvlFile(bool bForSave) {
+std::string BuildNewKvlFile(const tDocument& tDoc, bool bForSave) {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     std::string s;
@@ -219,30 +195,31 @@ std::string BuildNewKvlFile(bool bForSave) {
     // it again and again. Pages never written cost nothing.
     s.reserve(512 * (static_cast<size_t>(glDlgCnt) + glMenuCnt + glAccelCnt) +
               64 * static_cast<size_t>(glIDCnt) + 4096);
-    glFullFile = 1;
-    PutLine(s, MetaCreated());
-    if (gtOptions.lHdrComment != 0) {
-        WriteHeaderComment(s);
+    {
+        const FullFileScope tFull(true);
+        PutLine(s, MetaCreated());
+        if (gtOptions.lHdrComment != 0) {
+            WriteHeaderComment(s);
+        }
+        PutLine(s, "#Compile Exe");
+        PutLine(s, "#Dim All");
+        PutEmpty(s);
+        bool bComCtl = false;
+        bool bRichEdit = false;
+        KvlIncludeFlags(bComCtl, bRichEdit);
+        WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
+        WriteKvlConstants(s);
+        WriteKvlDeclarations(s);
+        WriteKvlMain(s, bComCtl, bRichEdit);
+        WriteKvlMenus(s);
+        WriteKvlAccelerators(s);
+        WriteKvlCallBacks(s);
+        WriteKvlSampleCode(s);
+        WriteKvlDialogs(s);
     }
-    PutLine(s, "#Compile Exe");
-    PutLine(s, "#Dim All");
-    PutEmpty(s);
-    bool bComCtl = false;
-    bool bRichEdit = false;
-    KvlIncludeFlags(bComCtl, bRichEdit);
-    WriteKvlIncludes(s, bComCtl, bRichEdit);
-    WriteKvlConstants(s);
-    WriteKvlDeclarations(s);
-    WriteKvlMain(s, bComCtl, bRichEdit);
-    WriteKvlMenus(s);
-    WriteKvlAccelerators(s);
-    WriteKvlCallBacks(s);
-    WriteKvlSampleCode(s);
-    WriteKvlDialogs(s);
-    glFullFile = 0;
 
-    const std::string* psCopy = PreImportText();
-    if (bForSave && !glAsNew && psCopy) {
+    const std::string* psCopy = OpenText(tDoc.tPreImport);
+    if (bForSave && !tDoc.lAsNew && psCopy) {
         PutEmpty(s);
         PutLine(s, "'" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
         PutLine(s, MetaCopy());
@@ -259,8 +236,9 @@ namespace {
 
 // The updated file into s; with fnPut, the text is handed on in pieces of about
 // kPieceBytes as it is made and s keeps only the rest.
-void BuildUpdatedKvlText(std::string& s, const std::function<void(std::string_view)>* pfnPut) {
-    const std::string* psWork = WorkText();
+void BuildUpdatedKvlText(const tDocument& tDoc, std::string& s,
+                         const std::function<void(std::string_view)>* pfnPut) {
+    const std::string* psWork = &tDoc.tWork.sText;
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     const std::string sAppended = AppendedFunctions();
@@ -277,24 +255,24 @@ void BuildUpdatedKvlText(std::string& s, const std::function<void(std::string_vi
         // cost nothing.
         s.reserve(psWork->size() + psWork->size() / 8 + sAppended.size() + 4096);
     }
-    glFullFile = 0;
+    const FullFileScope tBlocks(false);
     for (int32_t l = 1; l <= glBlockCnt; ++l) {
         if (pfnPut && s.size() >= kPieceBytes) {
             PutPiece(s, *pfnPut);
         }
         const tBlock& t = gatBlock[l];
         switch (t.lType) {
-        case blkUser:
+        case wkBlockUser:
             // Bytes outside the work text (a damaged block row) are not invented.
             if (t.lFilePos >= 1 && t.lLen > 0 &&
                 static_cast<size_t>(t.lFilePos) <= psWork->size()) {
                 s.append(*psWork, static_cast<size_t>(t.lFilePos) - 1, static_cast<size_t>(t.lLen));
             }
             break;
-        case blkCreated:
+        case wkBlockCreated:
             PutLine(s, MetaCreated());
             break;
-        case blkCopy:
+        case wkBlockCopy:
             // New functions go above the copy: everything after the marker is
             // plain text that the reader never parses again.
             if (!bAppended) {
@@ -303,33 +281,33 @@ void BuildUpdatedKvlText(std::string& s, const std::function<void(std::string_vi
             }
             PutLine(s, MetaCopy());
             break;
-        case blkIncludes: {
+        case wkBlockIncludes: {
             bool bComCtl = false;
             bool bRichEdit = false;
             KvlIncludeFlags(bComCtl, bRichEdit);
-            WriteKvlIncludes(s, bComCtl, bRichEdit);
+            WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
             break;
         }
-        case blkConstants:
+        case wkBlockConstants:
             WriteKvlConstants(s);
             break;
-        case blkDeclarations:
+        case wkBlockDeclarations:
             WriteKvlDeclarationsUpdate(s);
             break;
-        case blkAssignAccel:
+        case wkBlockAssignAccel:
             WriteAssignAccelBlock(s);
             break;
-        case blkAccel:
+        case wkBlockAccel:
             if (int32_t lRes = BlockResource(t)) {
                 WriteAccelFunction(s, lRes);
             }
             break;
-        case blkMenu:
+        case wkBlockMenu:
             if (int32_t lRes = BlockResource(t)) {
                 WriteMenuFunction(s, lRes);
             }
             break;
-        case blkDialog:
+        case wkBlockDialog:
             if (int32_t lRes = BlockResource(t)) {
                 WriteDialogFunction(s, lRes);
             }
@@ -346,27 +324,38 @@ void BuildUpdatedKvlText(std::string& s, const std::function<void(std::string_vi
 
 } // namespace
 
-std::string BuildUpdatedKvlFile() {
+namespace {
+
+// A file with blocks was read, and the run regenerates it rather than making
+// a new one.
+bool UpdatesReadFile(const tDocument& tDoc) {
+    return !tDoc.lAsNew && tDoc.tWork.lOpen && glBlockCnt > 0;
+}
+
+} // namespace
+
+std::string BuildUpdatedKvlFile(const tDocument& tDoc) {
     std::string s;
-    if (WorkText() && glBlockCnt > 0) {
-        BuildUpdatedKvlText(s, nullptr);
+    if (tDoc.tWork.lOpen && glBlockCnt > 0) {
+        BuildUpdatedKvlText(tDoc, s, nullptr);
     }
     return s;
 }
 
-std::string BuildKvlFile(bool bForSave) {
-    if (!glAsNew && WorkText() && glBlockCnt > 0) {
-        return BuildUpdatedKvlFile();
+std::string BuildKvlFile(const tDocument& tDoc, bool bForSave) {
+    if (UpdatesReadFile(tDoc)) {
+        return BuildUpdatedKvlFile(tDoc);
     }
-    return BuildNewKvlFile(bForSave);
+    return BuildNewKvlFile(tDoc, bForSave);
 }
 
-void BuildKvlFilePieces(bool bForSave, const std::function<void(std::string_view)>& fnPut) {
-    if (!glAsNew && WorkText() && glBlockCnt > 0) {
+void BuildKvlFilePieces(const tDocument& tDoc, bool bForSave,
+                        const std::function<void(std::string_view)>& fnPut) {
+    if (UpdatesReadFile(tDoc)) {
         std::string s;
-        BuildUpdatedKvlText(s, &fnPut);
+        BuildUpdatedKvlText(tDoc, s, &fnPut);
         fnPut(s);
         return;
     }
-    fnPut(BuildNewKvlFile(bForSave));
+    fnPut(BuildNewKvlFile(tDoc, bForSave));
 }

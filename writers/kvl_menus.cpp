@@ -72,7 +72,7 @@ std::string MenuItemText(int32_t lMenuElem) {
 }
 
 void WriteMenuFunction(std::string& sOut, int32_t lRes) {
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, SeparatorLine());
         PutWrapped(sOut,
                    "Function Attach" + FunctionBaseName(lRes) + "(ByVal hDlg As Dword) As Dword");
@@ -106,7 +106,7 @@ void WriteMenuFunction(std::string& sOut, int32_t lRes) {
         PutEmpty(sOut);
     }
     PutLine(sOut, MetaEnd("Menu"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, Indent(1) + "Function = hMenu");
         PutLine(sOut, "End Function");
         PutLine(sOut, SeparatorLine());
@@ -115,7 +115,7 @@ void WriteMenuFunction(std::string& sOut, int32_t lRes) {
 }
 
 void WriteAccelFunction(std::string& sOut, int32_t lRes) {
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, SeparatorLine());
         PutWrapped(sOut,
                    "Function Attach" + FunctionBaseName(lRes) + "(ByVal hDlg As Dword) As Dword");
@@ -140,7 +140,7 @@ void WriteAccelFunction(std::string& sOut, int32_t lRes) {
     PutLine(sOut, Indent(1) + "Accel Attach hDlg, tAccel() To hAccel");
     PutEmpty(sOut);
     PutLine(sOut, MetaEnd("Accel"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, Indent(1) + "Function = hAccel");
         PutLine(sOut, "End Function");
         PutLine(sOut, SeparatorLine());

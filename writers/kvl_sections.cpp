@@ -1,32 +1,18 @@
 // The sections of a new KVL file: includes, constants, declarations, the entry
 // function, and the section frames around the menu, accelerator, callback,
 // sample and dialog functions; each section can also be written on its own.
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
-#include "readers/rc_reader.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/row_groups.h"
 
 #include <algorithm>
-#include <cctype>
-
-std::string gsKvlFilePath;
 
 namespace {
-
-bool SameTextNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-bool IsPathSeparator(char c) {
-    return c == '\\' || c == '/' || c == ':';
-}
 
 // The compiled resource file beside the source: the file name's extension
 // replaced by ".kvr" (a dot in a folder name is no extension), relative to the
@@ -35,26 +21,7 @@ std::string ResourceFileName(const std::string& sPath) {
     if (sPath.empty()) {
         return "NoName.kvr";
     }
-    size_t lNameStart = 0;
-    for (size_t p = sPath.size(); p > 0; --p) {
-        if (IsPathSeparator(sPath[p - 1])) {
-            lNameStart = p;
-            break;
-        }
-    }
-    size_t lDot = sPath.rfind('.');
-    std::string sKvr =
-        (lDot != std::string::npos && lDot >= lNameStart ? sPath.substr(0, lDot) : sPath) + ".kvr";
-    const std::string sDir = sPath.substr(0, lNameStart);
-    if (!sDir.empty() && sKvr.size() >= sDir.size() &&
-        SameTextNoCase(sKvr.substr(0, sDir.size()), sDir)) {
-        std::string sRest = sKvr.substr(sDir.size());
-        if (sRest.find_first_of("\\/") != std::string::npos) {
-            sRest = ".\\" + sRest;
-        }
-        return sRest;
-    }
-    return sKvr;
+    return RelativeToSource(ReplaceExtension(sPath, ".kvr"), sPath);
 }
 
 // Resources the companion script carries: version information, strings, or
@@ -109,9 +76,10 @@ void PutSectionHead(std::string& sOut, const char* szTitle, bool bSeparatorBelow
 template <class F> std::string RunAlone(const char* szStatus, F fn) {
     ShowStatusText(szStatus);
     std::string s;
-    glFullFile = 1;
-    fn(s);
-    glFullFile = 0;
+    {
+        const FullFileScope tFull(true);
+        fn(s);
+    }
     CloseStatusText();
     return s;
 }
@@ -133,15 +101,15 @@ void KvlIncludeFlags(bool& bComCtl, bool& bRichEdit) {
     }
 }
 
-void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit) {
-    if (glFullFile) {
+void WriteKvlIncludes(std::string& sOut, const tDocument& tDoc, bool bComCtl, bool bRichEdit) {
+    if (FullFile()) {
         PutSectionHead(sOut, "Includes", true);
     }
     PutLine(sOut, MetaBegin("Includes", ""));
     // A companion script that could not be read keeps its line: its resources
     // are still the program's, only not in the project.
-    if (NeedsCompiledResources() || !gsUnreadCompanion.empty()) {
-        PutLine(sOut, "#Resource \"" + ResourceFileName(gsKvlFilePath) + "\"");
+    if (NeedsCompiledResources() || !tDoc.sUnreadCompanion.empty()) {
+        PutLine(sOut, "#Resource \"" + ResourceFileName(tDoc.sPath) + "\"");
     }
     PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");
     if (bComCtl) {
@@ -154,14 +122,14 @@ void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit) {
         PutLine(sOut, "#Include \"Wrenkit.INC\"");
     }
     PutLine(sOut, MetaEnd("Includes"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, SeparatorLine());
         PutEmpty(sOut);
     }
 }
 
 void WriteKvlConstants(std::string& sOut) {
-    if (glFullFile) {
+    if (FullFile()) {
         PutSectionHead(sOut, "Constants", true);
     }
     PutLine(sOut, MetaBegin("Constants", ""));
@@ -181,7 +149,7 @@ void WriteKvlConstants(std::string& sOut) {
         }
     }
     PutLine(sOut, MetaEnd("Constants"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutLine(sOut, SeparatorLine());
         PutEmpty(sOut);
     }
@@ -297,12 +265,12 @@ void WriteKvlDialogs(std::string& sOut) {
     ForEachRes(wkResDialog, [&](int32_t l) { WriteDialogFunction(sOut, l); });
 }
 
-std::string KvlIncludesSection() {
-    return RunAlone("Saving KVL", [](std::string& s) {
+std::string KvlIncludesSection(const tDocument& tDoc) {
+    return RunAlone("Saving KVL", [&tDoc](std::string& s) {
         bool bComCtl = false;
         bool bRichEdit = false;
         KvlIncludeFlags(bComCtl, bRichEdit);
-        WriteKvlIncludes(s, bComCtl, bRichEdit);
+        WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
     });
 }
 

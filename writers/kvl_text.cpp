@@ -4,7 +4,21 @@
 #include "model/options.h"
 #include "model/project.h"
 
-int32_t glFullFile = 0;
+namespace {
+bool gbFullFile = false;
+} // namespace
+
+bool FullFile() {
+    return gbFullFile;
+}
+
+FullFileScope::FullFileScope(bool bFull) : bWasFull(gbFullFile) {
+    gbFullFile = bFull;
+}
+
+FullFileScope::~FullFileScope() {
+    gbFullFile = bWasFull;
+}
 
 int32_t KvlTabSize() {
     return OptionTabSize(gtOptions.lTabSizeKVL);

@@ -8,11 +8,22 @@
 #include <string>
 #include <string_view>
 
-// Full-file flag: set while a whole new file or a whole new function is
-// written, clear while the contents of an existing block are regenerated. It
-// decides whether titles, separators and function heads and tails are written.
-// The resource-script writer shares it.
-extern int32_t glFullFile;
+// Full-file flag of the writer run under way: set while a whole new file or a
+// whole new function is written, clear while the contents of an existing block
+// are regenerated. It decides whether titles, separators and function heads
+// and tails are written. The resource-script writer shares it. Only a scope
+// sets it, so a run always leaves it as it found it.
+bool FullFile();
+class FullFileScope {
+  public:
+    explicit FullFileScope(bool bFull);
+    ~FullFileScope();
+    FullFileScope(const FullFileScope&) = delete;
+    FullFileScope& operator=(const FullFileScope&) = delete;
+
+  private:
+    bool bWasFull;
+};
 
 // The options as the writers read them (0 means the default, the wrap position
 // is kept within 60..240).

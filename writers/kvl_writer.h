@@ -4,37 +4,33 @@
 // project tables; the text they return ends its lines with CR LF.
 #pragma once
 
+#include "model/document.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
-// ---- What the file commands and the reader hand to the writers ---------------
-
-// Path of the KVL file the text is for ("" for an untitled project); the
-// #Resource line is made from it.
-extern std::string gsKvlFilePath;
-// The as-new flag of the shell: set while Save As New or a view of new code
-// runs; a new file then never carries the copy of an imported file.
-extern int32_t glAsNew;
-// The user text of a file that was read and the text of a file imported
-// without metastatements come from the reader's work files (gtWorkFile,
-// gtPreImportFile).
+// What the writers take of the open file comes from the document they are
+// handed: its path (the #Resource line is made from it), the as-new flag (a
+// new file never carries the copy of an imported file), the user text of a
+// file that was read and the text of a file imported without metastatements.
 
 // ---- Whole files -----------------------------------------------------------
 
 // A complete new file. With bForSave (an ordinary save, not Save As New and not
 // a view) an imported file's text is appended after the Copy marker.
-std::string BuildNewKvlFile(bool bForSave = false);
+std::string BuildNewKvlFile(const tDocument& tDoc, bool bForSave = false);
 // The file that was read, its blocks regenerated and functions appended for
 // resources without a block; "" when no file with blocks is loaded.
-std::string BuildUpdatedKvlFile();
+std::string BuildUpdatedKvlFile(const tDocument& tDoc);
 // What Save and the code viewer use: the updated file when one with blocks is
 // loaded (and as-new is clear), else a new one.
-std::string BuildKvlFile(bool bForSave);
+std::string BuildKvlFile(const tDocument& tDoc, bool bForSave);
 // The text of BuildKvlFile handed to fnPut in pieces, in order, as it is made:
 // Save writes each piece at once instead of holding a copy of the whole file.
-void BuildKvlFilePieces(bool bForSave, const std::function<void(std::string_view)>& fnPut);
+void BuildKvlFilePieces(const tDocument& tDoc, bool bForSave,
+                        const std::function<void(std::string_view)>& fnPut);
 
 // ---- Sections ----------------------------------------------------------------
 // Each Write... appends to sOut; each ...Section() runs alone, shows its status
@@ -43,7 +39,7 @@ void BuildKvlFilePieces(bool bForSave, const std::function<void(std::string_view
 // The two include flags: some common control (kinds 17-28 except rich edit),
 // some rich edit control.
 void KvlIncludeFlags(bool& bComCtl, bool& bRichEdit);
-void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit);
+void WriteKvlIncludes(std::string& sOut, const tDocument& tDoc, bool bComCtl, bool bRichEdit);
 void WriteKvlConstants(std::string& sOut);
 void WriteKvlDeclarations(std::string& sOut);
 // Declarations of the resources that have no block in the file, then the
@@ -57,7 +53,7 @@ void WriteKvlCallBacks(std::string& sOut);
 void WriteKvlSampleCode(std::string& sOut);
 void WriteKvlDialogs(std::string& sOut);
 
-std::string KvlIncludesSection();
+std::string KvlIncludesSection(const tDocument& tDoc);
 std::string KvlConstantsSection();
 std::string KvlDeclarationsSection();
 std::string KvlDialogsSection();

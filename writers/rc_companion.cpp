@@ -2,13 +2,12 @@
 // animations the KVL statements cannot carry, the string table and the version
 // information, with #define lines for their IDs, fenced by "//#Wrenkit" blocks
 // so that the user's own text survives every save.
+#include "model/document.h"
 #include "model/options.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
-#include "readers/metastatements.h"
-#include "readers/rc_reader.h"
-#include "readers/work_files.h"
 #include "styles/control_kinds.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
@@ -90,25 +89,8 @@ const char* const kasHeader[] = {
 
 } // namespace
 
-std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath) {
-    size_t lSep = sSourcePath.find_last_of(":\\/");
-    std::string sDir = lSep == std::string::npos ? std::string() : sSourcePath.substr(0, lSep + 1);
-    if (sDir.empty() || sPath.size() < sDir.size() ||
-        !std::equal(sDir.begin(), sDir.end(), sPath.begin(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) ==
-                   std::tolower(static_cast<unsigned char>(b));
-        })) {
-        return sPath;
-    }
-    std::string sRest = sPath.substr(sDir.size());
-    if (sRest.find('\\') != std::string::npos) {
-        sRest = ".\\" + sRest;
-    }
-    return sRest;
-}
-
 void WriteRCConstants(std::string& sOut) {
-    if (glFullFile) {
+    if (FullFile()) {
         PutRCTitle(sOut, "Constants");
     }
     PutLine(sOut, RCMetaBegin("Constants"));
@@ -137,17 +119,17 @@ void WriteRCConstants(std::string& sOut) {
                           std::to_string(gatID[l].lIDValue));
     }
     PutLine(sOut, RCMetaEnd("Constants"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutEmpty(sOut);
     }
 }
 
-void WriteRCData(std::string& sOut) {
+void WriteRCData(std::string& sOut, const tDocument& tDoc) {
     std::vector<tLinkedData> at = LinkedData();
-    if (at.empty() && glFullFile) {
+    if (at.empty() && FullFile()) {
         return; // a block that was read keeps its markers even when it is empty now
     }
-    if (glFullFile) {
+    if (FullFile()) {
         PutRCTitle(sOut, "RC Data");
     }
     PutLine(sOut, RCMetaBegin("RCData"));
@@ -163,19 +145,19 @@ void WriteRCData(std::string& sOut) {
             continue; // nothing the resource compiler could read
         }
         PutLine(sOut, RCPaddedName(asNames[i], lColumn) + szType + "\"" +
-                          Doubled(RelativeToSource(sFile, gsKvlFilePath)) + "\"");
+                          Doubled(RelativeToSource(sFile, tDoc.sPath)) + "\"");
     }
     PutLine(sOut, RCMetaEnd("RCData"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutEmpty(sOut);
     }
 }
 
 void WriteRCStrings(std::string& sOut) {
-    if (glStrCnt == 0 && glFullFile) {
+    if (glStrCnt == 0 && FullFile()) {
         return;
     }
-    if (glFullFile) {
+    if (FullFile()) {
         PutRCTitle(sOut, "String Table");
     }
     PutLine(sOut, RCMetaBegin("Strings"));
@@ -199,15 +181,14 @@ void WriteRCStrings(std::string& sOut) {
         PutLine(sOut, "END");
     }
     PutLine(sOut, RCMetaEnd("Strings"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutEmpty(sOut);
     }
 }
 
-std::string BuildNewRCFile(bool bForSave) {
+std::string BuildNewRCFile(const tDocument& tDoc, bool bForSave) {
     ShowStatusText("Saving RC");
-    const int32_t lWasFull = glFullFile;
-    glFullFile = 1;
+    const FullFileScope tFull(true);
     std::string s;
     PutLine(s, "//#Wrenkit Created");
     if (gtOptions.lHdrComment != 0) {
@@ -221,11 +202,11 @@ std::string BuildNewRCFile(bool bForSave) {
     PutLine(s, "#include \"Resource.h\"");
     PutEmpty(s);
     WriteRCConstants(s);
-    WriteRCData(s);
+    WriteRCData(s, tDoc);
     WriteRCStrings(s);
     WriteRCVersionInfo(s);
-    const std::string* pCopy = RCPreImportText();
-    if (bForSave && glAsNew == 0 && pCopy != nullptr) {
+    const std::string* pCopy = OpenText(tDoc.tRCPreImport);
+    if (bForSave && tDoc.lAsNew == 0 && pCopy != nullptr) {
         PutEmpty(s);
         PutLine(s, "//" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
         PutLine(s, "//#Wrenkit Copy");
@@ -234,18 +215,16 @@ std::string BuildNewRCFile(bool bForSave) {
         PutLine(s, *pCopy);
         PutLine(s, "#endif");
     }
-    glFullFile = lWasFull;
     CloseStatusText();
     return s;
 }
 
-std::string BuildUpdatedRCFile() {
-    const std::string* psWork = RCWorkText();
+std::string BuildUpdatedRCFile(const tDocument& tDoc) {
+    const std::string* psWork = OpenText(tDoc.tRCWork);
     if (psWork == nullptr || glRCBlockCnt == 0) {
         return std::string();
     }
     ShowStatusText("Saving RC");
-    glFullFile = 0;
     std::string s;
     // Room for the whole script at once, as for the KVL file: about the size
     // of the script that was read, an eighth more for sections that grew.
@@ -253,57 +232,62 @@ std::string BuildUpdatedRCFile() {
     bool bData = false;
     bool bStrings = false;
     bool bVersion = false;
-    for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
-        const tBlock& t = gatRCBlock[l];
-        switch (t.lType) {
-        case wkBlockUser:
-            // Taken straight from the work text rather than through a copy of
-            // its own; bytes outside the work text (a damaged block row) are
-            // left out.
-            if (t.lFilePos >= 1 && t.lLen > 0 &&
-                static_cast<size_t>(t.lFilePos) <= psWork->size()) {
-                s.append(*psWork, static_cast<size_t>(t.lFilePos) - 1, static_cast<size_t>(t.lLen));
+    {
+        const FullFileScope tBlocks(false);
+        for (int32_t l = 1; l <= glRCBlockCnt; ++l) {
+            const tBlock& t = gatRCBlock[l];
+            switch (t.lType) {
+            case wkBlockUser:
+                // Taken straight from the work text rather than through a copy of
+                // its own; bytes outside the work text (a damaged block row) are
+                // left out.
+                if (t.lFilePos >= 1 && t.lLen > 0 &&
+                    static_cast<size_t>(t.lFilePos) <= psWork->size()) {
+                    s.append(*psWork, static_cast<size_t>(t.lFilePos) - 1,
+                             static_cast<size_t>(t.lLen));
+                }
+                break;
+            case wkBlockCreated:
+                PutLine(s, "//#Wrenkit Created");
+                break;
+            case wkBlockCopy:
+                PutLine(s, "//#Wrenkit Copy");
+                break;
+            case wkBlockConstants:
+                WriteRCConstants(s);
+                break;
+            case wkBlockRCData:
+                WriteRCData(s, tDoc);
+                bData = true;
+                break;
+            case wkBlockStrings:
+                WriteRCStrings(s);
+                bStrings = true;
+                break;
+            case wkBlockVersionInfo:
+                WriteRCVersionInfo(s);
+                bVersion = true;
+                break;
+            default:
+                break;
             }
-            break;
-        case wkBlockCreated:
-            PutLine(s, "//#Wrenkit Created");
-            break;
-        case wkBlockCopy:
-            PutLine(s, "//#Wrenkit Copy");
-            break;
-        case wkBlockConstants:
-            WriteRCConstants(s);
-            break;
-        case wkBlockRCData:
-            WriteRCData(s);
-            bData = true;
-            break;
-        case wkBlockStrings:
-            WriteRCStrings(s);
-            bStrings = true;
-            break;
-        case wkBlockVersionInfo:
-            WriteRCVersionInfo(s);
-            bVersion = true;
-            break;
-        default:
-            break;
         }
     }
     // Sections the script lacks are appended; the empty line that ends them is
     // written only then, so that a script saved again unchanged stays the same.
-    glFullFile = 1;
     const size_t lWalked = s.size();
-    if (!bData) {
-        WriteRCData(s);
+    {
+        const FullFileScope tFull(true);
+        if (!bData) {
+            WriteRCData(s, tDoc);
+        }
+        if (!bStrings) {
+            WriteRCStrings(s);
+        }
+        if (!bVersion) {
+            WriteRCVersionInfo(s);
+        }
     }
-    if (!bStrings) {
-        WriteRCStrings(s);
-    }
-    if (!bVersion) {
-        WriteRCVersionInfo(s);
-    }
-    glFullFile = 0;
     if (s.size() != lWalked) {
         PutEmpty(s);
     }
@@ -311,22 +295,22 @@ std::string BuildUpdatedRCFile() {
     return s;
 }
 
-std::string BuildRCFile(bool bForSave) {
-    if (glAsNew == 0) {
-        std::string s = BuildUpdatedRCFile();
+std::string BuildRCFile(const tDocument& tDoc, bool bForSave) {
+    if (tDoc.lAsNew == 0) {
+        std::string s = BuildUpdatedRCFile(tDoc);
         if (!s.empty()) {
             return s;
         }
     }
-    return BuildNewRCFile(bForSave);
+    return BuildNewRCFile(tDoc, bForSave);
 }
 
 std::string RCConstantsSection() {
     return RunRCAlone("Saving RC Constants", WriteRCConstants);
 }
 
-std::string RCDataSection() {
-    return RunRCAlone("Saving RC Data", WriteRCData);
+std::string RCDataSection(const tDocument& tDoc) {
+    return RunRCAlone("Saving RC Data", [&tDoc](std::string& s) { WriteRCData(s, tDoc); });
 }
 
 std::string RCStringsSection() {

@@ -340,7 +340,6 @@ void WriteRCDialogs(std::string& sOut) {
 std::string BuildFullRCFile() {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving RC");
-    const int32_t lWasFull = glFullFile;
     std::string s;
     // Room for the whole script at once (see BuildNewKvlFile).
     s.reserve(256 * (static_cast<size_t>(glDlgCnt) + glMenuCnt + glAccelCnt) +
@@ -354,22 +353,22 @@ std::string BuildFullRCFile() {
     WriteRCDialogs(s);
     // The string table and version information as a companion script holds
     // them, with their markers and without titles.
-    glFullFile = 0;
-    if (glStrCnt > 0) {
-        WriteRCStrings(s);
+    {
+        const FullFileScope tBlocks(false);
+        if (glStrCnt > 0) {
+            WriteRCStrings(s);
+        }
+        if (VersionBlockCount() > 0) {
+            WriteRCVersionInfo(s);
+        }
     }
-    if (VersionBlockCount() > 0) {
-        WriteRCVersionInfo(s);
-    }
-    glFullFile = lWasFull;
     CloseStatusText();
     return s;
 }
 
 std::string BuildRCBasicCode() {
     const RowGroupScope tScope; // each resource reads its rows from one pass
-    const int32_t lWasFull = glFullFile;
-    glFullFile = 1;
+    const FullFileScope tFull(true);
     std::string s;
     if (glIDCnt > 0) {
         WriteKvlConstants(s);
@@ -407,7 +406,6 @@ std::string BuildRCBasicCode() {
             PutEmpty(s);
         }
     }
-    glFullFile = lWasFull;
     return s;
 }
 

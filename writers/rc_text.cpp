@@ -62,13 +62,13 @@ std::string RCQuoted(std::string_view sText) {
     return s + "\"";
 }
 
-std::string RunRCAlone(const char* szStatus, void (*pfn)(std::string&)) {
+std::string RunRCAlone(const char* szStatus, const std::function<void(std::string&)>& pfn) {
     ShowStatusText(szStatus);
-    const int32_t lWasFull = glFullFile;
-    glFullFile = 1;
     std::string s;
-    pfn(s);
-    glFullFile = lWasFull;
+    {
+        const FullFileScope tFull(true);
+        pfn(s);
+    }
     CloseStatusText();
     return s;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,4 +24,4 @@ std::string RCPaddedName(std::string_view sIDName, size_t lColumn);
 // A text in double quotes with every double quote doubled.
 std::string RCQuoted(std::string_view sText);
 // Runs a section writer alone: status text, full-file flag set, the text.
-std::string RunRCAlone(const char* szStatus, void (*pfn)(std::string&));
+std::string RunRCAlone(const char* szStatus, const std::function<void(std::string&)>& pfn);

@@ -163,10 +163,10 @@ std::string WrapRCString(const std::string& sLine, int32_t lWidth, int32_t lTab)
 
 void WriteRCVersionInfo(std::string& sOut) {
     const int32_t lBlocks = VersionBlockCount();
-    if (lBlocks == 0 && glFullFile) {
+    if (lBlocks == 0 && FullFile()) {
         return;
     }
-    if (glFullFile) {
+    if (FullFile()) {
         PutRCTitle(sOut, "Version Info");
     }
     PutLine(sOut, RCMetaBegin("VersionInfo"));
@@ -225,7 +225,7 @@ void WriteRCVersionInfo(std::string& sOut) {
         PutLine(sOut, "END");
     }
     PutLine(sOut, RCMetaEnd("VersionInfo"));
-    if (glFullFile) {
+    if (FullFile()) {
         PutEmpty(sOut);
     }
 }

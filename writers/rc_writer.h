@@ -5,6 +5,8 @@
 // read the project tables; lines end with CR LF.
 #pragma once
 
+#include "model/document.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,13 +14,13 @@
 
 // A complete new companion script. With bForSave (an ordinary save, as-new
 // clear) the text of an imported script is appended after the Copy marker.
-std::string BuildNewRCFile(bool bForSave = false);
+std::string BuildNewRCFile(const tDocument& tDoc, bool bForSave = false);
 // The script that was read, its blocks regenerated and missing sections
 // appended; "" when no script with blocks is loaded.
-std::string BuildUpdatedRCFile();
+std::string BuildUpdatedRCFile(const tDocument& tDoc);
 // What Save and the views use: the updated script when one with blocks is
 // loaded (and as-new is clear), else a new one.
-std::string BuildRCFile(bool bForSave);
+std::string BuildRCFile(const tDocument& tDoc, bool bForSave);
 
 // ---- Full script of a project opened from a resource script ----------------------
 
@@ -30,7 +32,8 @@ std::string BuildRCBasicCode();
 // ...Section() runs alone with its status text and returns the section. -------------
 
 void WriteRCConstants(std::string& sOut); // the companion's #define lines
-void WriteRCData(std::string& sOut);      // images, icons and animations of controls
+// Images, icons and animations of controls, their paths relative to the document.
+void WriteRCData(std::string& sOut, const tDocument& tDoc);
 void WriteRCStrings(std::string& sOut);
 void WriteRCVersionInfo(std::string& sOut);
 void WriteRCFullConstants(std::string& sOut);
@@ -40,7 +43,7 @@ void WriteRCAccelerators(std::string& sOut);
 void WriteRCDialogs(std::string& sOut);
 
 std::string RCConstantsSection();
-std::string RCDataSection();
+std::string RCDataSection(const tDocument& tDoc);
 std::string RCStringsSection();
 std::string RCVersionInfoSection();
 std::string RCMenuSection();
@@ -57,6 +60,3 @@ std::string EscapeRCValue(const std::string& sValue);
 // than lWidth, never inside an escape sequence; continuation lines are indented
 // by lTab more than the line.
 std::string WrapRCString(const std::string& sLine, int32_t lWidth, int32_t lTab);
-// A path relative to the source file's folder (".\" in front when it still
-// holds a folder), as the #Resource line makes it.
-std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath);

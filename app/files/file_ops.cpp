@@ -1,10 +1,12 @@
 #include "app/files/file_ops.h"
 
-#include "app/files/file_paths.h"
 #include "app/files/file_state.h"
 #include "app/files/file_times.h"
 #include "app/files/import_results.h"
+#include "model/case_blind.h"
+#include "model/document.h"
 #include "model/file_errors.h"
+#include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
@@ -18,7 +20,6 @@
 #include "writers/rc_writer.h"
 #include "writers/save_text.h"
 
-#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -31,19 +32,6 @@ namespace {
 // The companion script this project owns: the one loaded with the KVL file or
 // the one it last wrote. Replacing it needs no question; any other file does.
 std::string gsOwnedRCPath;
-
-bool SamePath(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t l = 0; l < a.size(); ++l) {
-        if (std::tolower(static_cast<unsigned char>(a[l])) !=
-            std::tolower(static_cast<unsigned char>(b[l]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 void SetTitle(const std::string& sFile) {
     if (gtFileHooks.pfnSetTitle) {
@@ -78,7 +66,7 @@ void BuildDesignDialog() {
 // The companion script counts as loaded when the reader keeps its text (it
 // was read with its blocks) or a copy of it (read along with an imported file).
 void NoteCompanionLoaded(const std::string& sFile) {
-    glRCFileOpen = (RCWorkText() || RCPreImportText()) ? 1 : 0;
+    glRCFileOpen = (OpenText(gtDoc.tRCWork) || OpenText(gtDoc.tRCPreImport)) ? 1 : 0;
     gsOwnedRCPath = glRCFileOpen ? CompanionPath(sFile) : std::string();
 }
 
@@ -131,9 +119,9 @@ void AskReload(uint64_t& ftStored, uint64_t ftNow) {
     // Stored before asking: the question comes once per change, even when the
     // message box itself activates the program again.
     ftStored = ftNow;
-    if (AskUser(gsCurrentFile + "\r" + gszReloadQuestion, wkBtnYesNo) == wkAnsYes) {
+    if (AskUser(gtDoc.sPath + "\r" + gszReloadQuestion, wkBtnYesNo) == wkAnsYes) {
         glChanged = 0;
-        const std::string sFile = gsCurrentFile; // closing empties the current file
+        const std::string sFile = gtDoc.sPath; // closing empties the current file
         OpenFile(sFile, wkFileKvl);
     }
 }
@@ -194,7 +182,6 @@ int32_t OpenFile(const std::string& sPath, int32_t lType) {
     }
     SuspendUpdates(1);
     ResetImportCounters();
-    gsSourceFolder = FolderOf(sFile);
     int32_t lRead = 0;
     if (lType == wkFileKvl) {
         lRead = ReadByType(sFile, wkFileKvl);
@@ -202,10 +189,10 @@ int32_t OpenFile(const std::string& sPath, int32_t lType) {
             SetCurrentFile(sFile, wkFileKvl);
             AddRecentFile(sFile);
             SetTitle(sFile);
-            gftSourceTime = LastWriteTime(sFile);
+            gtDoc.ftSource = LastWriteTime(sFile);
             const std::string sRC = CompanionPath(sFile);
             if (NeedsCompanionScript() && FileExists(sRC)) {
-                gftRCTime = LastWriteTime(sRC);
+                gtDoc.ftRC = LastWriteTime(sRC);
             }
         }
     } else {
@@ -230,7 +217,6 @@ int32_t ImportFile(const std::string& sPath) {
         return 0;
     }
     ResetImportCounters();
-    gsSourceFolder = FolderOf(sFile);
     const int32_t lRead = ReadByType(sFile, lType);
     ShowReadResults(lRead);
     BuildDesignDialog();
@@ -243,10 +229,10 @@ namespace {
 // the designer's code goes (after a damaged #Wrenkit line) and that the new
 // text no longer holds. 1 when the save may go on.
 int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCText) {
-    std::vector<std::string> asLost = LinesMissingFrom(gatUnkeptLine, gtWorkFile.sText, sKvlText);
+    std::vector<std::string> asLost = LinesMissingFrom(gatUnkeptLine, gtDoc.tWork.sText, sKvlText);
     std::vector<std::string> asRCLost;
     if (!sRCText.empty()) {
-        const std::string* psKept = RCWorkText();
+        const std::string* psKept = OpenText(gtDoc.tRCWork);
         asRCLost = LinesMissingFrom(gatRCUnkeptLine, psKept ? *psKept : std::string(), sRCText);
     }
     if (asLost.empty() && asRCLost.empty()) {
@@ -267,8 +253,8 @@ int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCTe
             sText += "\r\n... and " + std::to_string(as.size() - kShown) + " more.";
         }
     };
-    fnList(gsCurrentFile, asLost);
-    fnList(CompanionPath(gsCurrentFile), asRCLost);
+    fnList(gtDoc.sPath, asLost);
+    fnList(CompanionPath(gtDoc.sPath), asRCLost);
     sText += "\r\n\r\n";
     sText += gszSaveAnywayQuestion;
     ShowDesign(0);
@@ -281,14 +267,15 @@ int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCTe
 // as a pair: both are written beside their targets first and replace them
 // only when both were written. 1 when the KVL file was saved.
 int32_t SavePair() {
-    const std::string sKvl = gsCurrentFile;
-    gsKvlFilePath = sKvl;
+    const std::string sKvl = gtDoc.sPath;
     // The script read with its blocks is updated in place, any other is written
     // new; an ordinary save appends the copy of an imported file, Save As New
     // does not.
     const std::string sRCPath = CompanionPath(sKvl);
-    std::string sRC = NeedsCompanionScript() ? BuildRCFile(glAsNew == 0) : std::string();
-    if (!sRC.empty() && !gsUnreadCompanion.empty() && SamePath(sRCPath, gsUnreadCompanion)) {
+    std::string sRC =
+        NeedsCompanionScript() ? BuildRCFile(gtDoc, gtDoc.lAsNew == 0) : std::string();
+    if (!sRC.empty() && !gtDoc.sUnreadCompanion.empty() &&
+        SameTextNoCase(sRCPath, gtDoc.sUnreadCompanion)) {
         ReportError("The resource script " + sRCPath +
                     " could not be read when the file was opened, so it is not replaced.\r\n"
                     "Save the project under another name to keep its new resources.");
@@ -301,7 +288,7 @@ int32_t SavePair() {
     std::string sKvlText;
     const bool bWhole = !gatUnkeptLine.empty() || (!sRC.empty() && !gatRCUnkeptLine.empty());
     if (bWhole) {
-        sKvlText = BuildKvlFile(glAsNew == 0);
+        sKvlText = BuildKvlFile(gtDoc, gtDoc.lAsNew == 0);
         if (!ConfirmUnkeptLines(sKvlText, sRC)) {
             return 0;
         }
@@ -315,7 +302,7 @@ int32_t SavePair() {
             return 0;
         }
     }
-    if (!sRC.empty() && !SamePath(sRCPath, gsOwnedRCPath) && FileExists(sRCPath)) {
+    if (!sRC.empty() && !SameTextNoCase(sRCPath, gsOwnedRCPath) && FileExists(sRCPath)) {
         ShowDesign(0);
         const int lAnswer = AskUser(ReplaceQuestion(sRCPath), wkBtnYesNo, 2);
         ShowDesign(1);
@@ -328,7 +315,7 @@ int32_t SavePair() {
     const int32_t lWritten =
         bWhole ? WritePendingFile(tKvlFile, sKvl, [&](const TextPut& fnPut) { fnPut(sKvlText); })
                : WritePendingFile(tKvlFile, sKvl, [](const TextPut& fnPut) {
-                     BuildKvlFilePieces(glAsNew == 0, fnPut);
+                     BuildKvlFilePieces(gtDoc, gtDoc.lAsNew == 0, fnPut);
                  });
     if (!lWritten ||
         (!sRC.empty() &&
@@ -348,9 +335,9 @@ int32_t SavePair() {
         if (gtFileHooks.pfnCompileResources) {
             gtFileHooks.pfnCompileResources(sRCPath);
         }
-        gftRCTime = LastWriteTime(sRCPath);
+        gtDoc.ftRC = LastWriteTime(sRCPath);
     }
-    gftSourceTime = LastWriteTime(sKvl);
+    gtDoc.ftSource = LastWriteTime(sKvl);
     return 1;
 }
 
@@ -358,7 +345,7 @@ int32_t SavePair() {
 
 int32_t SaveFile() {
     bool bNewName = false;
-    if (gsCurrentFile.empty()) {
+    if (gtDoc.sPath.empty()) {
         const std::string sPath =
             gtFileHooks.pfnAskSaveName ? gtFileHooks.pfnAskSaveName() : std::string();
         if (sPath.empty()) {
@@ -372,7 +359,7 @@ int32_t SaveFile() {
     // its strings and version information live nowhere else.
     const int32_t lResult = SavePair();
     if (bNewName) {
-        SetTitle(gsCurrentFile);
+        SetTitle(gtDoc.sPath);
     }
     if (lResult) {
         glChanged = 0;
@@ -398,25 +385,28 @@ int32_t SaveFileAsNew(const std::string& sPath) {
     SetCurrentFile(sPath, wkFileKvl);
     AddRecentFile(sPath);
     ReleaseLoadedFiles();
+    const int32_t lAsNew = gtDoc.lAsNew;
+    gtDoc.lAsNew = 1;
     const int32_t lResult = SaveFile();
+    gtDoc.lAsNew = lAsNew;
     SetTitle(sPath);
     return lResult;
 }
 
 void CheckChangedOnDisk() {
-    if (gsCurrentFile.empty() || !FileExists(gsCurrentFile)) {
+    if (gtDoc.sPath.empty() || !FileExists(gtDoc.sPath)) {
         return;
     }
-    const uint64_t ftNow = LastWriteTime(gsCurrentFile);
-    if (ChangedOnDisk(ftNow, gftSourceTime)) {
-        AskReload(gftSourceTime, ftNow);
+    const uint64_t ftNow = LastWriteTime(gtDoc.sPath);
+    if (ChangedOnDisk(ftNow, gtDoc.ftSource)) {
+        AskReload(gtDoc.ftSource, ftNow);
         return;
     }
-    const std::string sRC = CompanionPath(gsCurrentFile);
+    const std::string sRC = CompanionPath(gtDoc.sPath);
     if (NeedsCompanionScript() && FileExists(sRC)) {
         const uint64_t ftRC = LastWriteTime(sRC);
-        if (ChangedOnDisk(ftRC, gftRCTime)) {
-            AskReload(gftRCTime, ftRC);
+        if (ChangedOnDisk(ftRC, gtDoc.ftRC)) {
+            AskReload(gtDoc.ftRC, ftRC);
         }
     }
 }

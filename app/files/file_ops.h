@@ -42,7 +42,8 @@ int32_t SaveFile();
 // Save As with the chosen path and type ("" does nothing). Returns SaveFile's result.
 int32_t SaveFileAs(const std::string& sPath, int32_t lType);
 // Save As New: as Save As, but the loaded file's blocks and texts are let go
-// first, so that complete new files are written. The caller sets the as-new flag.
+// first, and the document's as-new flag is set while it saves, so that complete
+// new files are written.
 int32_t SaveFileAsNew(const std::string& sPath);
 
 // The check on every activation: asks once per change whether to reload a file

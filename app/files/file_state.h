@@ -9,23 +9,15 @@
 
 // ---- State ---------------------------------------------------------------------------
 
-// Full path of the open KVL file; "" for an untitled project.
-extern std::string gsCurrentFile;
-// 1 when the current file is a KVL file, 0 when there is none.
-extern int32_t glCurrentFileType;
-// Folder of the file being opened (set before the reader runs).
-extern std::string gsSourceFolder;
-// Last-write times of the current file and its companion script when they
-// were last loaded or written (LastWriteTime values; 0 unknown).
-extern uint64_t gftSourceTime;
-extern uint64_t gftRCTime;
+// The path, file type and file times of the current file are kept in the
+// document record gtDoc (model/document.h).
 // 1 from a successful load of the KVL file until it is closed; the companion
 // script likewise (its text or copy is held by the reader).
 extern int32_t glSourceFileOpen;
 extern int32_t glRCFileOpen;
 
 // Makes sPath the current file (also the path the writers put in the
-// #Resource line).
+// #Resource line); an empty path forgets the file times.
 void SetCurrentFile(const std::string& sPath, int32_t lType);
 
 // ---- Hooks -------------------------------------------------------------------------------

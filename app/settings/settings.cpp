@@ -1,6 +1,7 @@
 #include "app/settings/settings.h"
 
 #include "app/settings/profile.h"
+#include "model/case_blind.h"
 #include "model/id_names.h"
 #include "model/project.h"
 #include "model/user_seam.h"
@@ -64,22 +65,6 @@ bool HasFourNumbers(WkWindowPos lPos) {
 
 bool GoesTopRight(WkWindowPos lPos) {
     return lPos == wkPosTestModeDlg || lPos == wkPosCtrlOrderDlg;
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameTextNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // MRUList is read into a 27-byte buffer: at most 26 letters.

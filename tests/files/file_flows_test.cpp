@@ -32,8 +32,8 @@ TEST_F(FileFlows, SaveNamesAnUntitledProjectAndOpenReadsItBack) {
     glChanged = 1;
     sSaveName = PathOf("First.bas");
     EXPECT_EQ(SaveFile(), 1);
-    EXPECT_EQ(gsCurrentFile, sSaveName);
-    EXPECT_EQ(glCurrentFileType, wkFileKvl);
+    EXPECT_EQ(gtDoc.sPath, sSaveName);
+    EXPECT_EQ(gtDoc.lFileType, wkFileKvl);
     EXPECT_EQ(glChanged, 0);
     EXPECT_EQ(asRecent, std::vector<std::string>{sSaveName});
     EXPECT_EQ(asTitles.back(), sSaveName);
@@ -46,7 +46,7 @@ TEST_F(FileFlows, SaveNamesAnUntitledProjectAndOpenReadsItBack) {
     // The user adds code of their own outside the blocks; opening keeps it for the next save.
     WriteAll(sSaveName, sSaved + "Function MyOwn() As Long\r\nEnd Function\r\n");
     OpenFile(sSaveName, wkFileKvl);
-    EXPECT_EQ(gsCurrentFile, sSaveName);
+    EXPECT_EQ(gtDoc.sPath, sSaveName);
     EXPECT_EQ(glSourceFileOpen, 1);
     EXPECT_EQ(glChanged, 0);
     EXPECT_NE(FindIDByName("%IDC_BUTTON1"), 0);
@@ -59,7 +59,7 @@ TEST_F(FileFlows, SaveNamesAnUntitledProjectAndOpenReadsItBack) {
 
     // Save As New writes complete new text: the user's code of the old file stays behind.
     EXPECT_EQ(SaveFileAsNew(PathOf("Second.bas")), 1);
-    EXPECT_EQ(gsCurrentFile, PathOf("Second.bas"));
+    EXPECT_EQ(gtDoc.sPath, PathOf("Second.bas"));
     EXPECT_EQ(glSourceFileOpen, 0);
     EXPECT_EQ(glBlockCnt, 0);
     const std::string sNew = ReadAll(PathOf("Second.bas"));
@@ -75,7 +75,7 @@ TEST_F(FileFlows, OpenWhileChangedCancelledOpensNothing) {
     glChanged = 1;
     tSeam.ExpectAsk("Save current changes?", wkAnsCancel);
     EXPECT_EQ(OpenFile(PathOf("other.bas"), wkFileKvl), 0);
-    EXPECT_EQ(gsCurrentFile, "");
+    EXPECT_EQ(gtDoc.sPath, "");
     EXPECT_NE(FindIDByName("%IDC_BUTTON1"), 0);
     EXPECT_TRUE(asResults.empty());
     // An empty path and an unknown type do nothing at all.
@@ -89,7 +89,7 @@ TEST_F(FileFlows, UnreadableFileLeavesAnEmptyUntitledProject) {
     EXPECT_EQ(OpenFile(PathOf("gone.bas"), wkFileKvl), 0);
     ASSERT_EQ(tSeam.Reports().size(), 1u);
     EXPECT_EQ(tSeam.Reports()[0].rfind("Error #53", 0), 0u);
-    EXPECT_EQ(gsCurrentFile, "");
+    EXPECT_EQ(gtDoc.sPath, "");
     EXPECT_EQ(glSourceFileOpen, 0);
     EXPECT_TRUE(asRecent.empty());
 }
@@ -124,7 +124,7 @@ TEST_F(FileFlows, ImportLeavesAnUntitledProjectAndIgnoresOtherFiles) {
     EXPECT_EQ(ImportFile(PathOf("Form1.frm")), 1);
     EXPECT_EQ(FindIDByName("%IDC_BUTTON1"), 0);
     EXPECT_GT(glDlgCnt, 1);
-    EXPECT_EQ(gsCurrentFile, "");
+    EXPECT_EQ(gtDoc.sPath, "");
     ASSERT_EQ(asResults.size(), 1u);
 
     // The next save asks for a name.
@@ -140,7 +140,7 @@ TEST_F(FileFlows, ScriptOnTheCommandLineIsImportedUntitled) {
     WriteAll(PathOf("app.rc"), "#define IDD_MAIN 100\r\nSTRINGTABLE\r\nBEGIN\r\n"
                                "  IDD_MAIN \"Main\"\r\nEND\r\n");
     EXPECT_EQ(OpenFile(PathOf("app.rc"), wkFileRC), 1);
-    EXPECT_EQ(gsCurrentFile, "");
+    EXPECT_EQ(gtDoc.sPath, "");
     EXPECT_EQ(glStrCnt, 1);
     EXPECT_TRUE(asRecent.empty());
 }

@@ -1,11 +1,11 @@
 // Path rules, the companion-script rule, the results texts and the pure parts
 // of resource compilation.
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "app/files/file_times.h"
 #include "app/files/import_results.h"
 #include "app/files/rc_compile.h"
 #include "app/settings/profile.h"
+#include "model/path_rules.h"
 #include "model/version_info.h"
 #include "tests/files/files_fixture.h"
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
 #include "app/files/file_state.h"
 #include "app/files/import_results.h"
+#include "model/path_rules.h"
 #include "tests/support/recording_seam.h"
 #include "tests/writers/writer_fixture.h"
 

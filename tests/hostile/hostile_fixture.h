@@ -119,12 +119,12 @@ class HostileTest : public ::testing::Test {
     // The writers must cope with whatever a reader left, and the designer's
     // own new file must read again without a message.
     static void WriteBack() {
-        glAsNew = 1;
-        const std::string sKvl = BuildNewKvlFile();
+        gtDoc.lAsNew = 1;
+        const std::string sKvl = BuildNewKvlFile(gtDoc);
         (void)BuildFullRCFile();
-        glAsNew = 0;
-        (void)BuildKvlFile(false);
-        (void)BuildRCFile(false);
+        gtDoc.lAsNew = 0;
+        (void)BuildKvlFile(gtDoc, false);
+        (void)BuildRCFile(gtDoc, false);
         AnsweringSeam tStrict(wkAnsNo);
         Clean();
         EXPECT_EQ(LoadKVL(sKvl, 1, 0, std::string()), 1);

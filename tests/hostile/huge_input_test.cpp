@@ -4,7 +4,7 @@
 #include "hostile_fixture.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
+#include "model/path_rules.h"
 
 #include <filesystem>
 #include <fstream>
@@ -69,10 +69,10 @@ TEST_F(HostileTest, MenusNested100000Deep) {
     }
     // Every line of an item is indented by its level: held to the deepest
     // level kept, the written file grows with the items, not their square.
-    glAsNew = 1;
-    EXPECT_LT(BuildNewKvlFile().size(), 2000u * lDepth);
+    gtDoc.lAsNew = 1;
+    EXPECT_LT(BuildNewKvlFile(gtDoc).size(), 2000u * lDepth);
     EXPECT_LT(BuildFullRCFile().size(), 2000u * lDepth);
-    glAsNew = 0;
+    gtDoc.lAsNew = 0;
     Clean();
 
     std::string sForm = "VERSION 5.00\r\nBegin VB.Form F\r\n";
@@ -142,7 +142,7 @@ TEST_F(HostileTest, AVersionValueOfAMegabyteIsWrittenInMoments) {
     AnsweringSeam tSeam(wkAnsYes);
     ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
     const auto tStart = std::chrono::steady_clock::now();
-    const std::string sOut = BuildNewRCFile();
+    const std::string sOut = BuildNewRCFile(gtDoc);
     const double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     EXPECT_LT(fSeconds, 5.0);

@@ -4,7 +4,7 @@
 #include "hostile_fixture.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
+#include "model/path_rules.h"
 #include "tests/support/recording_seam.h"
 
 #include <filesystem>

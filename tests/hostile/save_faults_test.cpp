@@ -5,7 +5,7 @@
 #include "hostile_fixture.h"
 
 #include "app/files/file_ops.h"
-#include "app/files/file_paths.h"
+#include "model/path_rules.h"
 #include "tests/support/cli_runner.h"
 #include "writers/save_text.h"
 

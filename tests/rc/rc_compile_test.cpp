@@ -70,7 +70,7 @@ fs::path TempDir(const char* szName) {
 class RcCompileTest : public RcTest {
   protected:
     void TearDown() override {
-        gsKvlFilePath.clear();
+        gtDoc.sPath.clear();
         RcTest::TearDown();
     }
 };
@@ -83,7 +83,7 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     WriteFile(tDir / "logo.bmp", SmallBitmap());
     WriteFile(tDir / "app.ico", SmallIcon());
 
-    gsKvlFilePath = (tDir / "Prog.bas").string();
+    gtDoc.sPath = (tDir / "Prog.bas").string();
     int32_t lDlgID = AddID("%IDD_DIALOG1", "101", wkUsedByRes);
     int32_t lDlgRes = AddResource("%IDD_DIALOG1", wkResDialog, lDlgID, 0);
     int32_t lIcon = AddResource("%IDR_IMGFILE1", wkResIcon, AddID("%IDR_IMGFILE1", "102", 0),
@@ -108,7 +108,7 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     SetVersionStringValue(1, "Comments", sLong);
     SetVersionStringValue(1, "PrivateBuild", "private");
     std::string sLog;
-    EXPECT_EQ(0, Compile(tDir, BuildNewRCFile(false), sLog)) << sLog;
+    EXPECT_EQ(0, Compile(tDir, BuildNewRCFile(gtDoc, false), sLog)) << sLog;
     if (!HasFailure()) {
         fs::remove_all(tDir);
     }

@@ -292,7 +292,7 @@ TEST_F(RcReaderTest, MarkedScriptKeepsUserTextInBlocks) {
                     "//#Wrenkit End Strings\r\n//#WRENKIT Copy\r\nX DIALOG 1,1,1,1 {}\r\n"
                     "//#Wrenkit Copy\r\nY DIALOG 1,1,1,1 {}\r\n";
     Load(s);
-    ASSERT_NE(nullptr, RCWorkText());
+    ASSERT_NE(nullptr, OpenText(gtDoc.tRCWork));
     EXPECT_EQ(1, glStrCnt); // the second Strings block is dropped
     ASSERT_EQ(7, glRCBlockCnt);
     EXPECT_EQ(1, gatRCBlock[1].lType);
@@ -302,16 +302,16 @@ TEST_F(RcReaderTest, MarkedScriptKeepsUserTextInBlocks) {
     EXPECT_EQ(12, gatRCBlock[6].lType);
     EXPECT_EQ("mine 1\r\nmine 2\r\n//#WRENKIT Copy\r\nX DIALOG 1,1,1,1 {}\r\n"
               "Y DIALOG 1,1,1,1 {}\r\n",
-              *RCWorkText());
+              *OpenText(gtDoc.tRCWork));
     EXPECT_EQ(0, CountResources(wkResDialog)); // user text is kept, never read
     // A script read from its file gathers the same user text inside its own
     // text, and reads the same blocks and strings.
-    const std::string sCopied = *RCWorkText();
+    const std::string sCopied = *OpenText(gtDoc.tRCWork);
     const std::vector<tBlock> atCopied(gatRCBlock.begin(), gatRCBlock.end());
     std::string sGiven = s;
     ASSERT_EQ(1, LoadRC(std::move(sGiven), 1, 0));
-    ASSERT_NE(nullptr, RCWorkText());
-    EXPECT_EQ(sCopied, *RCWorkText());
+    ASSERT_NE(nullptr, OpenText(gtDoc.tRCWork));
+    EXPECT_EQ(sCopied, *OpenText(gtDoc.tRCWork));
     EXPECT_EQ(1, glStrCnt);
     ASSERT_EQ(static_cast<int32_t>(atCopied.size()), glRCBlockCnt);
     for (int32_t l = 1; l <= glRCBlockCnt; ++l) {

@@ -38,7 +38,7 @@ void MakeCompanionProject(bool bStrings = true) {
     if (bStrings) {
         AddStr(AddID("%IDS_HELLO", "2001", wkUsedByStr), "Say \"hi\"");
     }
-    gsKvlFilePath = "C:\\src\\Prog.bas";
+    gtDoc.sPath = "C:\\src\\Prog.bas";
 }
 
 const char* const kszHeader =
@@ -67,15 +67,15 @@ const std::string ksSep =
 class RcWriterTest : public RcTest {
   protected:
     void TearDown() override {
-        gsKvlFilePath.clear();
-        glAsNew = 0;
+        gtDoc.sPath.clear();
+        gtDoc.lAsNew = 0;
         RcTest::TearDown();
     }
 };
 
 TEST_F(RcWriterTest, NewCompanionScriptByteForByte) {
     MakeCompanionProject();
-    std::string s = BuildNewRCFile(true);
+    std::string s = BuildNewRCFile(gtDoc, true);
     EXPECT_EQ(std::string(kszHeader) + ksSep + "//  ** Constants **\r\n" + ksSep +
                   "//#Wrenkit Begin Constants \r\n"
                   "#define IDR_IMGFILE1    102\r\n"
@@ -174,7 +174,7 @@ TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
 
 TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject();
-    std::string sFirst = BuildNewRCFile(true);
+    std::string sFirst = BuildNewRCFile(gtDoc, true);
     std::string sUser = "// my own resources\r\nIDI_MINE ICON \"mine.ico\"  \r\n";
     std::string sEdited = sFirst;
     sEdited.insert(sEdited.find("#include"), sUser);
@@ -184,36 +184,36 @@ TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject(false);
     ASSERT_EQ(1, LoadRC(sEdited, 0, 0, "C:\\src\\Prog.rc"));
     EXPECT_EQ(1, glStrCnt);
-    EXPECT_EQ(sEdited, BuildUpdatedRCFile()); // nothing appended: byte for byte
+    EXPECT_EQ(sEdited, BuildUpdatedRCFile(gtDoc)); // nothing appended: byte for byte
     // A new section is appended after the walk, followed by one empty line.
     NewVersionInfo(0x040904E4);
-    std::string sUpdated = BuildUpdatedRCFile();
+    std::string sUpdated = BuildUpdatedRCFile(gtDoc);
     EXPECT_EQ(0u, sUpdated.find(sEdited));
     EXPECT_NE(std::string::npos, sUpdated.find("//  ** Version Info **"));
     EXPECT_EQ("//#Wrenkit End VersionInfo\r\n\r\n\r\n", sUpdated.substr(sUpdated.size() - 32));
-    EXPECT_EQ(sUpdated, BuildRCFile(true));
-    glAsNew = 1;
-    EXPECT_EQ(0u, BuildRCFile(true).find("//#Wrenkit Created\r\n//---"));
+    EXPECT_EQ(sUpdated, BuildRCFile(gtDoc, true));
+    gtDoc.lAsNew = 1;
+    EXPECT_EQ(0u, BuildRCFile(gtDoc, true).find("//#Wrenkit Created\r\n//---"));
 }
 
 TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
     const std::string sScript = "STRINGTABLE { IDS_A \"a\" }";
     ASSERT_EQ(1, LoadRC(sScript, 0, 1)); // from the clipboard: no copy
-    EXPECT_EQ(nullptr, RCPreImportText());
+    EXPECT_EQ(nullptr, OpenText(gtDoc.tRCPreImport));
     ASSERT_EQ(1, LoadRC(sScript, 0, 0)); // beside a KVL file that was not imported
-    EXPECT_EQ(nullptr, RCPreImportText());
+    EXPECT_EQ(nullptr, OpenText(gtDoc.tRCPreImport));
     ASSERT_EQ(1, LoadRC(sScript, 1, 0)); // imported on its own
-    ASSERT_NE(nullptr, RCPreImportText());
-    std::string s = BuildNewRCFile(true);
+    ASSERT_NE(nullptr, OpenText(gtDoc.tRCPreImport));
+    std::string s = BuildNewRCFile(gtDoc, true);
     EXPECT_NE(std::string::npos,
               s.find("\r\n\r\n//=========="
                      "======================================================================\r\n"
                      "//#Wrenkit Copy\r\n"
                      "//The following is a copy of your code before importing:\r\n"
                      "#if 0\r\nSTRINGTABLE { IDS_A \"a\" }\r\n#endif\r\n"));
-    EXPECT_EQ(std::string::npos, BuildNewRCFile(false).find("#Wrenkit Copy"));
-    glAsNew = 1;
-    EXPECT_EQ(std::string::npos, BuildRCFile(true).find("#Wrenkit Copy"));
+    EXPECT_EQ(std::string::npos, BuildNewRCFile(gtDoc, false).find("#Wrenkit Copy"));
+    gtDoc.lAsNew = 1;
+    EXPECT_EQ(std::string::npos, BuildRCFile(gtDoc, true).find("#Wrenkit Copy"));
 }
 
 TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
@@ -353,7 +353,7 @@ TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
     MakeCompanionProject();
     EXPECT_EQ(0u, RCStringsSection().find(ksSep + "//  ** String Table **"));
     RCConstantsSection();
-    RCDataSection();
+    RCDataSection(gtDoc);
     RCVersionInfoSection();
     RCMenuSection();
     RCAcceleratorsSection();
@@ -363,7 +363,7 @@ TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
                                   "Saving RC Version Info", "Saving RC Menu",
                                   "Saving RC Accelerators", "Saving RC Dialog"}),
         tSeam.StatusTexts());
-    EXPECT_EQ(0, glFullFile);
+    EXPECT_FALSE(FullFile());
 }
 
 TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
@@ -373,20 +373,20 @@ TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
     fs::create_directories(tDir);
     MakeCompanionProject();
     NewVersionInfo(0x040904E4);
-    gsKvlFilePath = (tDir / "Prog.bas").string();
-    const std::string sKvl = BuildNewKvlFile(true);
-    std::string sRC = BuildNewRCFile(true);
+    gtDoc.sPath = (tDir / "Prog.bas").string();
+    const std::string sKvl = BuildNewKvlFile(gtDoc, true);
+    std::string sRC = BuildNewRCFile(gtDoc, true);
     sRC.insert(sRC.find("#include"), "// the user's line\r\n");
     std::ofstream(tDir / "Prog.rc", std::ios::binary) << sRC;
     Reset();
-    ASSERT_EQ(1, LoadKVL(sKvl, 1, 0, gsKvlFilePath));
-    ASSERT_NE(nullptr, RCWorkText());
+    ASSERT_EQ(1, LoadKVL(sKvl, 1, 0, gtDoc.sPath));
+    ASSERT_NE(nullptr, OpenText(gtDoc.tRCWork));
     EXPECT_EQ(1, glStrCnt);
     EXPECT_EQ(1, VersionBlockCount());
     // The image control found the file the script names.
     int32_t lImage = FindDlgRowByID(FindIDByName("%IDC_IMAGE1"));
     ASSERT_NE(0, lImage);
     EXPECT_EQ("C:\\src\\res\\logo.bmp", DataFileName(lImage));
-    EXPECT_EQ(sRC, BuildRCFile(true));
+    EXPECT_EQ(sRC, BuildRCFile(gtDoc, true));
     fs::remove_all(tDir);
 }

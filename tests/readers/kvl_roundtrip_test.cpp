@@ -19,11 +19,11 @@ class KvlRoundTrip : public ReaderTest {
     void SetUp() override {
         ReaderTest::SetUp();
         ResetOptions();
-        gsKvlFilePath.clear();
-        glAsNew = 0;
+        gtDoc.sPath.clear();
+        gtDoc.lAsNew = 0;
     }
     void TearDown() override {
-        gsKvlFilePath.clear();
+        gtDoc.sPath.clear();
         ReaderTest::TearDown();
     }
 
@@ -164,7 +164,7 @@ TEST_F(KvlRoundTrip, SampleFileReadsIntoTheExpectedTablesAndWritesBackUnchanged)
               (std::vector<int32_t>{wkBlockCreated, 0, wkBlockIncludes, 0, wkBlockConstants, 0,
                                     wkBlockDeclarations, 0, wkBlockMenu, 0, wkBlockAssignAccel, 0,
                                     wkBlockAccel, 0, wkBlockDialog, 0}));
-    EXPECT_EQ(BuildUpdatedKvlFile(), sSample);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sSample);
 }
 
 TEST_F(KvlRoundTrip, WrittenProjectReadsBackIntoTheSameTables) {
@@ -216,12 +216,12 @@ TEST_F(KvlRoundTrip, WrittenProjectReadsBackIntoTheSameTables) {
     ASSERT_EQ(gatRes[lDlgRes].lLinkAccel, lAccelRes);
 
     const std::string sBefore = Dump();
-    const std::string sFile = BuildNewKvlFile();
+    const std::string sFile = BuildNewKvlFile(gtDoc);
     RecordingSeam tSeam;
     ASSERT_EQ(LoadKVL(sFile, 1, 0), 1);
     EXPECT_TRUE(tSeam.Reports().empty());
     EXPECT_EQ(Dump(), sBefore) << sFile;
-    EXPECT_EQ(BuildUpdatedKvlFile(), sFile);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sFile);
 }
 
 } // namespace

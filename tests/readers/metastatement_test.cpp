@@ -78,9 +78,9 @@ TEST_F(Metastatements, UserTextIsKeptByteForByte) {
                                         "Sub Mine()   \t\r\nEnd Sub\r\n",
                                         "' after declarations\r\n", "no final line end   "}));
     // The work file holds exactly the user text, one piece after another.
-    EXPECT_EQ(gtWorkFile.sText, "' written before the marker\r\n' mine   \r\n\r\nSub Mine()   "
-                                "\t\r\nEnd Sub\r\n' after declarations\r\n"
-                                "no final line end   ");
+    EXPECT_EQ(gtDoc.tWork.sText, "' written before the marker\r\n' mine   \r\n\r\nSub Mine()   "
+                                 "\t\r\nEnd Sub\r\n' after declarations\r\n"
+                                 "no final line end   ");
     EXPECT_EQ(IDValue("%A"), 1);
 }
 
@@ -202,13 +202,13 @@ TEST_F(Metastatements, UnmarkedFileAsksAndKeepsACopy) {
         EXPECT_EQ(LoadKVL(sText, 1, 0), 0);
         tSeam.VerifyAllAsked();
         EXPECT_EQ(glIDCnt, 0);
-        EXPECT_EQ(gtPreImportFile.lOpen, 0);
+        EXPECT_EQ(gtDoc.tPreImport.lOpen, 0);
     }
     RecordingSeam tSeam;
     tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
     EXPECT_EQ(LoadKVL(sText, 1, 0), 1);
-    EXPECT_EQ(gtPreImportFile.sText, sText);
-    EXPECT_EQ(gtWorkFile.lOpen, 0);
+    EXPECT_EQ(gtDoc.tPreImport.sText, sText);
+    EXPECT_EQ(gtDoc.tWork.lOpen, 0);
     EXPECT_EQ(glBlockCnt, 0);
     EXPECT_EQ(IDValue("%IDC_A"), 1001);
     EXPECT_EQ(IDValue("%IDC_L"), 2);
@@ -225,7 +225,7 @@ TEST_F(Metastatements, FilesThatCannotBeKeptAreNotRead) {
     RecordingSeam tSeam;
     gpfnWorkFileFails = [] { return int32_t{61}; };
     EXPECT_EQ(Load(Marked("#Wrenkit Begin Constants \n%A = 1\n#Wrenkit End Constants\n")), 0);
-    EXPECT_EQ(gtWorkFile.lOpen, 0);
+    EXPECT_EQ(gtDoc.tWork.lOpen, 0);
     EXPECT_EQ(glIDCnt, 0);
     ASSERT_EQ(tSeam.Reports().size(), 1u);
     EXPECT_EQ(tSeam.Reports()[0], "Error #61 Disk full");

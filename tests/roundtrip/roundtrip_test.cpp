@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -180,9 +181,12 @@ const std::map<std::string, std::string> gasKnownLimits = {
 class RoundTripTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A folder of this run's own: other trees of the project run the same
+        // test at the same time on the same machine.
         tDir = fs::temp_directory_path() /
                ("wk_roundtrip_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                std::to_string(std::random_device{}()));
         fs::remove_all(tDir);
         fs::create_directories(tDir);
     }

@@ -287,7 +287,7 @@ TEST_F(Commands, ADroppedSourceFileOpensAndBecomesRecent) {
     const std::string sFile = std::string(szDir) + "wk_dropped.bas";
     {
         std::ofstream tOut(sFile, std::ios::binary);
-        tOut << BuildNewKvlFile();
+        tOut << BuildNewKvlFile(gtDoc);
     }
     ClearProject();
     HWND hWnd = CreateShown();
@@ -309,7 +309,7 @@ TEST_F(Commands, ViewCommandsShowTheGeneratedCode) {
     const tCodeView tNew = BuildCodeView(IDM_VIEW_NEWKVL);
     EXPECT_EQ(tNew.sTitle, "View New KVL Code");
     EXPECT_NE(tNew.sText.find("#Wrenkit"), std::string::npos);
-    EXPECT_EQ(glAsNew, 0);
+    EXPECT_EQ(gtDoc.lAsNew, 0);
     EXPECT_EQ(BuildCodeView(IDM_VIEW_RC).sTitle, "View RC Code");
     EXPECT_EQ(BuildCodeView(IDM_VIEW_SDKBASIC).sTitle, "View SDK - Basic Code for RC");
     const tCodeView tDump = BuildCodeView(IDM_VIEW_TESTVALUES);

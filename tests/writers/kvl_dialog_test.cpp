@@ -53,7 +53,7 @@ TEST_F(DialogTest, WholeFunctionWithIconColoursFontsAndSamples) {
     tC.lExStyleStrElem = 0;
 
     std::string s;
-    glFullFile = 1;
+    const FullFileScope tFull(true);
     WriteDialogFunction(s, lDlg);
     const std::string sSep = SeparatorLine();
     EXPECT_EQ(s, Crlf(sSep +

@@ -20,9 +20,9 @@ TEST_F(KvlFileTest, ExampleProjectGivesTheSampleFile) {
     RecordingSeam tSeam;
     // The sample file is the designer's whole new file, down to its last empty line.
     std::string sExpected = ReadFile(std::string(WK_SOURCE_DIR) + "/examples/sample.bas");
-    EXPECT_EQ(BuildNewKvlFile(), sExpected);
+    EXPECT_EQ(BuildNewKvlFile(gtDoc), sExpected);
     EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Saving KVL"});
-    EXPECT_EQ(glFullFile, 0);
+    EXPECT_FALSE(FullFile());
 }
 
 TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
@@ -47,7 +47,7 @@ TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
                                  sSep + "\n\n" + sSep + "\n'   ** Declarations **\n" + sSep +
                                  "\n#Wrenkit Declarations\n" + sSep + "\n\n" + sSep +
                                  "\nFunction KvMain()\nEnd Function\n" + sSep + "\n\n");
-    EXPECT_EQ(BuildNewKvlFile(), sExpected);
+    EXPECT_EQ(BuildNewKvlFile(gtDoc), sExpected);
 }
 
 TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
@@ -87,7 +87,7 @@ TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
     RecordingSeam tSeam;
     NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
     std::string s;
-    WriteKvlIncludes(s, false, false);
+    WriteKvlIncludes(s, gtDoc, false, false);
     EXPECT_EQ(s.find("#Resource"), std::string::npos); // nothing to compile
     AddStr(AddID("%IDS_HELLO", "200", wkUsedByStr), "Hello");
     const struct {
@@ -102,9 +102,10 @@ TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
         {"Demo.bas", "#Resource \"Demo.kvr\""},
     };
     for (const auto& t : at) {
-        gsKvlFilePath = t.szPath;
+        tDocument tDoc{};
+        tDoc.sPath = t.szPath;
         s.clear();
-        WriteKvlIncludes(s, false, false);
+        WriteKvlIncludes(s, tDoc, false, false);
         EXPECT_NE(s.find(std::string(t.szLine) + "\r\n"), std::string::npos) << t.szPath;
     }
 }
@@ -132,7 +133,7 @@ TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
                       "End Function\n" +
                       sSep + "\n\n"));
     s.clear();
-    WriteKvlIncludes(s, bComCtl, bRichEdit);
+    WriteKvlIncludes(s, gtDoc, bComCtl, bRichEdit);
     EXPECT_NE(s.find("#If Not %Def(%KVCOMCTL_INC)\r\n    #Include \"KVCOMCTL.INC\"\r\n#EndIf\r\n"
                      "#If Not %Def(%KVRICHED_INC)\r\n    #Include \"KVRICHED.INC\"\r\n#EndIf\r\n"
                      "#Include \"Wrenkit.INC\"\r\n#Wrenkit End Includes"),
@@ -148,25 +149,25 @@ TEST_F(KvlFileTest, OwnFontAloneNeedsTheHelperInclude) {
     t.lWeight = 700;
     int32_t lRow = NewControl(lDlg, wkCtlLabel, "", "", "x", 0, 0, 10, 10);
     std::string s;
-    WriteKvlIncludes(s, false, false);
+    WriteKvlIncludes(s, gtDoc, false, false);
     EXPECT_EQ(s.find("Wrenkit.INC"), std::string::npos);
     gatDlg.W(lRow).lFontElem = AddFont(t);
-    WriteKvlIncludes(s, false, false);
+    WriteKvlIncludes(s, gtDoc, false, false);
     EXPECT_NE(s.find("#Include \"Wrenkit.INC\"\r\n"), std::string::npos);
 }
 
 TEST_F(KvlFileTest, SectionsAloneReportTheirStatusAndLeaveTheFlagClear) {
     BuildExampleProject();
     RecordingSeam tSeam;
-    const std::string sFile = BuildNewKvlFile();
+    const std::string sFile = BuildNewKvlFile(gtDoc);
     for (const std::string& s :
          {KvlConstantsSection(), KvlMenusSection(), KvlAcceleratorsSection(), KvlCallBacksSection(),
-          KvlDialogsSection(), KvlIncludesSection(), KvlDeclarationsSection()}) {
+          KvlDialogsSection(), KvlIncludesSection(gtDoc), KvlDeclarationsSection()}) {
         EXPECT_FALSE(s.empty());
         EXPECT_NE(sFile.find(s), std::string::npos) << s;
     }
     EXPECT_EQ(KvlSampleCodeSection(), "");
-    EXPECT_EQ(glFullFile, 0);
+    EXPECT_FALSE(FullFile());
     EXPECT_EQ(tSeam.StatusTexts(),
               (std::vector<std::string>{"Saving KVL", "Saving KVL Constants", "Saving KVL Menu",
                                         "Saving KVL Accelerators", "Saving KVL Basic Code",
@@ -174,19 +175,24 @@ TEST_F(KvlFileTest, SectionsAloneReportTheirStatusAndLeaveTheFlagClear) {
                                         "Saving KVL Declarations", "Saving KVL Basic Code"}));
 }
 
+// The document handed in, not the program's own: a writer that read the open
+// file's globals would lose the copy here.
 TEST_F(KvlFileTest, ImportedTextIsCopiedOnlyByAnOrdinarySave) {
     const std::string sImported = "Function KvMain()\r\nEnd Function";
-    OpenWorkFile(gtPreImportFile);
-    AppendWorkFile(gtPreImportFile, sImported);
+    tDocument tDoc{};
+    OpenWorkFile(tDoc.tPreImport);
+    AppendWorkFile(tDoc.tPreImport, sImported);
     const std::string sCopy = Crlf("\n'" + std::string(80, '=') +
                                    "\n#Wrenkit Copy\n"
                                    "'The following is a copy of your code before importing:\n"
                                    "#If 0\n") +
                               sImported + Crlf("\n#EndIf\n");
-    const std::string sPlain = BuildNewKvlFile(false);
-    EXPECT_EQ(BuildNewKvlFile(true), sPlain + sCopy);
-    glAsNew = 1;
-    EXPECT_EQ(BuildNewKvlFile(true), sPlain);
+    const std::string sPlain = BuildNewKvlFile(tDoc, false);
+    EXPECT_EQ(BuildNewKvlFile(tDoc, true), sPlain + sCopy);
+    EXPECT_EQ(BuildKvlFile(tDoc, true), sPlain + sCopy);
+    EXPECT_EQ(BuildNewKvlFile(gtDoc, true), sPlain);
+    tDoc.lAsNew = 1;
+    EXPECT_EQ(BuildNewKvlFile(tDoc, true), sPlain);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(MenuCallbackTest, SampleCodeOncePerKindAndCallsPerDialog) {
     NewControl(lTwo, wkCtlComboBox, "", "", "", 0, 0, 1, 1); // a kind present without an ID
     NewControl(lOne, wkCtlTreeView, "%IDC_TV", "1003", "", 0, 0, 1, 1);
     NewControl(lOne, wkCtlTab, "%IDC_TAB", "1004", "", 0, 0, 1, 1);
-    std::string sFile = BuildNewKvlFile();
+    std::string sFile = BuildNewKvlFile(gtDoc);
     auto Count = [&](const std::string& sWhat) {
         size_t n = 0;
         for (size_t p = sFile.find(sWhat); p != std::string::npos; p = sFile.find(sWhat, p + 1)) {

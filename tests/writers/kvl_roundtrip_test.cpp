@@ -13,7 +13,7 @@ class RoundTripTest : public WriterTest {
     // Reads the text as the open command does and writes it again.
     static std::string Resave(const std::string& sText) {
         EXPECT_EQ(LoadKVL(sText, 1, 0, "C:\\Work\\Demo.bas"), 1);
-        return BuildKvlFile(true);
+        return BuildKvlFile(gtDoc, true);
     }
 
     // A project that uses most of what the writers know.
@@ -78,14 +78,14 @@ class RoundTripTest : public WriterTest {
 
 TEST_F(RoundTripTest, ExampleFileIsStable) {
     BuildExampleProject();
-    const std::string sNew = BuildNewKvlFile();
+    const std::string sNew = BuildNewKvlFile(gtDoc);
     EXPECT_EQ(Resave(sNew), sNew);
     EXPECT_EQ(Resave(Resave(sNew)), sNew);
 }
 
 TEST_F(RoundTripTest, RichProjectIsStable) {
     BuildRichProject();
-    const std::string sNew = BuildNewKvlFile();
+    const std::string sNew = BuildNewKvlFile(gtDoc);
     const std::string sOnce = Resave(sNew);
     EXPECT_EQ(sOnce, sNew);
     EXPECT_EQ(Resave(sOnce), sNew);
@@ -93,7 +93,7 @@ TEST_F(RoundTripTest, RichProjectIsStable) {
 
 TEST_F(RoundTripTest, UserTextBetweenBlocksSurvivesEverySave) {
     BuildExampleProject();
-    std::string s = BuildNewKvlFile();
+    std::string s = BuildNewKvlFile(gtDoc);
     // The user's own code in several places, one line without a line end at the end.
     auto Insert = [&](const std::string& sBefore, const std::string& sText) {
         size_t p = s.find(sBefore);
@@ -116,13 +116,13 @@ TEST_F(RoundTripTest, UserTextBetweenBlocksSurvivesEverySave) {
 
 TEST_F(RoundTripTest, ChangesReachTheBlocksOnly) {
     BuildExampleProject();
-    std::string s = BuildNewKvlFile();
+    std::string s = BuildNewKvlFile(gtDoc);
     s.insert(s.find("Function KvMain()"), "' keep me\r\n");
     ASSERT_EQ(LoadKVL(s, 1, 0, "C:\\Work\\Demo.bas"), 1);
     // A new dialog: declared above the marker and appended whole, once.
     int32_t lDlg = NewDialog("%IDD_MORE", "300", "More", 0, 0, 50, 50);
     NewControl(lDlg, wkCtlButton, "%IDC_MORE_OK", "3001", "OK", 1, 1, 40, 12);
-    const std::string sSaved = BuildKvlFile(true);
+    const std::string sSaved = BuildKvlFile(gtDoc, true);
     EXPECT_NE(sSaved.find("' keep me\r\n"), std::string::npos);
     EXPECT_NE(sSaved.find("Declare Function ShowMORE(ByVal hDlg As Dword) As Long\r\n"
                           "#Wrenkit Declarations\r\n"),
@@ -141,7 +141,7 @@ TEST_F(RoundTripTest, ImportedFileKeepsItsCopy) {
     RecordingSeam tSeam;
     tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
     ASSERT_EQ(LoadKVL(sPlain, 1, 0, "C:\\Work\\Plain.bas"), 1);
-    const std::string sFirst = BuildKvlFile(true);
+    const std::string sFirst = BuildKvlFile(gtDoc, true);
     const std::string sCopy = "#Wrenkit Copy\r\n'The following is a copy of your code before "
                               "importing:\r\n#If 0\r\n" +
                               sPlain + "\r\n#EndIf\r\n";

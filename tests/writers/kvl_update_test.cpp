@@ -12,23 +12,23 @@ class UpdateTest : public WriterTest {
   protected:
     // Appends user text the way the reader keeps it.
     static void User(const std::string& s) {
-        int32_t lPos = AppendWorkFile(gtWorkFile, s);
+        int32_t lPos = AppendWorkFile(gtDoc.tWork, s);
         AddBlock(0, 0, lPos, static_cast<int32_t>(s.size()));
     }
     static void StartFile() {
-        OpenWorkFile(gtWorkFile);
+        OpenWorkFile(gtDoc.tWork);
         AddBlock(1, 0, 0, 0);
     }
 };
 
 TEST_F(UpdateTest, NothingToUpdateWithoutAFileWithBlocks) {
-    EXPECT_EQ(BuildUpdatedKvlFile(), "");
-    OpenWorkFile(gtWorkFile);
-    EXPECT_EQ(BuildUpdatedKvlFile(), "");
-    gtWorkFile.lOpen = 0;
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
+    OpenWorkFile(gtDoc.tWork);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
+    gtDoc.tWork.lOpen = 0;
     AddBlock(1, 0, 0, 0);
-    EXPECT_EQ(BuildUpdatedKvlFile(), "");
-    EXPECT_EQ(BuildKvlFile(false), BuildNewKvlFile());
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
+    EXPECT_EQ(BuildKvlFile(gtDoc, false), BuildNewKvlFile(gtDoc));
 }
 
 TEST_F(UpdateTest, UnchangedProjectComesBackByteForByte) {
@@ -44,11 +44,11 @@ TEST_F(UpdateTest, UnchangedProjectComesBackByteForByte) {
         Crlf("#Wrenkit Created\n'  my header  \n\t\n"
              "#Wrenkit Begin Constants \n%IDC_X  = 5\n#Wrenkit End Constants\n"
              "Declare Sub Mine()\n#Wrenkit Declarations\nSub Mine()\nEnd Sub");
-    EXPECT_EQ(BuildUpdatedKvlFile(), sExpected);
-    EXPECT_EQ(BuildUpdatedKvlFile(), sExpected); // and again: no line is added per save
-    EXPECT_EQ(BuildKvlFile(true), sExpected);
-    glAsNew = 1;
-    EXPECT_EQ(BuildKvlFile(true), BuildNewKvlFile());
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sExpected);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sExpected); // and again: no line is added per save
+    EXPECT_EQ(BuildKvlFile(gtDoc, true), sExpected);
+    gtDoc.lAsNew = 1;
+    EXPECT_EQ(BuildKvlFile(gtDoc, true), BuildNewKvlFile(gtDoc));
     EXPECT_EQ(tSeam.StatusTexts().front(), "Saving KVL");
 }
 
@@ -60,13 +60,14 @@ TEST_F(UpdateTest, NewResourcesGetDeclarationsAndWholeFunctions) {
     NewControl(lDlg, wkCtlListView, "%IDC_LV", "1001", "", 0, 0, 1, 1);
     int32_t lAccel = NewRes("%IDR_KEYS", "102", wkResAccel);
     AddAccel(AddID("%IDM_GO", "1002", 0), lAccel, 'G', wkFControl);
-    std::string s = BuildUpdatedKvlFile();
+    std::string s = BuildUpdatedKvlFile(gtDoc);
     std::string sFull;
-    glFullFile = 1;
-    WriteCallbackFunction(sFull, lDlg);
-    WriteDialogFunction(sFull, lDlg);
-    WriteAccelFunction(sFull, lAccel);
-    glFullFile = 0;
+    {
+        const FullFileScope tFull(true);
+        WriteCallbackFunction(sFull, lDlg);
+        WriteDialogFunction(sFull, lDlg);
+        WriteAccelFunction(sFull, lAccel);
+    }
     std::string sAssign;
     WriteAssignAccelBlock(sAssign);
     const std::string sSep = SeparatorLine();
@@ -83,7 +84,7 @@ TEST_F(UpdateTest, NewResourcesGetDeclarationsAndWholeFunctions) {
             sFull + sSep + "\r\n" + sAssign + sSep + "\r\n\r\n\r\n");
     EXPECT_NE(s.find("    SampleListView hDlg, %IDC_LV, 3, 30\r\n"), std::string::npos);
     EXPECT_EQ(s.find("Function SampleListView("), std::string::npos);
-    EXPECT_EQ(glFullFile, 0);
+    EXPECT_FALSE(FullFile());
 }
 
 TEST_F(UpdateTest, BlocksOfDeletedResourcesAndAnExistingAssignAccel) {
@@ -100,7 +101,7 @@ TEST_F(UpdateTest, BlocksOfDeletedResourcesAndAnExistingAssignAccel) {
     AddBlock(4, 0, 0, 0);
     DeleteResource(lOld);
     int32_t lNew = NewRes("%IDR_NEW", "102", wkResAccel);
-    std::string s = BuildUpdatedKvlFile();
+    std::string s = BuildUpdatedKvlFile(gtDoc);
     std::string sKept;
     WriteAccelFunction(sKept, lKept);
     std::string sAssign;
@@ -130,11 +131,12 @@ TEST_F(UpdateTest, NewFunctionsStayAboveTheCopyOfAnImportedFile) {
          "0\r\nold\r\n\r\n#EndIf\r\n");
     int32_t lMenu = NewRes("%IDR_MENU1", "100", wkResMenu);
     AddMenuItem(AddID("%IDM_X", "1000", 0), lMenu, 0, 0, wkMenuItem, 0, 0, "X");
-    std::string s = BuildUpdatedKvlFile();
+    std::string s = BuildUpdatedKvlFile(gtDoc);
     std::string sMenu;
-    glFullFile = 1;
-    WriteMenuFunction(sMenu, lMenu);
-    glFullFile = 0;
+    {
+        const FullFileScope tFull(true);
+        WriteMenuFunction(sMenu, lMenu);
+    }
     EXPECT_TRUE(s.ends_with("End Function\r\n\r\n" + sMenu + "\r\n" + sEquals +
                             "#Wrenkit Copy\r\n'The following is a copy of your code before "
                             "importing:\r\n#If 0\r\nold\r\n\r\n#EndIf\r\n"))
@@ -155,7 +157,7 @@ TEST_F(UpdateTest, PiecesOfALargeFileJoinToTheWholeText) {
     auto Pieces = [](std::size_t& lCount) {
         std::string s;
         lCount = 0;
-        BuildKvlFilePieces(true, [&](std::string_view sPiece) {
+        BuildKvlFilePieces(gtDoc, true, [&](std::string_view sPiece) {
             s += sPiece;
             ++lCount;
         });
@@ -177,7 +179,7 @@ TEST_F(UpdateTest, PiecesOfALargeFileJoinToTheWholeText) {
         }
         int32_t lMenu = NewRes("%IDR_MENU1", "100", wkResMenu);
         AddMenuItem(AddID("%IDM_X", "1000", 0), lMenu, 0, 0, wkMenuItem, 0, 0, "X");
-        const std::string sWhole = BuildKvlFile(true);
+        const std::string sWhole = BuildKvlFile(gtDoc, true);
         std::size_t lCount = 0;
         // Compared without printing: a diff of texts this large takes minutes.
         const std::string sJoined = Pieces(lCount);

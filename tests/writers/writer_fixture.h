@@ -30,9 +30,8 @@ class WriterTest : public ModelTest {
     }
 
     static void ResetWriterInputs() {
-        gsKvlFilePath.clear();
-        glAsNew = 0;
-        glFullFile = 0;
+        gtDoc.sPath.clear();
+        gtDoc.lAsNew = 0;
         CloseWorkFiles();
     }
 

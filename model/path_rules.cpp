@@ -1,4 +1,6 @@
-#include "app/files/file_paths.h"
+#include "model/path_rules.h"
+
+#include "model/case_blind.h"
 
 #include <cctype>
 
@@ -28,7 +30,7 @@ std::string FileExtension(const std::string& sPath) {
     }
     std::string sExt = sPath.substr(lDot);
     for (char& c : sExt) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = UpperAscii(c);
     }
     return sExt;
 }
@@ -58,4 +60,16 @@ std::string CompanionPath(const std::string& sPath) {
 
 std::string FolderOf(const std::string& sPath) {
     return sPath.substr(0, NameStart(sPath));
+}
+
+std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath) {
+    const std::string sDir = FolderOf(sSourcePath);
+    if (sDir.empty() || !StartsWithNoCase(sPath, sDir)) {
+        return sPath;
+    }
+    std::string sRest = sPath.substr(sDir.size());
+    if (sRest.find('\\') != std::string::npos) {
+        sRest = ".\\" + sRest;
+    }
+    return sRest;
 }

@@ -1,4 +1,4 @@
-#include "cli/json_dump.h"
+#include "model/json_dump.h"
 
 #include "model/dynstr.h"
 #include "model/fonts.h"

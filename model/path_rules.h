@@ -1,5 +1,6 @@
-// Path rules of the file commands: extensions, file types, the companion
-// resource script and the folder of a path. Both "\" and "/" separate folders,
+// The path rules of the program: extensions, file types, the companion
+// resource script, the folder of a path and paths relative to a source file,
+// for the readers, the writers and the file commands alike. Both "\" and "/" separate folders,
 // so the same rules serve the Win32 program and the command-line tool.
 #pragma once
 
@@ -27,3 +28,7 @@ std::string CompanionPath(const std::string& sPath);
 // The folder of a path up to and including its last separator (or drive
 // colon); "" for a bare name.
 std::string FolderOf(const std::string& sPath);
+// A path relative to the source file's folder (".\\" in front when it still
+// holds a folder), as the #Resource line and the companion script write it;
+// sPath itself when it lies outside that folder (compared case-blind).
+std::string RelativeToSource(const std::string& sPath, const std::string& sSourcePath);

@@ -1,0 +1,3 @@
+#include "model/document.h"
+
+tDocument gtDoc{};
