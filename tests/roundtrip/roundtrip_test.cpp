@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -180,11 +181,14 @@ const std::map<std::string, std::string> gasKnownLimits = {
 class RoundTripTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        tDir = fs::temp_directory_path() /
-               ("wk_roundtrip_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
+        // A folder of this run alone: runs of the suite in several checkouts
+        // at once would otherwise write and delete each other's files.
+        const std::string sTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::random_device tRandom;
+        do {
+            tDir = fs::temp_directory_path() /
+                   ("wk_roundtrip_" + sTest + "_" + std::to_string(tRandom()));
+        } while (!fs::create_directory(tDir));
     }
     void TearDown() override {
         if (!HasFailure()) {
