@@ -8,6 +8,7 @@
 #include "cli/cli_seam.h"
 #include "cli/json_dump.h"
 #include "cli/unified_diff.h"
+#include "edit/data_files.h"
 #include "model/fonts.h"
 #include "model/options.h"
 #include "model/project.h"

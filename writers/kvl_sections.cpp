@@ -1,6 +1,7 @@
 // The sections of a new KVL file: includes, constants, declarations, the entry
 // function, and the section frames around the menu, accelerator, callback,
 // sample and dialog functions; each section can also be written on its own.
+#include "edit/data_files.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
@@ -55,20 +56,6 @@ std::string ResourceFileName(const std::string& sPath) {
         return sRest;
     }
     return sKvr;
-}
-
-// Resources the companion script carries: version information, strings, or
-// an image, icon or animation shown by a dialog or control.
-bool NeedsCompiledResources() {
-    if (VersionBlockCount() > 0 || glStrCnt > 0) {
-        return true;
-    }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lDataResElem != 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool UsesOwnFonts() {
@@ -140,7 +127,7 @@ void WriteKvlIncludes(std::string& sOut, bool bComCtl, bool bRichEdit) {
     PutLine(sOut, MetaBegin("Includes", ""));
     // A companion script that could not be read keeps its line: its resources
     // are still the program's, only not in the project.
-    if (NeedsCompiledResources() || !gsUnreadCompanion.empty()) {
+    if (NeedsCompanionScript() || !gsUnreadCompanion.empty()) {
         PutLine(sOut, "#Resource \"" + ResourceFileName(gsKvlFilePath) + "\"");
     }
     PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");
