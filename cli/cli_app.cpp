@@ -6,6 +6,7 @@
 #include "app/settings/settings.h"
 #include "cli/cli_seam.h"
 #include "cli/unified_diff.h"
+#include "edit/data_files.h"
 #include "model/document.h"
 #include "model/fonts.h"
 #include "model/json_dump.h"

@@ -1,5 +1,6 @@
 #include "edit/design_edits.h"
 
+#include "edit/data_files.h"
 #include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/id_names.h"

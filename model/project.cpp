@@ -659,60 +659,6 @@ int32_t SetControlOrder(int32_t lRow, int32_t lNewPos) {
     return 1;
 }
 
-namespace {
-
-// The kind of data resource a row shows, 0 for none.
-int32_t DataKindOfRow(const tDlg& t) {
-    constexpr int32_t lImage = 1, lImageX = 2, lImgButton = 7, lImgButtonX = 8, lAnimate = 24;
-    switch (t.lCtlType) {
-    case 0:
-        return wkResIcon;
-    case lImage:
-    case lImageX:
-        if ((t.lStyle & 0x1F) == 14) { // SS_BITMAP
-            return wkResBitmap;
-        }
-        if ((t.lStyle & 0x1F) == 3) { // SS_ICON
-            return wkResIcon;
-        }
-        return 0;
-    case lImgButton:
-    case lImgButtonX:
-        return (t.lStyle & 0x80) ? wkResBitmap : wkResIcon; // BS_BITMAP
-    case lAnimate:
-        return wkResAvi;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
-
-int32_t SetDataFile(int32_t lRow, const std::string& sFileName) {
-    if (!gatDlg.InRange(lRow)) {
-        return 0;
-    }
-    // The row and possibly a new data resource: one change.
-    tChangeScope tEdit(wkChgDlg, lRow, 1);
-    NoteChange(wkChgDlg, lRow, 1);
-    if (sFileName.empty()) {
-        gatDlg.W(lRow).lDataResElem = 0;
-        return 1;
-    }
-    int32_t lRes = FindDataResource(sFileName);
-    gatDlg.W(lRow).lDataResElem = lRes;
-    if (lRes != 0) {
-        return 1;
-    }
-    int32_t lKind = DataKindOfRow(gatDlg[lRow]);
-    lRes = lKind ? NewResource(lKind) : 0;
-    gatDlg.W(lRow).lDataResElem = lRes;
-    if (lRes != 0) {
-        SetDynStr(gatRes.W(lRes).lRCDataElem, sFileName);
-    }
-    return 1;
-}
-
 std::string DataFileName(int32_t lRow) {
     return GetDynStr(gatRes[gatDlg[lRow].lDataResElem].lRCDataElem);
 }

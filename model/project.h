@@ -103,9 +103,6 @@ int32_t LastControlRow(int32_t lResElem);
 // Moves a control of gtElem.lResDlg to a new tab position; the others shift so
 // that the positions stay 1..n without gaps.
 int32_t SetControlOrder(int32_t lRow, int32_t lNewPos);
-// Points a row at the data resource of a file, sharing one resource per file
-// and making one of the kind the row shows when there is none.
-int32_t SetDataFile(int32_t lRow, const std::string& sFileName);
 std::string DataFileName(int32_t lRow);
 std::string DataIDName(int32_t lRow);
 int32_t FindDataResource(std::string_view sFileName);

@@ -1,5 +1,7 @@
 #include "readers/kvl_reader.h"
 
+#include "edit/data_files.h"
+#include "edit/id_links.h"
 #include "model/accel_keys.h"
 #include "model/file_errors.h"
 #include "model/fonts.h"
@@ -27,9 +29,6 @@
 
 namespace {
 
-constexpr int32_t kSsBitmap = 14; // SS_BITMAP
-constexpr int32_t kSsIcon = 3;    // SS_ICON
-constexpr int32_t kBsBitmap = 0x80;
 constexpr int32_t kSbsVert = 0x1;
 constexpr uint32_t kWsVisible = 0x10000000;
 
@@ -209,26 +208,6 @@ int32_t DataResourceFor(const std::string& sName, int32_t lKind) {
         return 0;
     }
     return AddResource(sCut, lKind, FindIDByName(sCut), 0);
-}
-
-// The data kind a row shows (as when the user picks its file).
-int32_t DataKindOf(const tDlg& t) {
-    switch (t.lCtlType) {
-    case wkCtlDialog:
-        return wkResIcon;
-    case wkCtlImage:
-    case wkCtlImageX:
-        return (t.lStyle & 0x1F) == kSsBitmap ? wkResBitmap
-               : (t.lStyle & 0x1F) == kSsIcon ? wkResIcon
-                                              : 0;
-    case wkCtlImgButton:
-    case wkCtlImgButtonX:
-        return (t.lStyle & kBsBitmap) ? wkResBitmap : wkResIcon;
-    case wkCtlAnimate:
-        return wkResAvi;
-    default:
-        return 0;
-    }
 }
 
 bool IsImageKind(int32_t lKind) {
@@ -847,14 +826,6 @@ int32_t NumberArg(std::string_view sArg) {
     return l;
 }
 
-int32_t DefineID(std::string_view sName, const std::string& sValue) {
-    const std::string_view sCut = CutName(sName);
-    if (int32_t l = FindIDByName(sCut)) {
-        return l;
-    }
-    return AddID(sCut, sValue, 0);
-}
-
 int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     sToken = TrimText(sToken);
     if (sToken.empty() || sToken[0] == '-') {
@@ -895,49 +866,6 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
     }
     const int32_t lValue = bResourceValue ? NextResourceIDValue() : NextControlIDValue();
     return AddID(sName, std::to_string(lValue), 0);
-}
-
-void LinkMenuItems(bool bWrittenKeyText) {
-    if (glStrCnt > 0 && glMenuCnt > 0) {
-        for (int32_t l = 1; l <= glStrCnt; ++l) {
-            if (!gatStr.Live(l)) {
-                continue;
-            }
-            if (int32_t lItem = FindMenuItemByID(gatStr[l].lIDElem)) {
-                gatMenu.W(lItem).lStrElem = l;
-            }
-        }
-    }
-    if (glAccelCnt > 0 && glMenuCnt > 0) {
-        for (int32_t l = 1; l <= glAccelCnt; ++l) {
-            if (!gatAccel.Live(l)) {
-                continue;
-            }
-            const int32_t lItem = FindMenuItemByID(gatAccel[l].lIDElem);
-            if (lItem == 0) {
-                continue;
-            }
-            gatMenu.W(lItem).lAccelElem = l;
-            const int32_t lMenu = gatMenu[lItem].lResElem;
-            const int32_t lTable = gatAccel[l].lResElem;
-            LinkBothWays(lMenu, &tRes::lLinkAccel, lTable, &tRes::lLinkMenu);
-        }
-    }
-    // The KVL writer appends a TAB and the shortcut's display text to the
-    // caption of an item with a key; read back, that text is no part of the
-    // caption (the next save appends the key's current text again).
-    for (int32_t l = 1; l <= glMenuCnt && bWrittenKeyText; ++l) {
-        if (!gatMenu.Live(l) || gatMenu[l].lAccelElem == 0) {
-            continue;
-        }
-        const std::string sTail = "\\t" + AccelDisplayText(gatMenu[l].lAccelElem);
-        std::string sCaption = GetDynStr(gatMenu[l].lCaptionElem);
-        if (sTail.size() > 2 && sCaption.size() > sTail.size() &&
-            sCaption.compare(sCaption.size() - sTail.size(), sTail.size(), sTail) == 0) {
-            sCaption.resize(sCaption.size() - sTail.size());
-            SetDynStr(gatMenu.W(l).lCaptionElem, sCaption);
-        }
-    }
 }
 
 void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t lClass) {

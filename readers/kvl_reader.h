@@ -29,16 +29,6 @@ int32_t IDFromToken(std::string_view sToken, int32_t lPrefix);
 // A number argument: the value of the text; an expression the reader cannot
 // evaluate (value 0 from a text that does not begin with "0") reads as 10.
 int32_t NumberArg(std::string_view sArg);
-// An equate: the ID of that name, created with the value text and usage 0
-// when there is none; an existing ID keeps its value (the first definition wins).
-int32_t DefineID(std::string_view sName, const std::string& sValue);
-// After a whole text: strings and accelerator keys whose ID is a menu item's
-// become its prompt and its key, and the key's table and the item's menu are
-// linked both ways. With bWrittenKeyText (a KVL file, whose writer appends
-// the key's text to a caption without one) a caption that ends in a TAB and
-// the key's own display text loses that ending again; an imported script's
-// caption keeps the key text as it was typed.
-void LinkMenuItems(bool bWrittenKeyText);
 
 // A style expression: the names of a style expression joined by "Or", looked up in
 // WindowStyles and the section lClass (or in ExStyles for bEx), add their bits

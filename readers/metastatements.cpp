@@ -1,5 +1,6 @@
 #include "readers/metastatements.h"
 
+#include "edit/id_links.h"
 #include "model/file_errors.h"
 #include "model/project.h"
 #include "model/user_seam.h"
@@ -309,19 +310,6 @@ const char* const gszNotCreatedQuestion =
     "a copy of your code will be placed at the bottom of your file when you save.\r\n"
     "\r\n"
     "Do you want to continue?";
-
-void LinkBothWays(int32_t lA, int32_t tRes::*pmA, int32_t lB, int32_t tRes::*pmB) {
-    const int32_t lOldB = gatRes[lA].*pmA;
-    if (lOldB != 0 && lOldB != lB && gatRes[lOldB].*pmB == lA) {
-        gatRes.W(lOldB).*pmB = 0;
-    }
-    const int32_t lOldA = gatRes[lB].*pmB;
-    if (lOldA != 0 && lOldA != lA && gatRes[lOldA].*pmA == lB) {
-        gatRes.W(lOldA).*pmA = 0;
-    }
-    gatRes.W(lA).*pmA = lB;
-    gatRes.W(lB).*pmB = lA;
-}
 
 int32_t BlockKindFromName(const std::string& sName, bool bRC) {
     const std::string s = UpperText(sName);

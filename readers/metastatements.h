@@ -60,12 +60,6 @@ void ParseRCMetaLine(tSourceText& t, tMetaMarker& tOut);
 // The kind of a block name (case-blind) for the file kind; -1 when unknown.
 int32_t BlockKindFromName(const std::string& sName, bool bRC);
 
-// Links two resources both ways (pmA of lA names lB, pmB of lB names lA). A
-// partner either of them had before loses its link back, so that links always
-// stay pairs: a damaged file that names one dialog from two menus must not leave
-// a menu pointing at a dialog that points elsewhere.
-void LinkBothWays(int32_t lA, int32_t tRes::*pmA, int32_t lB, int32_t tRes::*pmB);
-
 // The resource of a Begin Accel / Menu / Dialog line: its ID (made with the
 // value -1 when the Constants block did not define it), the resource, and its
 // links to resources that exist already.

@@ -3,6 +3,7 @@
 // whole text), the top-level statement loop and the statements it skips whole.
 #include "readers/rc_reader.h"
 
+#include "edit/id_links.h"
 #include "model/file_errors.h"
 #include "model/id_names.h"
 #include "model/path_rules.h"

@@ -1,6 +1,7 @@
 // The sections of a new KVL file: includes, constants, declarations, the entry
 // function, and the section frames around the menu, accelerator, callback,
 // sample and dialog functions; each section can also be written on its own.
+#include "edit/data_files.h"
 #include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
@@ -22,20 +23,6 @@ std::string ResourceFileName(const std::string& sPath) {
         return "NoName.kvr";
     }
     return RelativeToSource(ReplaceExtension(sPath, ".kvr"), sPath);
-}
-
-// Resources the companion script carries: version information, strings, or
-// an image, icon or animation shown by a dialog or control.
-bool NeedsCompiledResources() {
-    if (VersionBlockCount() > 0 || glStrCnt > 0) {
-        return true;
-    }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lDataResElem != 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool UsesOwnFonts() {
@@ -108,7 +95,7 @@ void WriteKvlIncludes(std::string& sOut, const tDocument& tDoc, bool bComCtl, bo
     PutLine(sOut, MetaBegin("Includes", ""));
     // A companion script that could not be read keeps its line: its resources
     // are still the program's, only not in the project.
-    if (NeedsCompiledResources() || !tDoc.sUnreadCompanion.empty()) {
+    if (NeedsCompanionScript() || !tDoc.sUnreadCompanion.empty()) {
         PutLine(sOut, "#Resource \"" + ResourceFileName(tDoc.sPath) + "\"");
     }
     PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");

@@ -2,6 +2,7 @@
 // animations the KVL statements cannot carry, the string table and the version
 // information, with #define lines for their IDs, fenced by "//#Wrenkit" blocks
 // so that the user's own text survives every save.
+#include "edit/data_files.h"
 #include "model/document.h"
 #include "model/options.h"
 #include "model/path_rules.h"
@@ -44,19 +45,12 @@ std::vector<tLinkedData> LinkedData() {
 // The resource type of a data file as the row that shows it needs it; "" when
 // the row shows no file of a kind the script can carry.
 const char* DataTypeWord(const tDlg& tRow) {
-    switch (tRow.lCtlType) {
-    case wkCtlDialog:
+    switch (DataKindOf(tRow)) {
+    case wkResIcon:
         return "ICON   DISCARDABLE ";
-    case wkCtlImage:
-    case wkCtlImageX:
-        if ((tRow.lStyle & 0x1F) == 14) {
-            return "BITMAP DISCARDABLE ";
-        }
-        return (tRow.lStyle & 0x1F) == 3 ? "ICON   DISCARDABLE " : "";
-    case wkCtlImgButton:
-    case wkCtlImgButtonX:
-        return (tRow.lStyle & 0x80) != 0 ? "BITMAP DISCARDABLE " : "ICON   DISCARDABLE ";
-    case wkCtlAnimate:
+    case wkResBitmap:
+        return "BITMAP DISCARDABLE ";
+    case wkResAvi:
         return "AVI    DISCARDABLE ";
     default:
         return "";

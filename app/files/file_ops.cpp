@@ -3,6 +3,7 @@
 #include "app/files/file_state.h"
 #include "app/files/file_times.h"
 #include "app/files/import_results.h"
+#include "edit/data_files.h"
 #include "model/case_blind.h"
 #include "model/document.h"
 #include "model/file_errors.h"
@@ -140,18 +141,6 @@ void ShowReadResults(int32_t lRead) {
 
 std::string ReplaceQuestion(const std::string& sPath) {
     return sPath + " already exists.\rDo you want to replace it?";
-}
-
-int32_t NeedsCompanionScript() {
-    if (VersionBlockCount() > 0 || glStrCnt > 0) {
-        return 1;
-    }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg.Live(l) && gatDlg[l].lDataResElem != 0) {
-            return 1;
-        }
-    }
-    return 0;
 }
 
 int32_t CloseFile() {

@@ -18,10 +18,6 @@ extern const char* const gszReloadQuestion; // "File was changed by another appl
 // "<path> already exists.\rDo you want to replace it?"
 std::string ReplaceQuestion(const std::string& sPath);
 
-// The project needs a companion script: version information, a string, or a
-// live dialog element with an image or data resource.
-int32_t NeedsCompanionScript();
-
 // Opens a file of type lType: closes the project (asking to save), reads the
 // file and makes it the current file when the KVL reader took it. A resource
 // script (type 2, from the command line or a recent file) is imported instead:

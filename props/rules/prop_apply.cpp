@@ -1,5 +1,6 @@
 #include "props/rules/prop_apply.h"
 
+#include "edit/data_files.h"
 #include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/fonts.h"

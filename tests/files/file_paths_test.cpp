@@ -5,6 +5,7 @@
 #include "app/files/import_results.h"
 #include "app/files/rc_compile.h"
 #include "app/settings/profile.h"
+#include "edit/data_files.h"
 #include "model/path_rules.h"
 #include "model/version_info.h"
 #include "tests/files/files_fixture.h"

@@ -1,6 +1,7 @@
 // The bytes of copied controls: what one running copy writes another reads
 // back field by field, and a damaged or hostile block is refused whole; plus
 // where pasted and automatically placed controls land.
+#include "edit/data_files.h"
 #include "model/ctl_clipboard.h"
 #include "model/options.h"
 #include "model/paste_place.h"

@@ -1,3 +1,4 @@
+#include "edit/data_files.h"
 #include "model/project.h"
 #include "tests/model/model_fixture.h"
 

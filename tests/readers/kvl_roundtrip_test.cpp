@@ -1,5 +1,6 @@
 // The reader against the writers: what they write reads back into the same
 // tables, and a file read with its blocks is written back byte for byte.
+#include "edit/data_files.h"
 #include "tests/readers/reader_fixture.h"
 
 #include "model/accel_keys.h"

@@ -181,14 +181,14 @@ const std::map<std::string, std::string> gasKnownLimits = {
 class RoundTripTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // A folder of this run's own: other trees of the project run the same
-        // test at the same time on the same machine.
-        tDir = fs::temp_directory_path() /
-               ("wk_roundtrip_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                std::to_string(std::random_device{}()));
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
+        // A folder of this run alone: runs of the suite in several checkouts
+        // at once would otherwise write and delete each other's files.
+        const std::string sTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::random_device tRandom;
+        do {
+            tDir = fs::temp_directory_path() /
+                   ("wk_roundtrip_" + sTest + "_" + std::to_string(tRandom()));
+        } while (!fs::create_directory(tDir));
     }
     void TearDown() override {
         if (!HasFailure()) {

@@ -1,6 +1,7 @@
 // Round trips through the KVL reader: a file the new-file writer wrote, read
 // back and written by the update writer, must come back byte for byte, and so
 // must every later save.
+#include "edit/data_files.h"
 #include "readers/kvl_reader.h"
 #include "readers/metastatements.h"
 #include "tests/support/recording_seam.h"
