@@ -4,10 +4,7 @@
 
 int32_t IsPendingCommand(int32_t lCmd) {
     switch (lCmd) {
-    case IDM_SELECTDIALOG:
     case IDM_PROPERTIES:
-    case IDM_IDEDITOR:
-    case IDM_TABORDER:
         return 1;
     default:
         return 0;
@@ -15,6 +12,3 @@ int32_t IsPendingCommand(int32_t lCmd) {
 }
 
 void PropertiesCmd(HWND, HWND) {}
-void SelectDialogCmd(HWND) {}
-void IDEditorCmd(HWND) {}
-void TabOrderCmd(HWND) {}

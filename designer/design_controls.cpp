@@ -101,6 +101,9 @@ std::string Item(const char* sz, int32_t n) {
 
 LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetPropA(hWnd, "SubClassProc"));
+    if (gpfnTabOrderMouse && uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST) {
+        return gpfnTabOrderMouse(hWnd, uMsg, WindowElem(hWnd));
+    }
     bool bHandled = false;
     const LRESULT lResult = ControlMouse(hWnd, uMsg, wParam, lParam, bHandled);
     if (bHandled) {
