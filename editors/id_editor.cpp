@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "editors/editor_ids.h"
-#include "model/id_edits.h"
+#include "edit/id_edits.h"
 #include "model/project.h"
 
 #include <commctrl.h>

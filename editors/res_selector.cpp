@@ -9,7 +9,7 @@
 #include "designer/designer.h"
 #include "editors/editor_ids.h"
 #include "model/project.h"
-#include "model/resource_tree.h"
+#include "edit/resource_tree.h"
 
 #include <commctrl.h>
 

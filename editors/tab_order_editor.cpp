@@ -10,7 +10,7 @@
 #include "designer/designer.h"
 #include "editors/editor_ids.h"
 #include "model/project.h"
-#include "model/tab_order.h"
+#include "edit/tab_order.h"
 
 #include <string>
 #include <vector>

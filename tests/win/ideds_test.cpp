@@ -6,7 +6,7 @@
 #include "app/files/file_ops.h"
 #include "app/files/file_state.h"
 #include "editors/editor_ids.h"
-#include "model/tab_order.h"
+#include "edit/tab_order.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,7 @@
 // The tab order editor's rules.
-#include "model/tab_order.h"
+#include "edit/tab_order.h"
 
+#include "model/change_notice.h"
 #include "model/project.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ int32_t ApplyTabOrder(const std::vector<int32_t>& alRows, const std::vector<int3
     for (size_t i : alBy) {
         atRow.push_back(gatDlg[alRows[i]]);
     }
-    bool bChanged = false;
+    tChangeScope tEdit(wkChgDlg);
     int32_t lFollowTo = lFollow;
     for (size_t k = 0; k < alPlace.size(); ++k) {
         tDlg t = atRow[k];
@@ -68,11 +69,8 @@ int32_t ApplyTabOrder(const std::vector<int32_t>& alRows, const std::vector<int3
         }
         if (alRows[alBy[k]] != alPlace[k] || gatDlg[alPlace[k]].lCtlOrder != t.lCtlOrder) {
             gatDlg.W(alPlace[k]) = t;
-            bChanged = true;
+            NoteChange(wkChgDlg, alPlace[k], 1);
         }
-    }
-    if (bChanged) {
-        glChanged = 1;
     }
     return lFollowTo;
 }

@@ -1,6 +1,7 @@
 // The dialog and resource selector's rules.
-#include "model/resource_tree.h"
+#include "edit/resource_tree.h"
 
+#include "model/change_notice.h"
 #include "model/project.h"
 
 const char* const gszUnlinkedNode = "<Resources Not Linked>";
@@ -90,6 +91,7 @@ int32_t LinkMenuToDialog(int32_t lMenu, int32_t lDlg) {
         gatRes.Live(gatRes[lDlg].lLinkMenu)) {
         return 0;
     }
+    tChangeScope tEdit(wkChgRes);
     UnlinkMenu(lMenu);
     int32_t lAccel = gatRes[lMenu].lLinkAccel;
     if (IsKind(lAccel, wkResAccel)) {
@@ -97,12 +99,13 @@ int32_t LinkMenuToDialog(int32_t lMenu, int32_t lDlg) {
         const int32_t lOld = gatRes[lDlg].lLinkAccel;
         if (lOld != lAccel && gatRes[lOld].lLinkDlg == lDlg) {
             gatRes.W(lOld).lLinkDlg = 0;
+            NoteChange(wkChgRes, lOld, 1);
         }
     } else {
         lAccel = gatRes[lDlg].lLinkAccel;
     }
     LinkResources(lDlg, lMenu, lAccel);
-    glChanged = 1;
+    NoteChange(wkChgRes);
     return 1;
 }
 
@@ -111,11 +114,12 @@ void UnlinkMenu(int32_t lMenu) {
     if (!IsKind(lMenu, wkResMenu) || lDlg == 0) {
         return;
     }
+    tChangeScope tEdit(wkChgRes);
     if (gatRes[lDlg].lLinkMenu == lMenu) {
         UnlinkResources(lDlg);
     }
     gatRes.W(lMenu).lLinkDlg = 0;
-    glChanged = 1;
+    NoteChange(wkChgRes);
 }
 
 std::string DeleteNodesQuestion(const std::vector<tResNode>& atTree, size_t lPos) {
@@ -134,6 +138,7 @@ void DeleteNodeResource(int32_t lRes) {
     if (!gatRes.Live(lRes)) {
         return;
     }
+    tChangeScope tEdit(wkChgEverything);
     DeleteResource(lRes);
     for (int32_t l = 1; l <= glMenuCnt; ++l) {
         const tMenu& t = gatMenu[l];
@@ -142,6 +147,7 @@ void DeleteNodeResource(int32_t lRes) {
             tMenu& tItem = gatMenu.W(l);
             tItem.lAccelElem = gatAccel.Live(tItem.lAccelElem) ? tItem.lAccelElem : 0;
             tItem.lStrElem = gatStr.Live(tItem.lStrElem) ? tItem.lStrElem : 0;
+            NoteChange(wkChgMenu, l, 1);
         }
     }
     if (!gatRes.Live(gtElem.lResDlg)) {

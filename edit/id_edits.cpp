@@ -1,6 +1,7 @@
 // The ID editor's rules and changes.
-#include "model/id_edits.h"
+#include "edit/id_edits.h"
 
+#include "model/change_notice.h"
 #include "model/project.h"
 
 #include <algorithm>
@@ -19,12 +20,6 @@ const char* const gszDragRunMessage =
     "Multiple selections must be consecutive when dragging to a new location.";
 
 namespace {
-
-// Every change of the editor goes through here, so that it is one place to
-// tell the rest of the program.
-void MarkIDsChanged() {
-    glChanged = 1;
-}
 
 // "* " and the names of the resources (of a kind) whose rows use the ID, each once.
 template <class T> std::string UsersOf(const Table<T>& at, int32_t lID) {
@@ -166,6 +161,7 @@ int32_t StoreIDFields(int32_t& lElem, std::string& sName, const std::string& sVa
     if (!IsIDNameUnique(lElem, sName)) {
         return wkIDNameUsed;
     }
+    tChangeScope tEdit(wkChgID);
     if (lElem == 0) {
         lElem = AddID(sName, sValue, 0);
         return wkIDStored;
@@ -179,9 +175,9 @@ int32_t StoreIDFields(int32_t& lElem, std::string& sName, const std::string& sVa
     if (tOld.lUsedBy == wkUsedByRes) {
         if (const int32_t lRes = FindResourceByID(lElem)) {
             gatRes.W(lRes).szIDName = sName;
+            NoteChange(wkChgRes, lRes, 1);
         }
     }
-    MarkIDsChanged();
     return wkIDStored;
 }
 
@@ -198,6 +194,7 @@ std::string IDStoreMessage(int32_t lResult) {
 
 std::vector<int32_t> DeleteUnusedIDs(const std::vector<int32_t>& alIDs) {
     RecountUsage(); // a use made since the list was filled keeps its ID
+    tChangeScope tEdit(wkChgID);
     std::vector<int32_t> alGone;
     for (int32_t l : alIDs) {
         if (gatID.Live(l) && gatID[l].lUsedBy == 0) {
@@ -211,15 +208,14 @@ std::vector<int32_t> DeleteUnusedIDs(const std::vector<int32_t>& alIDs) {
 }
 
 void RenumberIDs(const std::vector<int32_t>& alIDs, int32_t lStart, int32_t lStep) {
+    tChangeScope tEdit(wkChgID);
     int64_t lValue = lStart;
     for (int32_t l : alIDs) {
         if (tID* p = gatID.Ptr(l)) {
             p->lIDValue = static_cast<int32_t>(static_cast<uint32_t>(lValue));
+            NoteChange(wkChgID, l, 1);
         }
         lValue += lStep;
-    }
-    if (!alIDs.empty()) {
-        MarkIDsChanged();
     }
 }
 
@@ -264,6 +260,7 @@ std::vector<std::string> IDValueClashes(const std::vector<int32_t>& alOf) {
 
 std::vector<int32_t> IDsOrderedByUse() {
     RecountUsage();
+    tChangeScope tEdit(wkChgID);
     bool bDeleted = false;
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         if (gatID.Live(l) && gatID[l].lUsedBy == 0) {
@@ -273,7 +270,7 @@ std::vector<int32_t> IDsOrderedByUse() {
     }
     if (bDeleted) {
         gatID.Trim();
-        MarkIDsChanged();
+        NoteChange(wkChgID);
     }
     // Group, owner, position, ID: sorted, each ID taken at its first use.
     std::vector<std::tuple<int32_t, int64_t, int64_t, int32_t>> at;
@@ -342,6 +339,8 @@ void ApplyIDOrder(const std::vector<int32_t>& alOrder) {
     auto Map = [&](int32_t l) {
         return l >= 1 && l < static_cast<int32_t>(alNew.size()) ? alNew[static_cast<size_t>(l)] : 0;
     };
+    // Every table holds ID elements: one edit of them all.
+    tChangeScope tEdit(wkChgEverything);
     gatID.Assign(std::move(atRows));
     for (tRes& t : gatRes) {
         t.lIDElem = Map(t.lIDElem);
@@ -358,5 +357,7 @@ void ApplyIDOrder(const std::vector<int32_t>& alOrder) {
     for (tStr& t : gatStr) {
         t.lIDElem = Map(t.lIDElem);
     }
-    MarkIDsChanged();
+    for (int32_t lTable : {wkChgID, wkChgRes, wkChgDlg, wkChgMenu, wkChgAccel, wkChgStr}) {
+        NoteChange(lTable);
+    }
 }

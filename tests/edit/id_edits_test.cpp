@@ -1,8 +1,8 @@
 // The project-wide editors' changes on real projects (the sample and corpus
 // scripts), each saved and opened again; and the ID editor's own rules.
-#include "model/id_edits.h"
-#include "model/resource_tree.h"
-#include "model/tab_order.h"
+#include "edit/id_edits.h"
+#include "edit/resource_tree.h"
+#include "edit/tab_order.h"
 #include "tests/files/files_fixture.h"
 #include "tests/support/corpus_files.h"
 
