@@ -3,6 +3,7 @@
 // subclassed so that the designer, not the control, gets the mouse.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/tab_order_hook.h"
 #include "model/dynstr.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"

@@ -3,6 +3,7 @@
 // and the preview of its menu bar.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/tab_order_hook.h"
 #include "edit/design_edits.h"
 #include "model/accel_keys.h"
 #include "model/dynstr.h"

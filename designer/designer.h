@@ -64,11 +64,6 @@ void HideFocusGrippers();
 int32_t GroupCount();
 int32_t GroupMember(int32_t lIndex); // 1-based
 
-// While the tab order editor is open it takes the surface's mouse: each mouse
-// message of a control window (lElem its row) and each click on the dialog
-// or its frame (lElem 0) goes to it instead. nullptr while it is closed.
-extern LRESULT (*gpfnTabOrderMouse)(HWND hWnd, UINT uMsg, int32_t lElem);
-
 // The cancel messages Esc sends.
 constexpr UINT WM_KV_CANCELSIZE = WM_USER + 101;
 constexpr UINT WM_KV_CANCELMOVE = WM_USER + 102;

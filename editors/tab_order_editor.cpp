@@ -8,9 +8,10 @@
 #include "app/settings/settings.h"
 #include "app/win_handles.h"
 #include "designer/designer.h"
+#include "designer/tab_order_hook.h"
+#include "edit/tab_order.h"
 #include "editors/editor_ids.h"
 #include "model/project.h"
-#include "edit/tab_order.h"
 
 #include <string>
 #include <vector>
