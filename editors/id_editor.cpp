@@ -5,8 +5,8 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
-#include "editors/editor_ids.h"
 #include "edit/id_edits.h"
+#include "editors/editor_ids.h"
 #include "model/project.h"
 
 #include <commctrl.h>

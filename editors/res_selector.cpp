@@ -7,9 +7,9 @@
 #include "app/pending_commands.h"
 #include "app/win_handles.h"
 #include "designer/designer.h"
+#include "edit/resource_tree.h"
 #include "editors/editor_ids.h"
 #include "model/project.h"
-#include "edit/resource_tree.h"
 
 #include <commctrl.h>
 

@@ -5,8 +5,8 @@
 
 #include "app/files/file_ops.h"
 #include "app/files/file_state.h"
-#include "editors/editor_ids.h"
 #include "edit/tab_order.h"
+#include "editors/editor_ids.h"
 
 #include <commctrl.h>
 
