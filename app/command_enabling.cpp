@@ -3,7 +3,6 @@
 #include "app/command_enabling.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
-#include "app/pending_commands.h"
 #include "designer/ctl_clipboard.h"
 #include "designer/designer.h"
 #include "model/project.h"
@@ -15,8 +14,7 @@
 namespace {
 
 void Enable(HMENU hMenu, int32_t lCmd) {
-    // A command whose window is not part of the program yet stays gray.
-    const bool bEnable = CommandAllowed(lCmd) && !IsPendingCommand(lCmd);
+    const bool bEnable = CommandAllowed(lCmd) != 0;
     if (hMenu) {
         EnableMenuItem(hMenu, static_cast<UINT>(lCmd),
                        MF_BYCOMMAND | (bEnable ? MF_ENABLED : MF_GRAYED));

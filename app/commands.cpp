@@ -3,11 +3,11 @@
 #include "app/commands.h"
 
 #include "app/about_box.h"
+#include "app/editor_commands.h"
 #include "app/file_commands.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
-#include "app/pending_commands.h"
 #include "app/recent_files_menu.h"
 #include "app/view_commands.h"
 #include "designer/ctl_clipboard.h"

@@ -3,6 +3,7 @@
 // subclassed so that the designer, not the control, gets the mouse.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/tab_order_hook.h"
 #include "model/dynstr.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
@@ -114,6 +115,9 @@ LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     const auto it = gaSubclass.find(hWnd);
     const WNDPROC pfnOld = it != gaSubclass.end() ? it->second.pfnOld : nullptr;
     const int32_t lElem = it != gaSubclass.end() ? it->second.lElem : 0;
+    if (gpfnTabOrderMouse && uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST) {
+        return gpfnTabOrderMouse(hWnd, uMsg, lElem);
+    }
     bool bHandled = false;
     const LRESULT lResult = ControlMouse(hWnd, lElem, uMsg, wParam, lParam, bHandled);
     if (bHandled) {

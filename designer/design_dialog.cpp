@@ -3,6 +3,7 @@
 // and the preview of its menu bar.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/tab_order_hook.h"
 #include "edit/design_edits.h"
 #include "model/accel_keys.h"
 #include "model/dynstr.h"
@@ -160,6 +161,9 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
         return 1;
     case WM_NCLBUTTONDOWN:
+        if (gpfnTabOrderMouse) {
+            return gpfnTabOrderMouse(hWnd, uMsg, 0);
+        }
         SelectDialogItself();
         if (wParam == HTSYSMENU || wParam == HTMINBUTTON || wParam == HTMAXBUTTON ||
             wParam == HTCLOSE) {
@@ -167,6 +171,9 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_NCLBUTTONDBLCLK:
+        if (gpfnTabOrderMouse) {
+            return gpfnTabOrderMouse(hWnd, uMsg, 0);
+        }
         SendMessageA(ghWndMain, WM_COMMAND, MAKEWPARAM(1034, 0), 0);
         return 0;
     case WM_KEYDOWN:
@@ -198,6 +205,9 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
 }
 
 LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (gpfnTabOrderMouse && uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST) {
+        return gpfnTabOrderMouse(hWnd, uMsg, 0);
+    }
     bool bHandled = false;
     const LRESULT lResult = OverlayMouse(hWnd, uMsg, wParam, lParam, bHandled);
     if (bHandled) {
@@ -216,7 +226,8 @@ LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hDC = BeginPaint(hWnd, &ps);
-        if (gtOptions.lShowGrid) {
+        // The tab order's badges stand on a plain dialog.
+        if (gtOptions.lShowGrid && !gpfnTabOrderMouse) {
             PaintGrid(hWnd, hDC, ps.rcPaint);
         }
         PaintMarkers(hDC, ps.rcPaint);
@@ -228,6 +239,8 @@ LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
+
+LRESULT (*gpfnTabOrderMouse)(HWND hWnd, UINT uMsg, int32_t lElem) = nullptr;
 
 void ShowMenuBar(HWND hDialog) {
     if (!hDialog) {

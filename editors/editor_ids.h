@@ -65,3 +65,31 @@
 #define IDC_VFF_PRERELEASE 1002
 #define IDC_VFF_PRIVATE 1003
 #define IDC_VFF_SPECIAL 1004
+
+#define IDD_IDEDITOR 604
+#define IDD_IDEDIT 605
+#define IDD_IDRENUMBER 606
+#define IDD_TABORDER 607
+#define IDD_SELECTOR 608
+#define IDB_SELECTOR 620
+
+// ID Editor, its Add/Edit and Renumber dialogs
+#define IDC_IDE_LIST 2001
+#define IDC_IDE_NAME 101
+#define IDC_IDE_VALUE 102
+#define IDC_IDE_ELEM 103
+#define IDM_IDE_EDIT 1001
+#define IDM_IDE_ADD 1002
+#define IDM_IDE_SELECTALL 1003
+#define IDM_IDE_DELETE 1004
+#define IDM_IDE_RENUMBER 1005
+#define IDM_IDE_ORDERBYUSE 1006
+
+// Tab Order Editor
+#define IDC_TAB_NUMBER 1001
+
+// Select Dialog/Resource
+#define IDC_SEL_TREE 1004
+#define IDC_SEL_LINK 1001
+#define IDC_SEL_UNLINK 1002
+#define IDC_SEL_DELETE 1003

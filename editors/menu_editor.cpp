@@ -1,9 +1,9 @@
 // The Menu Editor: the current dialog's menu as a flat list of items with
 // levels, one item's fields at a time, and its accelerator keys typed into a
 // hot-key control. Every change goes through the menu edits of the model.
+#include "app/editor_commands.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/pending_commands.h"
 #include "edit/menu_edits.h"
 #include "editors/editor_ids.h"
 #include "editors/hotkey_glue.h"

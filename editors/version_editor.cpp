@@ -1,9 +1,9 @@
 // The Version Info Editor with its "Version Add New Block" and "Version File
 // Flags" dialogs. Every change goes through the version edits of the model
 // the moment it is made, so closing the editor in any way loses nothing.
+#include "app/editor_commands.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/pending_commands.h"
 #include "app/settings/settings.h"
 #include "edit/version_edits.h"
 #include "editors/editor_ids.h"

@@ -144,6 +144,7 @@ FONT3 = {
     "3": ["110", "001", "010", "001", "110"],
     "?": ["111", "001", "011", "000", "010"],
     "V": ["101", "101", "101", "101", "010"],
+    "K": ["101", "101", "110", "101", "101"],
 }
 
 
@@ -546,6 +547,18 @@ def toolbar_strip(s, glyphs=TOOLBAR):
     return strip
 
 
+def node_keys(g):
+    g.box(1, 5, 8, 13, PAPER)
+    g.box(8, 5, 15, 13, PAPER)
+    g.text(3, 7, "K", INK)
+    g.text(10, 7, "A", INK)
+
+
+# The resource selector's tree: dialog, menu, accelerator table, the node of
+# the resources no dialog has. Transparent is magenta there.
+SELECTOR = [tb_seldlg, tb_menu, node_keys, tb_open]
+
+
 # ---- Status bar icons, placeholder picture, animation --------------------------
 
 def position_icon(s):
@@ -658,6 +671,7 @@ def main():
     (out / "toolbar16.bmp").write_bytes(bmp_bytes(toolbar_strip(16)))
     (out / "toolbar24.bmp").write_bytes(bmp_bytes(toolbar_strip(24)))
     (out / "toolbox.bmp").write_bytes(bmp_bytes(toolbar_strip(16, TOOLBOX)))
+    (out / "selector.bmp").write_bytes(bmp_bytes(toolbar_strip(16, SELECTOR), (255, 0, 255)))
     (out / "statuspos.ico").write_bytes(ico_bytes([position_icon(16)]))
     (out / "statussize.ico").write_bytes(ico_bytes([size_icon(16)]))
     (out / "placeholder.bmp").write_bytes(bmp_bytes(placeholder_picture()))
