@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "model/accel_keys.h"
 #include "model/dynstr.h"
 #include "model/options.h"
@@ -126,6 +127,7 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         // A drag under way ends with its window: the cursor is never left confined.
         EndDrag();
+        EndFrameStep();
         if (gtDesign.hSmallIcon) {
             DestroyIcon(gtDesign.hSmallIcon);
             gtDesign.hSmallIcon = nullptr;
@@ -148,6 +150,12 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
         }
         RemovePropA(hWnd, "CtlElem");
         return 0;
+    case WM_ENTERSIZEMOVE:
+        BeginFrameStep();
+        break;
+    case WM_EXITSIZEMOVE:
+        EndFrameStep();
+        break;
     case WM_MOVE:
         StoreDialogRect(hWnd, false);
         return 0;

@@ -5,12 +5,14 @@
 #include "app/main_window.h"
 #include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "model/options.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -107,6 +109,10 @@ HWND FocusWindow() {
 // Ends a move: the model takes the rectangles (bStore) or keeps its own; the
 // windows follow the model either way.
 void FinishMove(bool bStore) {
+    std::optional<DesignStep> tStep;
+    if (bStore) {
+        tStep.emplace(SelectionStepName("Move"));
+    }
     const int32_t lWasChanged = glChanged;
     if (gtDesign.atGroup.empty()) {
         const int32_t lElem = gtElem.lCtl;
@@ -162,6 +168,10 @@ void FinishMove(bool bStore) {
 }
 
 void FinishSize(bool bStore) {
+    std::optional<DesignStep> tStep;
+    if (bStore) {
+        tStep.emplace("Size control");
+    }
     const int32_t lElem = WindowElem(gtDesign.ahGrip[0]);
     const int32_t lWasChanged = glChanged;
     if (bStore) {

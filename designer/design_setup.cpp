@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "model/dynstr.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
@@ -208,6 +209,7 @@ int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, i
     if (!hOverlay || !gatDlg.Live(gtElem.lDlg)) {
         return 0;
     }
+    DesignStep tStep("New control");
     const int32_t lRow = EditAddControl(gtElem.lDlg, lKind, {lLeft, lTop, lRight, lBottom});
     if (!lRow) {
         return 0;

@@ -398,7 +398,7 @@ void ClearUndo() {
         for (int32_t l = 0; l < wkUndoTableCnt; ++l) {
             TakeBase(l);
         }
-        glUndoSaved = 0;
+        glUndoSaved = glChanged ? kUnreachable : 0;
     } catch (const std::bad_alloc&) {
         DropHistory();
     }

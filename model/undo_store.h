@@ -71,8 +71,9 @@ const std::vector<tUndoDlgChange>& UndoDlgChanges();
 // Bit (1 << table) for every table the last Undo or Redo changed.
 int32_t UndoChangedTables();
 
-// Forgets every step and takes the tables as they are now as the saved state
-// (after a load or a new project).
+// Forgets every step and starts the history from the tables as they are now
+// (after a load, an import, a close); they are the saved state unless the
+// project is marked changed.
 void ClearUndo();
 // The tables as they are now are the saved state (after a save).
 void MarkUndoSaved();

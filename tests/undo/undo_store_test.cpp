@@ -16,6 +16,7 @@ class UndoStore : public ModelTest {
         ModelTest::SetUp();
         SetUndoLimits(std::size_t{64} << 20, 1000);
         lRes = MakeDialog("%IDD_MAIN", "100");
+        glChanged = 0;
         ClearUndo();
     }
     void TearDown() override {

@@ -88,7 +88,7 @@ TEST_F(MainWindow, LargeToolbarWithLabels) {
     HWND hWnd = CreateShown();
     ASSERT_TRUE(hWnd);
     EXPECT_EQ(GetDlgCtrlID(ghToolbar), 202);
-    EXPECT_EQ(SendMessageA(ghToolbar, TB_BUTTONCOUNT, 0, 0), 19);
+    EXPECT_EQ(SendMessageA(ghToolbar, TB_BUTTONCOUNT, 0, 0), 22);
     char szLabel[64] = "";
     SendMessageA(ghToolbar, TB_GETBUTTONTEXTA, IDM_IDEDITOR, reinterpret_cast<LPARAM>(szLabel));
     EXPECT_STREQ(szLabel, "ID Edit");
