@@ -13,11 +13,22 @@
 
 namespace {
 
-// The bytes of one table's image that a step changed: the image before is
-// the image after with sNew at lPrefix replaced by sOld, and the other way.
+// Where the images of one table differ before and after a step: runs of
+// bytes, each with the bytes it had before (sOld) and has after (sNew), kept
+// one after the other in two strings. Inside the shorter image a run has the
+// same length before and after; only the last run may reach beyond it, when
+// the table grew or shrank.
+struct tUndoRun {
+    std::size_t lAt;
+    std::size_t lOldLen;
+    std::size_t lNewLen;
+};
+
 struct tUndoPart {
     int32_t lTable;
-    std::size_t lPrefix;
+    std::size_t lOldSize;
+    std::size_t lNewSize;
+    std::vector<tUndoRun> atRun;
     std::string sOld;
     std::string sNew;
 };
@@ -58,7 +69,7 @@ std::vector<tUndoDlgChange> gatUndoDlgChange;
 int32_t glUndoChanged = 0;
 
 std::size_t PartBytes(const tUndoPart& t) {
-    return sizeof t + t.sOld.size() + t.sNew.size();
+    return sizeof t + t.atRun.size() * sizeof(tUndoRun) + t.sOld.size() + t.sNew.size();
 }
 
 void CountStep(tUndoStep& t) {
@@ -68,27 +79,58 @@ void CountStep(tUndoStep& t) {
     }
 }
 
+// Runs closer than this join: a run costs more than a few equal bytes.
+constexpr std::size_t kJoinGap = 24;
+
 // The part that turns sBefore into sAfter; false when they are equal.
 bool DiffImages(int32_t lTable, const std::string& sBefore, const std::string& sAfter,
                 tUndoPart& t) {
+    t = tUndoPart{lTable, sBefore.size(), sAfter.size(), {}, {}, {}};
     const std::size_t lShort = std::min(sBefore.size(), sAfter.size());
-    std::size_t lPrefix = 0;
-    while (lPrefix < lShort && sBefore[lPrefix] == sAfter[lPrefix]) {
-        ++lPrefix;
+    const char* pA = sBefore.data();
+    const char* pB = sAfter.data();
+    std::size_t i = 0;
+    while (i < lShort) {
+        // Equal stretches go by in blocks.
+        while (i + 64 <= lShort && std::memcmp(pA + i, pB + i, 64) == 0) {
+            i += 64;
+        }
+        while (i < lShort && pA[i] == pB[i]) {
+            ++i;
+        }
+        if (i >= lShort) {
+            break;
+        }
+        std::size_t lLast = i;
+        std::size_t j = i + 1;
+        for (; j < lShort && j - lLast <= kJoinGap; ++j) {
+            if (pA[j] != pB[j]) {
+                lLast = j;
+            }
+        }
+        const std::size_t lLen = lLast + 1 - i;
+        t.atRun.push_back({i, lLen, lLen});
+        t.sOld.append(pA + i, lLen);
+        t.sNew.append(pB + i, lLen);
+        i = lLast + 1;
     }
-    if (lPrefix == lShort && sBefore.size() == sAfter.size()) {
-        return false;
+    if (sBefore.size() != sAfter.size()) {
+        // The tail joins the last run when it is close, else it is a run of its own.
+        if (!t.atRun.empty() &&
+            lShort - (t.atRun.back().lAt + t.atRun.back().lOldLen) <= kJoinGap) {
+            tUndoRun& tRun = t.atRun.back();
+            const std::size_t lEnd = tRun.lAt + tRun.lOldLen;
+            t.sOld.append(sBefore, lEnd);
+            t.sNew.append(sAfter, lEnd);
+            tRun.lOldLen = sBefore.size() - tRun.lAt;
+            tRun.lNewLen = sAfter.size() - tRun.lAt;
+        } else {
+            t.atRun.push_back({lShort, sBefore.size() - lShort, sAfter.size() - lShort});
+            t.sOld.append(sBefore, lShort);
+            t.sNew.append(sAfter, lShort);
+        }
     }
-    std::size_t lSuffix = 0;
-    while (lSuffix < lShort - lPrefix &&
-           sBefore[sBefore.size() - 1 - lSuffix] == sAfter[sAfter.size() - 1 - lSuffix]) {
-        ++lSuffix;
-    }
-    t.lTable = lTable;
-    t.lPrefix = lPrefix;
-    t.sOld = sBefore.substr(lPrefix, sBefore.size() - lPrefix - lSuffix);
-    t.sNew = sAfter.substr(lPrefix, sAfter.size() - lPrefix - lSuffix);
-    return true;
+    return !t.atRun.empty();
 }
 
 // sImage with the part taken back (bBack) or done again; false when the
@@ -96,14 +138,25 @@ bool DiffImages(int32_t lTable, const std::string& sBefore, const std::string& s
 bool ApplyPart(const tUndoPart& t, bool bBack, const std::string& sImage, std::string& sOut) {
     const std::string& sHave = bBack ? t.sNew : t.sOld;
     const std::string& sPut = bBack ? t.sOld : t.sNew;
-    if (t.lPrefix > sImage.size() || sHave.size() > sImage.size() - t.lPrefix ||
-        sImage.compare(t.lPrefix, sHave.size(), sHave) != 0) {
+    if (sImage.size() != (bBack ? t.lNewSize : t.lOldSize)) {
         return false;
     }
-    sOut.reserve(sImage.size() - sHave.size() + sPut.size());
-    sOut.assign(sImage, 0, t.lPrefix);
-    sOut += sPut;
-    sOut.append(sImage, t.lPrefix + sHave.size());
+    sOut = sImage;
+    std::size_t lHaveAt = 0;
+    std::size_t lPutAt = 0;
+    for (std::size_t i = 0; i < t.atRun.size(); ++i) {
+        const tUndoRun& tRun = t.atRun[i];
+        const std::size_t lHave = bBack ? tRun.lNewLen : tRun.lOldLen;
+        const std::size_t lPut = bBack ? tRun.lOldLen : tRun.lNewLen;
+        if (tRun.lAt > sImage.size() || lHave > sImage.size() - tRun.lAt ||
+            sImage.compare(tRun.lAt, lHave, sHave, lHaveAt, lHave) != 0 ||
+            (lHave != lPut && (i + 1 != t.atRun.size() || tRun.lAt + lHave != sImage.size()))) {
+            return false;
+        }
+        sOut.replace(tRun.lAt, lHave, sPut, lPutAt, lPut);
+        lHaveAt += lHave;
+        lPutAt += lPut;
+    }
     return true;
 }
 
@@ -241,24 +294,26 @@ void OpenStep(std::string_view sName, int32_t lMergeKey) {
 // Notes the rows of gatDlg that differ between two images.
 void NoteDlgChanges(const tUndoPart& t, const std::string& sBefore, const std::string& sAfter) {
     const std::size_t lRow = sizeof(tDlg);
-    const std::size_t lFirst = t.lPrefix / lRow;
-    const std::size_t lEnd =
-        std::min(std::max(sBefore.size(), sAfter.size()),
-                 t.lPrefix + std::max(t.sOld.size(), t.sNew.size()) + lRow - 1) /
-        lRow;
-    for (std::size_t i = lFirst; i < lEnd; ++i) {
-        const std::size_t lAt = i * lRow;
-        const bool bWas = lAt + lRow <= sBefore.size();
-        const bool bIs = lAt + lRow <= sAfter.size();
-        if (bWas && bIs && std::memcmp(sBefore.data() + lAt, sAfter.data() + lAt, lRow) == 0) {
-            continue;
+    const std::size_t lRows = (std::max(sBefore.size(), sAfter.size()) + lRow - 1) / lRow;
+    std::size_t lNext = 0; // rows below this are noted or equal
+    for (const tUndoRun& tRun : t.atRun) {
+        const std::size_t lEnd =
+            std::min(lRows, (tRun.lAt + std::max(tRun.lOldLen, tRun.lNewLen) + lRow - 1) / lRow);
+        for (std::size_t i = std::max(lNext, tRun.lAt / lRow); i < lEnd; ++i) {
+            const std::size_t lAt = i * lRow;
+            const bool bWas = lAt + lRow <= sBefore.size();
+            const bool bIs = lAt + lRow <= sAfter.size();
+            if (bWas && bIs && std::memcmp(sBefore.data() + lAt, sAfter.data() + lAt, lRow) == 0) {
+                continue;
+            }
+            tUndoDlgChange tChange{static_cast<int32_t>(i + 1), tDlg{}};
+            if (bWas) {
+                std::memcpy(&tChange.tOld, sBefore.data() + lAt, lRow);
+                tChange.tOld.hWnd = gatDlg[tChange.lElem].hWnd;
+            }
+            gatUndoDlgChange.push_back(tChange);
         }
-        tUndoDlgChange tChange{static_cast<int32_t>(i + 1), tDlg{}};
-        if (bWas) {
-            std::memcpy(&tChange.tOld, sBefore.data() + lAt, lRow);
-            tChange.tOld.hWnd = gatDlg[tChange.lElem].hWnd;
-        }
-        gatUndoDlgChange.push_back(tChange);
+        lNext = std::max(lNext, lEnd);
     }
 }
 

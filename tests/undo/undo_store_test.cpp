@@ -133,6 +133,20 @@ TEST_F(UndoStore, TheBoundsDropTheOldestSteps) {
     EXPECT_LE(UndoBytes(), lPerStep * 10);
     ASSERT_EQ(Undo(), 1);
     EXPECT_EQ(gatDlg[lCtl].nLeft, 500 + 149);
+
+    // One field of every row (the tab positions a delete closes up) keeps
+    // the changed bytes, not the rows.
+    SetUndoLimits(std::size_t{64} << 20, 1000);
+    Redo();
+    const std::size_t lBefore = UndoBytes();
+    BeginUndoStep("Delete");
+    NoteUndoTable(wkUndoDlg);
+    SetControlOrder(lCtl - 49, 1048575);
+    DeleteDlgRow(lCtl - 49);
+    EndUndoStep();
+    EXPECT_LT(UndoBytes() - lBefore, 50 * sizeof(tDlg) / 3);
+    ASSERT_EQ(Undo(), 1);
+    EXPECT_EQ(gatDlg[lCtl].lCtlOrder, 50);
 }
 
 TEST_F(UndoStore, TheChangedFlagFollowsTheSavedPoint) {
