@@ -111,6 +111,26 @@ void Rebuild(HWND hMain, int32_t lRes) {
     }
 }
 
+// The windows of the rows go where their rows say, in one batch.
+void MoveWindows(const std::vector<int32_t>& al) {
+    HDWP hPos = BeginDeferWindowPos(static_cast<int>(al.size()));
+    for (int32_t l : al) {
+        const RECT r = ControlPixelRect(l);
+        if (hPos) {
+            hPos = DeferWindowPos(hPos, RowWindow(l), nullptr, r.left, r.top, r.right - r.left,
+                                  r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    if (!hPos || !EndDeferWindowPos(hPos)) {
+        for (int32_t l : al) {
+            PlaceControlWindow(l, SWP_NOZORDER);
+        }
+    }
+    for (int32_t l : al) {
+        ReloadStretchedImage(l);
+    }
+}
+
 // Of the controls a step changed, those it made, removed, moved or sized;
 // the others changed along with them (the tab positions a delete closes up).
 // All of them when none was.
@@ -161,6 +181,7 @@ void FollowUndo(HWND hMain, int32_t lShownRes) {
         }
     } else {
         const int32_t lKeepCtl = gtElem.lCtl;
+        std::vector<int32_t> alMove;
         HideFocusGrippers();
         ClearGroup();
         for (const tUndoDlgChange& t : at) {
@@ -179,8 +200,7 @@ void FollowUndo(HWND hMain, int32_t lShownRes) {
             }
             HWND hOld = AsWindow(t.tOld.hWnd);
             if (hOld && IsWindow(hOld) && bWant && OnlyRectDiffers(t.tOld, tNow)) {
-                PlaceControlWindow(l, SWP_NOZORDER | SWP_FRAMECHANGED);
-                ReloadStretchedImage(l);
+                alMove.push_back(l);
             } else {
                 if (hOld && IsWindow(hOld)) {
                     DestroyWindow(hOld);
@@ -196,13 +216,17 @@ void FollowUndo(HWND hMain, int32_t lShownRes) {
                 alSelect.push_back(l);
             }
         }
+        MoveWindows(alMove);
         gtElem.lCtl = lKeepCtl;
-        InvalidateRect(gtDesign.hOverlay, nullptr, TRUE);
     }
     if (gtDesign.hDialog) {
         SelectControls(Foremost(alSelect, at));
     }
-    RefreshDesignMenuBar();
+    // Showing the menu bar again sizes the dialog: only when a menu may differ.
+    if (!bRebuild && (UndoChangedTables() & ((1 << wkUndoMenu) | (1 << wkUndoRes) |
+                                             (1 << wkUndoAccel) | (1 << wkUndoDynStr))) != 0) {
+        RefreshDesignMenuBar();
+    }
 }
 
 void ApplyUndo(HWND hMain, bool bBack) {
@@ -307,14 +331,14 @@ void AlignCmd(HWND, int32_t lCmd) {
                                                      tDialog.nBottom - tDialog.nTop);
     {
         DesignStep tStep(AlignName(lAlign));
+        std::vector<int32_t> alMove;
         for (std::size_t i = 0; i < al.size(); ++i) {
-            if (atNew[i] == atRect[i]) {
-                continue;
+            if (atNew[i] != atRect[i]) {
+                EditSetRect(al[i], atNew[i]);
+                alMove.push_back(al[i]);
             }
-            EditSetRect(al[i], atNew[i]);
-            PlaceControlWindow(al[i], SWP_NOZORDER | SWP_FRAMECHANGED);
-            ReloadStretchedImage(al[i]);
         }
+        MoveWindows(alMove);
     }
     if (gtDesign.atGroup.empty()) {
         ShowFocusGrippers(RowWindow(al[0]));
@@ -322,7 +346,6 @@ void AlignCmd(HWND, int32_t lCmd) {
     } else {
         PlaceGroupMarkers(true);
     }
-    InvalidateRect(gtDesign.hOverlay, nullptr, TRUE);
     UpdateCommands();
 }
 
