@@ -1,7 +1,8 @@
 // The undo history on a dialog of many controls: recording a step (the
-// command's notice of every table, then the comparison with the baseline)
+// change notices of the command, then the comparison with the baseline)
 // and taking it back and doing it again. The design surface's part (moving
 // the windows of the rows that changed) is measured under Wine, not here.
+#include "edit/design_edits.h"
 #include "model/align.h"
 #include "model/project.h"
 #include "model/undo_store.h"
@@ -40,24 +41,22 @@ std::vector<int32_t> MakeProject(int32_t lControls) {
     }
     glChanged = 0;
     ClearUndo();
+    AddChangeListener(UndoChangeListener);
     return al;
 }
 
 // A command as the surface runs it: a step around its changes.
 void Nudge(int32_t lElem) {
     BeginUndoStep("Move control");
-    NoteUndoTable(wkUndoAll);
-    gatDlg.W(lElem).nLeft += 1;
-    gatDlg.W(lElem).nRight += 1;
+    const tDlg& t = gatDlg[lElem];
+    EditSetRect(lElem, {t.nLeft + 1, t.nTop, t.nRight + 1, t.nBottom});
     EndUndoStep();
 }
 
 void DeleteThree(const std::vector<int32_t>& al) {
     BeginUndoStep("Delete 3 controls");
-    NoteUndoTable(wkUndoAll);
     for (size_t i = 0; i < 3; ++i) {
-        SetControlOrder(al[i * al.size() / 3], 1048575);
-        DeleteDlgRow(al[i * al.size() / 3]);
+        EditDeleteControl(al[i * al.size() / 3]);
     }
     EndUndoStep();
 }
@@ -70,11 +69,8 @@ void AlignFifty(const std::vector<int32_t>& al) {
     }
     at = AlignedRects(at, wkAlignLefts, 2000, 2000);
     BeginUndoStep("Align Lefts");
-    NoteUndoTable(wkUndoAll);
     for (size_t i = 0; i < 50; ++i) {
-        tDlg& t = gatDlg.W(al[i * 37 % al.size()]);
-        t.nLeft = at[i].nLeft;
-        t.nRight = at[i].nRight;
+        EditSetRect(al[i * 37 % al.size()], at[i]);
     }
     EndUndoStep();
 }

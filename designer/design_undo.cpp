@@ -1,8 +1,8 @@
 #include "designer/design_undo.h"
 
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/align.h"
 #include "model/project.h"
 #include "model/undo_store.h"
@@ -256,9 +256,6 @@ std::string AlignName(int32_t lAlign) {
 
 DesignStep::DesignStep(const std::string& sName, int32_t lMergeKey) {
     BeginUndoStep(sName, lMergeKey);
-    // Until every change of the tables reaches the history through the change
-    // notice, a step compares every table.
-    NoteUndoTable(wkUndoAll);
 }
 
 DesignStep::~DesignStep() {
@@ -288,7 +285,6 @@ void BeginFrameStep() {
     if (!gbFrameStep) {
         gbFrameStep = true;
         BeginUndoStep("Move dialog");
-        NoteUndoTable(wkUndoAll);
     }
 }
 

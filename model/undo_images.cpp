@@ -1,5 +1,6 @@
 #include "model/undo_images.h"
 
+#include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/fonts.h"
 #include "model/project.h"
@@ -111,9 +112,7 @@ int32_t RestoreFonts(std::string_view sImage) {
         return 0;
     }
     // The real fonts are made per element; an element may now stand for another font.
-    if (gpfnFontsCleared) {
-        gpfnFontsCleared();
-    }
+    NoteCleared(wkChgFont);
     gahFont.Assign(std::move(atNew));
     return 1;
 }

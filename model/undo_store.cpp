@@ -1,6 +1,6 @@
 #include "model/undo_store.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/project.h"
 #include "model/undo_images.h"
 
@@ -401,6 +401,17 @@ void NoteUndoTable(int32_t lTable) {
         }
     }
     glUndoDirty |= lBits;
+}
+
+void UndoChangeListener(const tChange& t) {
+    // A close or a load empties the tables; the file commands start a new
+    // history once the project is read.
+    if (t.lPhase == wkChgCleared) {
+        return;
+    }
+    // An edit's rows are told as one notice that names the edit's main table
+    // only, so every notice has every table compared.
+    NoteUndoTable(wkUndoAll);
 }
 
 void FlushUndoStep() {

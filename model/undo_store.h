@@ -43,8 +43,12 @@ enum : int32_t {
 void BeginUndoStep(std::string_view sName, int32_t lMergeKey = 0);
 // Closes the step; a step that changed no table is not kept.
 void EndUndoStep();
-// A table is about to change or has changed (the change notice).
+// A table is about to change or has changed.
 void NoteUndoTable(int32_t lTable);
+// The listener of the change notice (model/change_notice.h) that records
+// the steps: every change of the project reaches the history through it.
+struct tChange;
+void UndoChangeListener(const tChange& t);
 // Closes a step that a notice opened on its own.
 void FlushUndoStep();
 

@@ -1,6 +1,8 @@
 // The undo history on the real tables: steps taken back and done again to
 // the byte, the branch cut, the bounds, the saved point, merged nudges and
 // the rows the design surface is told to follow.
+#include "edit/design_edits.h"
+#include "edit/version_edits.h"
 #include "model/undo_images.h"
 #include "model/undo_store.h"
 #include "model/version_info.h"
@@ -18,8 +20,10 @@ class UndoStore : public ModelTest {
         lRes = MakeDialog("%IDD_MAIN", "100");
         glChanged = 0;
         ClearUndo();
+        AddChangeListener(UndoChangeListener);
     }
     void TearDown() override {
+        RemoveChangeListener(UndoChangeListener);
         ClearUndo();
         ModelTest::TearDown();
     }
@@ -33,18 +37,15 @@ class UndoStore : public ModelTest {
         return a;
     }
 
-    // A command as the surface runs it: one step around its notices.
+    // A command as the surface runs it: one step around the changes, which
+    // reach the history through the change notice.
     int32_t AddControls(int32_t n) {
         BeginUndoStep("Draw");
-        NoteUndoTable(wkUndoAll);
         int32_t lLast = 0;
         for (int32_t i = 0; i < n; ++i) {
             ++lNext;
             lLast = MakeControl(lRes, "%IDC_C" + std::to_string(lNext), lNext);
-            tDlg& t = gatDlg.W(lLast);
-            t.nLeft = 10 * lNext;
-            t.nRight = t.nLeft + 20;
-            t.nBottom = 10;
+            EditSetRect(lLast, {10 * lNext, 0, 10 * lNext + 20, 10});
             gtElem.lCtl = lLast;
         }
         EndUndoStep();
@@ -52,11 +53,12 @@ class UndoStore : public ModelTest {
     }
     static void Move(int32_t lElem, int32_t lDX, int32_t lMergeKey = 0) {
         BeginUndoStep("Move", lMergeKey);
-        NoteUndoTable(wkUndoDlg);
-        gatDlg.W(lElem).nLeft += lDX;
-        gatDlg.W(lElem).nRight += lDX;
-        glChanged = 1;
+        const tDlg& t = gatDlg[lElem];
+        EditSetRect(lElem, {t.nLeft + lDX, t.nTop, t.nRight + lDX, t.nBottom});
         EndUndoStep();
+    }
+    static tDlgRect RectOf(int32_t l) {
+        return {gatDlg[l].nLeft, gatDlg[l].nTop, gatDlg[l].nRight, gatDlg[l].nBottom};
     }
 
     int32_t lRes = 0;
@@ -66,8 +68,8 @@ class UndoStore : public ModelTest {
 TEST_F(UndoStore, StepsGoBackAndForwardToTheByte) {
     const Images aEmpty = Snapshot();
     const int32_t lCtl = AddControls(3);
-    NoteUndoTable(wkUndoVersion); // a change notice outside a command is a step of its own
-    SetVersionStringValue(NewVersionInfo(0x040904E4), "CompanyName", "Acme");
+    // Changes outside a command are a step of their own.
+    VerEditSetString(VerEditEnsure(0x040904E4, true), "CompanyName", "Acme");
     const Images aDrawn = Snapshot();
     Move(lCtl, 5);
     const Images aMoved = Snapshot();
@@ -140,7 +142,6 @@ TEST_F(UndoStore, TheBoundsDropTheOldestSteps) {
     Redo();
     const std::size_t lBefore = UndoBytes();
     BeginUndoStep("Delete");
-    NoteUndoTable(wkUndoDlg);
     SetControlOrder(lCtl - 49, 1048575);
     DeleteDlgRow(lCtl - 49);
     EndUndoStep();
@@ -196,8 +197,8 @@ TEST_F(UndoStore, NudgesOnOneSelectionMergeUntilASave) {
 TEST_F(UndoStore, TheSurfaceLearnsWhichRowsChanged) {
     const int32_t lCtl = AddControls(3);
     gatDlg.W(lCtl).hWnd = 77; // a live window stays with its element
-    NoteUndoTable(wkUndoDlg); // a notice without a step makes one of its own
-    gatDlg.W(lCtl).nTop = 4;
+    // Changes without a command make a step of their own.
+    EditSetRect(lCtl, {0, 4, 20, 14});
     DeleteDlgRow(lCtl - 2);
     EXPECT_EQ(UndoStepName(), "Change");
     ASSERT_EQ(Undo(), 1);
@@ -217,7 +218,7 @@ TEST_F(UndoStore, TheSurfaceLearnsWhichRowsChanged) {
 TEST_F(UndoStore, AStepWithoutChangeIsNotKept) {
     BeginUndoStep("Click");
     BeginUndoStep("Inner");
-    NoteUndoTable(wkUndoAll);
+    EditSetRect(1, RectOf(1)); // a change that changes nothing
     EndUndoStep();
     EXPECT_EQ(Undo(), 0); // refused while a step is open
     EndUndoStep();
