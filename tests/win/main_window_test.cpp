@@ -46,7 +46,7 @@ TEST_F(MainWindow, HasItsClassTitleMenuAndAccelerators) {
     ASSERT_TRUE(ghAccelMain);
     ACCEL atAccel[64];
     const int lCount = CopyAcceleratorTableA(ghAccelMain, atAccel, 64);
-    EXPECT_EQ(lCount, 28);
+    EXPECT_EQ(lCount, 31);
     bool bAltF4 = false;
     for (int i = 0; i < lCount; ++i) {
         if (atAccel[i].key == VK_F4 && (atAccel[i].fVirt & FALT)) {
