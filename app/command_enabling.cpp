@@ -4,8 +4,10 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "designer/ctl_clipboard.h"
+#include "designer/design_undo.h"
 #include "designer/designer.h"
 #include "model/project.h"
+#include "model/undo_store.h"
 #include "model/version_info.h"
 #include "resources/resource_ids.h"
 
@@ -56,6 +58,8 @@ constexpr int32_t kRuledCommands[] = {
     IDM_CLIP_RC_STRINGS,
     IDM_CLIP_RC_VERSION,
     IDM_CLIP_RC_CODE,
+    IDM_UNDO,
+    IDM_REDO,
     IDM_CUT,
     IDM_COPY,
     IDM_PASTE,
@@ -126,6 +130,10 @@ int32_t CommandAllowed(int32_t lCmd) {
         return VersionBlockCount() > 0;
     case IDM_SAVE:
         return glChanged != 0;
+    case IDM_UNDO:
+        return CanUndo();
+    case IDM_REDO:
+        return CanRedo();
     case IDM_CUT:
     case IDM_COPY:
     case IDM_DELETE:
@@ -150,5 +158,6 @@ void UpdateCommands() {
     for (int32_t lCmd : kRuledCommands) {
         Enable(hMenu, lCmd);
     }
+    SetUndoMenuItems(hMenu);
     ShowToolbox(gtElem.lDlg > 0);
 }

@@ -11,6 +11,7 @@
 #include "app/recent_files_menu.h"
 #include "app/view_commands.h"
 #include "designer/ctl_clipboard.h"
+#include "designer/design_undo.h"
 #include "designer/designer.h"
 #include "designer/test_mode.h"
 #include "designer/toolbox.h"
@@ -72,12 +73,72 @@ void SwitchCmd(HWND hWnd) {
     }
 }
 
+namespace {
+
+// The name of the undo step a command makes, "" for a command that changes
+// nothing of the project or records its own steps.
+std::string CommandStepName(int32_t lCmd) {
+    switch (lCmd) {
+    case IDM_NEWDIALOG:
+        return "New Dialog";
+    case IDM_CUT:
+    case IDM_CUT2:
+        return SelectionStepName("Cut");
+    case IDM_PASTE:
+    case IDM_PASTE2:
+        return "Paste";
+    case IDM_DELETE:
+        return SelectionStepName("Delete");
+    case IDM_IMPORTCLIP:
+        return "Import from Clipboard";
+    case IDM_IDEDITOR:
+        return "ID Editor";
+    case IDM_MENUEDITOR:
+        return "Menu Editor";
+    case IDM_VERSIONEDITOR:
+        return "Version Info";
+    case IDM_TABORDER:
+        return "Tab Order";
+    default:
+        return std::string();
+    }
+}
+
+void RunCommand(HWND hWnd, int32_t lCmd);
+
+} // namespace
+
 void OnMainCommand(HWND hWnd, int32_t lCmd) {
+    const std::string sStep = CommandStepName(lCmd);
+    if (sStep.empty()) {
+        RunCommand(hWnd, lCmd);
+        return;
+    }
+    {
+        DesignStep tStep(sStep);
+        RunCommand(hWnd, lCmd);
+    }
+    UpdateCommands();
+}
+
+namespace {
+
+void RunCommand(HWND hWnd, int32_t lCmd) {
     if (lCmd >= IDM_RECENT_FIRST && lCmd <= IDM_RECENT_LAST) {
         OpenRecentFile(hWnd, lCmd);
         return;
     }
+    if (lCmd >= IDM_ALIGN_FIRST && lCmd <= IDM_ALIGN_LAST) {
+        AlignCmd(hWnd, lCmd);
+        return;
+    }
     switch (lCmd) {
+    case IDM_UNDO:
+        UndoCmd(hWnd);
+        break;
+    case IDM_REDO:
+        RedoCmd(hWnd);
+        break;
     case IDM_NEWDIALOG:
         if (HWND hDesign = gtElem.lDlg > 0 ? DesignWindow() : nullptr) {
             DestroyWindow(hDesign);
@@ -218,6 +279,8 @@ void OnMainCommand(HWND hWnd, int32_t lCmd) {
         break;
     }
 }
+
+} // namespace
 
 int32_t CloseMainWindow(HWND hWnd) {
     if (SourceFileOpen() || RCFileOpen() || glChanged) {

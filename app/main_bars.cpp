@@ -24,7 +24,7 @@ struct tToolButton {
     const char* szLabel;
 };
 
-constexpr std::array<tToolButton, 19> gatToolButton{{
+constexpr std::array<tToolButton, 22> gatToolButton{{
     {-1, 0, ""},
     {0, IDM_NEWDIALOG, "New"},
     {1, IDM_SELECTDIALOG, "SelDlg"},
@@ -34,6 +34,9 @@ constexpr std::array<tToolButton, 19> gatToolButton{{
     {4, IDM_CUT, "Cut"},
     {5, IDM_COPY, "Copy"},
     {6, IDM_PASTE, "Paste"},
+    {-1, 0, ""},
+    {14, IDM_UNDO, "Undo"},
+    {15, IDM_REDO, "Redo"},
     {-1, 0, ""},
     {7, IDM_PROPERTIES, "Props"},
     {8, IDM_TESTDIALOG, "Test"},
@@ -45,7 +48,7 @@ constexpr std::array<tToolButton, 19> gatToolButton{{
     {-1, 0, ""},
     {13, IDM_HELPTOPICS, "Help"},
 }};
-constexpr int32_t kToolImages = 14;
+constexpr int32_t kToolImages = 16;
 
 // The toolbar's images with a mask: the button-face grey of the bitmap is
 // transparent, so gray buttons show the outline of their glyph.

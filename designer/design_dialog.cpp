@@ -3,6 +3,7 @@
 // and the preview of its menu bar.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "designer/tab_order_hook.h"
 #include "edit/design_edits.h"
 #include "model/accel_keys.h"
@@ -125,6 +126,7 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         // A drag under way ends with its window: the cursor is never left confined.
         EndDrag();
+        EndFrameStep();
         if (gtDesign.hSmallIcon) {
             DestroyIcon(gtDesign.hSmallIcon);
             gtDesign.hSmallIcon = nullptr;
@@ -147,6 +149,12 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
         }
         RemovePropA(hWnd, "CtlElem");
         return 0;
+    case WM_ENTERSIZEMOVE:
+        BeginFrameStep();
+        break;
+    case WM_EXITSIZEMOVE:
+        EndFrameStep();
+        break;
     case WM_MOVE:
         StoreDialogRect(hWnd, false);
         return 0;

@@ -4,6 +4,7 @@
 // every drag, however it ends: button up, cancel, or the capture taken away.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/project.h"
@@ -12,6 +13,7 @@
 #include "win/win_handles.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -105,6 +107,10 @@ HWND FocusWindow() {
 // Ends a move: the model takes the rectangles (bStore) or keeps its own; the
 // windows follow the model either way.
 void FinishMove(bool bStore) {
+    std::optional<DesignStep> tStep;
+    if (bStore) {
+        tStep.emplace(SelectionStepName("Move"));
+    }
     const int32_t lWasChanged = glChanged;
     if (gtDesign.atGroup.empty()) {
         const int32_t lElem = gtElem.lCtl;
@@ -165,6 +171,10 @@ void FinishMove(bool bStore) {
 }
 
 void FinishSize(bool bStore) {
+    std::optional<DesignStep> tStep;
+    if (bStore) {
+        tStep.emplace("Size control");
+    }
     const int32_t lElem = WindowElem(gtDesign.ahGrip[0]);
     const int32_t lWasChanged = glChanged;
     if (bStore) {

@@ -4,6 +4,7 @@
 // the context menu.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/project.h"
@@ -203,6 +204,9 @@ void Nudge(WPARAM lKey) {
     const int32_t lDX = lKey == VK_LEFT ? -1 : lKey == VK_RIGHT ? 1 : 0;
     const int32_t lDY = lKey == VK_UP ? -1 : lKey == VK_DOWN ? 1 : 0;
     const bool bSize = GetKeyState(VK_CONTROL) < 0;
+    // A series of arrow keys on one selection is one step.
+    DesignStep tStep(SelectionStepName(bSize ? "Size" : "Move", "dialog"),
+                     SelectionMergeKey(bSize));
     const int32_t lWasChanged = glChanged;
     bool bBeep = false;
     if (gtElem.lCtl == gtElem.lDlg && gtDesign.atGroup.empty()) {
@@ -300,6 +304,7 @@ void OpenContextMenu() {
     Set(IDM_PASTE, IsClipboardFormatAvailable(lPaste) != 0);
     Set(IDM_SENDTOBACK, gtDesign.atGroup.empty() && gtDesign.lGripShown);
     Set(IDM_PROPERTIES, true);
+    SetUndoMenuItems(hMenu);
     SetMenuDefaultItem(hMenu, IDM_PROPERTIES, FALSE);
     POINT p{};
     GetCursorPos(&p);

@@ -3,9 +3,11 @@
 // new dialog, and a new control drawn on it.
 #include "app/main_window.h"
 #include "designer/design_state.h"
+#include "designer/design_undo.h"
 #include "edit/design_edits.h"
 #include "model/dynstr.h"
 #include "model/project.h"
+#include "model/undo_store.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 #include "win/win_handles.h"
@@ -59,6 +61,8 @@ void InitDesignSurface() {
             }
             gtDesign.lPlaceKind = 0;
         });
+        // Every change of the project becomes part of a step of the undo history.
+        AddChangeListener(UndoChangeListener);
     }
     if (!gtMarlett) {
         const tWindowDC tScreen(nullptr);
@@ -206,6 +210,7 @@ int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, i
     if (!hOverlay || !gatDlg.Live(gtElem.lDlg)) {
         return 0;
     }
+    DesignStep tStep("New control");
     const int32_t lRow = NewControl(gtElem.lDlg, lKind, {lLeft, lTop, lRight, lBottom});
     if (!lRow) {
         return 0;

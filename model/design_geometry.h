@@ -12,6 +12,7 @@ struct tDlgRect {
     int32_t nTop;
     int32_t nRight;
     int32_t nBottom;
+    bool operator==(const tDlgRect&) const = default;
 };
 
 // lNum / lDen (lDen > 0) rounded to the nearest integer, a half to the even

@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 VersionRecord gtVersion{};
@@ -241,6 +243,102 @@ void ResetVersionInfo() {
     gatVerBlock.assign(1, VersionBlock{});
     gasVerName.assign(1, std::string());
     gasVerValue.assign(1, std::string());
+}
+
+namespace {
+
+void PutU32(std::string& s, uint32_t l) {
+    s.append(reinterpret_cast<const char*>(&l), sizeof l);
+}
+
+bool TakeU32(std::string_view& s, uint32_t& l) {
+    if (s.size() < sizeof l) {
+        return false;
+    }
+    std::memcpy(&l, s.data(), sizeof l);
+    s.remove_prefix(sizeof l);
+    return true;
+}
+
+bool TakeText(std::string_view& s, std::string& sText) {
+    uint32_t lLen = 0;
+    if (!TakeU32(s, lLen) || s.size() < lLen) {
+        return false;
+    }
+    sText.assign(s.substr(0, lLen));
+    s.remove_prefix(lLen);
+    return true;
+}
+
+} // namespace
+
+// Layout: the fixed record, the block count, then per block its language
+// and slot range, then every slot's name and value with their lengths.
+std::string VersionInfoImage() {
+    std::string s(reinterpret_cast<const char*>(&gtVersion), sizeof gtVersion);
+    PutU32(s, static_cast<uint32_t>(gatVerBlock.size()));
+    for (const VersionBlock& t : gatVerBlock) {
+        PutU32(s, t.lLangCharset);
+        PutU32(s, static_cast<uint32_t>(t.lFirst));
+        PutU32(s, static_cast<uint32_t>(t.lLast));
+    }
+    PutU32(s, static_cast<uint32_t>(gasVerName.size()));
+    for (size_t i = 0; i < gasVerName.size(); ++i) {
+        PutU32(s, static_cast<uint32_t>(gasVerName[i].size()));
+        s += gasVerName[i];
+        PutU32(s, static_cast<uint32_t>(gasVerValue[i].size()));
+        s += gasVerValue[i];
+    }
+    return s;
+}
+
+int32_t SetVersionInfoImage(std::string_view sImage) {
+    VersionRecord tFixed{};
+    if (sImage.size() < sizeof tFixed) {
+        return 0;
+    }
+    std::memcpy(&tFixed, sImage.data(), sizeof tFixed);
+    sImage.remove_prefix(sizeof tFixed);
+    uint32_t lBlocks = 0;
+    if (!TakeU32(sImage, lBlocks) || lBlocks == 0 || lBlocks > sImage.size()) {
+        return 0;
+    }
+    std::vector<VersionBlock> atBlock(lBlocks);
+    for (VersionBlock& t : atBlock) {
+        uint32_t lFirst = 0;
+        uint32_t lLast = 0;
+        if (!TakeU32(sImage, t.lLangCharset) || !TakeU32(sImage, lFirst) ||
+            !TakeU32(sImage, lLast)) {
+            return 0;
+        }
+        t.lFirst = static_cast<int32_t>(lFirst);
+        t.lLast = static_cast<int32_t>(lLast);
+    }
+    uint32_t lSlots = 0;
+    if (!TakeU32(sImage, lSlots) || lSlots == 0 || lSlots > sImage.size()) {
+        return 0;
+    }
+    std::vector<std::string> asName(lSlots);
+    std::vector<std::string> asValue(lSlots);
+    for (uint32_t i = 0; i < lSlots; ++i) {
+        if (!TakeText(sImage, asName[i]) || !TakeText(sImage, asValue[i])) {
+            return 0;
+        }
+    }
+    if (!sImage.empty()) {
+        return 0;
+    }
+    for (size_t i = 1; i < atBlock.size(); ++i) {
+        if (atBlock[i].lFirst < 1 || atBlock[i].lLast < atBlock[i].lFirst ||
+            static_cast<uint32_t>(atBlock[i].lLast) >= lSlots) {
+            return 0;
+        }
+    }
+    gtVersion = tFixed;
+    gatVerBlock = std::move(atBlock);
+    gasVerName = std::move(asName);
+    gasVerValue = std::move(asValue);
+    return 1;
 }
 
 int32_t VersionBlockCount() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The fixed part of the resource.
 struct VersionRecord {
@@ -40,6 +41,12 @@ constexpr int32_t kVerStringsPerBlock = 12;
 // Run when the project is cleared and by the resource-script reader before it
 // reads a VERSIONINFO.
 void ResetVersionInfo();
+
+// The whole version information as bytes and back, for the undo history.
+// SetVersionInfoImage returns 0 and changes nothing when the bytes are not an
+// image VersionInfoImage made.
+std::string VersionInfoImage();
+int32_t SetVersionInfoImage(std::string_view sImage);
 
 // Number of string blocks; 0 = the project has no version information.
 int32_t VersionBlockCount();

@@ -50,6 +50,8 @@
 #define IDM_PASTE 1027
 #define IDM_DELETE 1028
 #define IDM_SELECTALL 1029
+#define IDM_UNDO 1030
+#define IDM_REDO 1031
 #define IDM_SENDTOBACK 1033
 #define IDM_PROPERTIES 1034
 #define IDM_TOOLBOX 1035
@@ -76,6 +78,9 @@
 #define IDM_CUT2 1104
 #define IDM_COPY2 1105
 #define IDM_PASTE2 1106
+// The Align submenu: IDM_ALIGN_FIRST + the alignment command (model/align.h) - 1.
+#define IDM_ALIGN_FIRST 1120
+#define IDM_ALIGN_LAST 1132
 #define IDM_RECENT_FIRST 40001
 #define IDM_RECENT_LAST 40009
 #define IDM_RECENT_SEPARATOR 40010

@@ -4,6 +4,7 @@
 The images are drawn from simple shapes so that they stay crisp at 16 x 16
 and 24 x 24 and need no image files in the repository.
 """
+import math
 import struct
 import sys
 from pathlib import Path
@@ -309,8 +310,30 @@ def tb_help(g):
     g.text(6.5, 5.5, "?", PAPER)
 
 
+def turn_arrow(g, back):
+    """An arch over the top with an arrow head pointing down at one end:
+    the left end for undo, the right end for redo."""
+    for i in range(17):
+        a = math.pi * i / 16
+        x = 8 + 5 * math.cos(a)
+        y = 9 - 6 * math.sin(a)
+        g.rect(x - 0.8, y - 0.8, x + 0.8, y + 0.8, STEEL)
+    hx = 3 if back else 13
+    for k in range(4):
+        g.rect(hx - 3 + k * 0.8, 9 + k, hx + 3 - k * 0.8, 10 + k, STEEL)
+
+
+def tb_undo(g):
+    turn_arrow(g, True)
+
+
+def tb_redo(g):
+    turn_arrow(g, False)
+
+
 TOOLBAR = [tb_new, tb_seldlg, tb_open, tb_save, tb_cut, tb_copy, tb_paste,
-           tb_props, tb_test, tb_idedit, tb_menu, tb_version, tb_tabs, tb_help]
+           tb_props, tb_test, tb_idedit, tb_menu, tb_version, tb_tabs, tb_help,
+           tb_undo, tb_redo]
 
 
 # ---- Toolbox (bitmap 204): the selection pointer and the 29 control kinds -----

@@ -9,6 +9,7 @@
 #include "model/file_errors.h"
 #include "model/path_rules.h"
 #include "model/project.h"
+#include "model/undo_store.h"
 #include "model/user_seam.h"
 #include "model/version_info.h"
 #include "readers/file_text.h"
@@ -156,6 +157,7 @@ int32_t CloseFile() {
     }
     ReleaseLoadedFiles();
     ClearProject();
+    ClearUndo();
     SetCurrentFile(std::string(), 0);
     SetTitle(std::string());
     return 1;
@@ -192,6 +194,7 @@ int32_t OpenFile(const std::string& sPath, int32_t lType) {
     ShowReadResults(lRead);
     BuildDesignDialog();
     glChanged = 0;
+    ClearUndo();
     SuspendUpdates(0);
     return lRead;
 }
@@ -209,6 +212,7 @@ int32_t ImportFile(const std::string& sPath) {
     const int32_t lRead = ReadByType(sFile, lType);
     ShowReadResults(lRead);
     BuildDesignDialog();
+    ClearUndo(); // the import replaced the project: its history starts here
     return lRead;
 }
 
@@ -352,6 +356,7 @@ int32_t SaveFile() {
     }
     if (lResult) {
         glChanged = 0;
+        MarkUndoSaved();
     }
     return lResult;
 }

@@ -46,7 +46,7 @@ TEST_F(MainWindow, HasItsClassTitleMenuAndAccelerators) {
     ASSERT_TRUE(ghAccelMain);
     ACCEL atAccel[64];
     const int lCount = CopyAcceleratorTableA(ghAccelMain, atAccel, 64);
-    EXPECT_EQ(lCount, 28);
+    EXPECT_EQ(lCount, 31);
     bool bAltF4 = false;
     for (int i = 0; i < lCount; ++i) {
         if (atAccel[i].key == VK_F4 && (atAccel[i].fVirt & FALT)) {
@@ -88,7 +88,7 @@ TEST_F(MainWindow, LargeToolbarWithLabels) {
     HWND hWnd = CreateShown();
     ASSERT_TRUE(hWnd);
     EXPECT_EQ(GetDlgCtrlID(ghToolbar), 202);
-    EXPECT_EQ(SendMessageA(ghToolbar, TB_BUTTONCOUNT, 0, 0), 19);
+    EXPECT_EQ(SendMessageA(ghToolbar, TB_BUTTONCOUNT, 0, 0), 22);
     char szLabel[64] = "";
     SendMessageA(ghToolbar, TB_GETBUTTONTEXTA, IDM_IDEDITOR, reinterpret_cast<LPARAM>(szLabel));
     EXPECT_STREQ(szLabel, "ID Edit");

@@ -1,0 +1,139 @@
+// Undo, redo and alignment on the design surface under Wine, driven with real
+// keys, mouse and menu choices as a user would.
+#include "tests/win/designer_fixture.h"
+#include "tests/win/user_input.h"
+
+#include "designer/design_undo.h"
+#include "model/undo_store.h"
+#include "resources/resource_ids.h"
+#include "writers/kvl_writer.h"
+#include "writers/rc_writer.h"
+
+namespace {
+
+class Undo : public DesignerTest {
+  protected:
+    // Three controls in a row and one below; the history starts here.
+    int32_t DesignFour() {
+        const int32_t lRes = Design({{wkCtlButton, {12, 12, 42, 24}, "One"},
+                                     {wkCtlCheckBox, {60, 14, 100, 24}, "Two"},
+                                     {wkCtlLabel, {110, 16, 150, 24}, "Three"},
+                                     {wkCtlListBox, {20, 60, 80, 100}, "Four"}});
+        ClearUndo();
+        return lRes;
+    }
+    static void Press(std::initializer_list<WORD> alKey) {
+        Keys(alKey);
+        PumpLikeTheProgram(150);
+    }
+    // What a save would write, the controls' rows with their windows left out.
+    static std::string Saved() { return BuildNewKvlFile(gtDoc, true) + BuildNewRCFile(gtDoc, true); }
+    static std::vector<tDlg> Rows(int32_t lRes) {
+        std::vector<tDlg> at;
+        for (int32_t l : Controls(lRes)) {
+            tDlg t = gatDlg[l];
+            t.hWnd = 0;
+            at.push_back(t);
+        }
+        return at;
+    }
+    static bool SameRows(const std::vector<tDlg>& a, const std::vector<tDlg>& b) {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (a[i].lIDElem != b[i].lIDElem || a[i].lCtlOrder != b[i].lCtlOrder ||
+                a[i].nLeft != b[i].nLeft || a[i].nTop != b[i].nTop || a[i].nRight != b[i].nRight ||
+                a[i].nBottom != b[i].nBottom || a[i].lCaptionElem != b[i].lCaptionElem) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // Every live control of the dialog has a window where its row says.
+    static void ExpectWindowsFollowRows(int32_t lRes) {
+        for (int32_t l : Controls(lRes)) {
+            HWND h = Row(l);
+            ASSERT_TRUE(h && IsWindow(h)) << l;
+            RECT r{};
+            GetWindowRect(h, &r);
+            MapWindowPoints(nullptr, DesignOverlayWindow(), reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_EQ(r.left, DlgToPixelsX(gatDlg[l].nLeft)) << l;
+            EXPECT_EQ(r.top, DlgToPixelsY(gatDlg[l].nTop)) << l;
+        }
+    }
+};
+
+TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
+    const int32_t lRes = DesignFour();
+    const std::vector<int32_t> alCtl = Controls(lRes);
+    const std::string sBefore = Saved();
+    const std::vector<tDlg> atBefore = Rows(lRes);
+    Drag(ScreenAt(5, 5), ScreenAt(160, 30)); // a band across the three in a row
+    ASSERT_EQ(GroupCount(), 3);
+    EXPECT_FALSE(SendMessageA(ghToolbar, TB_ISBUTTONENABLED, IDM_UNDO, 0));
+    Press({VK_DELETE});
+    ASSERT_EQ(Controls(lRes).size(), 1u);
+    EXPECT_EQ(glChanged, 1);
+    EXPECT_EQ(MenuItemText(GetMenu(ghWndMain), IDM_UNDO), "&Undo Delete 3 controls\tCtrl+Z");
+    EXPECT_TRUE(SendMessageA(ghToolbar, TB_ISBUTTONENABLED, IDM_UNDO, 0));
+
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(SameRows(Rows(lRes), atBefore));
+    EXPECT_EQ(Saved(), sBefore);
+    EXPECT_EQ(glChanged, 0); // back at the state the history started from
+    ExpectWindowsFollowRows(lRes);
+    EXPECT_EQ(GroupCount(), 3); // the controls the step changed are selected
+    EXPECT_EQ(MenuItemText(GetMenu(ghWndMain), IDM_REDO), "R&edo Delete 3 controls\tCtrl+Y");
+    EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "undo_delete").empty());
+
+    Press({VK_CONTROL, 'Y'});
+    EXPECT_EQ(Controls(lRes).size(), 1u);
+    EXPECT_FALSE(IsWindow(Row(alCtl[0])));
+    Press({VK_CONTROL, 'Z'});
+    Press({VK_CONTROL, VK_SHIFT, 'Z'}); // the other redo key
+    EXPECT_EQ(Controls(lRes).size(), 1u);
+    EXPECT_EQ(glChanged, 1);
+}
+
+TEST_F(Undo, AMouseDragIsOneStep) {
+    const int32_t lRes = DesignFour();
+    const int32_t lCtl = Controls(lRes)[3];
+    const tDlgRect tWas = RectOf(lCtl);
+    const POINT a = Centre(Row(lCtl));
+    Drag(a, {a.x + DlgToPixelsX(30), a.y + DlgToPixelsY(10)});
+    ASSERT_NE(RectOf(lCtl), tWas);
+    EXPECT_EQ(UndoDepth(), 1);
+    EXPECT_EQ(UndoStepName(), "Move control");
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_EQ(RectOf(lCtl), tWas);
+    ExpectWindowsFollowRows(lRes);
+    EXPECT_EQ(gtElem.lCtl, lCtl);
+    EXPECT_TRUE(FocusGripperShown());
+    EXPECT_EQ(CanUndo(), 0);
+}
+
+TEST_F(Undo, AlignLeftsFromTheMenuIsOneStep) {
+    const int32_t lRes = DesignFour();
+    const std::vector<int32_t> alCtl = Controls(lRes);
+    Drag(ScreenAt(5, 5), ScreenAt(160, 30));
+    ASSERT_EQ(GroupCount(), 3);
+    // Alt+E opens the Edit menu, L its Align submenu, L again Lefts.
+    Keys({VK_MENU, 'E'});
+    Keys({'L'});
+    Keys({'L'});
+    PumpLikeTheProgram(400);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(gatDlg[alCtl[static_cast<size_t>(i)]].nLeft, 12) << i;
+    }
+    EXPECT_EQ(gatDlg[alCtl[2]].nRight, 52); // the width stays
+    EXPECT_EQ(gatDlg[alCtl[3]].nLeft, 20);  // not selected
+    ExpectWindowsFollowRows(lRes);
+    EXPECT_EQ(UndoStepName(), "Align Lefts");
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_EQ(gatDlg[alCtl[1]].nLeft, 60);
+    EXPECT_EQ(gatDlg[alCtl[2]].nLeft, 110);
+    ExpectWindowsFollowRows(lRes);
+}
+
+} // namespace
