@@ -4,7 +4,7 @@
 #include "app/help.h"
 #include "cli/json_dump.h"
 #include "codeview/code_viewer.h"
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "resources/resource_ids.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"

@@ -5,8 +5,8 @@
 
 #include "app/command_enabling.h"
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/paste_place.h"
 #include "model/project.h"

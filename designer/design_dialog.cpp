@@ -2,8 +2,8 @@
 // covers its client area (KvDialogClient), built from the tables, the grid,
 // and the preview of its menu bar.
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/accel_keys.h"
 #include "model/dynstr.h"
 #include "model/options.h"

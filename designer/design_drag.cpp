@@ -3,8 +3,8 @@
 // cancel messages Esc sends. The capture and the cursor's confinement end with
 // every drag, however it ends: button up, cancel, or the capture taken away.
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"

@@ -3,8 +3,8 @@
 // Tab through the tab order, the sibling order, Delete, the arrow keys and
 // the context menu.
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"

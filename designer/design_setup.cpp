@@ -2,8 +2,8 @@
 // menu) and the three ways a dialog comes onto it: built from the tables, a
 // new dialog, and a new control drawn on it.
 #include "app/main_window.h"
-#include "designer/design_edits.h"
 #include "designer/design_state.h"
+#include "edit/design_edits.h"
 #include "model/dynstr.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
@@ -46,14 +46,20 @@ void InitDesignSurface() {
         RegisterDesignClass("KvGripper", lGrip, nullptr, GripperProc);
         RegisterDesignClass("KvGripper2Leader", lGrip, nullptr, MarkerProc);
         RegisterDesignClass("KvGripper2", lGrip, nullptr, MarkerProc);
-        // Closing the project takes the dialog off the surface.
-        gpfnDestroyDesignWindow = [](int32_t, int64_t hWnd) {
-            HWND h = reinterpret_cast<HWND>(static_cast<intptr_t>(hWnd));
-            if (h && IsWindow(h)) {
-                DestroyWindow(h);
+        // Closing the project takes the dialog off the surface and ends a
+        // placement that was waiting for a click.
+        AddChangeListener([](const tChange& t) {
+            if (t.lTable != wkChgEverything || t.lPhase != wkChgCleared) {
+                return;
             }
-        };
-        AddClearProjectHook([] { gtDesign.lPlaceKind = 0; });
+            if (gtElem.lDlg != 0 && gatDlg.InRange(gtElem.lDlg)) {
+                HWND h = reinterpret_cast<HWND>(static_cast<intptr_t>(gatDlg[gtElem.lDlg].hWnd));
+                if (h && IsWindow(h)) {
+                    DestroyWindow(h);
+                }
+            }
+            gtDesign.lPlaceKind = 0;
+        });
     }
     if (!ghMarlett) {
         HDC hDC = GetDC(nullptr);
@@ -165,7 +171,7 @@ int32_t NewDialog(HWND hMain) {
         DestroyWindow(hOld);
         gatDlg.W(lOld).hWnd = 0;
     }
-    const int32_t lDlg = EditAddDialog();
+    const int32_t lDlg = NewDialog();
     if (!lDlg) {
         return 0;
     }
@@ -208,7 +214,7 @@ int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, i
     if (!hOverlay || !gatDlg.Live(gtElem.lDlg)) {
         return 0;
     }
-    const int32_t lRow = EditAddControl(gtElem.lDlg, lKind, {lLeft, lTop, lRight, lBottom});
+    const int32_t lRow = NewControl(gtElem.lDlg, lKind, {lLeft, lTop, lRight, lBottom});
     if (!lRow) {
         return 0;
     }

@@ -102,7 +102,11 @@ HFONT FontHandle(int32_t lElem) {
         return nullptr;
     }
     if (gahRealFont.empty()) {
-        gpfnFontsCleared = DropRealFonts;
+        AddChangeListener([](const tChange& t) {
+            if (t.lTable == wkChgFont && t.lPhase == wkChgCleared) {
+                DropRealFonts();
+            }
+        });
     }
     if (gahRealFont.size() <= static_cast<size_t>(lElem)) {
         gahRealFont.resize(static_cast<size_t>(lElem) + 1, nullptr);

@@ -1,7 +1,7 @@
 // The design surface as the rest of the program sees it: the dialog being
 // designed shown as live windows, and the commands that work on its
 // selection. Everything the surface changes goes to the tables first
-// (designer/design_edits.h), then to the windows.
+// (edit/design_edits.h), then to the windows.
 #pragma once
 
 #include <windows.h>

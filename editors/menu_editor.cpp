@@ -5,10 +5,10 @@
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/win_handles.h"
+#include "edit/menu_edits.h"
 #include "editors/editor_ids.h"
 #include "editors/hotkey_glue.h"
 #include "editors/menu_test_window.h"
-#include "model/menu_edits.h"
 #include "model/project.h"
 
 #include <commctrl.h>

@@ -2,8 +2,8 @@
 #include "editors/menu_test_window.h"
 
 #include "app/settings/settings.h"
+#include "edit/menu_edits.h"
 #include "model/accel_keys.h"
-#include "model/menu_edits.h"
 #include "model/project.h"
 
 #include <commctrl.h>

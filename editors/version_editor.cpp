@@ -5,8 +5,8 @@
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/settings/settings.h"
+#include "edit/version_edits.h"
 #include "editors/editor_ids.h"
-#include "model/version_edits.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #include "model/dynstr.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 
 #include <utility>
 
@@ -9,7 +9,7 @@ constinit const int32_t& glDynStrCnt = gasDynStr.CountRef();
 int32_t glDynStrBase = 0;
 
 int32_t AddDynStr(const std::string& sText) {
-    glChanged = 1;
+    NoteChange(wkChgText, glDynStrCnt + 1, 1);
     return gasDynStr.Add(sText);
 }
 
@@ -25,7 +25,7 @@ void SetDynStr(int32_t& lElem, const std::string& sText) {
     if (!sText.empty()) {
         if (gasDynStr.InRange(lElem)) {
             gasDynStr.W(lElem) = sText;
-            glChanged = 1;
+            NoteChange(wkChgText, lElem, 1);
         } else {
             lElem = AddDynStr(sText);
         }
@@ -34,7 +34,7 @@ void SetDynStr(int32_t& lElem, const std::string& sText) {
     // An empty text is always element 0, never an element holding "".
     if (gasDynStr.InRange(lElem)) {
         std::string().swap(gasDynStr.W(lElem));
-        glChanged = 1;
+        NoteChange(wkChgText, lElem, 1);
     }
     lElem = 0;
 }
@@ -44,7 +44,7 @@ int32_t FreeDynStr(int32_t& lElem) {
         return 0;
     }
     std::string().swap(gasDynStr.W(lElem));
+    NoteChange(wkChgText, lElem, 1);
     lElem = 0;
-    glChanged = 1;
     return 1;
 }

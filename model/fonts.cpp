@@ -1,7 +1,7 @@
 // The font table and the colour and font-attribute texts.
 #include "model/fonts.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/id_names.h"
 #include "model/project.h"
 
@@ -12,7 +12,6 @@
 Table<tLogFont> gahFont;
 constinit const int32_t& ghFontCnt = gahFont.CountRef();
 int32_t glPixelsPerInch = 96;
-void (*gpfnFontsCleared)() = nullptr;
 
 namespace {
 
@@ -111,7 +110,7 @@ int32_t AddFont(const tFontDesc& tDesc) {
             return l;
         }
     }
-    glChanged = 1;
+    NoteChange(wkChgFont, ghFontCnt + 1, 1);
     return gahFont.Add(LogFontFromDescription(tDesc));
 }
 
@@ -125,7 +124,7 @@ int32_t AddFontIndirect(const tLogFont& tFont) {
             return l;
         }
     }
-    glChanged = 1;
+    NoteChange(wkChgFont, ghFontCnt + 1, 1);
     return gahFont.Add(tFont);
 }
 
@@ -146,9 +145,7 @@ int32_t FontDescription(int32_t lElem, tFontDesc& tDesc) {
 }
 
 void ClearFonts() {
-    if (gpfnFontsCleared) {
-        gpfnFontsCleared();
-    }
+    NoteCleared(wkChgFont);
     gahFont.Release();
 }
 

@@ -1,6 +1,7 @@
 // Fonts and colours of the project. gahFont holds portable logical fonts;
 // the Win32 layer makes the real font objects from them and caches them by
-// element (ClearFonts calls gpfnFontsCleared so that it can drop its cache).
+// element (ClearFonts tells the change listeners wkChgCleared of wkChgFont
+// first, so that it can drop its cache).
 #pragma once
 
 #include "model/records.h"
@@ -15,9 +16,6 @@ extern const int32_t& ghFontCnt;
 
 // The screen's pixels per inch (LOGPIXELSY), read once by the Win32 program; 96 by default.
 extern int32_t glPixelsPerInch;
-
-// Called by ClearFonts (when set) before the table is emptied.
-extern void (*gpfnFontsCleared)();
 
 // The logical font a description stands for: height = -(ppi x size / 72)
 // rounded, face cut to 31 characters, weight 400 for 0, the flags and the

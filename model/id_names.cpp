@@ -272,7 +272,7 @@ void MakeIDNameUnique(int32_t lElem, std::string& sName) {
     sName = BumpAgainstIDs(sName, lElem);
     if (tID* p = gatID.Ptr(lElem)) {
         p->szIDName = sName;
-        glChanged = 1;
+        NoteChange(wkChgID, lElem, 1);
     }
 }
 

@@ -10,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-int32_t glChanged = 0;
-
 Table<tID> gatID;
 Table<tRes> gatRes;
 Table<tDlg> gatDlg;
@@ -32,8 +30,6 @@ constinit const int32_t& glRCBlockCnt = gatRCBlock.CountRef();
 
 tElem gtElem = {};
 tMisc gtMisc = {6, 13};
-
-void (*gpfnDestroyDesignWindow)(int32_t lDlgRow, int64_t hWnd) = nullptr;
 
 namespace {
 
@@ -75,11 +71,6 @@ TableIndex<tMenu> gixMenuID(gatMenu, IDElemKey<tMenu>);
 TableIndex<tAccel> gixAccelID(gatAccel, IDElemKey<tAccel>);
 TableIndex<tStr> gixStrID(gatStr, IDElemKey<tStr>);
 
-std::vector<void (*)()>& ClearHooks() {
-    static std::vector<void (*)()> apfn;
-    return apfn;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -113,12 +104,6 @@ int32_t LinkedOfKind(int32_t lRes, int32_t lKind1, int32_t lKind2 = -1) {
 }
 
 } // namespace
-
-void AddClearProjectHook(void (*pfn)()) {
-    if (pfn) {
-        ClearHooks().push_back(pfn);
-    }
-}
 
 // ---- IDs --------------------------------------------------------------------
 
@@ -197,7 +182,7 @@ int32_t SetIDValueText(int32_t lElem, std::string_view sText) {
     if (!p) {
         return 0;
     }
-    glChanged = 1;
+    NoteChange(wkChgID, lElem, 1);
     ApplyIDValueText(*p, sText);
     return 1;
 }
@@ -229,7 +214,7 @@ int32_t AddID(std::string_view sName, const std::string& sValue, int32_t lUsedBy
     t.szIDName = sName;
     t.lUsedBy = lUsedBy;
     ApplyIDValueText(t, sValue); // before the add: the row is written once
-    glChanged = 1;
+    NoteChange(wkChgID, glIDCnt + 1, 1);
     return gatID.Add(t);
 }
 
@@ -241,8 +226,8 @@ int32_t UpdateID(int32_t lElem, std::string_view sName, const std::string& sValu
     }
     p->szIDName = sName;
     p->lUsedBy = lUsedBy;
-    SetIDValueText(lElem, sValue);
-    glChanged = 1;
+    ApplyIDValueText(*p, sValue);
+    NoteChange(wkChgID, lElem, 1);
     return 1;
 }
 
@@ -250,7 +235,7 @@ int32_t DeleteID(int32_t lElem) {
     if (!gatID.Delete(lElem)) {
         return 0;
     }
-    glChanged = 1;
+    NoteChange(wkChgID, lElem, 1);
     return 1;
 }
 
@@ -327,7 +312,7 @@ int32_t AddResource(std::string_view sName, int32_t lKind, int32_t lIDElem, int3
     t.lType = lKind;
     t.lIDElem = lIDElem;
     t.lRCDataElem = lDataFileElem;
-    glChanged = 1;
+    NoteChange(wkChgRes, glResCnt + 1, 1);
     return gatRes.Add(t);
 }
 
@@ -335,7 +320,7 @@ int32_t DeleteResourceRow(int32_t lElem) {
     if (!gatRes.Delete(lElem)) {
         return 0;
     }
-    glChanged = 1;
+    NoteChange(wkChgRes, lElem, 1);
     return 1;
 }
 
@@ -428,7 +413,7 @@ int32_t DeleteResource(int32_t lElem) {
     if (bGone(gtElem.lResAccel)) {
         gtElem.lResAccel = 0;
     }
-    glChanged = 1;
+    NoteChange(wkChgRes);
     return 1;
 }
 
@@ -578,7 +563,7 @@ int32_t ResourceKindFromText(std::string_view sText) {
 // ---- Dialog and control rows -------------------------------------------------
 
 int32_t AddDlgRow(const tDlg& tRow) {
-    glChanged = 1;
+    NoteChange(wkChgDlg, glDlgCnt + 1, 1);
     return gatDlg.Add(tRow);
 }
 
@@ -591,7 +576,7 @@ int32_t DeleteDlgRow(int32_t lElem) {
     FreeDynStr(t.lStyleStrElem);
     FreeDynStr(t.lExStyleStrElem);
     gatDlg.Trim();
-    glChanged = 1;
+    NoteChange(wkChgDlg, lElem, 1);
     return 1;
 }
 
@@ -707,7 +692,9 @@ int32_t SetDataFile(int32_t lRow, const std::string& sFileName) {
     if (!gatDlg.InRange(lRow)) {
         return 0;
     }
-    glChanged = 1;
+    // The row and possibly a new data resource: one change.
+    tChangeScope tEdit(wkChgDlg, lRow, 1);
+    NoteChange(wkChgDlg, lRow, 1);
     if (sFileName.empty()) {
         gatDlg.W(lRow).lDataResElem = 0;
         return 1;
@@ -756,7 +743,7 @@ int32_t AddMenuItem(int32_t lIDElem, int32_t lResElem, int32_t lAccelElem, int32
     t.lLevel = lLevel < wkMaxMenuLevel ? lLevel : wkMaxMenuLevel;
     t.lOptions = lOptions;
     SetDynStr(t.lCaptionElem, sCaption);
-    glChanged = 1;
+    NoteChange(wkChgMenu, glMenuCnt + 1, 1);
     return gatMenu.Add(t);
 }
 
@@ -775,7 +762,7 @@ int32_t UpdateMenuItem(int32_t lElem, int32_t lIDElem, int32_t lResElem, int32_t
     p->lLevel = lLevel < wkMaxMenuLevel ? lLevel : wkMaxMenuLevel;
     p->lOptions = lOptions;
     SetDynStr(p->lCaptionElem, sCaption);
-    glChanged = 1;
+    NoteChange(wkChgMenu, lElem, 1);
     return 1;
 }
 
@@ -785,7 +772,7 @@ int32_t DeleteMenuItem(int32_t lElem) {
     }
     FreeDynStr(gatMenu.W(lElem).lCaptionElem);
     gatMenu.Trim();
-    glChanged = 1;
+    NoteChange(wkChgMenu, lElem, 1);
     return 1;
 }
 
@@ -816,7 +803,7 @@ int32_t AddAccel(int32_t lIDElem, int32_t lResElem, uint8_t byKey, uint8_t byMod
     t.lResElem = lResElem;
     t.byKey = byKey;
     t.byModifiers = byModifiers;
-    glChanged = 1;
+    NoteChange(wkChgAccel, glAccelCnt + 1, 1);
     return gatAccel.Add(t);
 }
 
@@ -830,7 +817,7 @@ int32_t UpdateAccel(int32_t lElem, int32_t lIDElem, int32_t lResElem, uint8_t by
     p->lResElem = lResElem;
     p->byKey = byKey;
     p->byModifiers = byModifiers;
-    glChanged = 1;
+    NoteChange(wkChgAccel, lElem, 1);
     return 1;
 }
 
@@ -838,7 +825,7 @@ int32_t DeleteAccel(int32_t lElem) {
     if (!gatAccel.Delete(lElem)) {
         return 0;
     }
-    glChanged = 1;
+    NoteChange(wkChgAccel, lElem, 1);
     return 1;
 }
 
@@ -859,7 +846,7 @@ int32_t AddStr(int32_t lIDElem, const std::string& sText) {
     tStr t{};
     t.lIDElem = lIDElem;
     SetDynStr(t.lStrElem, sText);
-    glChanged = 1;
+    NoteChange(wkChgStr, glStrCnt + 1, 1);
     return gatStr.Add(t);
 }
 
@@ -870,7 +857,7 @@ int32_t UpdateStr(int32_t lElem, int32_t lIDElem, const std::string& sText) {
     }
     p->lIDElem = lIDElem;
     SetDynStr(p->lStrElem, sText);
-    glChanged = 1;
+    NoteChange(wkChgStr, lElem, 1);
     return 1;
 }
 
@@ -880,7 +867,7 @@ int32_t DeleteStr(int32_t lElem) {
     }
     FreeDynStr(gatStr.W(lElem).lStrElem);
     gatStr.Trim();
-    glChanged = 1;
+    NoteChange(wkChgStr, lElem, 1);
     return 1;
 }
 
@@ -942,12 +929,12 @@ void ClearRCBlocks() {
 // ---- Project ----------------------------------------------------------------------------
 
 void ClearProject() {
+    // The listeners drop what shows the rows (the live design window of
+    // gtElem.lDlg, the surface's transient state) while the rows still exist.
+    NoteCleared(wkChgEverything);
     gatID.Release();
     gatAccel.Release();
     if (!gatDlg.Empty()) {
-        if (gtElem.lDlg != 0 && gpfnDestroyDesignWindow) {
-            gpfnDestroyDesignWindow(gtElem.lDlg, gatDlg[gtElem.lDlg].hWnd);
-        }
         gatDlg.Release();
     }
     gatMenu.Release();
@@ -959,8 +946,5 @@ void ClearProject() {
     ClearBlocks();
     gtElem = tElem{};
     glChanged = 0;
-    for (void (*pfn)() : ClearHooks()) {
-        pfn();
-    }
     ResetVersionInfo();
 }

@@ -4,7 +4,7 @@
 // 1 unless a result is stated. The table rules themselves live in table.h.
 #pragma once
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/fonts.h"
 #include "model/id_names.h"
@@ -38,16 +38,6 @@ extern const int32_t& glRCBlockCnt;
 
 extern tElem gtElem;
 extern tMisc gtMisc; // 6 and 13 until the Win32 program measures font element 1
-
-// ---- Hooks the Win32 layer sets (never a window type in the core) ----------
-
-// While a project is cleared: destroy the live design window of dialog row lDlgRow
-// (its gatDlg.hWnd is passed along). Called only when gtElem.lDlg is nonzero.
-extern void (*gpfnDestroyDesignWindow)(int32_t lDlgRow, int64_t hWnd);
-// At the end of a clear: reset the transient flags of the design surface and
-// the file commands (selection, drag state, the last file dialog's choices). Each registered
-// function runs once per clear.
-void AddClearProjectHook(void (*pfn)());
 
 // ---- IDs --------------------------------------------------------------------
 
@@ -158,4 +148,5 @@ void ClearRCBlocks();
 // ---- Project ------------------------------------------------------------------
 
 // Empties the project; keeps the catalog strings, the fonts and gatRCBlock.
+// The listeners hear wkChgCleared of wkChgEverything first.
 void ClearProject();

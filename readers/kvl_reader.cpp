@@ -432,7 +432,7 @@ void ReadDialog(tKvl& k) {
             tDlg& tRow = gatDlg.W(lDlg);
             SetColour(Arg(as, 1), tRow.byForeClrUsed, tRow.lForeClr);
             SetColour(Arg(as, 2), tRow.byBackClrUsed, tRow.lBackClr);
-            glChanged = 1;
+            NoteChange(wkChgDlg, lDlg, 1);
         } else if (sWhat == "ICON") {
             const std::string sName = ImageRefIDName(Arg(as, 1));
             if (!sName.empty()) {
@@ -561,7 +561,7 @@ void ReadControl(tKvl& k) {
             tDlg& tRow = gatDlg.W(lRow);
             SetColour(Arg(as, 2), tRow.byForeClrUsed, tRow.lForeClr);
             SetColour(Arg(as, 3), tRow.byBackClrUsed, tRow.lBackClr);
-            glChanged = 1;
+            NoteChange(wkChgDlg, lRow, 1);
         }
     } else if (sWord == "SEND") {
         const tArgs& as = StmtArgs(k);
@@ -1070,6 +1070,7 @@ std::string CompanionScriptPath(const std::string& sSourcePath, const std::strin
 
 int32_t LoadKVL(std::string_view sText, int32_t lClear, int32_t lClipboard,
                 const std::string& sPath) {
+    const tLoadScope tLoad;
     if (static_cast<int64_t>(sText.size()) > glMaxSourceBytes) {
         // Block rows keep 32-bit positions: such a text is refused whole rather
         // than read in part.

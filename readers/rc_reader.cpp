@@ -422,6 +422,7 @@ namespace {
 // imported on its own then becomes its own copy instead of being copied.
 int32_t LoadRCText(const std::string& sText, std::string* psOwned, int32_t lClear,
                    int32_t lClipboard, const std::string& sPath) {
+    const tLoadScope tLoad;
     if (static_cast<int64_t>(sText.size()) > glMaxSourceBytes) {
         // Block rows keep 32-bit positions: such a text is refused whole.
         ReportError(OpenErrorMessage(7, sPath.empty() ? std::string("Clipboard") : sPath));

@@ -197,6 +197,7 @@ void ReadLine(tVBForm& tForm, std::string_view sLine) {
 } // namespace
 
 int32_t LoadVBForm(const std::string& sText, int32_t lClear) {
+    const tLoadScope tLoad;
     if (lClear) {
         ClearProject();
     }

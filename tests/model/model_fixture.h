@@ -14,7 +14,6 @@ class ModelTest : public ::testing::Test {
     void TearDown() override { ResetModel(); }
 
     static void ResetModel() {
-        gpfnDestroyDesignWindow = nullptr;
         glDynStrBase = 0;
         ClearProject();
         gasDynStr.Release();

@@ -299,14 +299,20 @@ TEST_F(Resources, ClearProjectKeepsCatalogStringsFontsAndScriptBlocks) {
     gtElem.lCtl = lDlgRow;
     AddBlock(1, 0, 1, 5);
     AddDynStr("project text");
-    gpfnDestroyDesignWindow = [](int32_t lRow, int64_t hWnd) {
-        glDestroyedRow = lRow;
-        glDestroyedWnd = hWnd;
+    // The listeners are told while the rows still exist, so the surface can
+    // take the live window of the current dialog down.
+    const ChangeListener pfnListen = [](const tChange& t) {
+        if (t.lTable == wkChgEverything && t.lPhase == wkChgCleared) {
+            glDestroyedRow = gtElem.lDlg;
+            glDestroyedWnd = gatDlg[gtElem.lDlg].hWnd;
+            ++glHookRuns;
+        }
     };
-    AddClearProjectHook([] { ++glHookRuns; });
+    AddChangeListener(pfnListen);
     glHookRuns = 0;
 
     ClearProject();
+    RemoveChangeListener(pfnListen);
     EXPECT_EQ(glDestroyedRow, lDlgRow);
     EXPECT_EQ(glDestroyedWnd, 0x1234);
     EXPECT_EQ(glHookRuns, 1);
@@ -318,12 +324,6 @@ TEST_F(Resources, ClearProjectKeepsCatalogStringsFontsAndScriptBlocks) {
     EXPECT_EQ(GetDynStr(2), "catalog 2");
     EXPECT_EQ((std::vector<int32_t>{gtElem.lResDlg, gtElem.lDlg, gtElem.lCtl, glChanged}),
               (std::vector<int32_t>{0, 0, 0, 0}));
-
-    // With no dialog rows there is no window to destroy.
-    glDestroyedRow = 0;
-    gtElem.lDlg = 3;
-    ClearProject();
-    EXPECT_EQ(glDestroyedRow, 0);
 }
 
 TEST_F(Resources, MovingAControlBehindAllOthersGivesItTheLastPlace) {

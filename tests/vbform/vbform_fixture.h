@@ -21,7 +21,6 @@ class FormTest : public ::testing::Test {
     void TearDown() override { Reset(); }
 
     static void Reset() {
-        gpfnDestroyDesignWindow = nullptr;
         glDynStrBase = 0;
         ClearProject();
         gasDynStr.Release();

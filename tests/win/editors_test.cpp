@@ -3,8 +3,8 @@
 // and scripts written from what was entered.
 #include "tests/win/modal_watch.h"
 
+#include "edit/menu_edits.h"
 #include "editors/editor_ids.h"
-#include "model/menu_edits.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 

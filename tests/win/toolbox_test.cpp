@@ -2,8 +2,8 @@
 // mouse, controls drawn and placed on the design surface.
 #include "tests/win/designer_fixture.h"
 
-#include "designer/design_edits.h"
 #include "designer/toolbox.h"
+#include "edit/design_edits.h"
 
 #include <cctype>
 

@@ -1,8 +1,8 @@
 // The version info editor's changes: each marks the project changed, the
 // increments carry and update the strings, and a value of any bytes comes
 // back from the script unchanged.
+#include "edit/version_edits.h"
 #include "model/project.h"
-#include "model/version_edits.h"
 #include "readers/rc_reader.h"
 #include "writers/rc_writer.h"
 

@@ -1,6 +1,6 @@
-#include "designer/design_edits.h"
+#include "edit/design_edits.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/id_names.h"
 #include "model/paste_place.h"
@@ -29,23 +29,26 @@ std::string TrailingDigits(std::string_view sName) {
 }
 
 void EditSetRect(int32_t lElem, const tDlgRect& t) {
+    tChangeScope tEdit(wkChgDlg);
     if (tDlg* p = gatDlg.Ptr(lElem)) {
         p->nLeft = t.nLeft;
         p->nTop = t.nTop;
         p->nRight = t.nRight;
         p->nBottom = t.nBottom;
-        glChanged = 1;
+        NoteChange(wkChgDlg, lElem, 1);
     }
 }
 
 void EditAddStyle(int32_t lElem, uint32_t lBits) {
+    tChangeScope tEdit(wkChgDlg);
     if (gatDlg.Live(lElem) && (static_cast<uint32_t>(gatDlg[lElem].lStyle) & lBits) != lBits) {
         AddStyle(lElem, lBits, gatDlg[lElem].lClassElem);
-        glChanged = 1;
+        NoteChange(wkChgDlg, lElem, 1);
     }
 }
 
-int32_t EditAddControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
+int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
+    tChangeScope tEdit(wkChgDlg);
     if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
         return 0;
     }
@@ -65,11 +68,11 @@ int32_t EditAddControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
                   sKeyword + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
     }
     const int32_t lRow = AddDlgRow(tRow);
-    glChanged = 1;
     return lRow;
 }
 
-int32_t EditAddDialog() {
+int32_t NewDialog() {
+    tChangeScope tEdit(wkChgDlg);
     const int32_t lRes = NewResource(wkResDialog);
     if (!lRes) {
         return 0;
@@ -83,11 +86,11 @@ int32_t EditAddDialog() {
     gtElem.lResDlg = lRes;
     gtElem.lDlg = lRow;
     gtElem.lCtl = lRow;
-    glChanged = 1;
     return lRow;
 }
 
 int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
+    tChangeScope tEdit(wkChgDlg);
     const int32_t lKind = c.tRow.lCtlType;
     if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
         return 0;
@@ -123,19 +126,19 @@ int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     if (lRow && bData && !c.sDataFile.empty()) {
         SetDataFile(lRow, c.sDataFile);
     }
-    glChanged = 1;
     return lRow;
 }
 
 void EditCutControl(int32_t lElem) {
+    tChangeScope tEdit(wkChgDlg);
     if (!gatDlg.Live(lElem) || gatDlg[lElem].lCtlType == wkCtlDialog) {
         return;
     }
     DeleteDlgRow(lElem);
-    glChanged = 1;
 }
 
 void EditDeleteControl(int32_t lElem) {
+    tChangeScope tEdit(wkChgDlg);
     if (!gatDlg.Live(lElem) || gatDlg[lElem].lCtlType == wkCtlDialog) {
         return;
     }
@@ -146,5 +149,4 @@ void EditDeleteControl(int32_t lElem) {
     gtElem.lResDlg = lWasRes;
     gatDlg.W(lElem).lCtlOrder = -1;
     DeleteDlgRow(lElem);
-    glChanged = 1;
 }

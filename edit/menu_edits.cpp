@@ -1,7 +1,8 @@
 // The menu editor's rules and changes (see menu_edits.h).
-#include "model/menu_edits.h"
+#include "edit/menu_edits.h"
 
 #include "model/accel_keys.h"
+#include "model/change_notice.h"
 #include "model/project.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ int32_t PosOf(const std::vector<int32_t>& alRows, int32_t lItem) {
 // element numbers of the string pool, so they travel with the row.
 void PutRow(int32_t lTo, const tMenu& t) {
     gatMenu.W(lTo) = t;
-    glChanged = 1;
+    NoteChange(wkChgMenu, lTo, 1);
 }
 
 bool HasUsers(int32_t lID, int32_t lOwnItem) {
@@ -65,7 +66,6 @@ int32_t StoreMenuID(int32_t lItem, const tMenuFields& tFields) {
     }
     if (!tFields.sIDValue.empty() && tFields.sIDValue != IDValueText(lFound)) {
         SetIDValueText(lFound, tFields.sIDValue);
-        glChanged = 1;
     }
     gatID.W(lFound).lUsedBy |= wkUsedByMenu;
     return lFound;
@@ -145,6 +145,7 @@ int32_t MenuEditorButtons(const std::vector<int32_t>& alRows, int32_t lPos, int3
 }
 
 int32_t EnsureMenuHasItem(int32_t lResMenu) {
+    tChangeScope tEdit(wkChgMenu);
     const std::vector<int32_t> alRows = MenuItemRows(lResMenu);
     if (!alRows.empty()) {
         return alRows.front();
@@ -156,6 +157,7 @@ int32_t EnsureMenuHasItem(int32_t lResMenu) {
 }
 
 int32_t AppendMenuItem(int32_t lResMenu, int32_t lLevel) {
+    tChangeScope tEdit(wkChgMenu);
     if (lResMenu == 0) {
         return 0;
     }
@@ -163,6 +165,7 @@ int32_t AppendMenuItem(int32_t lResMenu, int32_t lLevel) {
 }
 
 int32_t InsertMenuItemBefore(int32_t lItem) {
+    tChangeScope tEdit(wkChgMenu);
     if (!gatMenu.Live(lItem)) {
         return 0;
     }
@@ -181,6 +184,7 @@ int32_t InsertMenuItemBefore(int32_t lItem) {
 }
 
 int32_t MoveMenuItem(int32_t lItem, int32_t lDir) {
+    tChangeScope tEdit(wkChgMenu);
     const std::vector<int32_t> alRows = MenuItemRows(gatMenu[lItem].lResElem);
     const int32_t lPos = PosOf(alRows, lItem);
     const int32_t lTo = lPos + (lDir < 0 ? -1 : 1);
@@ -195,6 +199,7 @@ int32_t MoveMenuItem(int32_t lItem, int32_t lDir) {
 }
 
 int32_t ShiftMenuItemLevel(int32_t lItem, int32_t lDir) {
+    tChangeScope tEdit(wkChgMenu);
     const std::vector<int32_t> alRows = MenuItemRows(gatMenu[lItem].lResElem);
     const int32_t lPos = PosOf(alRows, lItem);
     const int32_t lBits = MenuEditorButtons(alRows, lPos, gatMenu[lItem].lType, false);
@@ -202,18 +207,20 @@ int32_t ShiftMenuItemLevel(int32_t lItem, int32_t lDir) {
         return 0;
     }
     gatMenu.W(lItem).lLevel += lDir < 0 ? -1 : 1;
-    glChanged = 1;
+    NoteChange(wkChgMenu, lItem, 1);
     return lItem;
 }
 
 void SetMenuItemCaption(int32_t lItem, const std::string& sCaption) {
+    tChangeScope tEdit(wkChgMenu);
     if (gatMenu.Live(lItem) && GetDynStr(gatMenu[lItem].lCaptionElem) != sCaption) {
         SetDynStr(gatMenu.W(lItem).lCaptionElem, sCaption);
-        glChanged = 1;
+        NoteChange(wkChgMenu, lItem, 1);
     }
 }
 
 int32_t DeleteMenuItemFully(int32_t lItem) {
+    tChangeScope tEdit(wkChgMenu);
     const std::vector<int32_t> alRows = MenuItemRows(gatMenu[lItem].lResElem);
     const int32_t lPos = PosOf(alRows, lItem);
     if (lPos < 0 || alRows.size() < 2) {
@@ -254,6 +261,7 @@ std::vector<std::string> MenuSharableIDNames() {
 
 int32_t StoreMenuItem(int32_t lItem, tMenuFields& tFields,
                       const std::vector<std::string>& asShared) {
+    tChangeScope tEdit(wkChgMenu);
     if (!gatMenu.Live(lItem)) {
         return wkMenuStored;
     }

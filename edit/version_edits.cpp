@@ -1,12 +1,13 @@
 // The version info editor's changes (see version_edits.h).
-#include "model/version_edits.h"
+#include "edit/version_edits.h"
 
-#include "model/changed.h"
+#include "model/change_notice.h"
 
 int32_t VerEditEnsure(uint32_t lLangCharset, bool bFormat) {
+    tChangeScope tEdit(wkChgVersion);
     if (VersionBlockCount() == 0) {
         NewVersionInfo(lLangCharset, bFormat);
-        glChanged = 1;
+        NoteChange(wkChgVersion);
     }
     return VersionBlockCount();
 }
@@ -22,7 +23,7 @@ int32_t SetVersion(const std::string& sText, uint32_t& lMS, uint32_t& lLS) {
     if (lNewMS != lMS || lNewLS != lLS) {
         lMS = lNewMS;
         lLS = lNewLS;
-        glChanged = 1;
+        NoteChange(wkChgVersion);
     }
     return 1;
 }
@@ -30,7 +31,7 @@ int32_t SetVersion(const std::string& sText, uint32_t& lMS, uint32_t& lLS) {
 void SetField(uint32_t& lField, uint32_t lValue) {
     if (lField != lValue) {
         lField = lValue;
-        glChanged = 1;
+        NoteChange(wkChgVersion);
     }
 }
 
@@ -45,18 +46,22 @@ bool SubtypeListed(uint32_t lType, uint32_t lSubtype) {
 } // namespace
 
 int32_t VerEditSetFileVersion(const std::string& sText) {
+    tChangeScope tEdit(wkChgVersion);
     return SetVersion(sText, gtVersion.lFileVerMS, gtVersion.lFileVerLS);
 }
 
 int32_t VerEditSetProductVersion(const std::string& sText) {
+    tChangeScope tEdit(wkChgVersion);
     return SetVersion(sText, gtVersion.lProdVerMS, gtVersion.lProdVerLS);
 }
 
 void VerEditSetOS(const std::string& sName) {
+    tChangeScope tEdit(wkChgVersion);
     SetField(gtVersion.lFileOS, VerOSFromText(sName));
 }
 
 void VerEditSetType(const std::string& sName) {
+    tChangeScope tEdit(wkChgVersion);
     const uint32_t lType = VerTypeFromText(sName);
     SetField(gtVersion.lFileType, lType);
     if (!SubtypeListed(lType, gtVersion.lFileSubtype)) {
@@ -65,47 +70,58 @@ void VerEditSetType(const std::string& sName) {
 }
 
 void VerEditSetSubtype(const std::string& sName) {
+    tChangeScope tEdit(wkChgVersion);
     SetField(gtVersion.lFileSubtype, VerSubtypeFromText(sName));
 }
 
 void VerEditSetFlags(uint32_t lFlags) {
+    tChangeScope tEdit(wkChgVersion);
     constexpr uint32_t lNamed =
         wkVsFfPatched | wkVsFfPrerelease | wkVsFfPrivateBuild | wkVsFfSpecialBuild;
     SetField(gtVersion.lFlags, (gtVersion.lFlags & ~lNamed) | (lFlags & lNamed));
 }
 
 int32_t VerEditSetString(int32_t lBlock, const std::string& sName, const std::string& sValue) {
+    tChangeScope tEdit(wkChgVersion);
     if (VersionStringValue(lBlock, sName) == sValue) {
         return VersionStringIndex(sName) != 0 && lBlock >= 1 && lBlock <= VersionBlockCount();
     }
     const int32_t lDone = SetVersionStringValue(lBlock, sName, sValue);
-    glChanged |= lDone;
+    if (lDone) {
+        NoteChange(wkChgVersion);
+    }
     return lDone;
 }
 
 int32_t VerEditAddBlock(uint32_t lLangCharset, bool bFormat) {
-    glChanged = 1;
+    tChangeScope tEdit(wkChgVersion);
+    NoteChange(wkChgVersion);
     return VersionBlockCount() == 0 ? NewVersionInfo(lLangCharset, bFormat)
                                     : AddDefaultVersionBlock(lLangCharset, bFormat);
 }
 
 int32_t VerEditDeleteBlock(int32_t lBlock) {
+    tChangeScope tEdit(wkChgVersion);
     const int32_t lDone = DeleteVersionBlock(lBlock);
-    glChanged |= lDone;
+    if (lDone) {
+        NoteChange(wkChgVersion);
+    }
     return lDone;
 }
 
 void VerEditIncrement(VerPart lPart, VerIncrement lWhich, bool bAutoUpdate, bool bFormat) {
+    tChangeScope tEdit(wkChgVersion);
     IncrementVersion(lPart, lWhich);
-    glChanged = 1;
+    NoteChange(wkChgVersion);
     if (bAutoUpdate) {
         VerEditUpdateStrings(bFormat);
     }
 }
 
 void VerEditUpdateStrings(bool bFormat) {
+    tChangeScope tEdit(wkChgVersion);
     if (VersionStringsDiffer(bFormat)) {
         UpdateVersionStrings(bFormat);
-        glChanged = 1;
+        NoteChange(wkChgVersion);
     }
 }

@@ -18,10 +18,10 @@ void EditAddStyle(int32_t lElem, uint32_t lBits);
 // A new control of kind lKind on dialog row lDlg at rectangle t: the kind's
 // defaults, the dialog's font and resource, a new ID, the next tab position
 // and a caption of the kind's keyword with the ID's digits. The new element.
-int32_t EditAddControl(int32_t lDlg, int32_t lKind, const tDlgRect& t);
+int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t);
 // A new dialog resource with its row ("Dialog" and the ID's digits, the
 // dialog's default styles and size, font element 1). The new element.
-int32_t EditAddDialog();
+int32_t NewDialog();
 // Deletes a control row: it goes behind every other control in the tab order,
 // its order becomes -1 and the row is deleted.
 void EditDeleteControl(int32_t lElem);
