@@ -6,48 +6,13 @@
 #include "model/file_errors.h"
 #include "model/user_seam.h"
 #include "resources/resource_ids.h"
+#include "win/win_handles.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
 #include <cstring>
 
 namespace {
-
-// A global memory block freed on scope exit unless the clipboard took it.
-class GlobalBlock {
-  public:
-    explicit GlobalBlock(SIZE_T lBytes)
-        : hMem(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, lBytes)) {}
-    ~GlobalBlock() {
-        if (hMem) {
-            GlobalFree(hMem);
-        }
-    }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    HGLOBAL Get() const { return hMem; }
-    void Release() { hMem = nullptr; }
-
-  private:
-    HGLOBAL hMem;
-};
-
-// The clipboard, open for one scope.
-class OpenedClipboard {
-  public:
-    OpenedClipboard() : bOpen(OpenClipboard(nullptr) != FALSE) {}
-    ~OpenedClipboard() {
-        if (bOpen) {
-            CloseClipboard();
-        }
-    }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    bool IsOpen() const { return bOpen; }
-
-  private:
-    bool bOpen;
-};
 
 std::string ClipboardText(int lCommandId) {
     switch (lCommandId) {
@@ -90,7 +55,7 @@ int PutTextOnClipboard(const std::string& sText) {
     // The text with exactly one terminating zero byte.
     const bool bHasZero = !sText.empty() && sText.back() == '\0';
     const SIZE_T lBytes = sText.size() + (bHasZero ? 0 : 1);
-    GlobalBlock tBlock(lBytes);
+    tGlobal tBlock(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, lBytes));
     if (!tBlock.Get()) {
         ReportError(StdErrorText(7)); // "Out of memory"
         return 0;
@@ -104,7 +69,7 @@ int PutTextOnClipboard(const std::string& sText) {
     static_cast<char*>(pDest)[lBytes - 1] = '\0';
     GlobalUnlock(tBlock.Get());
 
-    OpenedClipboard tClip;
+    const tClipboard tClip;
     if (!tClip.IsOpen()) {
         ReportError("Cannot open clipboard");
         return 0;

@@ -4,12 +4,12 @@
 #include "app/file_commands.h"
 
 #include "app/file_dialog_ids.h"
-#include "app/win_handles.h"
 #include "app/win_seam.h"
 #include "readers/import_detect.h"
 #include "readers/import_results.h"
 #include "readers/import_run.h"
 #include "readers/kvl_reader.h"
+#include "win/win_handles.h"
 
 #include <richedit.h>
 
@@ -24,24 +24,23 @@ constexpr SIZE_T kMaxClipText = 64u * 1024u * 1024u;
 
 struct tImportDlg {
     std::string sText; // the clipboard text when the dialog opens
-    UniqueFont hFont;
+    tGdiFont hFont;
 };
 
 // The clipboard's plain text, never read beyond its memory block (the zero
 // byte a well-behaved program puts at the end may be missing).
 std::string ReadClipboardText(HWND hOwner) {
     std::string sText;
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(hOwner)) {
+    if (!IsClipboardFormatAvailable(CF_TEXT)) {
         return sText;
     }
-    if (HANDLE hData = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(hData))) {
-            const SIZE_T lSize = std::min(GlobalSize(hData), kMaxClipText);
-            sText.assign(p, strnlen(p, lSize));
-            GlobalUnlock(hData);
-        }
+    const tClipboard tClip(hOwner);
+    HANDLE hData = tClip.IsOpen() ? GetClipboardData(CF_TEXT) : nullptr;
+    if (const char* p = hData ? static_cast<const char*>(GlobalLock(hData)) : nullptr) {
+        const SIZE_T lSize = std::min(GlobalSize(hData), kMaxClipText);
+        sText.assign(p, strnlen(p, lSize));
+        GlobalUnlock(hData);
     }
-    CloseClipboard();
     return sText;
 }
 
@@ -117,11 +116,11 @@ int32_t ChosenFormat(HWND hDlg) {
 
 void InitImportDialog(HWND hDlg, tImportDlg& tDlg) {
     HWND hEdit = GetDlgItem(hDlg, IDC_IMPORT_TEXT);
-    tDlg.hFont.reset(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    tDlg.hFont.Reset(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  FIXED_PITCH | FF_MODERN, "Courier New"));
     if (tDlg.hFont) {
-        SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(tDlg.hFont.get()), FALSE);
+        SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(tDlg.hFont.Get()), FALSE);
     }
     SendMessageA(hEdit, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(kMaxClipText));
     SetPropA(hEdit, kSubClassProp,
@@ -264,10 +263,10 @@ INT_PTR CALLBACK ResultsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
 
 // The box's window class comes from the rich-edit library, loaded once.
 void EnsureRichEdit() {
-    static UniqueLibrary hRichEdit;
+    static tLibrary hRichEdit;
     WNDCLASSA tClass{};
     if (!hRichEdit && !GetClassInfoA(nullptr, "RichEdit", &tClass)) {
-        hRichEdit.reset(LoadLibraryA("RICHED32.DLL"));
+        hRichEdit.Reset(LoadLibraryA("RICHED32.DLL"));
     }
 }
 

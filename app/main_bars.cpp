@@ -3,9 +3,9 @@
 #include "app/main_bars.h"
 
 #include "app/main_window.h"
-#include "app/win_handles.h"
 #include "model/options.h"
 #include "resources/resource_ids.h"
+#include "win/win_handles.h"
 
 #include <commctrl.h>
 
@@ -47,19 +47,14 @@ constexpr std::array<tToolButton, 19> gatToolButton{{
 }};
 constexpr int32_t kToolImages = 14;
 
-struct ImageListDeleter {
-    void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
-};
-using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
-
 // The toolbar's images with a mask: the button-face grey of the bitmap is
 // transparent, so gray buttons show the outline of their glyph.
-UniqueImageList gtToolImages;
-UniqueImageList gtToolImagesGray;
+tImageList gtToolImages;
+tImageList gtToolImagesGray;
 
 // The images of gray buttons: every glyph pixel as a pale grey of its own
 // brightness, the transparent grey left alone.
-UniqueImageList MakeGrayImages(HBITMAP hStrip, int32_t lPixels) {
+tImageList MakeGrayImages(HBITMAP hStrip, int32_t lPixels) {
     BITMAP tInfo{};
     GetObjectA(hStrip, sizeof(tInfo), &tInfo);
     BITMAPINFO tBits{};
@@ -69,7 +64,8 @@ UniqueImageList MakeGrayImages(HBITMAP hStrip, int32_t lPixels) {
     tBits.bmiHeader.biPlanes = 1;
     tBits.bmiHeader.biBitCount = 32;
     std::vector<uint32_t> alPixel(static_cast<size_t>(tInfo.bmWidth) * tInfo.bmHeight);
-    ScreenDC hDC;
+    const tWindowDC tScreen(nullptr);
+    HDC hDC = tScreen.Get();
     GetDIBits(hDC, hStrip, 0, tInfo.bmHeight, alPixel.data(), &tBits, DIB_RGB_COLORS);
     for (uint32_t& l : alPixel) {
         const uint32_t r = (l >> 16) & 0xFF, g = (l >> 8) & 0xFF, b = l & 0xFF;
@@ -79,19 +75,18 @@ UniqueImageList MakeGrayImages(HBITMAP hStrip, int32_t lPixels) {
         const uint32_t lGray = 120 + (r * 30 + g * 59 + b * 11) / 100 * 110 / 255;
         l = (lGray << 16) | (lGray << 8) | lGray;
     }
-    UniqueBitmap tGray(CreateCompatibleBitmap(hDC, tInfo.bmWidth, tInfo.bmHeight));
-    SetDIBits(hDC, tGray.get(), 0, tInfo.bmHeight, alPixel.data(), &tBits, DIB_RGB_COLORS);
-    UniqueImageList tList(
-        ImageList_Create(lPixels, lPixels, ILC_COLOR24 | ILC_MASK, kToolImages, 0));
+    tGdiBitmap tGray(CreateCompatibleBitmap(hDC, tInfo.bmWidth, tInfo.bmHeight));
+    SetDIBits(hDC, tGray.Get(), 0, tInfo.bmHeight, alPixel.data(), &tBits, DIB_RGB_COLORS);
+    tImageList tList(ImageList_Create(lPixels, lPixels, ILC_COLOR24 | ILC_MASK, kToolImages, 0));
     if (tList) {
-        ImageList_AddMasked(tList.get(), tGray.get(), RGB(192, 192, 192));
+        ImageList_AddMasked(tList.Get(), tGray.Get(), RGB(192, 192, 192));
     }
     return tList;
 }
 
 // The status icons live as long as the status bar shows them.
-UniqueIcon gtPosIcon;
-UniqueIcon gtSizeIcon;
+tIcon gtPosIcon;
+tIcon gtSizeIcon;
 
 int32_t WindowHeight(HWND hWnd) {
     RECT tRect{};
@@ -132,17 +127,17 @@ HWND CreateMainToolbar(HWND hWnd) {
     if (!hBar) {
         return nullptr;
     }
-    UniqueBitmap tStrip(static_cast<HBITMAP>(
+    tGdiBitmap tStrip(static_cast<HBITMAP>(
         LoadImageA(hInst, MAKEINTRESOURCEA(bLarge ? IDB_TOOLBAR24 : IDB_TOOLBAR16), IMAGE_BITMAP, 0,
                    0, LR_CREATEDIBSECTION)));
-    gtToolImages.reset(ImageList_Create(lPixels, lPixels, ILC_COLOR24 | ILC_MASK, kToolImages, 0));
+    gtToolImages.Reset(ImageList_Create(lPixels, lPixels, ILC_COLOR24 | ILC_MASK, kToolImages, 0));
     if (tStrip && gtToolImages) {
         // Gray copies first: adding with a mask blackens the strip's transparent grey.
-        gtToolImagesGray = MakeGrayImages(tStrip.get(), lPixels);
-        ImageList_AddMasked(gtToolImages.get(), tStrip.get(), RGB(192, 192, 192));
-        SendMessageA(hBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(gtToolImages.get()));
+        gtToolImagesGray = MakeGrayImages(tStrip.Get(), lPixels);
+        ImageList_AddMasked(gtToolImages.Get(), tStrip.Get(), RGB(192, 192, 192));
+        SendMessageA(hBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(gtToolImages.Get()));
         SendMessageA(hBar, TB_SETDISABLEDIMAGELIST, 0,
-                     reinterpret_cast<LPARAM>(gtToolImagesGray.get()));
+                     reinterpret_cast<LPARAM>(gtToolImagesGray.Get()));
     }
     if (bLabels) {
         // The string pool: every label followed by a zero byte, one more at the end.
@@ -173,23 +168,23 @@ HWND CreateMainStatusBar(HWND hWnd) {
         return nullptr;
     }
     HINSTANCE hInst = GetModuleHandleA(nullptr);
-    gtPosIcon.reset(static_cast<HICON>(
+    gtPosIcon.Reset(static_cast<HICON>(
         LoadImageA(hInst, MAKEINTRESOURCEA(IDI_STATUSPOS), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    gtSizeIcon.reset(static_cast<HICON>(
+    gtSizeIcon.Reset(static_cast<HICON>(
         LoadImageA(hInst, MAKEINTRESOURCEA(IDI_STATUSSIZE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     return hBar;
 }
 
 void SetStatusIcons() {
-    SendMessageA(ghStatus, SB_SETICON, 1, reinterpret_cast<LPARAM>(gtPosIcon.get()));
-    SendMessageA(ghStatus, SB_SETICON, 2, reinterpret_cast<LPARAM>(gtSizeIcon.get()));
+    SendMessageA(ghStatus, SB_SETICON, 1, reinterpret_cast<LPARAM>(gtPosIcon.Get()));
+    SendMessageA(ghStatus, SB_SETICON, 2, reinterpret_cast<LPARAM>(gtSizeIcon.Get()));
 }
 
 void FreeBarResources() {
-    gtPosIcon.reset();
-    gtSizeIcon.reset();
-    gtToolImages.reset();
-    gtToolImagesGray.reset();
+    gtPosIcon.Reset();
+    gtSizeIcon.Reset();
+    gtToolImages.Reset();
+    gtToolImagesGray.Reset();
 }
 
 void EraseMainBackground(HWND hWnd, HDC hDC) {

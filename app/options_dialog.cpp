@@ -7,10 +7,10 @@
 #include "app/main_window.h"
 #include "app/settings/settings.h"
 #include "app/startup.h"
-#include "app/win_handles.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "resources/resource_ids.h"
+#include "win/win_handles.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -27,9 +27,9 @@ struct tOptionsEdit {
     HWND hPrefixes = nullptr;
     uint32_t lColor1 = 0;
     uint32_t lColor2 = 0;
-    UniqueBrush tSwatch1;
-    UniqueBrush tSwatch2;
-    UniqueFont tArrowFont;
+    tGdiBrush tSwatch1;
+    tGdiBrush tSwatch2;
+    tGdiFont tArrowFont;
 };
 tOptionsEdit* gpEdit = nullptr;
 
@@ -55,8 +55,8 @@ bool Checked(HWND hPage, int lId) {
 }
 
 void SetSwatches() {
-    gpEdit->tSwatch1.reset(CreateSolidBrush(ShownColor(gpEdit->lColor1)));
-    gpEdit->tSwatch2.reset(CreateSolidBrush(ShownColor(gpEdit->lColor2)));
+    gpEdit->tSwatch1.Reset(CreateSolidBrush(ShownColor(gpEdit->lColor1)));
+    gpEdit->tSwatch2.Reset(CreateSolidBrush(ShownColor(gpEdit->lColor2)));
     InvalidateRect(GetDlgItem(gpEdit->hGeneral, IDC_OPT_COLOR1), nullptr, TRUE);
     InvalidateRect(GetDlgItem(gpEdit->hGeneral, IDC_OPT_COLOR2), nullptr, TRUE);
 }
@@ -89,11 +89,11 @@ void FillGeneralPage(HWND hPage) {
     // The drop buttons show the arrow glyph of the symbol font, as tall as the button.
     RECT tButton{};
     GetClientRect(GetDlgItem(hPage, IDC_OPT_COLOR1BTN), &tButton);
-    gpEdit->tArrowFont.reset(CreateFontA(tButton.bottom - 2, 0, 0, 0, FW_NORMAL, 0, 0, 0,
+    gpEdit->tArrowFont.Reset(CreateFontA(tButton.bottom - 2, 0, 0, 0, FW_NORMAL, 0, 0, 0,
                                          SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett"));
     for (int lId : {IDC_OPT_COLOR1BTN, IDC_OPT_COLOR2BTN}) {
         SendDlgItemMessageA(hPage, lId, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(gpEdit->tArrowFont.get()), 0);
+                            reinterpret_cast<WPARAM>(gpEdit->tArrowFont.Get()), 0);
     }
     gpEdit->lColor1 = t.lGripperColor1;
     gpEdit->lColor2 = t.lGripperColor2;
@@ -133,10 +133,10 @@ INT_PTR CALLBACK GeneralPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lP
         return FALSE;
     case WM_CTLCOLORSTATIC:
         if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_OPT_COLOR1) {
-            return reinterpret_cast<INT_PTR>(gpEdit->tSwatch1.get());
+            return reinterpret_cast<INT_PTR>(gpEdit->tSwatch1.Get());
         }
         if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_OPT_COLOR2) {
-            return reinterpret_cast<INT_PTR>(gpEdit->tSwatch2.get());
+            return reinterpret_cast<INT_PTR>(gpEdit->tSwatch2.Get());
         }
         return FALSE;
     case WM_COMMAND:
@@ -297,7 +297,7 @@ INT_PTR OptionsCmd(HWND hOwner) {
     tOptionsEdit tEdit;
     gpEdit = &tEdit;
     ShowDesignWindows(SW_HIDE);
-    const UniqueHook hFilter(
+    const tHook hFilter(
         SetWindowsHookExA(WH_MSGFILTER, OptionsMsgFilter, nullptr, GetCurrentThreadId()));
     const INT_PTR lResult = DialogBoxParamA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), hOwner, OptionsDlgProc, 0);

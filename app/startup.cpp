@@ -3,12 +3,12 @@
 #include "app/main_window.h"
 #include "app/settings/settings.h"
 #include "app/styles_resource.h"
-#include "app/win_handles.h"
 #include "designer/designer.h"
 #include "model/fonts.h"
 #include "model/project.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <commctrl.h>
 
@@ -17,29 +17,29 @@
 namespace {
 
 // The solid gripper brushes; system colour brushes are never owned.
-UniqueBrush gtGripperBrush1;
-UniqueBrush gtGripperBrush2;
-UniqueLibrary gtRichEdit;
+tGdiBrush gtGripperBrush1;
+tGdiBrush gtGripperBrush2;
+tLibrary gtRichEdit;
 
-HBRUSH BrushForColor(uint32_t lColor, UniqueBrush& tOwned) {
+HBRUSH BrushForColor(uint32_t lColor, tGdiBrush& tBrush) {
     if (lColor & wkSysColorFlag) {
-        tOwned.reset();
+        tBrush.Reset();
         return GetSysColorBrush(static_cast<int>(lColor - wkSysColorFlag));
     }
-    tOwned.reset(CreateSolidBrush(lColor));
-    return tOwned.get();
+    tBrush.Reset(CreateSolidBrush(lColor));
+    return tBrush.Get();
 }
 
 } // namespace
 
 void InitCommonCtls() {
-    UniqueLibrary tLib(LoadLibraryA("COMCTL32.DLL"));
+    tLibrary tLib(LoadLibraryA("COMCTL32.DLL"));
     if (!tLib) {
         return;
     }
     using PfnInitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     auto pfnInitEx = reinterpret_cast<PfnInitEx>(
-        reinterpret_cast<void*>(GetProcAddress(tLib.get(), "InitCommonControlsEx")));
+        reinterpret_cast<void*>(GetProcAddress(tLib.Get(), "InitCommonControlsEx")));
     if (pfnInitEx) {
         INITCOMMONCONTROLSEX tInit{};
         tInit.dwSize = 8;
@@ -77,8 +77,9 @@ void ReadStartupOptions() {
 }
 
 void MeasureBaseUnits(HFONT hFont, int32_t& lCxChar, int32_t& lCyChar) {
-    ScreenDC hDC;
-    SelectIn tSel(hDC, hFont);
+    const tWindowDC tScreen(nullptr);
+    HDC hDC = tScreen.Get();
+    tSelected tSel(hDC, hFont);
     TEXTMETRICA tMetric{};
     GetTextMetricsA(hDC, &tMetric);
     lCyChar = tMetric.tmHeight;
@@ -101,13 +102,14 @@ void InitDesigner() {
     LoadStylesCatalog();
     BuildControlDefaults();
     InitDesignSurface();
-    gtRichEdit.reset(LoadLibraryA("RICHED32.DLL"));
+    gtRichEdit.Reset(LoadLibraryA("RICHED32.DLL"));
     if (!gtRichEdit) {
         // Everything else works; the rich-edit tool stays gray.
         MessageBoxA(ghWndMain, "Cannot load RICHED32.DLL", "Wrenkit", MB_OK | MB_ICONINFORMATION);
     }
     {
-        ScreenDC hDC;
+        const tWindowDC tScreen(nullptr);
+        HDC hDC = tScreen.Get();
         glPixelsPerInch = GetDeviceCaps(hDC, LOGPIXELSY);
     }
     if (ghFontCnt == 0) {
@@ -125,8 +127,8 @@ void InitDesigner() {
         tFont.lfCharSet = t.byCharSet;
         const std::string sFace = t.szFaceName.str();
         sFace.copy(tFont.lfFaceName, LF_FACESIZE - 1);
-        UniqueFont tReal(CreateFontIndirectA(&tFont));
-        MeasureBaseUnits(tReal.get(), gtMisc.cxChar, gtMisc.cyChar);
+        tGdiFont tReal(CreateFontIndirectA(&tFont));
+        MeasureBaseUnits(tReal.Get(), gtMisc.cxChar, gtMisc.cyChar);
     } else {
         const LONG lUnits = GetDialogBaseUnits();
         gtMisc.cxChar = LOWORD(lUnits);
@@ -136,9 +138,9 @@ void InitDesigner() {
 
 void FreeDesignerResources() {
     ClearFonts();
-    gtGripperBrush1.reset();
-    gtGripperBrush2.reset();
+    gtGripperBrush1.Reset();
+    gtGripperBrush2.Reset();
     gtOptions.hGripperBrush1 = 0;
     gtOptions.hGripperBrush2 = 0;
-    gtRichEdit.reset();
+    gtRichEdit.Reset();
 }

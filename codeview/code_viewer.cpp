@@ -57,7 +57,7 @@ void OpenFileInIde(HWND hWnd, tViewer& t) {
 }
 
 void ShowContextMenu(HWND hWnd) {
-    tMenu tMenuRes(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CODEVIEWER)));
+    tMenuHandle tMenuRes(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CODEVIEWER)));
     HMENU hPopup = tMenuRes ? GetSubMenu(tMenuRes.Get(), 0) : nullptr;
     if (!hPopup) {
         return;

@@ -2,7 +2,7 @@
 // EDM32EDIT control, with the IDE's editor font and colours.
 #pragma once
 
-#include "codeview/win_handles.h"
+#include "win/win_handles.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 #include "codeview/lexer/edit_messages.h"
 #include "codeview/lexer/lexer.h"
 #include "codeview/lexer/line_layout.h"
-#include "codeview/win_handles.h"
+#include "win/win_handles.h"
 
 #include <array>
 #include <string>

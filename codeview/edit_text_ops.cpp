@@ -74,44 +74,37 @@ bool CopySelection(tCodeEdit& t) {
         return false;
     }
     const std::string s = GetTextRange(t.tText, t.tAnchor, t.tCaret);
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, s.size() + 1);
-    if (!hMem) {
+    tGlobal tBlock(GlobalAlloc(GMEM_MOVEABLE, s.size() + 1));
+    if (!tBlock) {
         return false;
     }
-    if (char* p = static_cast<char*>(GlobalLock(hMem))) {
+    if (char* p = static_cast<char*>(GlobalLock(tBlock.Get()))) {
         std::memcpy(p, s.c_str(), s.size() + 1);
-        GlobalUnlock(hMem);
+        GlobalUnlock(tBlock.Get());
     }
     // Another program may hold the clipboard for a moment.
-    bool bOpen = false;
-    for (int lTry = 0; lTry < 10 && !(bOpen = OpenClipboard(t.hWnd)); ++lTry) {
-        Sleep(10);
+    const tClipboard tClip(t.hWnd, 10);
+    if (!tClip.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_TEXT, tBlock.Get())) {
+        return false;
     }
-    bool bDone = false;
-    if (bOpen) {
-        EmptyClipboard();
-        bDone = SetClipboardData(CF_TEXT, hMem) != nullptr;
-        CloseClipboard();
-    }
-    if (!bDone) {
-        GlobalFree(hMem);
-    }
-    return bDone;
+    tBlock.Release(); // the clipboard owns it now
+    return true;
 }
 
 void PasteClipboard(tCodeEdit& t) {
-    if (t.lViewOnly || !IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(t.hWnd)) {
+    if (t.lViewOnly || !IsClipboardFormatAvailable(CF_TEXT)) {
         return;
     }
     std::string s;
-    if (HANDLE hData = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(hData))) {
+    {
+        const tClipboard tClip(t.hWnd);
+        HANDLE hData = tClip.IsOpen() ? GetClipboardData(CF_TEXT) : nullptr;
+        if (const char* p = hData ? static_cast<const char*>(GlobalLock(hData)) : nullptr) {
             // Text without its zero at the end stops at the block's size.
             s.assign(p, strnlen(p, GlobalSize(hData)));
             GlobalUnlock(hData);
         }
     }
-    CloseClipboard();
     if (!s.empty()) {
         ReplaceSelection(t, s, false);
     }

@@ -12,45 +12,11 @@
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <cstring>
 
 namespace {
-
-// The clipboard, open for one scope.
-class ClipboardScope {
-  public:
-    ClipboardScope() : bOpen(OpenClipboard(nullptr) != FALSE) {}
-    ~ClipboardScope() {
-        if (bOpen) {
-            CloseClipboard();
-        }
-    }
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    bool IsOpen() const { return bOpen; }
-
-  private:
-    bool bOpen;
-};
-
-// A global block freed on scope exit unless the clipboard took it.
-class OwnedBlock {
-  public:
-    explicit OwnedBlock(SIZE_T lBytes) : hMem(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, lBytes)) {}
-    ~OwnedBlock() {
-        if (hMem) {
-            GlobalFree(hMem);
-        }
-    }
-    OwnedBlock(const OwnedBlock&) = delete;
-    OwnedBlock& operator=(const OwnedBlock&) = delete;
-    HGLOBAL Get() const { return hMem; }
-    void Release() { hMem = nullptr; }
-
-  private:
-    HGLOBAL hMem;
-};
 
 // The rows Copy and Cut take: the group in its order, else the focus control.
 std::vector<int32_t> CopiedRows() {
@@ -105,7 +71,7 @@ UINT ControlsClipboardFormat() {
 }
 
 int32_t PutControlsOnClipboard(const std::string& sData, UINT lFormat) {
-    OwnedBlock tBlock(sData.size());
+    tGlobal tBlock(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sData.size()));
     void* p = tBlock.Get() ? GlobalLock(tBlock.Get()) : nullptr;
     if (!p) {
         ReportError("Out of memory");
@@ -113,7 +79,7 @@ int32_t PutControlsOnClipboard(const std::string& sData, UINT lFormat) {
     }
     std::memcpy(p, sData.data(), sData.size());
     GlobalUnlock(tBlock.Get());
-    ClipboardScope tClip;
+    const tClipboard tClip;
     if (!tClip.IsOpen() || !EmptyClipboard() || !SetClipboardData(lFormat, tBlock.Get())) {
         ReportError("Cannot open clipboard");
         return 0;
@@ -127,7 +93,7 @@ std::string ControlsFromClipboard(UINT lFormat) {
     if (!IsClipboardFormatAvailable(lFormat)) {
         return s;
     }
-    ClipboardScope tClip;
+    const tClipboard tClip;
     if (!tClip.IsOpen()) {
         ReportError("Cannot open clipboard");
         return s;

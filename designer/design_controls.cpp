@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <cctype>
+#include <unordered_map>
 
 namespace {
 
@@ -95,19 +96,30 @@ void SubclassChildren(HWND hWnd, int32_t lElem) {
     }
 }
 
+// The windows subclassed on the surface with their rows and previous
+// procedures. The same values stand in the windows' properties for anyone
+// who asks; this copy answers every message without a trip to the window
+// system, which the properties cost under some systems.
+struct tSubclass {
+    WNDPROC pfnOld;
+    int32_t lElem;
+};
+std::unordered_map<HWND, tSubclass> gaSubclass;
+
 std::string Item(const char* sz, int32_t n) {
     return sz + std::to_string(n);
 }
 
 LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetPropA(hWnd, "SubClassProc"));
+    const auto it = gaSubclass.find(hWnd);
+    const WNDPROC pfnOld = it != gaSubclass.end() ? it->second.pfnOld : nullptr;
+    const int32_t lElem = it != gaSubclass.end() ? it->second.lElem : 0;
     bool bHandled = false;
-    const LRESULT lResult = ControlMouse(hWnd, uMsg, wParam, lParam, bHandled);
+    const LRESULT lResult = ControlMouse(hWnd, lElem, uMsg, wParam, lParam, bHandled);
     if (bHandled) {
         return lResult;
     }
     if (uMsg == WM_DESTROY) {
-        const int32_t lElem = WindowElem(hWnd);
         if (RowWindow(lElem) == hWnd) {
             const int32_t lKind = gatDlg[lElem].lCtlType;
             if (IsImageKind(lKind)) {
@@ -122,22 +134,30 @@ LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOld));
         }
         RemovePropA(hWnd, "SubClassProc");
+        gaSubclass.erase(hWnd);
         return l;
     }
-    return pfnOld ? CallWindowProcA(pfnOld, hWnd, uMsg, wParam, lParam)
-                  : DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    LRESULT l = pfnOld ? CallWindowProcA(pfnOld, hWnd, uMsg, wParam, lParam)
+                       : DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_PAINT || uMsg == WM_NCPAINT) {
+        // Group markers lie on top of every control: what the control just
+        // drew over them is drawn again.
+        RepaintMarkersOver(hWnd);
+    }
+    return l;
 }
 
 } // namespace
 
 void SubclassDesignWindow(HWND hWnd, int32_t lElem) {
-    if (!hWnd || GetPropA(hWnd, "SubClassProc")) {
+    if (!hWnd || gaSubclass.count(hWnd)) {
         return;
     }
     SetPropA(hWnd, "CtlElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lElem)));
     const LONG_PTR pfnOld =
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
     SetPropA(hWnd, "SubClassProc", reinterpret_cast<HANDLE>(pfnOld));
+    gaSubclass[hWnd] = {reinterpret_cast<WNDPROC>(pfnOld), lElem};
     // Every control class reports double-clicks on the surface (the class
     // style is asked for first: changing it is costly where windows are many).
     const ULONG_PTR lClass = GetClassLongPtrA(hWnd, GCL_STYLE);
@@ -255,6 +275,11 @@ void FillSampleContent(HWND hWnd, int32_t lElem) {
     default:
         break;
     }
+}
+
+int32_t SubclassedElem(HWND hWnd) {
+    const auto it = gaSubclass.find(hWnd);
+    return it != gaSubclass.end() ? it->second.lElem : -1;
 }
 
 void ReloadStretchedImage(int32_t lElem) {

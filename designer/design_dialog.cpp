@@ -86,8 +86,6 @@ void PaintGrid(HWND hWnd, HDC hDC, const RECT& tPaint) {
 
 void ClearSurfaceState() {
     gtDesign.atGroup.clear();
-    gtDesign.ahSpare[0].clear();
-    gtDesign.ahSpare[1].clear();
     gtDesign.atGroupRect.clear();
     for (HWND& h : gtDesign.ahGrip) {
         h = nullptr;
@@ -221,6 +219,7 @@ LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (gtOptions.lShowGrid) {
             PaintGrid(hWnd, hDC, ps.rcPaint);
         }
+        PaintMarkers(hDC, ps.rcPaint);
         EndPaint(hWnd, &ps);
         return 0;
     }

@@ -9,6 +9,7 @@
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <algorithm>
 #include <string>
@@ -20,13 +21,14 @@ namespace {
 void DrawRectsNot(const tDlgRect* at, size_t lCount) {
     // The overlay's own device context without its children clipped away, so
     // that the outlines show over the controls too.
-    HDC hDC = GetDCEx(gtDesign.hOverlay, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    const tWindowDC tDC(gtDesign.hOverlay, DCX_CACHE | DCX_CLIPSIBLINGS);
+    HDC hDC = tDC.Get();
     if (!hDC) {
         return;
     }
-    HPEN hPen = CreatePen(PS_DOT, 1, RGB(0, 0, 0));
-    HGDIOBJ hOldPen = SelectObject(hDC, hPen);
-    HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(NULL_BRUSH));
+    const tGdiPen tPen(CreatePen(PS_DOT, 1, RGB(0, 0, 0)));
+    const tSelected tPenIn(hDC, tPen.Get());
+    const tSelected tBrushIn(hDC, GetStockObject(NULL_BRUSH));
     const int lOldRop = SetROP2(hDC, R2_NOT);
     for (size_t i = 0; i < lCount; ++i) {
         const tDlgRect p = DlgToPixels(at[i]);
@@ -35,10 +37,6 @@ void DrawRectsNot(const tDlgRect* at, size_t lCount) {
         }
     }
     SetROP2(hDC, lOldRop);
-    SelectObject(hDC, hOldBrush);
-    SelectObject(hDC, hOldPen);
-    DeleteObject(hPen);
-    ReleaseDC(gtDesign.hOverlay, hDC);
 }
 
 bool Snapping() {
@@ -122,7 +120,11 @@ void FinishMove(bool bStore) {
         }
     } else {
         // The members that moved go to their places and come forward in one
-        // batch; a member left where it was costs nothing.
+        // batch; a member left where it was costs nothing. Nothing is drawn
+        // while they move: the places they left and took, and the areas their
+        // markers left, are painted again in one request afterwards (a move
+        // that works out what it bares costs a walk over every control).
+        OverlayBatch tBatch;
         std::vector<int32_t> alMoved;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
@@ -130,12 +132,12 @@ void FinishMove(bool bStore) {
                 EditSetRect(lElem, gtDesign.atGroupRect[i]);
             }
             if (HWND h = RowWindow(lElem)) {
-                RECT rNow{};
-                GetWindowRect(h, &rNow);
-                MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&rNow), 2);
+                RECT rNow = WindowRectIn(h, gtDesign.hOverlay);
                 const RECT rWant = ControlPixelRect(lElem);
                 if (!EqualRect(&rNow, &rWant)) {
                     alMoved.push_back(lElem);
+                    BatchUncover(rNow);
+                    BatchUncover(rWant);
                 }
             }
         }
@@ -144,7 +146,8 @@ void FinishMove(bool bStore) {
             const RECT r = ControlPixelRect(lElem);
             if (hPos) {
                 hPos = DeferWindowPos(hPos, RowWindow(lElem), RaiseAfter(lElem), r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+                                      r.right - r.left, r.bottom - r.top,
+                                      SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
             }
         }
         if (!hPos || !EndDeferWindowPos(hPos)) {
@@ -261,6 +264,35 @@ void Track(HWND hWnd, LPARAM lParam) {
     }
 }
 
+// The mouse over a group marker, with nothing dragged: the marker's arrow,
+// and the click is the marker's, which takes none.
+bool OnMarker(HWND hWnd, UINT uMsg, LPARAM lParam) {
+    if (gtDesign.atGroup.empty() || gtDesign.lDrag != wkDragNone) {
+        return false;
+    }
+    switch (uMsg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        break;
+    default:
+        return false;
+    }
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (hWnd != gtDesign.hOverlay) {
+        MapWindowPoints(hWnd, gtDesign.hOverlay, &p, 1);
+    }
+    if (!MarkerAt(p)) {
+        return false;
+    }
+    if (uMsg == WM_MOUSEMOVE) {
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    }
+    return true;
+}
+
 bool DragEndsHere(HWND hWnd) {
     return gtDesign.lDrag != wkDragNone && gtDesign.hDragWnd == hWnd;
 }
@@ -349,11 +381,11 @@ int32_t CancelDesignDrag() {
     }
 }
 
-LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+LRESULT ControlMouse(HWND hWnd, int32_t lElem, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                     bool& bHandled) {
     bHandled = true;
-    const int32_t lElem = WindowElem(hWnd);
     HWND hCtl = RowWindow(lElem) ? RowWindow(lElem) : hWnd;
-    if (CommonDragMessage(hWnd, uMsg, lParam)) {
+    if (CommonDragMessage(hWnd, uMsg, lParam) || OnMarker(hWnd, uMsg, lParam)) {
         return 0;
     }
     switch (uMsg) {
@@ -429,7 +461,7 @@ LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& b
 
 LRESULT OverlayMouse(HWND hWnd, UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
     bHandled = true;
-    if (CommonDragMessage(hWnd, uMsg, lParam)) {
+    if (CommonDragMessage(hWnd, uMsg, lParam) || OnMarker(hWnd, uMsg, lParam)) {
         return 0;
     }
     switch (uMsg) {
@@ -519,32 +551,6 @@ LRESULT CALLBACK GripperProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (gtDesign.lDrag == wkDragSizing) {
             StopDrag(false);
         }
-        return 0;
-    case WM_DESTROY:
-        RemovePropA(hWnd, "CtlElem");
-        RemovePropA(hWnd, "GripElem");
-        return 0;
-    default:
-        break;
-    }
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
-LRESULT CALLBACK MarkerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_ERASEBKGND: {
-        RECT r{};
-        GetClientRect(hWnd, &r);
-        char szClass[32] = "";
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        const bool bLead = std::string(szClass) == "KvGripper2Leader";
-        FillRect(
-            reinterpret_cast<HDC>(wParam), &r,
-            reinterpret_cast<HBRUSH>(bLead ? gtOptions.hGripperBrush1 : gtOptions.hGripperBrush2));
-        return 1;
-    }
-    case WM_MOUSEMOVE:
-        SetCursor(LoadCursor(nullptr, IDC_ARROW));
         return 0;
     case WM_DESTROY:
         RemovePropA(hWnd, "CtlElem");

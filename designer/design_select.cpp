@@ -14,58 +14,6 @@
 
 namespace {
 
-// The rectangle grippers and markers mark, in overlay pixels: the window's,
-// but a combo box's model rectangle, which holds its drop-down list.
-RECT MarkRect(int32_t lElem) {
-    HWND hWnd = RowWindow(lElem);
-    if (gatDlg[lElem].lCtlType == wkCtlComboBox || !hWnd) {
-        return ControlPixelRect(lElem);
-    }
-    RECT r{};
-    GetWindowRect(hWnd, &r);
-    MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-// Adds the moves of eight markers around r to a batch; the batch is 0 once the
-// system refused it, and the moves left undone are skipped.
-HDWP DeferEight(HDWP hPos, HWND const* ahWnd, const RECT& r) {
-    const int32_t gw = GetSystemMetrics(SM_CXFRAME);
-    const int32_t gh = GetSystemMetrics(SM_CYFRAME);
-    const int32_t lMidY = (r.top + r.bottom) / 2 - gh / 2 - 1;
-    const int32_t lMidX = (r.left + r.right) / 2 - gw / 2 - 1;
-    const int32_t lRight = r.right - gw - 2;
-    const int32_t lBottom = r.bottom - gh - 2;
-    const POINT at[8] = {{r.left, lMidY}, {lRight, lMidY},  {lMidX, r.top},    {r.left, r.top},
-                         {lRight, r.top}, {lMidX, lBottom}, {r.left, lBottom}, {lRight, lBottom}};
-    for (int i = 0; i < 8; ++i) {
-        BatchRepaint(ahWnd[i]);
-        if (ahWnd[i] && hPos) {
-            hPos = DeferWindowPos(hPos, ahWnd[i], HWND_TOP, at[i].x, at[i].y, gw + 2, gh + 2,
-                                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        }
-    }
-    return hPos;
-}
-
-void PlaceEight(HWND const* ahWnd, const RECT& r) {
-    if (HDWP hPos = DeferEight(BeginDeferWindowPos(8), ahWnd, r)) {
-        EndDeferWindowPos(hPos);
-    }
-}
-
-HWND CreateMarker(const char* szClass, int32_t lElem, int32_t lCode) {
-    HWND h =
-        CreateWindowExA(0, szClass, "", WS_CHILD | WS_BORDER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
-                        0, GetSystemMetrics(SM_CXFRAME) + 2, GetSystemMetrics(SM_CYFRAME) + 2,
-                        gtDesign.hOverlay, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (h) {
-        SetPropA(h, "CtlElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lElem)));
-        SetPropA(h, "GripElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lCode)));
-    }
-    return h;
-}
-
 // The live controls of the dialog being designed, in element order.
 template <class Fn> void ForEachControl(Fn fn) {
     const int32_t lRes = gatDlg[gtElem.lDlg].lResElem;
@@ -103,133 +51,6 @@ void MoveWindowTo(int32_t lElem, bool bSized) {
 
 } // namespace
 
-void CreateFocusGrippers(HWND hOverlay) {
-    gtDesign.hOverlay = hOverlay;
-    for (int i = 0; i < 8; ++i) {
-        gtDesign.ahGrip[i] = CreateMarker("KvGripper", 0, wkGripLeft + i);
-    }
-    gtDesign.lGripShown = 0;
-}
-
-void ShowFocusGrippers(HWND hCtl) {
-    const int32_t lElem = WindowElem(hCtl);
-    if (!hCtl || !lElem) {
-        return;
-    }
-    for (HWND h : gtDesign.ahGrip) {
-        SetPropA(h, "CtlElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lElem)));
-    }
-    PlaceEight(gtDesign.ahGrip, MarkRect(lElem));
-    gtDesign.lGripShown = 1;
-    UpdateCommands();
-}
-
-void HideFocusGrippers() {
-    for (HWND h : gtDesign.ahGrip) {
-        if (h && IsWindowVisible(h)) {
-            RECT r{};
-            GetWindowRect(h, &r);
-            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&r), 2);
-            BatchUncover(r);
-        }
-        if (h) {
-            ShowWindow(h, SW_HIDE);
-        }
-    }
-    gtDesign.lGripShown = 0;
-    UpdateCommands();
-}
-
-void AddToGroup(int32_t lElem) {
-    tMarkers t{};
-    t.lElem = lElem;
-    const bool bLead = gtDesign.atGroup.empty();
-    const char* szClass = bLead ? "KvGripper2Leader" : "KvGripper2";
-    std::vector<HWND>& ahSpare = gtDesign.ahSpare[bLead ? 1 : 0];
-    for (int i = 0; i < 8; ++i) {
-        if (!ahSpare.empty()) {
-            t.ahWnd[i] = ahSpare.back();
-            ahSpare.pop_back();
-            SetPropA(t.ahWnd[i], "CtlElem", reinterpret_cast<HANDLE>(static_cast<intptr_t>(lElem)));
-            SetPropA(t.ahWnd[i], "GripElem",
-                     reinterpret_cast<HANDLE>(static_cast<intptr_t>(wkGripLeft + i)));
-        } else {
-            t.ahWnd[i] = CreateMarker(szClass, lElem, wkGripLeft + i);
-        }
-    }
-    gtDesign.atGroup.push_back(t);
-    // Inside a batch (a band, Select All) the markers are placed all at once afterwards.
-    if (!gtDesign.lMarkerBatch) {
-        PlaceMarkers(gtDesign.atGroup.back());
-    }
-    ClearReadout();
-}
-
-void PlaceMarkers(tMarkers& t) {
-    t.tAt = MarkRect(t.lElem);
-    PlaceEight(t.ahWnd, t.tAt);
-}
-
-void PlaceGroupMarkers(bool bAll) {
-    HDWP hPos = BeginDeferWindowPos(static_cast<int>(gtDesign.atGroup.size() * 8));
-    for (tMarkers& t : gtDesign.atGroup) {
-        const RECT r = MarkRect(t.lElem);
-        if (bAll || !EqualRect(&r, &t.tAt) || IsRectEmpty(&t.tAt)) {
-            BatchUncover(t.tAt);
-            t.tAt = r;
-            hPos = DeferEight(hPos, t.ahWnd, r);
-        }
-    }
-    if (hPos) {
-        EndDeferWindowPos(hPos);
-        return;
-    }
-    // The system could not take the whole batch: one set at a time.
-    for (tMarkers& t : gtDesign.atGroup) {
-        PlaceMarkers(t);
-    }
-}
-
-void ClearGroup() {
-    if (gtDesign.atGroup.empty()) {
-        return;
-    }
-    OverlayBatch tBatch;
-    // The windows are hidden and kept, in one batch; the leader's apart, by its colour.
-    HDWP hPos = BeginDeferWindowPos(static_cast<int>(gtDesign.atGroup.size() * 8));
-    for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
-        std::vector<HWND>& ahSpare = gtDesign.ahSpare[i == 0 ? 1 : 0];
-        BatchUncover(gtDesign.atGroup[i].tAt);
-        for (HWND h : gtDesign.atGroup[i].ahWnd) {
-            if (!h) {
-                continue;
-            }
-            ahSpare.push_back(h);
-            if (hPos) {
-                hPos = DeferWindowPos(hPos, h, nullptr, 0, 0, 0, 0,
-                                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                                          SWP_NOACTIVATE);
-            }
-        }
-    }
-    if (!hPos || !EndDeferWindowPos(hPos)) {
-        for (const tMarkers& t : gtDesign.atGroup) {
-            for (HWND h : t.ahWnd) {
-                ShowWindow(h, SW_HIDE);
-            }
-        }
-    }
-    gtDesign.atGroup.clear();
-}
-
-int32_t GroupCount() {
-    return static_cast<int32_t>(gtDesign.atGroup.size());
-}
-
-int32_t GroupMember(int32_t lIndex) {
-    return lIndex >= 1 && lIndex <= GroupCount() ? gtDesign.atGroup[lIndex - 1].lElem : 0;
-}
-
 void SelectDialogItself() {
     gtElem.lCtl = gtElem.lDlg;
     ShowRowReadout(gtElem.lDlg);
@@ -247,9 +68,7 @@ void BandSelect(const tDlgRect& tBand) {
     ForEachControl([&](int32_t l) {
         tDlgRect r = RowRect(l);
         if (gatDlg[l].lCtlType == wkCtlComboBox && RowWindow(l)) {
-            RECT w{};
-            GetWindowRect(RowWindow(l), &w);
-            MapWindowPoints(nullptr, gtDesign.hOverlay, reinterpret_cast<POINT*>(&w), 2);
+            RECT w = WindowRectIn(RowWindow(l), gtDesign.hOverlay);
             r = PixelsToDlg({w.left, w.top, w.right, w.bottom});
         }
         if (RectsIntersect(r, tBand)) {
@@ -354,7 +173,6 @@ void SendToBack(HWND hCtl) {
 
 void DeleteSelection() {
     OverlayBatch tBatch;
-    gtDesign.lWholeRepaint = 1;
     std::vector<int32_t> alGone;
     if (!gtDesign.atGroup.empty()) {
         for (const tMarkers& t : gtDesign.atGroup) {

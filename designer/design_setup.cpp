@@ -8,13 +8,14 @@
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 void (*gpfnToolboxSelect)() = nullptr;
 
 namespace {
 
-HFONT ghMarlett = nullptr;
-HMENU ghContextMenu = nullptr;
+tGdiFont gtMarlett;
+tMenuHandle gtContextMenu;
 
 void RegisterDesignClass(const char* szName, UINT lStyle, HBRUSH hBack, WNDPROC pfnProc) {
     WNDCLASSEXA t{};
@@ -44,8 +45,6 @@ void InitDesignSurface() {
         RegisterDesignClass("KvDialogClient", CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS, hFace,
                             OverlayProc);
         RegisterDesignClass("KvGripper", lGrip, nullptr, GripperProc);
-        RegisterDesignClass("KvGripper2Leader", lGrip, nullptr, MarkerProc);
-        RegisterDesignClass("KvGripper2", lGrip, nullptr, MarkerProc);
         // Closing the project takes the dialog off the surface and ends a
         // placement that was waiting for a click.
         AddChangeListener([](const tChange& t) {
@@ -61,35 +60,28 @@ void InitDesignSurface() {
             gtDesign.lPlaceKind = 0;
         });
     }
-    if (!ghMarlett) {
-        HDC hDC = GetDC(nullptr);
-        const int32_t lHeight = -MulDiv(9, GetDeviceCaps(hDC, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, hDC);
-        ghMarlett = CreateFontA(lHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0,
-                                "Marlett");
+    if (!gtMarlett) {
+        const tWindowDC tScreen(nullptr);
+        const int32_t lHeight = -MulDiv(9, GetDeviceCaps(tScreen.Get(), LOGPIXELSY), 72);
+        gtMarlett.Reset(CreateFontA(lHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0,
+                                    0, "Marlett"));
     }
-    if (!ghContextMenu) {
-        ghContextMenu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CONTEXT));
+    if (!gtContextMenu) {
+        gtContextMenu.Reset(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CONTEXT)));
     }
 }
 
 void FreeDesignSurface() {
-    if (ghMarlett) {
-        DeleteObject(ghMarlett);
-        ghMarlett = nullptr;
-    }
-    if (ghContextMenu) {
-        DestroyMenu(ghContextMenu);
-        ghContextMenu = nullptr;
-    }
+    gtMarlett.Reset();
+    gtContextMenu.Reset();
 }
 
 HFONT MarlettFont() {
-    return ghMarlett;
+    return gtMarlett.Get();
 }
 
 HMENU DesignContextMenu() {
-    return ghContextMenu;
+    return gtContextMenu.Get();
 }
 
 void BuildDesignDialog(HWND hMain, int32_t lResDlg) {
@@ -225,9 +217,7 @@ int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, i
     if (hWnd && ((lKind == wkCtlImage && !(lStyle & 0x200)) ||
                  (lKind == wkCtlAnimate && !(lStyle & 0x1)))) {
         // The control sized itself to its picture.
-        RECT r{};
-        GetWindowRect(hWnd, &r);
-        MapWindowPoints(nullptr, hOverlay, reinterpret_cast<POINT*>(&r), 2);
+        RECT r = WindowRectIn(hWnd, hOverlay);
         EditSetRect(lRow, PixelsToDlg({r.left, r.top, r.right, r.bottom}));
     }
     ShowFocusGrippers(hWnd);

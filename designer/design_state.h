@@ -4,6 +4,7 @@
 
 #include "designer/designer.h"
 #include "model/design_geometry.h"
+#include "win/win_units.h"
 
 #include <windows.h>
 
@@ -11,11 +12,11 @@
 #include <string>
 #include <vector>
 
-// One set of eight markers of a group member.
+// A group member and where its eight markers are drawn.
 struct tMarkers {
     int32_t lElem;
-    HWND ahWnd[8];
-    RECT tAt; // the rectangle they stand around; empty while not yet placed
+    RECT tAt;     // the rectangle they stand around; empty while not yet placed
+    RECT tBounds; // what the eight cover together
 };
 
 // What the mouse is doing on the surface; only one at a time, because the
@@ -34,9 +35,6 @@ struct tDesign {
     HWND ahGrip[8];     // the focus grippers, codes 10..17 in order
     int32_t lGripShown; // the focus grippers are visible
     std::vector<tMarkers> atGroup;
-    // Hidden marker windows kept for the next group ([0] members', [1] the
-    // leader's): making a window is the dear part of selecting many controls.
-    std::vector<HWND> ahSpare[2];
     int32_t lDrag;                     // wkDrag...
     HWND hDragWnd;                     // the window holding the capture for the drag
     int32_t lSizeCode;                 // the gripper being dragged
@@ -50,12 +48,10 @@ struct tDesign {
     int32_t lBuilding;                 // windows are being created from the tables
     int32_t lMarkerBatch;              // AddToGroup leaves placing to PlaceGroupMarkers
     int32_t lFailShown;
-    // While an OverlayBatch lasts: what to draw when it ends (lWholeRepaint:
-    // the whole overlay; else the windows shown and the overlay areas bared).
+    // While an OverlayBatch lasts: the areas bared, painted again when it
+    // ends, before the group's markers are drawn.
     int32_t lInBatch;
-    int32_t lWholeRepaint;
-    std::vector<HWND> ahRepaint;
-    std::vector<RECT> atUncover; // a control that could not be made was reported
+    std::vector<RECT> atUncover;
 };
 extern tDesign gtDesign;
 
@@ -87,7 +83,8 @@ void ClearReadout();
 void HoverReadout(int32_t lElem);
 
 // Many markers come or go at once (a group selected, cleared or deleted): the
-// overlay is drawn once afterwards instead of after each of them.
+// areas they leave are painted again in one request and the markers drawn
+// once, when the batch ends. A batch inside another adds to it.
 class OverlayBatch {
   public:
     OverlayBatch();
@@ -98,10 +95,10 @@ class OverlayBatch {
   private:
     HWND hOverlay;
 };
-// Inside a batch: a window shown or moved, an overlay area left bare (both
-// drawn when the batch ends); outside one they do nothing.
-void BatchRepaint(HWND h);
+// Inside a batch: an overlay area left bare; outside one it does nothing.
 void BatchUncover(const RECT& r);
+// The overlay areas (and the controls there) painted again, in one request.
+void RepaintArea(const RECT* at, size_t lCount);
 
 // ---- Control windows (design_controls.cpp) ------------------------------------
 
@@ -109,14 +106,25 @@ void CreateControlWindow(HWND hOverlay, int32_t lElem);
 void FillSampleContent(HWND hWnd, int32_t lElem);
 void ReloadStretchedImage(int32_t lElem);
 void SubclassDesignWindow(HWND hWnd, int32_t lElem);
+// The row a subclassed window shows; -1 for a window that is not subclassed.
+int32_t SubclassedElem(HWND hWnd);
 
-// ---- Selection (design_select.cpp, design_grippers.cpp) -----------------------
+// ---- Selection (design_select.cpp, design_markers.cpp) ------------------------
 
 void CreateFocusGrippers(HWND hOverlay);
 void ShowFocusGrippers(HWND hCtl);
 void AddToGroup(int32_t lElem);
 void ClearGroup();
 void PlaceMarkers(tMarkers& t);
+// Draws every marker of the group (after a batch).
+void DrawGroupMarkers();
+// The markers over a window that has just painted, drawn again.
+void RepaintMarkersOver(HWND hWnd);
+// The markers within tPaint on the overlay's own paint.
+void PaintMarkers(HDC hDC, const RECT& tPaint);
+// A marker lies at p (overlay pixels): the mouse there is the marker's, which
+// shows the arrow and takes no clicks.
+bool MarkerAt(POINT p);
 // Places the markers of every member whose rectangle changed (bAll: of every
 // member, brought above controls that came forward), in one batch.
 void PlaceGroupMarkers(bool bAll = false);
@@ -133,7 +141,6 @@ void TabSelect(bool bBack);
 void OpenContextMenu();
 void SelectDialogItself();
 LRESULT CALLBACK GripperProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK MarkerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // ---- Dragging (design_drag.cpp) ------------------------------------------------
 
@@ -142,7 +149,9 @@ void BeginDrag(HWND hWnd, int32_t lKind, POINT tStart, LPCSTR szCursor);
 // Ends it: the capture and the confinement released, whatever happened.
 void EndDrag();
 void EraseOutlines();
-LRESULT ControlMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+// The mouse on a control window hWnd that shows row lElem.
+LRESULT ControlMouse(HWND hWnd, int32_t lElem, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                     bool& bHandled);
 LRESULT OverlayMouse(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
 
 // ---- Dialog and overlay procedures (design_dialog.cpp) ------------------------

@@ -6,6 +6,7 @@
 #include "designer/design_state.h"
 #include "model/fonts.h"
 #include "model/project.h"
+#include "win/win_handles.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,7 +41,12 @@ HWND RowWindow(int32_t lElem) {
 }
 
 int32_t WindowElem(HWND hWnd) {
-    return hWnd ? static_cast<int32_t>(reinterpret_cast<intptr_t>(GetPropA(hWnd, "CtlElem"))) : 0;
+    if (!hWnd) {
+        return 0;
+    }
+    const int32_t lElem = SubclassedElem(hWnd);
+    return lElem >= 0 ? lElem
+                      : static_cast<int32_t>(reinterpret_cast<intptr_t>(GetPropA(hWnd, "CtlElem")));
 }
 
 tDlgRect RowRect(int32_t lElem) {
@@ -166,14 +172,11 @@ void HoverReadout(int32_t lElem) {
 }
 
 OverlayBatch::OverlayBatch()
-    : hOverlay(gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay) ? gtDesign.hOverlay
-                                                                       : nullptr) {
+    // A batch within a batch adds to the outer one.
+    : hOverlay(!gtDesign.lInBatch && gtDesign.hOverlay ? gtDesign.hOverlay : nullptr) {
     if (hOverlay) {
         gtDesign.lInBatch = 1;
-        gtDesign.lWholeRepaint = 0;
-        gtDesign.ahRepaint.clear();
         gtDesign.atUncover.clear();
-        SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
     }
 }
 
@@ -183,34 +186,27 @@ OverlayBatch::~OverlayBatch() {
     }
     gtDesign.lInBatch = 0;
     if (!IsWindow(hOverlay)) {
-        return;
-    }
-    SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
-    // A few windows shown or bared on a dialog of thousands are drawn again
-    // alone; past that, one request for the whole overlay costs less than one
-    // per window.
-    constexpr size_t lMaxSingle = 256;
-    if (gtDesign.lWholeRepaint ||
-        gtDesign.ahRepaint.size() + gtDesign.atUncover.size() > lMaxSingle) {
-        gtDesign.ahRepaint.clear();
         gtDesign.atUncover.clear();
-        RedrawWindow(hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return;
     }
-    for (const RECT& r : gtDesign.atUncover) {
-        RedrawWindow(hOverlay, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
-    for (HWND h : gtDesign.ahRepaint) {
-        RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-    }
-    gtDesign.ahRepaint.clear();
+    // Everything bared is painted again in one request.
+    RepaintArea(gtDesign.atUncover.data(), gtDesign.atUncover.size());
     gtDesign.atUncover.clear();
+    // The group's markers, placed while nothing was drawn, show now.
+    DrawGroupMarkers();
 }
 
-void BatchRepaint(HWND h) {
-    if (gtDesign.lInBatch) {
-        gtDesign.ahRepaint.push_back(h);
+void RepaintArea(const RECT* at, size_t lCount) {
+    if (!lCount || !gtDesign.hOverlay) {
+        return;
     }
+    const tGdiRegion tArea(CreateRectRgn(0, 0, 0, 0));
+    for (size_t i = 0; i < lCount; ++i) {
+        const tGdiRegion tOne(CreateRectRgnIndirect(&at[i]));
+        CombineRgn(tArea.Get(), tArea.Get(), tOne.Get(), RGN_OR);
+    }
+    RedrawWindow(gtDesign.hOverlay, nullptr, tArea.Get(),
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void BatchUncover(const RECT& r) {

@@ -5,11 +5,11 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/settings/settings.h"
-#include "app/win_handles.h"
 #include "designer/design_state.h"
 #include "designer/test_template.h"
 #include "model/project.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,7 +28,7 @@ struct tColours {
     HWND hWnd;
     int32_t lFore; // -1: the default colour
     int32_t lBack;
-    UniqueBrush hBrush;
+    tGdiBrush hBrush;
 };
 
 struct tTest {
@@ -37,10 +37,10 @@ struct tTest {
     HWND hModeWnd = nullptr;
     HACCEL hAccel = nullptr;
     HHOOK hHook = nullptr;
-    UniqueIcon hIcon;
+    tIcon hIcon;
     std::vector<int32_t> alRows;     // the rows of the items, in template order
     std::vector<tColours> atColours; // the dialog first, then the coloured controls
-    std::vector<UniqueFont> atFonts; // fonts of their own (the IP address kind)
+    std::vector<tGdiFont> atFonts;   // fonts of their own (the IP address kind)
     RECT tRemembered{};
     bool bRemembered = false;
 };
@@ -91,7 +91,7 @@ void AddColours(HWND hWnd, const tDlg& t) {
     if (lFore == -1 && lBack == -1) {
         return;
     }
-    UniqueBrush hBrush(lBack == -1 ? nullptr : CreateSolidBrush(static_cast<COLORREF>(lBack)));
+    tGdiBrush hBrush(lBack == -1 ? nullptr : CreateSolidBrush(static_cast<COLORREF>(lBack)));
     gtTest.atColours.push_back({hWnd, lFore, lBack, std::move(hBrush)});
 }
 
@@ -105,7 +105,7 @@ LRESULT ColourReply(HDC hDC, HWND hWnd, LRESULT lDefault) {
         }
         if (t.lBack != -1) {
             SetBkColor(hDC, static_cast<COLORREF>(t.lBack));
-            return reinterpret_cast<LRESULT>(t.hBrush.get());
+            return reinterpret_cast<LRESULT>(t.hBrush.Get());
         }
         return lDefault;
     }
@@ -177,7 +177,7 @@ void DressControls(HWND hDlg) {
             LOGFONTA tLog{};
             GetObjectA(hFont, sizeof(tLog), &tLog);
             gtTest.atFonts.emplace_back(CreateFontIndirectA(&tLog));
-            hFont = gtTest.atFonts.back().get();
+            hFont = gtTest.atFonts.back().Get();
         }
         if (hFont) {
             SendMessageA(hChild, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
@@ -264,11 +264,11 @@ INT_PTR CALLBACK TestedProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) 
             ShowMenuBar(hDlg);
         }
         if (d.lDataResElem) {
-            gtTest.hIcon.reset(static_cast<HICON>(LoadImageA(
+            gtTest.hIcon.Reset(static_cast<HICON>(LoadImageA(
                 nullptr, DataFileName(gtElem.lDlg).c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
             if (gtTest.hIcon) {
                 SendMessageA(hDlg, WM_SETICON, ICON_SMALL,
-                             reinterpret_cast<LPARAM>(gtTest.hIcon.get()));
+                             reinterpret_cast<LPARAM>(gtTest.hIcon.Get()));
             }
         }
         if (gtTest.hModeWnd) {
@@ -284,7 +284,7 @@ INT_PTR CALLBACK TestedProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) 
             DestroyMenu(hMenu);
         }
         ShowDesign(true);
-        gtTest.hIcon.reset();
+        gtTest.hIcon.Reset();
         gtTest.hTested = nullptr;
         return FALSE;
     case WM_HELP:

@@ -3,12 +3,12 @@
 #include "app/main_bars.h"
 #include "app/main_window.h"
 #include "app/settings/settings.h"
-#include "app/win_handles.h"
 #include "designer/design_state.h"
 #include "model/paste_place.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
+#include "win/win_handles.h"
 
 #include <commctrl.h>
 
@@ -21,17 +21,13 @@ constexpr char kClass[] = "KvDlgEdit_ToolBox";
 constexpr int32_t kToolCount = IDT_LAST - IDT_SELECT + 1;
 constexpr int kBarId = IDB_TOOLBOX; // the tool bar's control id is the bitmap's
 
-struct ImageListDeleter {
-    void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
-};
-
 struct tToolbox {
     int32_t lCurTool = IDT_SELECT;
     DWORD lLastClick = 0;
     RECT tRemembered{};
     bool bRemembered = false;
     // The images with the strip's button-face grey transparent.
-    std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> hImages;
+    tImageList hImages;
 };
 tToolbox gtToolbox;
 
@@ -121,13 +117,13 @@ HWND CreateToolBar(HWND hWnd) {
                                 atButton, kToolCount, 0, 0, 16, 16, sizeof(TBBUTTON));
     if (hBar) {
         HINSTANCE hInst = GetModuleHandleA(nullptr);
-        UniqueBitmap tStrip(static_cast<HBITMAP>(LoadImageA(
+        tGdiBitmap tStrip(static_cast<HBITMAP>(LoadImageA(
             hInst, MAKEINTRESOURCEA(IDB_TOOLBOX), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        gtToolbox.hImages.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kToolCount, 0));
+        gtToolbox.hImages.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kToolCount, 0));
         if (tStrip && gtToolbox.hImages) {
-            ImageList_AddMasked(gtToolbox.hImages.get(), tStrip.get(), RGB(192, 192, 192));
+            ImageList_AddMasked(gtToolbox.hImages.Get(), tStrip.Get(), RGB(192, 192, 192));
             SendMessageA(hBar, TB_SETIMAGELIST, 0,
-                         reinterpret_cast<LPARAM>(gtToolbox.hImages.get()));
+                         reinterpret_cast<LPARAM>(gtToolbox.hImages.Get()));
         }
         RECT r{};
         GetClientRect(hWnd, &r);
@@ -207,7 +203,7 @@ LRESULT CALLBACK ToolboxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
     case WM_NCDESTROY:
         // The tool bar, destroyed after its parent's WM_DESTROY, is gone now.
-        gtToolbox.hImages.reset();
+        gtToolbox.hImages.Reset();
         break;
     case WM_SHOWWINDOW:
         OnShowWindow(hWnd, wParam != 0);

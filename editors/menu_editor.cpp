@@ -4,12 +4,12 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
-#include "app/win_handles.h"
 #include "edit/menu_edits.h"
 #include "editors/editor_ids.h"
 #include "editors/hotkey_glue.h"
 #include "editors/menu_test_window.h"
 #include "model/project.h"
+#include "win/win_handles.h"
 
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ struct tMenuEditor {
     int32_t lType = wkMenuItem; // the type the current item is stored with
     bool bFilling = false;      // fields set by the editor itself, not typed
     std::vector<std::string> asShared;
-    UniqueBitmap atArrow[4];
+    tGdiBitmap atArrow[4];
 };
 tMenuEditor* gpMenu = nullptr;
 
@@ -64,11 +64,11 @@ int Ask(const std::string& sText) {
 
 // An arrow drawn in the button face colours, pointing left, right, up or down.
 HBITMAP ArrowBitmap(int lDir) {
-    ScreenDC tScreen;
-    HDC hDC = CreateCompatibleDC(tScreen);
-    HBITMAP hBmp = CreateCompatibleBitmap(tScreen, 12, 12);
+    const tWindowDC tScreen(nullptr);
+    HDC hDC = CreateCompatibleDC(tScreen.Get());
+    HBITMAP hBmp = CreateCompatibleBitmap(tScreen.Get(), 12, 12);
     {
-        SelectIn tSel(hDC, hBmp);
+        tSelected tSel(hDC, hBmp);
         RECT tAll{0, 0, 12, 12};
         FillRect(hDC, &tAll, GetSysColorBrush(COLOR_BTNFACE));
         static const POINT aatPt[4][3] = {
@@ -77,8 +77,8 @@ HBITMAP ArrowBitmap(int lDir) {
             {{2, 8}, {6, 3}, {10, 8}},
             {{2, 4}, {6, 9}, {10, 4}},
         };
-        SelectIn tBrush(hDC, GetSysColorBrush(COLOR_BTNTEXT));
-        SelectIn tPen(hDC, GetStockObject(NULL_PEN));
+        tSelected tBrush(hDC, GetSysColorBrush(COLOR_BTNTEXT));
+        tSelected tPen(hDC, GetStockObject(NULL_PEN));
         Polygon(hDC, aatPt[lDir], 3);
     }
     DeleteDC(hDC);
@@ -412,9 +412,9 @@ void OnCommand(int lId, int lCode) {
 void InitEditor(HWND hDlg) {
     gpMenu->hDlg = hDlg;
     for (int i = 0; i < 4; ++i) {
-        gpMenu->atArrow[i].reset(ArrowBitmap(i));
+        gpMenu->atArrow[i].Reset(ArrowBitmap(i));
         SendDlgItemMessageA(hDlg, IDC_MNU_LEFT + i, BM_SETIMAGE, IMAGE_BITMAP,
-                            reinterpret_cast<LPARAM>(gpMenu->atArrow[i].get()));
+                            reinterpret_cast<LPARAM>(gpMenu->atArrow[i].Get()));
     }
     SetUpMenuHotkey(GetDlgItem(hDlg, IDC_MNU_HOTKEY));
     const int lTab = 160;

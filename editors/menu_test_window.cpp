@@ -5,6 +5,7 @@
 #include "edit/menu_edits.h"
 #include "model/accel_keys.h"
 #include "model/project.h"
+#include "win/modal.h"
 
 #include <commctrl.h>
 
@@ -194,22 +195,13 @@ void RunMenuTestWindow(HWND hOwner, int32_t lResMenu) {
     Layout(hWnd);
     ShowWindow(hWnd, SW_SHOW);
 
-    // Modal to the editor: the menu cannot change under the window.
-    EnableWindow(hOwner, FALSE);
-    MSG tMsg{};
-    while (!tState.bDone && GetMessageA(&tMsg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(hWnd, &tMsg)) {
-            TranslateMessage(&tMsg);
-            DispatchMessageA(&tMsg);
+    {
+        // Modal to the editor: the menu cannot change under the window.
+        const tOwnerDisabled tModal(hOwner);
+        RunModalLoop(hWnd, tState.bDone);
+        if (IsWindow(hWnd)) {
+            DestroyWindow(hWnd);
         }
     }
-    if (IsWindow(hWnd)) {
-        DestroyWindow(hWnd);
-    }
-    EnableWindow(hOwner, TRUE);
-    SetActiveWindow(hOwner);
     gpTest = nullptr;
-    if (tMsg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(tMsg.wParam));
-    }
 }

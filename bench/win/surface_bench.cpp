@@ -39,8 +39,9 @@ void Pump() {
     }
 }
 
-// A dialog of lCount controls: the kinds 1 to 28 in turn, in rows of 50
-// cells of 8 by 6 dialog units.
+// A dialog of lCount controls: the kinds 2 to 28 and 1 in turn, in rows of 50
+// cells of 16 by 10 dialog units (large enough to be grabbed between the
+// markers of a group).
 int32_t MakeProject(int32_t lCount) {
     ClearProject();
     const int32_t lRes = NewResource(wkResDialog);
@@ -50,18 +51,20 @@ int32_t MakeProject(int32_t lCount) {
     tRow.lFontElem = 1;
     tRow.nLeft = 5;
     tRow.nTop = 5;
-    tRow.nRight = 5 + 50 * 8 + 10;
-    tRow.nBottom = 5 + (lCount / 50 + 1) * 6 + 10;
+    tRow.nRight = 5 + 50 * 16 + 10;
+    tRow.nBottom = 5 + (lCount / 50 + 1) * 10 + 10;
     AddDlgRow(tRow);
     for (int32_t i = 0; i < lCount; ++i) {
-        tDlg t = NewKindRow(1 + i % 28);
+        // From kind 2: the group's leader is then a picture sized to its
+        // cell, not one the size of its bitmap, and can be grabbed.
+        tDlg t = NewKindRow(1 + (i + 1) % 28);
         t.lResElem = lRes;
         t.lFontElem = 1;
         t.lCtlOrder = i + 1;
-        t.nLeft = i % 50 * 8;
-        t.nTop = i / 50 * 6;
-        t.nRight = t.nLeft + 7;
-        t.nBottom = t.nTop + 5;
+        t.nLeft = i % 50 * 16;
+        t.nTop = i / 50 * 10;
+        t.nRight = t.nLeft + 15;
+        t.nBottom = t.nTop + 9;
         AddDlgRow(t);
     }
     return lRes;
@@ -125,20 +128,25 @@ void OneRound(int32_t lCount, tTimes& t, bool bSelectAll) {
     HWND hOverlay = DesignOverlayWindow();
     auto At = [](int32_t x, int32_t y) { return MAKELPARAM(DlgToPixelsX(x), DlgToPixelsY(y)); };
     SendMessageA(hOverlay, WM_LBUTTONDOWN, MK_LBUTTON, At(0, 0));
-    SendMessageA(hOverlay, WM_MOUSEMOVE, MK_LBUTTON, At(399, std::min(lCount / 50, 2) * 6 - 1));
-    SendMessageA(hOverlay, WM_LBUTTONUP, 0, At(399, std::min(lCount / 50, 2) * 6 - 1));
+    const int32_t lBandY = std::min(lCount / 50, 2) * 10 - 1;
+    SendMessageA(hOverlay, WM_MOUSEMOVE, MK_LBUTTON, At(799, lBandY));
+    SendMessageA(hOverlay, WM_LBUTTONUP, 0, At(799, lBandY));
     Settle();
     HWND hLeader = reinterpret_cast<HWND>(static_cast<intptr_t>(gatDlg[GroupMember(1)].hWnd));
+    // Grabbed between its markers: at the middle of the right half.
+    RECT rLead{};
+    GetClientRect(hLeader, &rLead);
+    const int32_t lX = rLead.right * 2 / 3, lY = rLead.bottom / 2;
     f = Now();
-    SendMessageA(hLeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(hLeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lX, lY));
     double fWorst = 0;
     for (int i = 1; i <= 20; ++i) {
         const double g = Now();
-        SendMessageA(hLeader, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2 + i * 3, 2 + i));
+        SendMessageA(hLeader, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(lX + i * 3, lY + i));
         GdiFlush();
         fWorst = std::max(fWorst, Now() - g);
     }
-    SendMessageA(hLeader, WM_LBUTTONUP, 0, MAKELPARAM(62, 22));
+    SendMessageA(hLeader, WM_LBUTTONUP, 0, MAKELPARAM(lX + 60, lY + 20));
     Pump();
     t.fDrag = std::min(t.fDrag, Now() - f);
     t.fFrame = std::min(t.fFrame, fWorst);
@@ -150,7 +158,8 @@ void OneRound(int32_t lCount, tTimes& t, bool bSelectAll) {
         t.fSelectAll = std::min(t.fSelectAll, Now() - f);
         Pump();
     }
-    std::fprintf(stderr, "  %d controls, group of %d\n", lCount, GroupCount());
+    std::fprintf(stderr, "  %d controls, group of %d, leader moved to %d, %d\n", lCount,
+                 GroupCount(), gatDlg[GroupMember(1)].nLeft, gatDlg[GroupMember(1)].nTop);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // replacing text, view-only mode, selection, the clipboard, the procedure
 // double-click, editing keys, scrolling and the colours it paints.
 #include "codeview/edm32edit.h"
-#include "codeview/win_handles.h"
 #include "tests/win/codeview_support.h"
 #include "tests/win/support/win_test_support.h"
+#include "win/win_handles.h"
 
 #include <gtest/gtest.h>
 

@@ -156,7 +156,7 @@ TEST_F(CodeViewer, KeysGoThroughTheViewersLoop) {
 }
 
 TEST_F(CodeViewer, ContextMenuResourceAndCommands) {
-    tMenu tMenuRes(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CODEVIEWER)));
+    tMenuHandle tMenuRes(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_CODEVIEWER)));
     ASSERT_TRUE(tMenuRes);
     HMENU hPopup = GetSubMenu(tMenuRes.Get(), 0);
     ASSERT_EQ(GetMenuItemCount(hPopup), 7);

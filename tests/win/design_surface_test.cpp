@@ -32,33 +32,43 @@ RECT InOverlay(HWND h) {
     return r;
 }
 
-// The group's marker windows on the overlay: those shown, the leader's among
-// them, all made so far, and shown ones that lie on no member.
+// What the screen shows at the four corner markers of each group member,
+// sampled inside their frames: members whose corners all show the leader's
+// colour, all the members' colour, and (tOld: rectangles the members were at
+// before) bared corners that still show a marker colour.
 struct tMarkCount {
-    int lShown = 0, lLead = 0, lAll = 0, lAstray = 0;
+    int lLead = 0, lMember = 0, lStale = 0;
 };
-tMarkCount CountMarkers() {
+COLORREF BrushColour(uintptr_t hBrush) {
+    LOGBRUSH t{};
+    GetObjectA(reinterpret_cast<HBRUSH>(hBrush), sizeof(t), &t);
+    return t.lbColor;
+}
+tMarkCount CountMarkers(const std::vector<RECT>& atOld = {}) {
+    PumpMessages(100);
+    const COLORREF lLead = BrushColour(gtOptions.hGripperBrush1);
+    const COLORREF lMember = BrushColour(gtOptions.hGripperBrush2);
+    HDC hScreen = GetDC(nullptr);
+    auto Corners = [&](const RECT& r, COLORREF lWant) {
+        int lHits = 0;
+        for (const POINT& p : {POINT{r.left + 2, r.top + 2}, POINT{r.right - 3, r.top + 2},
+                               POINT{r.left + 2, r.bottom - 3}, POINT{r.right - 3, r.bottom - 3}}) {
+            lHits += GetPixel(hScreen, p.x, p.y) == lWant;
+        }
+        return lHits;
+    };
     tMarkCount t;
-    for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-        char sz[32] = "";
-        GetClassNameA(h, sz, sizeof(sz));
-        if (std::string(sz).rfind("KvGripper2", 0) != 0) {
-            continue;
-        }
-        ++t.lAll;
-        if (!IsWindowVisible(h)) {
-            continue;
-        }
-        ++t.lShown;
-        t.lLead += std::string(sz) == "KvGripper2Leader";
-        const RECT m = InOverlay(h);
-        bool bOn = false;
-        for (int32_t i = 1; i <= GroupCount(); ++i) {
-            const RECT c = InOverlay(Row(GroupMember(i)));
-            bOn |= m.left >= c.left && m.right <= c.right && m.top >= c.top && m.bottom <= c.bottom;
-        }
-        t.lAstray += bOn ? 0 : 1;
+    for (int32_t i = 1; i <= GroupCount(); ++i) {
+        RECT r{};
+        GetWindowRect(Row(GroupMember(i)), &r);
+        t.lLead += Corners(r, lLead) == 4;
+        t.lMember += Corners(r, lMember) == 4;
     }
+    for (RECT r : atOld) {
+        MapWindowPoints(DesignOverlayWindow(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+        t.lStale += Corners(r, lLead) + Corners(r, lMember);
+    }
+    ReleaseDC(nullptr, hScreen);
     return t;
 }
 
@@ -446,6 +456,13 @@ TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
     // The group moves as one; only the leader snaps.
     gatDlg.W(Ctl(2)).nLeft = 61;
     gatDlg.W(Ctl(2)).nRight = 101;
+    std::vector<RECT> atWas;
+    for (int32_t i = 1; i <= 3; ++i) {
+        atWas.push_back(InOverlay(Row(Ctl(i))));
+    }
+    tMarkCount tMarks = CountMarkers();
+    EXPECT_EQ(tMarks.lLead, 1);
+    EXPECT_EQ(tMarks.lMember, 2);
     const POINT a = Inside(Ctl(3));
     Drag(a, {a.x + DlgToPixelsX(9), a.y + DlgToPixelsY(3)});
     EXPECT_EQ(gatDlg[Ctl(1)].nLeft, 20);
@@ -453,11 +470,11 @@ TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
     EXPECT_EQ(gatDlg[Ctl(2)].nLeft, 69);
     EXPECT_EQ(gatDlg[Ctl(3)].nTop, 43);
     EXPECT_EQ(GroupCount(), 3);
-    // The markers went along with their members.
-    tMarkCount tMarks = CountMarkers();
-    EXPECT_EQ(tMarks.lShown, 24);
-    EXPECT_EQ(tMarks.lLead, 8);
-    EXPECT_EQ(tMarks.lAstray, 0);
+    // The markers went along with their members and left nothing behind.
+    tMarks = CountMarkers(atWas);
+    EXPECT_EQ(tMarks.lLead, 1);
+    EXPECT_EQ(tMarks.lMember, 2);
+    EXPECT_EQ(tMarks.lStale, 0);
     // A band across one control is a single selection.
     Drag(ScreenAt(140, 55), ScreenAt(210, 115));
     EXPECT_EQ(GroupCount(), 0);
@@ -478,15 +495,18 @@ TEST_F(Surface, BandCtrlClickAndGroupDragKeepDistances) {
     EXPECT_FALSE(FocusGripperShown());
     EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
     EXPECT_TRUE(CursorFree());
-    // Select All again and again: the marker windows are reused, not made anew.
-    Command(IDM_SELECTALL);
-    const int lMade = CountMarkers().lAll;
+    // Select All marks every control; clearing the group bares them all again.
     Command(IDM_SELECTALL);
     tMarks = CountMarkers();
-    EXPECT_EQ(tMarks.lAll, lMade);
-    EXPECT_EQ(tMarks.lShown, 32);
-    EXPECT_EQ(tMarks.lLead, 8);
-    EXPECT_EQ(tMarks.lAstray, 0);
+    EXPECT_EQ(tMarks.lLead, 1);
+    EXPECT_EQ(tMarks.lMember, 3);
+    std::vector<RECT> atAll;
+    for (int32_t i = 1; i <= 4; ++i) {
+        atAll.push_back(InOverlay(Row(Ctl(i))));
+    }
+    Command(IDM_CANCEL);
+    EXPECT_EQ(GroupCount(), 0);
+    EXPECT_EQ(CountMarkers(atAll).lStale, 0);
 }
 
 TEST_F(Surface, DrawingWithAToolPlacesANewControlOnTheGrid) {
@@ -613,8 +633,92 @@ TEST_F(Surface, AControlTheSystemCannotMakeStaysInTheModelAndIsReportedOnce) {
     Command(IDM_SELECTALL);
     EXPECT_EQ(GroupCount(), 3);
     EXPECT_EQ(glChanged, 0);
-    // Hovering tells what is under the mouse.
-    SendMessageA(Row(Ctl(2)), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    // Hovering tells what is under the mouse (between the group's markers).
+    SendMessageA(Row(Ctl(2)), WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
     SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
     EXPECT_EQ(std::string(szText), "Class=Button   ID=%IDC_C2=1002   Pos=5, 40   Size=45 x 14");
+}
+
+namespace {
+
+// The design context menu as the user meets it: what the hook saw of the
+// popup once it was up, and the keys it then pressed in it.
+struct tMenuSeen {
+    HMENU hMenu = nullptr;
+    std::vector<UINT> alEnabled;
+    UINT lDefault = 0;
+    std::vector<WORD> alKeys;
+    bool bDone = false;
+};
+tMenuSeen gtMenuSeen;
+
+LRESULT CALLBACK MenuHook(int lCode, WPARAM wParam, LPARAM lParam) {
+    const auto* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (lCode == HC_ACTION && p->hwnd == ghWndMain) {
+        if (p->message == WM_INITMENUPOPUP) {
+            gtMenuSeen.hMenu = reinterpret_cast<HMENU>(p->wParam);
+        } else if (p->message == WM_ENTERIDLE && gtMenuSeen.hMenu && !gtMenuSeen.bDone) {
+            gtMenuSeen.bDone = true;
+            for (int i = 0; i < GetMenuItemCount(gtMenuSeen.hMenu); ++i) {
+                const UINT lId = GetMenuItemID(gtMenuSeen.hMenu, i);
+                if (lId && !(GetMenuState(gtMenuSeen.hMenu, lId, MF_BYCOMMAND) &
+                             (MF_GRAYED | MF_DISABLED))) {
+                    gtMenuSeen.alEnabled.push_back(lId);
+                }
+            }
+            gtMenuSeen.lDefault = GetMenuDefaultItem(gtMenuSeen.hMenu, FALSE, 0);
+            for (WORD lKey : gtMenuSeen.alKeys) {
+                KeyInput(lKey, false);
+                KeyInput(lKey, true);
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, lCode, wParam, lParam);
+}
+
+// A real right-click at p; once the menu is up, the keys are pressed in it.
+tMenuSeen RightClick(POINT p, std::initializer_list<WORD> alKeys) {
+    gtMenuSeen = {};
+    gtMenuSeen.alKeys = alKeys;
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, nullptr, GetCurrentThreadId());
+    MouseInput(MOUSEEVENTF_MOVE, p);
+    MouseInput(MOUSEEVENTF_RIGHTDOWN);
+    MouseInput(MOUSEEVENTF_RIGHTUP);
+    PumpMessages(100);
+    UnhookWindowsHookEx(hHook);
+    return gtMenuSeen;
+}
+
+} // namespace
+
+TEST_F(Surface, TheContextMenuOpensUnderARealRightClickWithItsEnabling) {
+    Design({{wkCtlButton, {10, 10, 50, 24}}, {wkCtlButton, {60, 10, 100, 24}}});
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    const std::vector<UINT> alAll{IDM_PROPERTIES, IDM_CUT,       IDM_COPY,
+                                  IDM_DELETE,     IDM_SELECTALL, IDM_SENDTOBACK};
+    // On a control: it is selected, everything but Paste can be chosen, and
+    // "Send to Back" (k) reaches the main window as its command.
+    const int32_t l = Ctl(1);
+    tMenuSeen t = RightClick(Inside(l), {'K'});
+    ASSERT_TRUE(t.bDone);
+    EXPECT_EQ(t.alEnabled, alAll);
+    EXPECT_EQ(t.lDefault, static_cast<UINT>(IDM_PROPERTIES));
+    EXPECT_EQ(gtElem.lCtl, l);
+    EXPECT_EQ(GetWindow(Row(l), GW_HWNDLAST), Row(l));
+    EXPECT_FALSE(FocusGripperShown()); // sending to the back hides the grippers
+    EXPECT_EQ(glChanged, 0);
+    // On the empty dialog after a copy, nothing selected: nothing to cut or
+    // delete, Paste can be chosen; a grayed key does nothing, Esc closes.
+    Click(Inside(Ctl(2)));
+    Command(IDM_COPY);
+    Command(IDM_CANCEL);
+    t = RightClick(ScreenAt(150, 80), {'D', VK_ESCAPE});
+    ASSERT_TRUE(t.bDone);
+    EXPECT_EQ(t.alEnabled, (std::vector<UINT>{IDM_PROPERTIES, IDM_PASTE, IDM_SELECTALL}));
+    EXPECT_EQ(gtElem.lCtl, gtElem.lDlg);
+    EXPECT_EQ(CountDialogRows(gtElem.lResDlg), 3);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
