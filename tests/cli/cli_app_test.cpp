@@ -1,6 +1,7 @@
 // The command-line tool end to end: each command on real files, compared byte
 // for byte with what the designer writes.
 #include "tests/support/cli_runner.h"
+#include "tests/support/golden.h"
 
 #include <gtest/gtest.h>
 
@@ -123,25 +124,18 @@ TEST_F(CliTest, AnImportedScriptIsSavedUnderANewName) {
     EXPECT_EQ(Cli({"check", Path("about.bas")}).lExit, wkExitOk);
 }
 
-// The views of files in tests/data/cli, byte for byte. After a deliberate
-// change of the generated code, WK_UPDATE_GOLDENS=1 rewrites the expected files.
+// The views of files in tests/data/cli, byte for byte.
 TEST(CliGoldens, ViewsOfRealFilesAreByteForByte) {
-    const fs::path tDir = fs::path(WK_SOURCE_DIR) / "tests" / "data" / "cli";
+    const fs::path tDir = GoldenPath("cli");
     const struct {
         const char* pFile;
         const char* pKind;
     } atCase[] = {{"about.rc", "kvl"},  {"about.rc", "sdk-rc"}, {"about.rc", "sdk-basic"},
                   {"about.rc", "json"}, {"main.frm", "kvl"},    {"main.frm", "counts"}};
-    const bool bUpdate = std::getenv("WK_UPDATE_GOLDENS") != nullptr;
     for (const auto& t : atCase) {
-        const fs::path tGolden = tDir / (std::string(t.pFile) + ".view-" + t.pKind);
         const tCliRun tView = Cli({"view", t.pKind, (tDir / t.pFile).string()});
         EXPECT_EQ(tView.lExit, wkExitOk) << t.pFile << " " << t.pKind << ": " << tView.sErr;
-        if (bUpdate) {
-            WriteAll(tGolden, tView.sOut);
-        }
-        EXPECT_TRUE(tView.sOut == ReadAll(tGolden))
-            << "wrenkit-cli view " << t.pKind << " " << t.pFile << " differs from " << tGolden;
+        EXPECT_TRUE(MatchesGolden(std::string("cli/") + t.pFile + ".view-" + t.pKind, tView.sOut));
     }
 }
 

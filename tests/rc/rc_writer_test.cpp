@@ -5,6 +5,7 @@
 #include "readers/kvl_reader.h"
 #include "readers/rc_lexer.h"
 #include "tests/rc/rc_fixture.h"
+#include "tests/support/golden.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
@@ -41,24 +42,6 @@ void MakeCompanionProject(bool bStrings = true) {
     gtDoc.sPath = "C:\\src\\Prog.bas";
 }
 
-const char* const kszHeader =
-    "//#Wrenkit Created\r\n"
-    "//--------------------------------------------------------------------------------\r\n"
-    "// The first line in this file is a Wrenkit comment. It    \r\n"
-    "// should ALWAYS be the first line of the file. Other      \r\n"
-    "// Wrenkit comments are placed at the beginning and        \r\n"
-    "// ending of blocks of code that should be edited using    \r\n"
-    "// Wrenkit only. Do not edit or delete these comments or   \r\n"
-    "// Wrenkit will not be able to reread the file correctly.  \r\n"
-    "// See the Wrenkit documentation for more information.     \r\n"
-    "// Beginning blocks begin like this: //#Wrenkit Begin ...  \r\n"
-    "// Ending blocks begin like this:    //#Wrenkit End ...    \r\n"
-    "// Feel free to make changes anywhere else in the file.    \r\n"
-    "//--------------------------------------------------------------------------------\r\n"
-    "\r\n"
-    "#include \"Resource.h\"\r\n"
-    "\r\n";
-
 const std::string ksSep =
     "//--------------------------------------------------------------------------------\r\n";
 
@@ -76,23 +59,7 @@ class RcWriterTest : public RcTest {
 TEST_F(RcWriterTest, NewCompanionScriptByteForByte) {
     MakeCompanionProject();
     std::string s = BuildNewRCFile(gtDoc, true);
-    EXPECT_EQ(std::string(kszHeader) + ksSep + "//  ** Constants **\r\n" + ksSep +
-                  "//#Wrenkit Begin Constants \r\n"
-                  "#define IDR_IMGFILE1    102\r\n"
-                  "#define IDS_HELLO       2001\r\n"
-                  "//#Wrenkit End Constants\r\n\r\n" +
-                  ksSep + "//  ** RC Data **\r\n" + ksSep +
-                  "//#Wrenkit Begin RCData \r\n"
-                  "IDR_IMGFILE1    BITMAP DISCARDABLE \".\\\\res\\\\logo.bmp\"\r\n"
-                  "//#Wrenkit End RCData\r\n\r\n" +
-                  ksSep + "//  ** String Table **\r\n" + ksSep +
-                  "//#Wrenkit Begin Strings \r\n"
-                  "STRINGTABLE DISCARDABLE\r\n"
-                  "BEGIN\r\n"
-                  "    IDS_HELLO   \"Say \"\"hi\"\"\"\r\n"
-                  "END\r\n"
-                  "//#Wrenkit End Strings\r\n\r\n",
-              s);
+    EXPECT_TRUE(MatchesGolden("rc/companion-new.rc", s));
     EXPECT_EQ((std::vector<std::string>{"Saving RC"}), tSeam.StatusTexts());
 }
 
@@ -107,34 +74,7 @@ TEST_F(RcWriterTest, VersionInfoSectionAsTheExampleShows) {
     SetVersionStringValue(1, "PrivateBuild", "by me");
     std::string s;
     WriteRCVersionInfo(s);
-    EXPECT_EQ("//#Wrenkit Begin VersionInfo \r\n"
-              "VS_VERSION_INFO VERSIONINFO\r\n"
-              " FILEVERSION 1,0,0,0\r\n"
-              " PRODUCTVERSION 1,0,0,0\r\n"
-              " FILEFLAGSMASK VS_FFI_FILEFLAGSMASK\r\n"
-              " FILEFLAGS 0x0\r\n"
-              " FILEOS VOS__WINDOWS32\r\n"
-              " FILETYPE VFT_APP\r\n"
-              " FILESUBTYPE VFT2_UNKNOWN\r\n"
-              "BEGIN\r\n"
-              "    BLOCK \"StringFileInfo\"\r\n"
-              "    BEGIN\r\n"
-              "        BLOCK \"040904E4\"\r\n"
-              "        BEGIN\r\n"
-              "            VALUE \"FileDescription\", \"Sample program\\0\"\r\n"
-              "            VALUE \"FileVersion\", \"1.0.0.0\\0\"\r\n"
-              "#if 0\r\n"
-              "            VALUE \"PrivateBuild\", \"by me\\0\"\r\n"
-              "#endif\r\n"
-              "        END\r\n"
-              "    END\r\n"
-              "    BLOCK \"VarFileInfo\"\r\n"
-              "    BEGIN\r\n"
-              "        VALUE \"Translation\", 0x409, 1252\r\n"
-              "    END\r\n"
-              "END\r\n"
-              "//#Wrenkit End VersionInfo\r\n",
-              s);
+    EXPECT_TRUE(MatchesGolden("rc/version-info.rc", s));
 }
 
 TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
@@ -228,26 +168,8 @@ TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
                         1, 0));
     std::string s;
     WriteRCMenus(s);
-    EXPECT_EQ(ksSep + "//  ** Menus **\r\n" + ksSep +
-                  "IDR_MENU1 MENU DISCARDABLE\r\n"
-                  "BEGIN\r\n"
-                  "    POPUP \"&File\"\r\n"
-                  "    BEGIN\r\n"
-                  "        MENUITEM \"&Open\\tCtrl+O\", IDM_FILE_OPEN\r\n"
-                  "        MENUITEM SEPARATOR\r\n"
-                  "        MENUITEM \"E&xit\\tShift+Alt+F1\", IDM_FILE_EXIT, GRAYED\r\n"
-                  "    END\r\n"
-                  "END\r\n\r\n",
-              s);
-    s.clear();
     WriteRCAccelerators(s);
-    EXPECT_EQ(ksSep + "//  ** Accelerator Tables **\r\n" + ksSep +
-                  "IDR_ACCELERATOR1 ACCELERATORS DISCARDABLE\r\n"
-                  "BEGIN\r\n"
-                  "    \"O\",            IDM_FILE_OPEN,  VIRTKEY, CONTROL, NOINVERT\r\n"
-                  "    VK_F1,          IDM_FILE_EXIT,  VIRTKEY, SHIFT, ALT, NOINVERT\r\n"
-                  "END\r\n\r\n",
-              s);
+    EXPECT_TRUE(MatchesGolden("rc/menus-and-accelerators.rc", s));
 }
 
 TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {

@@ -1,5 +1,6 @@
 // Dialog functions: Dialog New and Control Add with their style parts,
 // captions, images, colours, fonts, attach calls and the head and tail.
+#include "tests/support/golden.h"
 #include "tests/writers/writer_fixture.h"
 
 namespace {
@@ -55,58 +56,7 @@ TEST_F(DialogTest, WholeFunctionWithIconColoursFontsAndSamples) {
     std::string s;
     const FullFileScope tFull(true);
     WriteDialogFunction(s, lDlg);
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(s, Crlf(sSep +
-                      "\n"
-                      "Function ShowOPTIONS(ByVal hParent As Dword) As Long\n"
-                      "    Local lRslt As Long\n"
-                      "#Wrenkit Begin Dialog %IDD_OPTIONS->->\n"
-                      "    Local hDlg As Dword\n"
-                      "    Local hFont1 As Dword\n"
-                      "\n"
-                      "\n"
-                      "    Dialog New hParent, \"Options\", 0, 0, 200, 120, %WS_POPUP Or "
-                      "%WS_BORDER Or _\n"
-                      "        %WS_DLGFRAME Or %WS_CAPTION, %WS_EX_CONTROLPARENT, To hDlg\n"
-                      "    Dialog Set Icon hDlg, \"#\" + Format$(%IDR_IMGFILE1)\n"
-                      "    Dialog Set Color hDlg, -1, %Yellow\n"
-                      "    Control Add Button, hDlg, %IDC_BUTTON1, \"Button1\", 145, 100, "
-                      "50, 15\n"
-                      "    Control Add ComboBox, hDlg, %IDC_COMBOBOX1, , 5, 5, 100, 40\n"
-                      "    Control Add Image, hDlg, %IDC_IMAGE1, \"#\" + "
-                      "Format$(%IDR_IMGFILE1), 5, 30, _\n"
-                      "        30, 30\n"
-                      "    Control Add \"SysListView32\", hDlg, %IDC_SYSLISTVIEW32_1, "
-                      "\"SysListView32_1\", _\n"
-                      "        5, 60, 100, 50, %WS_CHILD Or %WS_VISIBLE Or %WS_BORDER Or "
-                      "%WS_TABSTOP _\n"
-                      "        Or %LVS_REPORT Or %LVS_SHOWSELALWAYS, %WS_EX_LEFT Or _\n"
-                      "        %WS_EX_RIGHTSCROLLBAR\n"
-                      "    Control Add Label, hDlg, %IDC_LABEL1, \"Say \"\"hi\"\"\", 5, "
-                      "115, 100, 10\n"
-                      "    Control Set Color hDlg, %IDC_LABEL1, RGB(0, 128, 64), -1\n"
-                      "    Control Add Label, hDlg, -1, \"No ID\", 5, 130, 100, 10\n"
-                      "\n"
-                      "    Control Add CheckBox, hDlg, %IDC_C, \"C\", 5, 45, 9, 9, "
-                      "%WS_CHILD Or %WS_GROUP\n"
-                      "\n"
-                      "    hFont1 = WrenkitMakeFont(\"Tahoma\", 10, 700, %FALSE, %FALSE, "
-                      "%FALSE, %ANSI_CHARSET)\n"
-                      "\n"
-                      "    Control Send hDlg, %IDC_LABEL1, %WM_SETFONT, hFont1, 0\n"
-                      "\n"
-                      "#Wrenkit End Dialog\n"
-                      "\n"
-                      "    SampleComboBox hDlg, %IDC_COMBOBOX1, 30\n"
-                      "    SampleListView hDlg, %IDC_SYSLISTVIEW32_1, 3, 30\n"
-                      "\n"
-                      "    Dialog Show Modal hDlg, Call ShowOPTIONSProc To lRslt\n"
-                      "\n"
-                      "    DeleteObject hFont1\n"
-                      "\n"
-                      "    Function = lRslt\n"
-                      "End Function\n" +
-                      sSep + "\n\n"));
+    EXPECT_TRUE(MatchesGolden("writers/dialog-options.kvl", s));
 }
 
 TEST_F(DialogTest, EmptyDialogBlockWithLinksAndMinimizeBox) {
@@ -120,17 +70,7 @@ TEST_F(DialogTest, EmptyDialogBlockWithLinksAndMinimizeBox) {
     t.lExStyleStrElem = 0;
     std::string s;
     WriteDialogFunction(s, lDlg); // block only: the flag is clear
-    EXPECT_EQ(s, Crlf("#Wrenkit Begin Dialog %IDD_EMPTY->%IDR_MENU1->%IDR_ACC\n"
-                      "    Local hDlg As Dword\n"
-                      "\n"
-                      "\n"
-                      "    Dialog New hParent, \"\", 10, 10, 100, 50, , To hDlg\n"
-                      "\n"
-                      "    AttachMENU1 hDlg\n"
-                      "\n"
-                      "    AttachACC hDlg\n"
-                      "\n"
-                      "#Wrenkit End Dialog\n"));
+    EXPECT_TRUE(MatchesGolden("writers/dialog-empty.kvl", s));
 }
 
 TEST_F(DialogTest, StyleParts) {

@@ -1,5 +1,6 @@
 // Whole files: the new-file layout, the header and includes rules, and the
 // update writer's walk over the blocks of a file that was read.
+#include "tests/support/golden.h"
 #include "tests/support/recording_seam.h"
 #include "tests/writers/writer_fixture.h"
 
@@ -28,26 +29,7 @@ TEST_F(KvlFileTest, ExampleProjectGivesTheSampleFile) {
 TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
     gtOptions.lWrapPos = 60;
     gtOptions.lHdrComment = 0;
-    const std::string sSep = "'" + std::string(60, '-');
-    std::string sExpected = Crlf("#Wrenkit Created\n"
-                                 "#Compile Exe\n"
-                                 "#Dim All\n"
-                                 "\n" +
-                                 sSep + "\n'   ** Includes **\n" + sSep +
-                                 "\n"
-                                 "#Wrenkit Begin Includes \n"
-                                 "#If Not %Def(%KVWINAPI)\n"
-                                 "    #Include \"KVWINAPI.INC\"\n"
-                                 "#EndIf\n"
-                                 "#Wrenkit End Includes\n" +
-                                 sSep + "\n\n" + sSep + "\n'   ** Constants **\n" + sSep +
-                                 "\n"
-                                 "#Wrenkit Begin Constants \n"
-                                 "#Wrenkit End Constants\n" +
-                                 sSep + "\n\n" + sSep + "\n'   ** Declarations **\n" + sSep +
-                                 "\n#Wrenkit Declarations\n" + sSep + "\n\n" + sSep +
-                                 "\nFunction KvMain()\nEnd Function\n" + sSep + "\n\n");
-    EXPECT_EQ(BuildNewKvlFile(gtDoc), sExpected);
+    EXPECT_TRUE(MatchesGolden("writers/empty-project.kvl", BuildNewKvlFile(gtDoc)));
 }
 
 TEST_F(KvlFileTest, EquateColumnAndValueTexts) {

@@ -1,5 +1,6 @@
 // Menu and accelerator functions, callbacks with their command cases, and the
 // sample code for the kinds that get test data.
+#include "tests/support/golden.h"
 #include "tests/writers/writer_fixture.h"
 
 namespace {
@@ -24,34 +25,7 @@ TEST_F(MenuCallbackTest, MenuThreeLevelsDeepWithStatesAndOwnShortcutText) {
     AddMenuItem(0, lMenu, 0, 0, wkMenuSeparator, 0, 0, "");
     std::string s;
     WriteMenuFunction(s, lMenu);
-    EXPECT_EQ(s,
-              Crlf("#Wrenkit Begin Menu %IDR_MAIN->\n"
-                   "    Local hMenu As Dword\n"
-                   "    Local hPopUp1 As Dword\n"
-                   "    Local hPopUp2 As Dword\n"
-                   "    Local hPopUp3 As Dword\n"
-                   "\n"
-                   "    Menu New Bar To hMenu\n"
-                   "    Menu New PopUp To hPopUp1\n"
-                   "    Menu Add PopUp, hMenu, \"&File\", hPopUp1, %MF_MENUBARBREAK\n"
-                   "        Menu Add String, hPopUp1, \"&Save\" + $Tab + \"Ctrl+S\", %IDM_SAVE, _\n"
-                   "            %MF_CHECKED Or %MF_GRAYED\n"
-                   "        Menu New PopUp To hPopUp2\n"
-                   "        Menu Add PopUp, hPopUp1, \"&More \"\"x\"\"\", hPopUp2, %MF_ENABLED\n"
-                   "            Menu New PopUp To hPopUp3\n"
-                   "            Menu Add PopUp, hPopUp2, \"Deeper\", hPopUp3, %MF_DISABLED Or _\n"
-                   "                %MF_MENUBREAK\n"
-                   "                Menu Add String, hPopUp3, \"D\"\"q\" + $Tab + \"Ctrl+S\", "
-                   "%IDM_DEEP, _\n"
-                   "                    %MF_ENABLED\n"
-                   "    Menu New PopUp To hPopUp1\n"
-                   "    Menu Add PopUp, hMenu, \"&Help\", hPopUp1, %MF_ENABLED\n"
-                   "    Menu Add String, hMenu, \"&Top\", %IDM_TOP, %MF_ENABLED\n"
-                   "    Menu Add String, hMenu, \"-\", 0, 0\n"
-                   "\n"
-                   "    Menu Attach hMenu, hDlg\n"
-                   "\n"
-                   "#Wrenkit End Menu\n"));
+    EXPECT_TRUE(MatchesGolden("writers/menu-three-levels.kvl", s));
 }
 
 TEST_F(MenuCallbackTest, AcceleratorKeysAndEmptyTable) {
@@ -190,25 +164,7 @@ TEST_F(MenuCallbackTest, SampleFunctionTextsFollowTheTabSize) {
     NewControl(lDlg, wkCtlListBox, "%IDC_LB", "1001", "", 0, 0, 1, 1);
     NewControl(lDlg, wkCtlProgress, "%IDC_PB", "1002", "", 0, 0, 1, 1);
     gtOptions.lTabSizeKVL = 2;
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(
-        KvlSampleCodeSection(),
-        Crlf(sSep + "\n'   ** Sample Code **\n" + sSep +
-             "\n"
-             "Function SampleListBox(ByVal hDlg As Dword, ByVal lID As Long, ByVal lCount As _\n"
-             "  Long) As Long\n"
-             "  Local i As Long\n"
-             "  For i = 1 To lCount\n"
-             "    ListBox Add hDlg, lID, \"Test Item #\" + Format$(i)\n"
-             "  Next i\n"
-             "End Function\n" +
-             sSep + "\n\n" + sSep +
-             "\n"
-             "Function SampleProgress(ByVal hDlg As Dword, ByVal lID As Long) As Long\n"
-             "  Control Send hDlg, lID, %PBM_SETRANGE, 0,  MakDwd(0, 100)\n"
-             "  Control Send hDlg, lID, %PBM_SETPOS,   30, 0\n"
-             "End Function\n" +
-             sSep + "\n\n"));
+    EXPECT_TRUE(MatchesGolden("writers/sample-code-tab2.kvl", KvlSampleCodeSection()));
 }
 
 } // namespace

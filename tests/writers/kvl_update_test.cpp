@@ -1,6 +1,7 @@
 // The update writer on blocks as the reader leaves them: user text comes back
 // byte for byte, blocks are regenerated, and only resources new to the file
 // get declarations and whole functions.
+#include "tests/support/golden.h"
 #include "tests/support/recording_seam.h"
 #include "tests/writers/writer_fixture.h"
 
@@ -60,28 +61,8 @@ TEST_F(UpdateTest, NewResourcesGetDeclarationsAndWholeFunctions) {
     NewControl(lDlg, wkCtlListView, "%IDC_LV", "1001", "", 0, 0, 1, 1);
     int32_t lAccel = NewRes("%IDR_KEYS", "102", wkResAccel);
     AddAccel(AddID("%IDM_GO", "1002", 0), lAccel, 'G', wkFControl);
-    std::string s = BuildUpdatedKvlFile(gtDoc);
-    std::string sFull;
-    {
-        const FullFileScope tFull(true);
-        WriteCallbackFunction(sFull, lDlg);
-        WriteDialogFunction(sFull, lDlg);
-        WriteAccelFunction(sFull, lAccel);
-    }
-    std::string sAssign;
-    WriteAssignAccelBlock(sAssign);
-    const std::string sSep = SeparatorLine();
-    EXPECT_EQ(
-        s,
-        Crlf("#Wrenkit Created\n"
-             "Declare CallBack Function ShowNEWProc()\n"
-             "Declare Function ShowNEW(ByVal hDlg As Dword) As Long\n"
-             "Declare Function AttachKEYS(ByVal hDlg As Dword) As Dword\n"
-             "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal wCmd _\n"
-             "    As Word, ByVal byFVirt As Byte) As Long\n"
-             "#Wrenkit Declarations\n"
-             "Sub Mine()\nEnd Sub\n") +
-            sFull + sSep + "\r\n" + sAssign + sSep + "\r\n\r\n\r\n");
+    const std::string s = BuildUpdatedKvlFile(gtDoc);
+    EXPECT_TRUE(MatchesGolden("writers/update-new-resources.kvl", s));
     EXPECT_NE(s.find("    SampleListView hDlg, %IDC_LV, 3, 30\r\n"), std::string::npos);
     EXPECT_EQ(s.find("Function SampleListView("), std::string::npos);
     EXPECT_FALSE(FullFile());
