@@ -6,6 +6,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/settings/settings.h"
+#include "designer/design_undo.h"
 #include "designer/designer.h"
 #include "model/project.h"
 #include "props/props_ids.h"
@@ -249,9 +250,13 @@ int32_t ApplyProperties() {
         return 0;
     }
     const tDlg tBefore = gatDlg[gpProps->lElem];
-    const int32_t lRemake = WriteProperties(gpProps->lElem, t);
-    RefreshDesignElement(gpProps->lElem, lRemake,
-                         tBefore.lCtlOrder != gatDlg[gpProps->lElem].lCtlOrder);
+    {
+        // One Apply is one step of the undo history, whatever it wrote.
+        const DesignStep tStep("Properties");
+        const int32_t lRemake = WriteProperties(gpProps->lElem, t);
+        RefreshDesignElement(gpProps->lElem, lRemake,
+                             tBefore.lCtlOrder != gatDlg[gpProps->lElem].lCtlOrder);
+    }
 
     // The working copy starts again from what the row now holds.
     gpProps->tEdit = PropEditFromRow(gpProps->lElem);

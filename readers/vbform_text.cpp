@@ -1,5 +1,7 @@
 #include "readers/vbform_text.h"
 
+#include "model/case_blind.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,10 +10,6 @@ namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // The value without its comment: everything from an apostrophe on. A quoted
@@ -118,15 +116,7 @@ std::string_view FirstFormWord(std::string_view sLine, std::string_view& sRest) 
 }
 
 bool SameFormWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameTextNoCase(a, b);
 }
 
 bool SplitFormProperty(std::string_view sLine, std::string_view& sName, std::string_view& sValue) {

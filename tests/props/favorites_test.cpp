@@ -11,6 +11,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 // A settings file of the test's own; the catalog as at start-up.
@@ -19,7 +21,10 @@ class Favorites : public ::testing::Test {
     void SetUp() override {
         LoadDesignerCatalogOnce();
         ClearProject();
-        sIni = ::testing::TempDir() + "wk_favorites.ini";
+        // Named by test and process: the suites of several build trees run at once.
+        sIni = ::testing::TempDir() + "wk_favorites_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+               std::to_string(getpid()) + ".ini";
         std::remove(sIni.c_str());
         SetSettingsPath(sIni);
     }

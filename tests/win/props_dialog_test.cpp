@@ -249,6 +249,15 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
     EXPECT_FALSE(PropertiesWindow());
     EXPECT_EQ(std::memcmp(&tApplied, &gatDlg[lLabel], sizeof(tDlg)), 0);
 
+    // The Apply is one step: Ctrl+Z takes the caption back, Ctrl+Y again.
+    Keys({VK_CONTROL, 'Z'});
+    PumpLikeTheProgram(150);
+    EXPECT_EQ(GetDynStr(gatDlg[lLabel].lCaptionElem), "Label");
+    EXPECT_EQ(WindowText(Row(lLabel)), "Label");
+    Keys({VK_CONTROL, 'Y'});
+    PumpLikeTheProgram(150);
+    EXPECT_EQ(GetDynStr(gatDlg[lLabel].lCaptionElem), "Save && E&xit");
+
     // A progress bar takes no colours.
     ASSERT_TRUE(Open(lBar));
     EXPECT_EQ(WindowText(PropertiesWindow()), "Progress Bar Properties");
