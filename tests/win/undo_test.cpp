@@ -27,7 +27,9 @@ class Undo : public DesignerTest {
         PumpLikeTheProgram(150);
     }
     // What a save would write, the controls' rows with their windows left out.
-    static std::string Saved() { return BuildNewKvlFile(gtDoc, true) + BuildNewRCFile(gtDoc, true); }
+    static std::string Saved() {
+        return BuildNewKvlFile(gtDoc, true) + BuildNewRCFile(gtDoc, true);
+    }
     static std::vector<tDlg> Rows(int32_t lRes) {
         std::vector<tDlg> at;
         for (int32_t l : Controls(lRes)) {
