@@ -8,8 +8,6 @@
 #include "app/view_commands.h"
 #include "writers/kvl_writer.h"
 
-#include <fstream>
-
 namespace {
 
 using Commands = ShellTest;
@@ -32,46 +30,55 @@ HWND MakeStandIn(const char* szTitle) {
 
 } // namespace
 
-TEST_F(Commands, EmptyProjectGraysWhatNeedsADialog) {
-    ASSERT_TRUE(CreateShown());
-    UpdateCommands();
-    for (UINT lId :
-         {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TABORDER, IDM_TOOLBOX, IDM_SELECTALL,
-          IDM_SELECTDIALOG, IDM_SAVE, IDM_SAVEAS, IDM_CLOSE, IDM_CLIP_KVL_ALL, IDM_CLIP_RC_ALL,
-          IDM_IDEDITOR, IDM_CUT, IDM_PASTE, IDM_IDE_OPENFILE}) {
-        EXPECT_FALSE(MenuEnabled(lId)) << lId;
+// One command of each rule, on an empty project and on a changed one with a
+// dialog of one control (no keys, menu items, strings or version information).
+TEST_F(Commands, EachRuleFollowsWhatTheProjectHolds) {
+    const struct {
+        int32_t lId;
+        bool bEmpty;
+        bool bDialog;
+    } atRule[] = {
+        {IDM_SELECTDIALOG, false, true},
+        {IDM_PROPERTIES, false, true},
+        {IDM_SELECTALL, false, true},
+        {IDM_TABORDER, false, false},
+        {IDM_IDEDITOR, false, true},
+        {IDM_CLIP_KVL_ALL, false, true},
+        {IDM_CLIP_RC_ACCEL, false, false},
+        {IDM_CLIP_KVL_DIALOG, false, true},
+        {IDM_CLIP_RC_MENU, false, false},
+        {IDM_CLOSE, false, true},
+        {IDM_CLIP_RC_STRINGS, false, false},
+        {IDM_CLIP_RC_VERSION, false, false},
+        {IDM_SAVE, false, true},
+        {IDM_COPY, false, false},
+        {IDM_IDE_OPENFILE, false, false},
+        {IDM_NEWDIALOG, true, true},
+    };
+    for (const auto& t : atRule) {
+        EXPECT_EQ(CommandAllowed(t.lId) != 0, t.bEmpty) << t.lId;
     }
-    for (UINT lId : {IDM_PROPERTIES, IDM_TESTDIALOG, IDM_MENUEDITOR, IDM_TABORDER, IDM_SAVE,
-                     IDM_SELECTDIALOG}) {
-        EXPECT_EQ(ButtonState(lId), TBSTATE_INDETERMINATE) << lId;
-    }
-    for (UINT lId :
-         {IDM_OPEN, IDM_IMPORT, IDM_OPTIONS, IDM_ABOUT, IDM_IDE_ACTIVATE, IDM_HELPTOPICS}) {
-        EXPECT_TRUE(MenuEnabled(lId)) << lId;
-    }
-    EXPECT_EQ(ButtonState(IDM_OPEN), TBSTATE_ENABLED);
-    EXPECT_EQ(ButtonState(IDM_HELPTOPICS), TBSTATE_ENABLED);
-    for (int32_t lId : {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TOOLBOX, IDM_SELECTALL,
-                        IDM_TABORDER}) {
-        EXPECT_FALSE(CommandAllowed(lId)) << lId;
+    MakeDialog(1);
+    glChanged = 1;
+    for (const auto& t : atRule) {
+        EXPECT_EQ(CommandAllowed(t.lId) != 0, t.bDialog) << t.lId;
     }
 }
 
-TEST_F(Commands, ChangedProjectWithADialogEnablesSaveAndTheClipboardSections) {
+TEST_F(Commands, MenuAndToolbarFollowTheRulesWhileUpdatesAreOn) {
     ASSERT_TRUE(CreateShown());
+    UpdateCommands();
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE));
+    EXPECT_FALSE(MenuEnabled(IDM_TESTDIALOG));
+    EXPECT_EQ(ButtonState(IDM_TESTDIALOG), TBSTATE_INDETERMINATE);
+    EXPECT_TRUE(MenuEnabled(IDM_OPEN));
+    EXPECT_EQ(ButtonState(IDM_OPEN), TBSTATE_ENABLED);
     MakeDialog(1);
     glChanged = 1;
     UpdateCommands();
     EXPECT_TRUE(MenuEnabled(IDM_SAVE));
     EXPECT_EQ(ButtonState(IDM_SAVE), TBSTATE_ENABLED);
-    for (UINT lId : {IDM_SAVEAS, IDM_SAVEASNEW, IDM_CLOSE, IDM_CLIP_KVL_ALL, IDM_CLIP_KVL_DIALOG,
-                     IDM_CLIP_KVL_CONST, IDM_CLIP_KVL_CODE, IDM_CLIP_RC_ALL, IDM_CLIP_RC_CONST}) {
-        EXPECT_TRUE(MenuEnabled(lId)) << lId;
-    }
-    for (UINT lId :
-         {IDM_CLIP_KVL_ACCEL, IDM_CLIP_KVL_MENU, IDM_CLIP_RC_STRINGS, IDM_CLIP_RC_VERSION}) {
-        EXPECT_FALSE(MenuEnabled(lId)) << lId;
-    }
+    EXPECT_FALSE(MenuEnabled(IDM_CLIP_RC_STRINGS));
     // Strings and version information reach the resource script's sections.
     AddStr(AddID("%IDS_HELLO", "3000", wkUsedByStr), "Hello");
     NewVersionInfo(0x040904B0);
@@ -91,14 +98,6 @@ TEST_F(Commands, ChangedProjectWithADialogEnablesSaveAndTheClipboardSections) {
 }
 
 TEST_F(Commands, DialogRulesCountTheControls) {
-    MakeDialog(1);
-    EXPECT_TRUE(CommandAllowed(IDM_SELECTDIALOG));
-    for (int32_t lId :
-         {IDM_TESTDIALOG, IDM_PROPERTIES, IDM_MENUEDITOR, IDM_TOOLBOX, IDM_SELECTALL}) {
-        EXPECT_TRUE(CommandAllowed(lId)) << lId;
-    }
-    EXPECT_FALSE(CommandAllowed(IDM_TABORDER)); // one control has no order to set
-    ClearProject();
     MakeDialog(2);
     EXPECT_TRUE(CommandAllowed(IDM_SELECTALL));
     EXPECT_TRUE(CommandAllowed(IDM_TABORDER));
@@ -214,12 +213,8 @@ TEST_F(Commands, CommandLineNamesOneFileByItsFirstDot) {
 }
 
 TEST_F(Commands, CommandLineFileBecomesTheFirstRecentFile) {
-    char szDir[MAX_PATH] = "";
-    GetTempPathA(sizeof(szDir), szDir);
-    const std::string sFile = std::string(szDir) + "wk_cmdline.bas";
-    HANDLE hFile = CreateFileA(sFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
-    CloseHandle(hFile);
+    const std::string sFile = TempFolder() + "wk_cmdline.bas";
+    ASSERT_TRUE(WriteFileText(sFile, ""));
     gsCommandLine = "\"" + sFile + "\"";
     ASSERT_NE(RegisterMainClass(GetModuleHandleA(nullptr)), 0);
     HWND hWnd = CreateMainWindow(GetModuleHandleA(nullptr));
@@ -282,13 +277,8 @@ TEST_F(Commands, AnUnchangedProjectClosesWithoutAQuestion) {
 TEST_F(Commands, ADroppedSourceFileOpensAndBecomesRecent) {
     gtOptions.lImportResults = 0; // no results box to answer
     MakeDialog(2);
-    char szDir[MAX_PATH] = "";
-    GetTempPathA(sizeof(szDir), szDir);
-    const std::string sFile = std::string(szDir) + "wk_dropped.bas";
-    {
-        std::ofstream tOut(sFile, std::ios::binary);
-        tOut << BuildNewKvlFile();
-    }
+    const std::string sFile = TempFolder() + "wk_dropped.bas";
+    ASSERT_TRUE(WriteFileText(sFile, BuildNewKvlFile()));
     ClearProject();
     HWND hWnd = CreateShown();
     SendMessageA(hWnd, WM_DROPFILES,
