@@ -83,7 +83,7 @@ TEST_F(CodeEdit, LoadFileChoosesModeByExtension) {
     CreateDirectoryA((sDir + "wkcv.d").c_str(), nullptr);
     for (const auto& [szName, lMode] : atCase) {
         const std::string sPath = sDir + szName;
-        ASSERT_TRUE(WriteTextFile(sPath, "one\r\ntwo\nthree\rfour"));
+        ASSERT_TRUE(WriteFileText(sPath, "one\r\ntwo\nthree\rfour"));
         Send(wkEmSetMode, lMode == 2 ? 4 : 2);
         Send(wkEmSetTopLine, 0);
         EXPECT_EQ(Send(wkEmLoadFile, 0, reinterpret_cast<LPARAM>(sPath.c_str())), 4) << szName;
@@ -101,7 +101,7 @@ TEST_F(CodeEdit, LoadReturnsCaretAndScrollToStart) {
     Send(wkEmSetTopLine, 50);
     ASSERT_GT(Send(wkEmGetTopLine), 0);
     const std::string sPath = TempFolder() + "wkcv_start.bas";
-    ASSERT_TRUE(WriteTextFile(sPath, SampleKvl(20)));
+    ASSERT_TRUE(WriteFileText(sPath, SampleKvl(20)));
     Send(wkEmLoadFile, 0, reinterpret_cast<LPARAM>(sPath.c_str()));
     DeleteFileA(sPath.c_str());
     EXPECT_EQ(Send(wkEmGetTopLine), 0);

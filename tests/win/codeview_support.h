@@ -3,10 +3,10 @@
 #pragma once
 
 #include "codeview/edm32edit.h"
+#include "tests/win/support/win_test_support.h"
 
 #include <windows.h>
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -120,18 +120,6 @@ inline std::string ClipboardText() {
     }
     CloseClipboard();
     return s;
-}
-
-inline bool WriteTextFile(const std::string& sPath, const std::string& sText) {
-    std::ofstream tOut(sPath, std::ios::binary);
-    tOut << sText;
-    return static_cast<bool>(tOut);
-}
-
-inline std::string TempFolder() {
-    char szPath[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, szPath);
-    return szPath;
 }
 
 inline std::string EditText(HWND hEdit) {

@@ -251,7 +251,7 @@ TEST_F(CodeViewer, KvwinIniSettingsReachTheControlAndWithoutItDefaultsStay) {
     EXPECT_EQ(Getter(wkEmSetBasFore), 0xFF0000u);
 
     const std::string sIni = TempFolder() + "wkcv_KVWIN.INI";
-    ASSERT_TRUE(WriteTextFile(sIni, "[Editor]\r\nFontName=Lucida Console\r\nFontSize=12\r\n"
+    ASSERT_TRUE(WriteFileText(sIni, "[Editor]\r\nFontName=Lucida Console\r\nFontSize=12\r\n"
                                     "KeyWordCase=2\r\n[Color]\r\nAsmFore=FF\r\nBasBack=\r\n"
                                     "MarkBack=C0C0C0\r\nTextFore=00ff00\r\n"));
     {
@@ -271,7 +271,7 @@ TEST_F(CodeViewer, KvwinIniSettingsReachTheControlAndWithoutItDefaultsStay) {
         EXPECT_EQ(Getter(wkEmSetTextFore), 0x00FF00u);
         SendMessageA(hEdit, WM_SETFONT, 0, 0); // the font goes before the control lets go
     }
-    ASSERT_TRUE(WriteTextFile(sIni, "[Editor]\r\nKeyWordCase=1\r\nColorSyntax=0\r\n"
+    ASSERT_TRUE(WriteFileText(sIni, "[Editor]\r\nKeyWordCase=1\r\nColorSyntax=0\r\n"
                                     "[Color]\r\nRemFore=123456\r\n"));
     {
         const tGdiFont tFont = ApplyIdeEditorSettings(hEdit, sIni);
@@ -285,7 +285,7 @@ TEST_F(CodeViewer, KvwinIniSettingsReachTheControlAndWithoutItDefaultsStay) {
 }
 
 TEST_F(CodeViewer, ReadsKvwinIniBesideTheProgram) {
-    ASSERT_TRUE(WriteTextFile(IdeSettingsPath(),
+    ASSERT_TRUE(WriteFileText(IdeSettingsPath(),
                               "[Editor]\r\nKeyWordCase=1\r\n[Color]\r\nStrFore=ABCDEF\r\n"));
     RunViewer(tOwner.hWnd, gszViewKvlTitle, "x", 2, [&](HWND, HWND hEdit) {
         EXPECT_EQ(SendMessageA(hEdit, wkEmSetStrFore + wkEmGetterOffset, 0, 0), 0xABCDEF);

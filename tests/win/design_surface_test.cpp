@@ -1,13 +1,9 @@
 // The design surface under Wine with real windows: dialogs built from files,
 // and the mouse and keyboard work of selecting, drawing, moving and sizing.
 // The mouse is driven with SendInput wherever a user's hand would be.
-#include "tests/win/shell_fixture.h"
+#include "tests/win/designer_fixture.h"
 
 #include "app/files/file_ops.h"
-#include "designer/designer.h"
-#include "model/design_geometry.h"
-#include "model/dynstr.h"
-#include "styles/control_kinds.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,10 +15,6 @@ std::string Upper(std::string s) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     return s;
-}
-
-HWND Row(int32_t l) {
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(gatDlg[l].hWnd));
 }
 
 RECT InOverlay(HWND h) {
@@ -60,7 +52,7 @@ tMarkCount CountMarkers(const std::vector<RECT>& atOld = {}) {
     tMarkCount t;
     for (int32_t i = 1; i <= GroupCount(); ++i) {
         RECT r{};
-        GetWindowRect(Row(GroupMember(i)), &r);
+        GetWindowRect(DesignerTest::Row(GroupMember(i)), &r);
         t.lLead += Corners(r, lLead) == 4;
         t.lMember += Corners(r, lMember) == 4;
     }
@@ -72,58 +64,6 @@ tMarkCount CountMarkers(const std::vector<RECT>& atOld = {}) {
     return t;
 }
 
-// Screen point of a dialog-unit point of the overlay.
-POINT ScreenAt(int32_t x, int32_t y) {
-    POINT p{DlgToPixelsX(x), DlgToPixelsY(y)};
-    ClientToScreen(DesignOverlayWindow(), &p);
-    return p;
-}
-
-void MouseInput(DWORD lFlags, POINT p = {}) {
-    INPUT t{};
-    t.type = INPUT_MOUSE;
-    if (lFlags & MOUSEEVENTF_MOVE) {
-        lFlags |= MOUSEEVENTF_ABSOLUTE;
-        t.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        t.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    t.mi.dwFlags = lFlags;
-    SendInput(1, &t, sizeof(t));
-    PumpMessages(40);
-}
-
-void KeyInput(WORD lKey, bool bUp) {
-    INPUT t{};
-    t.type = INPUT_KEYBOARD;
-    t.ki.wVk = lKey;
-    t.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &t, sizeof(t));
-}
-
-// A left-button drag from one screen point to another in a few steps.
-void Drag(POINT a, POINT b, int lSteps = 4) {
-    MouseInput(MOUSEEVENTF_MOVE, a);
-    MouseInput(MOUSEEVENTF_LEFTDOWN);
-    for (int i = 1; i <= lSteps; ++i) {
-        MouseInput(MOUSEEVENTF_MOVE,
-                   {a.x + (b.x - a.x) * i / lSteps, a.y + (b.y - a.y) * i / lSteps});
-    }
-    MouseInput(MOUSEEVENTF_LEFTUP);
-}
-
-void Click(POINT p, bool bCtrl = false) {
-    MouseInput(MOUSEEVENTF_MOVE, p);
-    if (bCtrl) {
-        KeyInput(VK_CONTROL, false);
-    }
-    MouseInput(MOUSEEVENTF_LEFTDOWN);
-    MouseInput(MOUSEEVENTF_LEFTUP);
-    if (bCtrl) {
-        KeyInput(VK_CONTROL, true);
-        PumpMessages(20);
-    }
-}
-
 bool CursorFree() {
     RECT r{};
     GetClipCursor(&r);
@@ -131,62 +71,14 @@ bool CursorFree() {
            r.bottom >= GetSystemMetrics(SM_CYSCREEN);
 }
 
-class Surface : public ShellTest {
+class Surface : public DesignerTest {
   protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        gtOptions.lImportResults = 0;
-        ASSERT_TRUE(CreateShown(900, 300));
+        DesignerTest::SetUp();
         // The toolbox stands over the dialog's left part, where these drags go.
         if (ghToolbox) {
             SetWindowPos(ghToolbox, nullptr, 600, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         }
-    }
-    void TearDown() override {
-        SetPlacing(0);
-        ShellTest::TearDown();
-    }
-
-    // A dialog of our own at 10, 10 (220 x 120) with the given controls.
-    struct tCtl {
-        int32_t lKind;
-        tDlgRect t;
-    };
-    int32_t Design(std::initializer_list<tCtl> atCtl) {
-        const int32_t lRes = NewResource(wkResDialog);
-        tDlg tRow = NewKindRow(wkCtlDialog);
-        tRow.lIDElem = gatRes[lRes].lIDElem;
-        tRow.lResElem = lRes;
-        tRow.lFontElem = 1;
-        tRow.nLeft = 10;
-        tRow.nTop = 10;
-        tRow.nRight = 230;
-        tRow.nBottom = 130;
-        AddDlgRow(tRow);
-        int32_t lOrder = 0;
-        for (const tCtl& c : atCtl) {
-            tDlg t = NewKindRow(c.lKind);
-            t.lResElem = lRes;
-            t.lFontElem = 1;
-            t.lCtlOrder = ++lOrder;
-            t.lIDElem = AddID("%IDC_C" + std::to_string(lOrder), std::to_string(1000 + lOrder),
-                              wkUsedByDlg);
-            SetDynStr(t.lCaptionElem, "C" + std::to_string(lOrder));
-            t.nLeft = c.t.nLeft;
-            t.nTop = c.t.nTop;
-            t.nRight = c.t.nRight;
-            t.nBottom = c.t.nBottom;
-            AddDlgRow(t);
-        }
-        Show(lRes);
-        return FindDialogRow(lRes);
-    }
-
-    void Show(int32_t lRes) {
-        BuildDesignDialog(ghWndMain, lRes);
-        SetForegroundWindow(DesignDialogWindow());
-        PumpMessages(60);
-        glChanged = 0;
     }
 
     static int32_t Ctl(int32_t lOrder) { // the control row of a tab position
@@ -203,10 +95,6 @@ class Surface : public ShellTest {
         const tDlg& t = gatDlg[l];
         return ScreenAt(t.nLeft + (t.nRight - t.nLeft) / 4, (t.nTop + t.nBottom) / 2);
     }
-    static tDlgRect RectOf(int32_t l) {
-        return {gatDlg[l].nLeft, gatDlg[l].nTop, gatDlg[l].nRight, gatDlg[l].nBottom};
-    }
-
     // Every live control of the current dialog has its window: class, text
     // and rectangle as the model says; and the dialog follows the frame rules.
     static void ExpectSurfaceMatchesModel() {
@@ -636,7 +524,7 @@ TEST_F(Surface, AControlTheSystemCannotMakeStaysInTheModelAndIsReportedOnce) {
     // Hovering tells what is under the mouse (between the group's markers).
     SendMessageA(Row(Ctl(2)), WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
     SendMessageA(ghStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(szText));
-    EXPECT_EQ(std::string(szText), "Class=Button   ID=%IDC_C2=1002   Pos=5, 40   Size=45 x 14");
+    EXPECT_EQ(std::string(szText), "Class=Button   ID=%IDC_C3=1003   Pos=5, 40   Size=45 x 14");
 }
 
 namespace {
@@ -668,8 +556,8 @@ LRESULT CALLBACK MenuHook(int lCode, WPARAM wParam, LPARAM lParam) {
             }
             gtMenuSeen.lDefault = GetMenuDefaultItem(gtMenuSeen.hMenu, FALSE, 0);
             for (WORD lKey : gtMenuSeen.alKeys) {
-                KeyInput(lKey, false);
-                KeyInput(lKey, true);
+                DesignerTest::KeyInput(lKey, false);
+                DesignerTest::KeyInput(lKey, true);
             }
         }
     }
@@ -681,9 +569,9 @@ tMenuSeen RightClick(POINT p, std::initializer_list<WORD> alKeys) {
     gtMenuSeen = {};
     gtMenuSeen.alKeys = alKeys;
     HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, nullptr, GetCurrentThreadId());
-    MouseInput(MOUSEEVENTF_MOVE, p);
-    MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    MouseInput(MOUSEEVENTF_RIGHTUP);
+    DesignerTest::MouseInput(MOUSEEVENTF_MOVE, p);
+    DesignerTest::MouseInput(MOUSEEVENTF_RIGHTDOWN);
+    DesignerTest::MouseInput(MOUSEEVENTF_RIGHTUP);
     PumpMessages(100);
     UnhookWindowsHookEx(hHook);
     return gtMenuSeen;

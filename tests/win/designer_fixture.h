@@ -6,12 +6,12 @@
 #include "model/design_geometry.h"
 #include "model/dynstr.h"
 #include "styles/control_kinds.h"
-#include "tests/win/modal_watch.h"
+#include "tests/win/user_input.h"
 
 #include <initializer_list>
 
 class DesignerTest : public ShellTest {
-  protected:
+  public:
     void SetUp() override {
         ShellTest::SetUp();
         gtOptions.lImportResults = 0;
@@ -25,7 +25,7 @@ class DesignerTest : public ShellTest {
     struct tCtl {
         int32_t lKind;
         tDlgRect t;
-        const char* szCaption;
+        const char* szCaption = nullptr; // "C" and the ID's number when none
     };
     // A dialog at 10, 10 (220 x 120) with the controls, shown; its resource.
     static int32_t Design(std::initializer_list<tCtl> atCtl) {
@@ -54,11 +54,15 @@ class DesignerTest : public ShellTest {
             t.nBottom = c.t.nBottom;
             AddDlgRow(t);
         }
+        Show(lRes);
+        return lRes;
+    }
+    // The dialog of the resource built on the surface again, unchanged.
+    static void Show(int32_t lRes) {
         BuildDesignDialog(ghWndMain, lRes);
         SetForegroundWindow(DesignDialogWindow());
         PumpMessages(60);
         glChanged = 0;
-        return lRes;
     }
 
     // The live control rows of a dialog resource in row order.
@@ -101,19 +105,6 @@ class DesignerTest : public ShellTest {
         SendInput(1, &t, sizeof(t));
         PumpMessages(40);
     }
-    static void Click(POINT p) {
-        MouseInput(MOUSEEVENTF_MOVE, p);
-        MouseInput(MOUSEEVENTF_LEFTDOWN);
-        MouseInput(MOUSEEVENTF_LEFTUP);
-    }
-    static void Drag(POINT a, POINT b) {
-        MouseInput(MOUSEEVENTF_MOVE, a);
-        MouseInput(MOUSEEVENTF_LEFTDOWN);
-        for (int i = 1; i <= 4; ++i) {
-            MouseInput(MOUSEEVENTF_MOVE, {a.x + (b.x - a.x) * i / 4, a.y + (b.y - a.y) * i / 4});
-        }
-        MouseInput(MOUSEEVENTF_LEFTUP);
-    }
     // Keys pressed and released in order, released in reverse (Ctrl+T: {VK_CONTROL, 'T'}).
     static void Keys(std::initializer_list<WORD> alKey) {
         std::vector<INPUT> at;
@@ -131,5 +122,34 @@ class DesignerTest : public ShellTest {
             at.push_back(t);
         }
         SendInput(static_cast<UINT>(at.size()), at.data(), sizeof(INPUT));
+    }
+    static void KeyInput(WORD lKey, bool bUp) {
+        INPUT t{};
+        t.type = INPUT_KEYBOARD;
+        t.ki.wVk = lKey;
+        t.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &t, sizeof(t));
+    }
+    static void Click(POINT p, bool bCtrl = false) {
+        MouseInput(MOUSEEVENTF_MOVE, p);
+        if (bCtrl) {
+            KeyInput(VK_CONTROL, false);
+        }
+        MouseInput(MOUSEEVENTF_LEFTDOWN);
+        MouseInput(MOUSEEVENTF_LEFTUP);
+        if (bCtrl) {
+            KeyInput(VK_CONTROL, true);
+            PumpMessages(20);
+        }
+    }
+    // A left-button drag from one screen point to another in a few steps.
+    static void Drag(POINT a, POINT b, int lSteps = 4) {
+        MouseInput(MOUSEEVENTF_MOVE, a);
+        MouseInput(MOUSEEVENTF_LEFTDOWN);
+        for (int i = 1; i <= lSteps; ++i) {
+            MouseInput(MOUSEEVENTF_MOVE,
+                       {a.x + (b.x - a.x) * i / lSteps, a.y + (b.y - a.y) * i / lSteps});
+        }
+        MouseInput(MOUSEEVENTF_LEFTUP);
     }
 };

@@ -27,11 +27,11 @@ std::string ClipboardBytes() {
     return s;
 }
 
-class ClipboardTest : public ::testing::Test {
+// The import from the clipboard ends with its results window, as at first start.
+class ClipboardTest : public FilesTest {
   protected:
-    void SetUp() override { ResetProject(); }
-    void TearDown() override {
-        ResetProject();
+    void SetUp() override {
+        FilesTest::SetUp();
         ResetOptions();
     }
 };
@@ -39,7 +39,6 @@ class ClipboardTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ClipboardTest, TextGoesOnTheClipboardWithOneZeroByte) {
-    OwnerWindow hOwner;
     ASSERT_EQ(PutTextOnClipboard("Dim x As Long\r\n"), 1);
     EXPECT_EQ(ClipboardBytes(), std::string("Dim x As Long\r\n", 15) + '\0');
     ASSERT_EQ(PutTextOnClipboard(std::string("ends\0", 5)), 1);
@@ -55,8 +54,6 @@ TEST_F(ClipboardTest, TextGoesOnTheClipboardWithOneZeroByte) {
 }
 
 TEST_F(ClipboardTest, ClipboardHeldByAnotherProgramIsReported) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     HANDLE hHeld = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread tOther([&] {
@@ -80,8 +77,6 @@ TEST_F(ClipboardTest, ClipboardHeldByAnotherProgramIsReported) {
 }
 
 TEST_F(ClipboardTest, ImportFromClipboardDetectsTheFormatAndCountsWhatItAdded) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     AddID("%IDC_THERE", "1000", 0);
     ASSERT_EQ(PutTextOnClipboard("%IDC_NEWONE = 1234\r\n%IDC_NEWTWO = 1235\r\n"), 1);
     std::string sShown;
@@ -107,8 +102,6 @@ TEST_F(ClipboardTest, ImportFromClipboardDetectsTheFormatAndCountsWhatItAdded) {
 }
 
 TEST_F(ClipboardTest, ImportWithoutAFormatAsksForOne) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     ASSERT_EQ(PutTextOnClipboard("just some words\r\n"), 1);
     tUser.Expect("Import from Clipboard", IDOK, [](HWND hDlg) {
         EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_KVL), BST_UNCHECKED);

@@ -1,6 +1,5 @@
 // The common dialogs of the file commands: their titles and filters, the
 // toolbox kept away while they are open, and a name typed into Save As.
-#include "model/options.h"
 #include "tests/win/files_support.h"
 
 #include <dlgs.h>
@@ -22,26 +21,22 @@ std::vector<std::string> FileTypes(HWND hDlg) {
     return as;
 }
 
-class FileDialogs : public ::testing::Test {
+class FileDialogs : public FilesTest {
   protected:
     void SetUp() override {
-        gtOptions.lImportResults = 0;
-        ResetProject();
+        FilesTest::SetUp();
         gaToolboxAllowed.clear();
         gpfnSetToolboxAllowed = [](int lAllowed) { gaToolboxAllowed.push_back(lAllowed); };
     }
     void TearDown() override {
         gpfnSetToolboxAllowed = nullptr;
-        ResetProject();
-        ResetOptions();
+        FilesTest::TearDown();
     }
 };
 
 } // namespace
 
 TEST_F(FileDialogs, OpenAndImportShowTheirTitlesAndFilters) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     std::vector<std::string> asOpenTypes;
     std::vector<std::string> asImportTypes;
     tUser.Expect("Select File to Open", IDCANCEL, [&](HWND hDlg) {
@@ -65,8 +60,6 @@ TEST_F(FileDialogs, OpenAndImportShowTheirTitlesAndFilters) {
 }
 
 TEST_F(FileDialogs, SavingAnUntitledProjectAsksForItsName) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     const std::string sFolder = MakeTempFolder("wk save as");
     AddID("%IDC_NAMED", "1001", 0);
     tUser.Expect("Save File As", IDOK, [&](HWND hDlg) {

@@ -1,23 +1,16 @@
 // The questions of the file commands as real message boxes, answered the way a
 // user would: "Save current changes?", the companion script's replace question
 // and the reload question after another program touched the file.
-#include "model/options.h"
 #include "tests/win/files_support.h"
 
 namespace {
 
-class FileQuestions : public ::testing::Test {
+class FileQuestions : public FilesTest {
   protected:
     void SetUp() override {
-        gtOptions.lImportResults = 0;
+        FilesTest::SetUp();
         sFolder = MakeTempFolder("wk files questions");
         SetProgramFolder(sFolder); // no RC.EXE there
-        ResetProject();
-    }
-    void TearDown() override {
-        ResetProject();
-        SetProgramFolder(std::string());
-        ResetOptions();
     }
     std::string sFolder;
 };
@@ -39,8 +32,6 @@ void Touch(const std::string& sPath, int lSeconds) {
 } // namespace
 
 TEST_F(FileQuestions, SaveCurrentChangesWithCancelNoAndYes) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     AddID("%IDC_KEEP", "1001", 0);
     ASSERT_EQ(glChanged, 1);
 
@@ -67,8 +58,6 @@ TEST_F(FileQuestions, SaveCurrentChangesWithCancelNoAndYes) {
 }
 
 TEST_F(FileQuestions, CompanionScriptIsReplacedOnlyWhenTheUserSaysYes) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     AddStr(AddID("%IDS_HELLO", "200", 0), "Hello");
     WriteFileText(sFolder + "App.rc", "someone else's script");
     SetCurrentFile(sFolder + "App.bas", 1);
@@ -96,8 +85,6 @@ TEST_F(FileQuestions, CompanionScriptIsReplacedOnlyWhenTheUserSaysYes) {
 }
 
 TEST_F(FileQuestions, ReloadIsAskedOncePerChangeByAnotherProgram) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     AddID("%IDC_FIRST", "1001", 0);
     SetCurrentFile(sFolder + "Watched.bas", 1);
     ASSERT_EQ(SaveCmd(hOwner), 1);

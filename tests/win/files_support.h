@@ -7,6 +7,7 @@
 #include "app/files/file_ops.h"
 #include "app/files/file_state.h"
 #include "app/win_seam.h"
+#include "model/options.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "tests/win/support/win_test_support.h"
@@ -14,9 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -134,9 +133,7 @@ inline std::string WinPath(std::string s) {
 
 // A fresh folder under the temporary folder, with the name's blanks kept.
 inline std::string MakeTempFolder(const std::string& sName) {
-    char szTemp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, szTemp);
-    const std::string sFolder = std::string(szTemp) + sName + "\\";
+    const std::string sFolder = TempFolder() + sName + "\\";
     // Empty it: a test starts with nothing left from an earlier run.
     WIN32_FIND_DATAA tFind;
     HANDLE hFind = FindFirstFileA((sFolder + "*").c_str(), &tFind);
@@ -148,18 +145,6 @@ inline std::string MakeTempFolder(const std::string& sName) {
     }
     CreateDirectoryA(sFolder.c_str(), nullptr);
     return sFolder;
-}
-
-inline void WriteFileText(const std::string& sPath, const std::string& sText) {
-    std::ofstream f(sPath, std::ios::binary);
-    f << sText;
-}
-
-inline std::string ReadFileWhole(const std::string& sPath) {
-    std::ifstream f(sPath, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 inline bool Exists(const std::string& sPath) {
@@ -200,3 +185,22 @@ inline void ResetProject() {
     CloseFile();
     glChanged = 0;
 }
+
+// The start-up of every file command test: a clean project without the
+// results window, an owner window with the program's seam, and a user who
+// answers the boxes; afterwards the program folder and the options as at
+// first start.
+class FilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gtOptions.lImportResults = 0;
+        ResetProject();
+    }
+    void TearDown() override {
+        ResetProject();
+        SetProgramFolder(std::string());
+        ResetOptions();
+    }
+    OwnerWindow hOwner;
+    BoxAnswerer tUser;
+};

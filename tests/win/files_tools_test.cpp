@@ -1,23 +1,16 @@
 // The outside programs, played by stand-ins built with the tests: RC.EXE and
 // KVRES.EXE compiling the companion script, and the IDE KVEDIT.EXE.
-#include "model/options.h"
 #include "tests/win/files_support.h"
 
 namespace {
 
-class ToolsTest : public ::testing::Test {
+class ToolsTest : public FilesTest {
   protected:
     void SetUp() override {
-        gtOptions.lImportResults = 0;
+        FilesTest::SetUp();
         sTools = MakeTempFolder("wk tools");
         sSource = MakeTempFolder("wk my source");
         SetProgramFolder(sTools);
-        ResetProject();
-    }
-    void TearDown() override {
-        ResetProject();
-        SetProgramFolder(std::string());
-        ResetOptions();
     }
     // RC.EXE and KVRES.EXE in the program folder, KVWIN.INI naming include folders.
     void PlaceCompilers(bool bConverter = true) {
@@ -35,8 +28,6 @@ class ToolsTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ToolsTest, BothStepsBuildTheKvrFileWithTheirCommandLines) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     PlaceCompilers();
     const std::string sScript = sSource + "app.rc";
     WriteFileText(sScript, "WARN only\r\n");
@@ -53,8 +44,6 @@ TEST_F(ToolsTest, BothStepsBuildTheKvrFileWithTheirCommandLines) {
 }
 
 TEST_F(ToolsTest, CompilerErrorsAreShownAndStopTheConversion) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     PlaceCompilers();
     const std::string sScript = sSource + "app.rc";
     WriteFileText(sScript, "FAIL here\r\n");
@@ -69,8 +58,6 @@ TEST_F(ToolsTest, CompilerErrorsAreShownAndStopTheConversion) {
 }
 
 TEST_F(ToolsTest, MissingProgramsAndAMissingKvrAreReported) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     const std::string sScript = sSource + "app.rc";
     WriteFileText(sScript, "NOKVR\r\n");
     tUser.Expect("Wrenkit", IDOK);
@@ -93,8 +80,6 @@ TEST_F(ToolsTest, MissingProgramsAndAMissingKvrAreReported) {
 }
 
 TEST_F(ToolsTest, IdeGetsTheFileInQuotesOrIsBroughtToTheFront) {
-    OwnerWindow hOwner;
-    BoxAnswerer tUser;
     const std::string sFile = sSource + "My App.bas";
     WriteFileText(sFile, "");
     SetCurrentFile(sFile, 1);

@@ -9,13 +9,8 @@ namespace {
 class RecentFiles : public ShellTest {
   protected:
     std::string MakeFile(const std::string& sName) {
-        char szDir[MAX_PATH] = "";
-        GetTempPathA(sizeof(szDir), szDir);
-        const std::string sFile = std::string(szDir) + sName;
-        HANDLE hFile =
-            CreateFileA(sFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        EXPECT_NE(hFile, INVALID_HANDLE_VALUE);
-        CloseHandle(hFile);
+        const std::string sFile = TempFolder() + sName;
+        EXPECT_TRUE(WriteFileText(sFile, ""));
         asMade.push_back(sFile);
         return sFile;
     }

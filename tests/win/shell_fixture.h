@@ -20,9 +20,7 @@
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char szDir[MAX_PATH] = "";
-        GetTempPathA(sizeof(szDir), szDir);
-        sIni = std::string(szDir) + "wk_shell_" + std::to_string(GetCurrentProcessId()) + ".ini";
+        sIni = TempFolder() + "wk_shell_" + std::to_string(GetCurrentProcessId()) + ".ini";
         DeleteFileA(sIni.c_str());
         SetSettingsPath(sIni);
         ResetOptions();

@@ -90,7 +90,7 @@ TEST_F(TestMode, TheSampleRunsLiveReportsItsButtonAndEndsWithCtrlTAndEsc) {
         Click(Centre(ControlOf(hTested, lButton)));
         PumpUntil([&] { return !sReport.empty(); }, 3000);
         SetForegroundWindow(hTested);
-        Keys({VK_CONTROL, 'T'});
+        SendKeys({VK_CONTROL, 'T'});
     });
     Command(IDM_TESTDIALOG);
     EXPECT_TRUE(bSeen);
@@ -113,7 +113,7 @@ TEST_F(TestMode, TheSampleRunsLiveReportsItsButtonAndEndsWithCtrlTAndEsc) {
         EXPECT_EQ(r.left, 400);
         EXPECT_EQ(r.top, 300);
         SetForegroundWindow(hTested);
-        Keys({VK_ESCAPE});
+        SendKeys({VK_ESCAPE});
     });
     Command(IDM_TESTDIALOG);
     EXPECT_TRUE(bSeen);

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 // Folder for screenshots and other artefacts (WK_ARTIFACTS, else ".\artifacts").
@@ -35,4 +37,24 @@ template <typename Pred> bool PumpUntil(Pred bDone, int lMilliseconds) {
         PumpMessages(10);
     }
     return true;
+}
+
+// The temporary folder, with its final backslash.
+inline std::string TempFolder() {
+    char szPath[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, szPath);
+    return szPath;
+}
+
+inline bool WriteFileText(const std::string& sPath, const std::string& sText) {
+    std::ofstream tOut(sPath, std::ios::binary);
+    tOut << sText;
+    return static_cast<bool>(tOut);
+}
+
+inline std::string ReadFileWhole(const std::string& sPath) {
+    std::ifstream tIn(sPath, std::ios::binary);
+    std::ostringstream s;
+    s << tIn.rdbuf();
+    return s.str();
 }
