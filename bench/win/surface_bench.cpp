@@ -12,6 +12,8 @@
 #include "model/project.h"
 #include "styles/control_kinds.h"
 
+#include "bench/win/bench_support.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -20,24 +22,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER tFreq{};
-    if (!tFreq.QuadPart) {
-        QueryPerformanceFrequency(&tFreq);
-    }
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(tFreq.QuadPart);
-}
-
-void Pump() {
-    MSG tMsg;
-    while (PeekMessageA(&tMsg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&tMsg);
-        DispatchMessageA(&tMsg);
-    }
-}
 
 // A dialog of lCount controls: the kinds 2 to 28 and 1 in turn, in rows of 50
 // cells of 16 by 10 dialog units (large enough to be grabbed between the

@@ -15,6 +15,8 @@
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 
+#include "bench/win/bench_support.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -24,24 +26,6 @@
 #include <string>
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER tFreq{};
-    if (!tFreq.QuadPart) {
-        QueryPerformanceFrequency(&tFreq);
-    }
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(tFreq.QuadPart);
-}
-
-void Pump() {
-    MSG tMsg;
-    while (PeekMessageA(&tMsg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&tMsg);
-        DispatchMessageA(&tMsg);
-    }
-}
 
 int32_t MakeProject(int32_t lCount) {
     ClearProject();
