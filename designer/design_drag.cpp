@@ -216,7 +216,7 @@ void FinishDraw(bool bCancel) {
     if (lKind) {
         SelectTool();
         if (t.nRight > t.nLeft && t.nBottom > t.nTop) {
-            NewControl(lKind, t.nLeft, t.nTop, t.nRight, t.nBottom);
+            NewDesignControl(lKind, t.nLeft, t.nTop, t.nRight, t.nBottom);
         }
     } else {
         BandSelect(t);

@@ -314,7 +314,7 @@ void OpenContextMenu() {
 // ---- Commands ---------------------------------------------------------------------------
 
 void NewDialogCmd(HWND hOwner) {
-    NewDialog(hOwner);
+    NewDesignDialog(hOwner);
 }
 
 void DeleteControlsCmd(HWND) {

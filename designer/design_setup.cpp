@@ -160,7 +160,7 @@ void BuildDesignDialog(HWND hMain, int32_t lResDlg) {
     UpdateCommands();
 }
 
-int32_t NewDialog(HWND hMain) {
+int32_t NewDesignDialog(HWND hMain) {
     InitDesignSurface();
     if (HWND hOld = DesignDialogWindow()) {
         const int32_t lOld = WindowElem(hOld);
@@ -205,7 +205,8 @@ int32_t NewDialog(HWND hMain) {
     return lDlg;
 }
 
-int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, int32_t lBottom) {
+int32_t NewDesignControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight,
+                         int32_t lBottom) {
     HWND hOverlay = DesignOverlayWindow();
     if (!hOverlay || !gatDlg.Live(gtElem.lDlg)) {
         return 0;

@@ -21,7 +21,7 @@ HFONT MarlettFont();
 void BuildDesignDialog(HWND hMain, int32_t lResDlg);
 // Command 1001: a new dialog resource with its row, shown on the surface.
 // Returns the new gatDlg element (0 on failure).
-int32_t NewDialog(HWND hMain);
+int32_t NewDesignDialog(HWND hMain);
 // The window of the dialog being designed and its overlay (0 when none).
 HWND DesignDialogWindow();
 HWND DesignOverlayWindow();
@@ -30,7 +30,8 @@ HWND DesignOverlayWindow();
 void RefreshDesignMenuBar();
 // A new control of kind lKind at the rectangle (dialog units) on the dialog
 // being designed; the new gatDlg element, 0 when there is no dialog.
-int32_t NewControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight, int32_t lBottom);
+int32_t NewDesignControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRight,
+                         int32_t lBottom);
 
 // After the Properties dialog rewrote row lElem: its live window follows, made
 // anew (same rectangle, place among its siblings and selection) when lRemake

@@ -87,7 +87,7 @@ void PlaceDefaultControl(HWND hToolbox, int32_t lKind) {
                     "Wrenkit", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
-    NewControl(lKind, t.nLeft, t.nTop, t.nRight, t.nBottom);
+    NewDesignControl(lKind, t.nLeft, t.nTop, t.nRight, t.nBottom);
 }
 
 HWND CreateToolBar(HWND hWnd) {

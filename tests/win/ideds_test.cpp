@@ -126,7 +126,7 @@ TEST_F(ProjectEditors, DraggingAnIDRowMovesItsEquate) {
 }
 
 TEST_F(ProjectEditors, ThreeClicksSetTheTabOrder) {
-    NewControl(wkCtlLabel, 10, 90, 60, 100);
+    NewDesignControl(wkCtlLabel, 10, 90, 60, 100);
     PumpMessages(50);
     const int32_t lRes = gtElem.lResDlg;
     const std::vector<int32_t> alRows = TabOrderRows(lRes);

@@ -31,8 +31,8 @@ class TestMode : public DesignerTest {
 TEST_F(TestMode, TheSampleRunsLiveReportsItsButtonAndEndsWithCtrlTAndEsc) {
     ASSERT_TRUE(OpenFile(std::string("Z:") + WK_SOURCE_DIR + "/examples/sample.bas", 1));
     PumpMessages(100);
-    const int32_t lList = NewControl(wkCtlListView, 5, 25, 120, 95);
-    const int32_t lCheck = NewControl(wkCtlCheckBox, 130, 25, 190, 35);
+    const int32_t lList = NewDesignControl(wkCtlListView, 5, 25, 120, 95);
+    const int32_t lCheck = NewDesignControl(wkCtlCheckBox, 130, 25, 190, 35);
     ASSERT_TRUE(lList && lCheck);
     int32_t lButton = 0;
     for (int32_t l : Controls(gtElem.lResDlg)) {
