@@ -52,8 +52,19 @@ class Undo : public DesignerTest {
         }
         return true;
     }
-    // Every live control of the dialog has a window where its row says.
+    // Every live control of the dialog has a window where its row says, and
+    // the windows lie in table order, as a build makes them.
     static void ExpectWindowsFollowRows(int32_t lRes) {
+        std::vector<int32_t> alSiblings;
+        for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h;
+             h = GetWindow(h, GW_HWNDNEXT)) {
+            for (int32_t l : Controls(lRes)) {
+                if (Row(l) == h) {
+                    alSiblings.push_back(l);
+                }
+            }
+        }
+        EXPECT_EQ(alSiblings, Controls(lRes));
         for (int32_t l : Controls(lRes)) {
             HWND h = Row(l);
             ASSERT_TRUE(h && IsWindow(h)) << l;
@@ -135,6 +146,47 @@ TEST_F(Undo, AlignLeftsFromTheMenuIsOneStep) {
     Press({VK_CONTROL, 'Z'});
     EXPECT_EQ(gatDlg[alCtl[1]].nLeft, 60);
     EXPECT_EQ(gatDlg[alCtl[2]].nLeft, 110);
+    ExpectWindowsFollowRows(lRes);
+}
+
+// The keys pressed in the next menu once it is up.
+std::vector<WORD> galMenuKeys;
+
+LRESULT CALLBACK MenuKeys(int lCode, WPARAM wParam, LPARAM lParam) {
+    const auto* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (lCode == HC_ACTION && p->hwnd == ghWndMain && p->message == WM_ENTERIDLE) {
+        for (WORD lKey : galMenuKeys) {
+            DesignerTest::KeyInput(lKey, false);
+            DesignerTest::KeyInput(lKey, true);
+        }
+        galMenuKeys.clear();
+    }
+    return CallNextHookEx(nullptr, lCode, wParam, lParam);
+}
+
+TEST_F(Undo, TheContextMenuOfAGroupedControlAlignsTheGroup) {
+    const int32_t lRes = DesignFour();
+    const std::vector<int32_t> alCtl = Controls(lRes);
+    Drag(ScreenAt(5, 5), ScreenAt(160, 30));
+    ASSERT_EQ(GroupCount(), 3);
+    const std::vector<tDlg> atBefore = Rows(lRes);
+    // A right-click on the third member between its markers, then A&lign, &Lefts.
+    galMenuKeys = {'L', 'L'};
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuKeys, nullptr, GetCurrentThreadId());
+    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(140, 20));
+    MouseInput(MOUSEEVENTF_RIGHTDOWN);
+    MouseInput(MOUSEEVENTF_RIGHTUP);
+    PumpLikeTheProgram(300);
+    UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(GroupCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(gatDlg[alCtl[static_cast<size_t>(i)]].nLeft, 12) << i;
+    }
+    EXPECT_EQ(UndoDepth(), 1);
+    EXPECT_EQ(UndoStepName(), "Align Lefts");
+    ExpectWindowsFollowRows(lRes);
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(SameRows(Rows(lRes), atBefore));
     ExpectWindowsFollowRows(lRes);
 }
 
