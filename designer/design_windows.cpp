@@ -244,6 +244,10 @@ OverlayFreeze::OverlayFreeze()
                    ? gtDesign.hOverlay
                    : nullptr) {
     if (hOverlay) {
+        // Turning drawing off drops what waits to be painted (the areas a
+        // step just before left, when keys come faster than painting): it is
+        // painted first.
+        RedrawWindow(hOverlay, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
     }
 }

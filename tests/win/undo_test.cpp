@@ -52,19 +52,21 @@ class Undo : public DesignerTest {
         }
         return true;
     }
-    // Every live control of the dialog has a window where its row says, and
-    // the windows lie in table order, as a build makes them.
-    static void ExpectWindowsFollowRows(int32_t lRes) {
-        std::vector<int32_t> alSiblings;
+    // The dialog's controls in the sibling order of their windows.
+    static std::vector<int32_t> SiblingOrder(int32_t lRes) {
+        std::vector<int32_t> al;
         for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h;
              h = GetWindow(h, GW_HWNDNEXT)) {
             for (int32_t l : Controls(lRes)) {
                 if (Row(l) == h) {
-                    alSiblings.push_back(l);
+                    al.push_back(l);
                 }
             }
         }
-        EXPECT_EQ(alSiblings, Controls(lRes));
+        return al;
+    }
+    // Every live control of the dialog has a window where its row says.
+    static void ExpectWindowsFollowRows(int32_t lRes) {
         for (int32_t l : Controls(lRes)) {
             HWND h = Row(l);
             ASSERT_TRUE(h && IsWindow(h)) << l;
@@ -82,6 +84,7 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     const std::vector<int32_t> alCtl = Controls(lRes);
     const std::string sBefore = Saved();
     const std::vector<tDlg> atBefore = Rows(lRes);
+    const HWND hFour = Row(alCtl[3]);
     Drag(ScreenAt(5, 5), ScreenAt(160, 30)); // a band across the three in a row
     ASSERT_EQ(GroupCount(), 3);
     EXPECT_FALSE(SendMessageA(ghToolbar, TB_ISBUTTONENABLED, IDM_UNDO, 0));
@@ -96,7 +99,9 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     EXPECT_EQ(Saved(), sBefore);
     EXPECT_EQ(glChanged, 0); // back at the state the history started from
     ExpectWindowsFollowRows(lRes);
-    EXPECT_EQ(GroupCount(), 3); // the controls the step changed are selected
+    EXPECT_EQ(SiblingOrder(lRes), alCtl); // table order, as a build makes them
+    EXPECT_EQ(Row(alCtl[3]), hFour);      // its tab position changed back, its window stayed
+    EXPECT_EQ(GroupCount(), 3);           // the controls the step changed are selected
     EXPECT_EQ(MenuItemText(GetMenu(ghWndMain), IDM_REDO), "R&edo Delete 3 controls\tCtrl+Y");
     EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "undo_delete").empty());
 
