@@ -164,9 +164,12 @@ tFollow SortChanges(int32_t lShownRes, bool bOther) {
         if (t.tOld.lResElem != lShownRes && (!bLive || tNow.lResElem != lShownRes)) {
             continue;
         }
-        if (t.tOld.lCtlType == wkCtlDialog || tNow.lCtlType == wkCtlDialog) {
-            if (t.tOld.lCtlType == tNow.lCtlType && bLive &&
-                OnlyPlaceDiffers(t.tOld, tNow, false)) {
+        // A row that did not exist is all zero, which reads as a dialog row:
+        // only a row with its resource is one.
+        const bool bOldDialog = t.tOld.lResElem != 0 && t.tOld.lCtlType == wkCtlDialog;
+        const bool bNowDialog = tNow.lResElem != 0 && tNow.lCtlType == wkCtlDialog;
+        if (bOldDialog || bNowDialog) {
+            if (bOldDialog && bNowDialog && bLive && OnlyPlaceDiffers(t.tOld, tNow, false)) {
                 tF.bMoveDialog = true;
             } else {
                 tF.bRebuild = true;

@@ -114,6 +114,26 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     EXPECT_EQ(glChanged, 1);
 }
 
+TEST_F(Undo, ANewControlGoesAndComesBackWithoutBuildingTheDialogAgain) {
+    const int32_t lRes = DesignFour();
+    const HWND hDialog = DesignDialogWindow();
+    const HWND hOne = Row(Controls(lRes)[0]);
+    const int32_t lNew = NewDesignControl(wkCtlButton, 100, 60, 140, 74);
+    ASSERT_NE(lNew, 0);
+    const HWND hNew = Row(lNew);
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Controls(lRes).size(), 4u);
+    EXPECT_FALSE(IsWindow(hNew));
+    Press({VK_CONTROL, 'Y'});
+    ASSERT_EQ(Controls(lRes).size(), 5u);
+    ExpectWindowsFollowRows(lRes);
+    EXPECT_EQ(SiblingOrder(lRes), Controls(lRes));
+    EXPECT_EQ(DesignDialogWindow(), hDialog);
+    EXPECT_EQ(Row(Controls(lRes)[0]), hOne);
+    EXPECT_EQ(gtElem.lCtl, lNew);
+    EXPECT_TRUE(FocusGripperShown());
+}
+
 TEST_F(Undo, AMouseDragIsOneStep) {
     const int32_t lRes = DesignFour();
     const int32_t lCtl = Controls(lRes)[3];
