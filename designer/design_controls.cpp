@@ -111,6 +111,14 @@ std::string Item(const char* sz, int32_t n) {
     return sz + std::to_string(n);
 }
 
+// A window whose frame is its client area has no frame to paint.
+bool NoFrame(HWND hWnd) {
+    RECT rWin{}, rClient{};
+    GetWindowRect(hWnd, &rWin);
+    GetClientRect(hWnd, &rClient);
+    return rWin.right - rWin.left == rClient.right && rWin.bottom - rWin.top == rClient.bottom;
+}
+
 LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const auto it = gaSubclass.find(hWnd);
     const WNDPROC pfnOld = it != gaSubclass.end() ? it->second.pfnOld : nullptr;
@@ -141,9 +149,22 @@ LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         gaSubclass.erase(hWnd);
         return l;
     }
+    if (uMsg == WM_NCPAINT && NoFrame(hWnd)) {
+        return 0; // nothing to draw, and asking for the frame's device context costs a round trip
+    }
+    // The frame a control's own paint draws first (from BeginPaint) leaves
+    // the markers to the paint itself: they are drawn once, after both.
+    static HWND hInPaint = nullptr;
+    HWND hOuter = hInPaint;
+    if (uMsg == WM_PAINT) {
+        hInPaint = hWnd;
+    }
     LRESULT l = pfnOld ? CallWindowProcA(pfnOld, hWnd, uMsg, wParam, lParam)
                        : DefWindowProcA(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_PAINT || uMsg == WM_NCPAINT) {
+    if (uMsg == WM_PAINT) {
+        hInPaint = hOuter;
+    }
+    if (uMsg == WM_PAINT || (uMsg == WM_NCPAINT && hInPaint != hWnd)) {
         // Group markers lie on top of every control: what the control just
         // drew over them is drawn again.
         RepaintMarkersOver(hWnd);

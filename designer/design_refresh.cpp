@@ -41,5 +41,6 @@ void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged)
     if (gtElem.lCtl == lElem && gtDesign.atGroup.empty()) {
         ShowFocusGrippers(RowWindow(lElem));
     }
-    InvalidateRect(gtDesign.hOverlay, nullptr, TRUE);
+    // The overlay alone: its controls paint themselves when they change.
+    RedrawWindow(gtDesign.hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
 }
