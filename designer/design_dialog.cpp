@@ -248,7 +248,8 @@ void ExcludeControls(HWND hOverlay, HDC hDC) {
         return;
     }
     for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg[l].hWnd) {
+        if (gatDlg[l].hWnd &&
+            gatDlg[l].lCtlType != wkCtlDialog) { // the dialog's own window holds the overlay
             Cut(RowWindow(l), reinterpret_cast<LPARAM>(&tCut));
         }
     }
@@ -284,18 +285,10 @@ LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         HDC hDC = reinterpret_cast<HDC>(wParam);
         const int lSaved = SaveDC(hDC);
         ExcludeControls(hWnd, hDC);
-        RECT r{};
-        GetClientRect(hWnd, &r);
-        FillRect(hDC, &r, reinterpret_cast<HBRUSH>(GetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND)));
+        const LRESULT l = DefWindowProcA(hWnd, uMsg, wParam, lParam);
         RestoreDC(hDC, lSaved);
-        return 1;
+        return l;
     }
-    case WM_TIMER:
-        if (wParam == kMarkWaitTimer) {
-            DrawWaitingMarkers();
-            return 0;
-        }
-        break;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hDC = BeginPaint(hWnd, &ps);

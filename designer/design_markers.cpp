@@ -246,27 +246,6 @@ void RepaintMarkersOver(HWND hWnd) {
     if (std::any_of(gtDesign.atGroup.begin(), gtDesign.atGroup.end(), [&](const tMarkers& t) {
             return IntersectRect(&tMeet, &t.tBounds, &r) != FALSE;
         })) {
-        return;
-    }
-    // While more controls wait to paint, their markers wait with them and are
-    // drawn with one device context after the last: a step that moves a
-    // group repaints a hundred controls under markers. Should the last paint
-    // be another window's, the timer draws them.
-    UnionRect(&gtDesign.tMarkWait, &gtDesign.tMarkWait, &r);
-    if (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) {
-        SetTimer(gtDesign.hOverlay, kMarkWaitTimer, USER_TIMER_MINIMUM, nullptr);
-        return;
-    }
-    DrawWaitingMarkers();
-}
-
-void DrawWaitingMarkers() {
-    if (gtDesign.hOverlay) {
-        KillTimer(gtDesign.hOverlay, kMarkWaitTimer);
-    }
-    const RECT r = gtDesign.tMarkWait;
-    gtDesign.tMarkWait = {};
-    if (!IsRectEmpty(&r)) {
         DrawMarkersNow(r);
     }
 }

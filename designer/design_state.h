@@ -52,7 +52,6 @@ struct tDesign {
     // ends, before the group's markers are drawn.
     int32_t lInBatch;
     std::vector<RECT> atUncover;
-    RECT tMarkWait; // markers over controls that painted, drawn after the last
 };
 extern tDesign gtDesign;
 
@@ -139,12 +138,8 @@ void ClearGroup();
 void PlaceMarkers(tMarkers& t);
 // Draws every marker of the group (after a batch).
 void DrawGroupMarkers();
-// The markers over a window that has just painted, drawn again once no
-// other window waits to paint (DrawWaitingMarkers, or the overlay's timer
-// kMarkWaitTimer).
+// The markers over a window that has just painted, drawn again.
 void RepaintMarkersOver(HWND hWnd);
-void DrawWaitingMarkers();
-constexpr UINT_PTR kMarkWaitTimer = 1;
 // The markers within tPaint on the overlay's own paint.
 void PaintMarkers(HDC hDC, const RECT& tPaint);
 // A marker lies at p (overlay pixels): the mouse there is the marker's, which

@@ -237,6 +237,33 @@ TEST_F(Surface, DialogsOutOfBoundsOrHugeBuildWithoutLosingTheirPlaces) {
     ExpectSurfaceMatchesModel();
 }
 
+// The overlay paints its background and grid around its controls, not over
+// them, also when it is repainted alone (as after a change in Properties).
+TEST_F(Surface, TheOverlayRepaintedAloneLeavesItsControlsDrawn) {
+    ASSERT_TRUE(Design({{wkCtlButton, {13, 10, 53, 24}}, {wkCtlTextBox, {13, 30, 93, 44}}}));
+    PumpMessages(100);
+    auto Shown = [] {
+        std::vector<COLORREF> alPixel;
+        HDC hScreen = GetDC(nullptr);
+        for (int32_t lOrder : {1, 2}) {
+            RECT r{};
+            GetWindowRect(Row(Ctl(lOrder)), &r);
+            for (int y = r.top; y < r.bottom; y += 3) {
+                for (int x = r.left; x < r.right; x += 3) {
+                    alPixel.push_back(GetPixel(hScreen, x, y));
+                }
+            }
+        }
+        ReleaseDC(nullptr, hScreen);
+        return alPixel;
+    };
+    const std::vector<COLORREF> alBefore = Shown();
+    RedrawWindow(DesignOverlayWindow(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+    PumpMessages(100);
+    EXPECT_EQ(Shown(), alBefore);
+}
+
 TEST_F(Surface, DraggingAControlSnapsItsCornerOnlyOnceItMoved) {
     const int32_t lDlg =
         Design({{wkCtlButton, {13, 10, 53, 24}}, {wkCtlButton, {100, 60, 140, 74}}});
