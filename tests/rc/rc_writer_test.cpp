@@ -6,6 +6,7 @@
 #include "readers/rc_lexer.h"
 #include "tests/rc/rc_fixture.h"
 #include "tests/support/golden.h"
+#include "tests/support/scratch_folder.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
@@ -289,10 +290,8 @@ TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
 }
 
 TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
-    namespace fs = std::filesystem;
-    fs::path tDir = fs::temp_directory_path() / "wk_rc_companion_kvl";
-    fs::remove_all(tDir);
-    fs::create_directories(tDir);
+    const ScratchFolder tScratch("wk_rc_companion_kvl");
+    const std::filesystem::path& tDir = tScratch.Path();
     MakeCompanionProject();
     NewVersionInfo(0x040904E4);
     gtDoc.sPath = (tDir / "Prog.bas").string();
@@ -310,5 +309,4 @@ TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
     ASSERT_NE(0, lImage);
     EXPECT_EQ("C:\\src\\res\\logo.bmp", DataFileName(lImage));
     EXPECT_EQ(sRC, BuildRCFile(gtDoc, true));
-    fs::remove_all(tDir);
 }

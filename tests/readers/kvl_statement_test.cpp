@@ -2,6 +2,7 @@
 
 #include "model/accel_keys.h"
 #include "readers/file_text.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -314,9 +315,8 @@ TEST_F(KvlStatements, ImportedTextWithoutBlocks) {
 }
 
 TEST_F(KvlStatements, CompanionScriptIsReadFromTheFilesFolder) {
-    const std::string sFolder = ::testing::TempDir() + "wk_readers_companion/";
-    std::string sCmd = "mkdir -p " + sFolder;
-    ASSERT_EQ(std::system(sCmd.c_str()), 0);
+    const ScratchFolder tScratch("wk_readers_companion");
+    const std::string sFolder = tScratch.File("");
     {
         FILE* p = std::fopen((sFolder + "app.rc").c_str(), "wb");
         ASSERT_NE(p, nullptr);
@@ -336,13 +336,13 @@ TEST_F(KvlStatements, CompanionScriptIsReadFromTheFilesFolder) {
     EXPECT_EQ(glRCBlockCnt, 3); // Created, Constants, Strings
     EXPECT_EQ(CompanionScriptPath("C:\\src\\app.bas", ".\\sub\\other.kvr"), "C:\\src\\other.rc");
     EXPECT_EQ(CompanionScriptPath("app.bas", "noext"), "noext.rc");
-    std::remove((sFolder + "app.rc").c_str());
 }
 
 TEST_F(KvlStatements, ReadFileTextReportsWhatWentWrong) {
     RecordingSeam tSeam;
-    const std::string sFolder = ::testing::TempDir();
-    const std::string sFile = sFolder + "wk_readers_text.bas";
+    const ScratchFolder tScratch("wk_readers_text");
+    const std::string sFolder = tScratch.File("");
+    const std::string sFile = sFolder + "text.bas";
     {
         FILE* p = std::fopen(sFile.c_str(), "wb");
         ASSERT_NE(p, nullptr);
@@ -363,5 +363,4 @@ TEST_F(KvlStatements, ReadFileTextReportsWhatWentWrong) {
     EXPECT_EQ(tSeam.Reports()[1],
               "Error #53 File not found\r\nwhile trying to open: " + sFolder + "no_such_file.bas");
     EXPECT_EQ(tSeam.Reports()[2].substr(0, 10), "Error #75 ");
-    std::remove(sFile.c_str());
 }
