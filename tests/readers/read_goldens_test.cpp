@@ -159,6 +159,8 @@ class ReadGoldens : public ReaderTest {
         ResetVersionInfo();
         CloseRCTexts();
         gpfnRCImportCopyWanted = nullptr;
+        gtMisc.cxChar = 6; // the dialog base units of the forms' measures
+        gtMisc.cyChar = 13;
     }
     void TearDown() override {
         CloseRCTexts();
