@@ -234,7 +234,8 @@ void ExcludeControls(HWND hOverlay, HDC hDC) {
     }
     const auto Cut = [](HWND h, LPARAM l) -> BOOL {
         const auto& t = *reinterpret_cast<const struct tCut*>(l);
-        if (IsWindowVisible(h)) {
+        // A see-through control (a frame, a line) shows the overlay under it.
+        if (IsWindowVisible(h) && !(GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) {
             const RECT r = WindowRectIn(h, t.hOverlay);
             RECT tMeet{};
             if (IntersectRect(&tMeet, &r, &t.tBox)) {
