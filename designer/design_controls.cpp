@@ -152,19 +152,9 @@ LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     if (uMsg == WM_NCPAINT && NoFrame(hWnd)) {
         return 0; // nothing to draw, and asking for the frame's device context costs a round trip
     }
-    // The frame a control's own paint draws first (from BeginPaint) leaves
-    // the markers to the paint itself: they are drawn once, after both.
-    static HWND hInPaint = nullptr;
-    HWND hOuter = hInPaint;
-    if (uMsg == WM_PAINT) {
-        hInPaint = hWnd;
-    }
     LRESULT l = pfnOld ? CallWindowProcA(pfnOld, hWnd, uMsg, wParam, lParam)
                        : DefWindowProcA(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_PAINT) {
-        hInPaint = hOuter;
-    }
-    if (uMsg == WM_PAINT || (uMsg == WM_NCPAINT && hInPaint != hWnd)) {
+    if (uMsg == WM_PAINT || uMsg == WM_NCPAINT) {
         // Group markers lie on top of every control: what the control just
         // drew over them is drawn again.
         RepaintMarkersOver(hWnd);
