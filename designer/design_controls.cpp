@@ -111,14 +111,6 @@ std::string Item(const char* sz, int32_t n) {
     return sz + std::to_string(n);
 }
 
-// A window whose frame is its client area has no frame to paint.
-bool NoFrame(HWND hWnd) {
-    RECT rWin{}, rClient{};
-    GetWindowRect(hWnd, &rWin);
-    GetClientRect(hWnd, &rClient);
-    return rWin.right - rWin.left == rClient.right && rWin.bottom - rWin.top == rClient.bottom;
-}
-
 LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const auto it = gaSubclass.find(hWnd);
     const WNDPROC pfnOld = it != gaSubclass.end() ? it->second.pfnOld : nullptr;
@@ -148,9 +140,6 @@ LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         RemovePropA(hWnd, "SubClassProc");
         gaSubclass.erase(hWnd);
         return l;
-    }
-    if (uMsg == WM_NCPAINT && NoFrame(hWnd)) {
-        return 0; // nothing to draw, and asking for the frame's device context costs a round trip
     }
     LRESULT l = pfnOld ? CallWindowProcA(pfnOld, hWnd, uMsg, wParam, lParam)
                        : DefWindowProcA(hWnd, uMsg, wParam, lParam);

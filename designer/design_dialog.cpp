@@ -119,12 +119,8 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
         gtDesign.hDialog = hWnd;
         RECT r{};
         GetClientRect(hWnd, &r);
-        // The overlay does not clip its controls away by style: that made
-        // every paint of it work out a visible area cut by every control
-        // (60 ms on 2,000 controls under some window systems). It cuts out
-        // only the controls that meet what it paints (ExcludeControls).
-        CreateWindowExA(0, "KvDialogClient", "", WS_CHILD | WS_VISIBLE, 0, 0, r.right, r.bottom,
-                        hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+        CreateWindowExA(0, "KvDialogClient", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                        r.right, r.bottom, hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
         return 0;
     }
     case WM_DESTROY:
@@ -216,53 +212,6 @@ LRESULT CALLBACK DesignDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-namespace {
-
-// The overlay's own drawing stays off its controls: every child that meets
-// the area hDC may draw in is cut out of it. The controls and grippers are
-// known without asking the window system for the overlay's children (a
-// round trip per child under some systems); only the tab order editor's
-// badges, there while it is open, are found by asking.
-void ExcludeControls(HWND hOverlay, HDC hDC) {
-    struct tCut {
-        HWND hOverlay;
-        HDC hDC;
-        RECT tBox;
-    } tCut{hOverlay, hDC, {}};
-    if (GetClipBox(hDC, &tCut.tBox) == NULLREGION) {
-        return;
-    }
-    const auto Cut = [](HWND h, LPARAM l) -> BOOL {
-        const auto& t = *reinterpret_cast<const struct tCut*>(l);
-        // A see-through control (a frame, a line) shows the overlay under it.
-        if (IsWindowVisible(h) && !(GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) {
-            const RECT r = WindowRectIn(h, t.hOverlay);
-            RECT tMeet{};
-            if (IntersectRect(&tMeet, &r, &t.tBox)) {
-                ExcludeClipRect(t.hDC, r.left, r.top, r.right, r.bottom);
-            }
-        }
-        return TRUE;
-    };
-    if (gpfnTabOrderMouse) {
-        EnumChildWindows(hOverlay, Cut, reinterpret_cast<LPARAM>(&tCut));
-        return;
-    }
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        if (gatDlg[l].hWnd &&
-            gatDlg[l].lCtlType != wkCtlDialog) { // the dialog's own window holds the overlay
-            Cut(RowWindow(l), reinterpret_cast<LPARAM>(&tCut));
-        }
-    }
-    for (HWND h : gtDesign.ahGrip) {
-        if (h) {
-            Cut(h, reinterpret_cast<LPARAM>(&tCut));
-        }
-    }
-}
-
-} // namespace
-
 LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (gpfnTabOrderMouse && uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST) {
         return gpfnTabOrderMouse(hWnd, uMsg, 0);
@@ -282,18 +231,9 @@ LRESULT CALLBACK OverlayProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         RemovePropA(hWnd, "CtlElem");
         return 0;
-    case WM_ERASEBKGND: {
-        HDC hDC = reinterpret_cast<HDC>(wParam);
-        const int lSaved = SaveDC(hDC);
-        ExcludeControls(hWnd, hDC);
-        const LRESULT l = DefWindowProcA(hWnd, uMsg, wParam, lParam);
-        RestoreDC(hDC, lSaved);
-        return l;
-    }
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hDC = BeginPaint(hWnd, &ps);
-        ExcludeControls(hWnd, hDC);
         // The tab order's badges stand on a plain dialog.
         if (gtOptions.lShowGrid && !gpfnTabOrderMouse) {
             PaintGrid(hWnd, hDC, ps.rcPaint);

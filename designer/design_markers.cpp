@@ -240,14 +240,7 @@ void RepaintMarkersOver(HWND hWnd) {
     if (gtDesign.atGroup.empty() || gtDesign.lInBatch || !gtDesign.hOverlay) {
         return;
     }
-    // Most controls that paint lie under no marker: no device context for them.
-    const RECT r = WindowRectIn(hWnd, gtDesign.hOverlay);
-    RECT tMeet{};
-    if (std::any_of(gtDesign.atGroup.begin(), gtDesign.atGroup.end(), [&](const tMarkers& t) {
-            return IntersectRect(&tMeet, &t.tBounds, &r) != FALSE;
-        })) {
-        DrawMarkersNow(r);
-    }
+    DrawMarkersNow(WindowRectIn(hWnd, gtDesign.hOverlay));
 }
 
 void PaintMarkers(HDC hDC, const RECT& tPaint) {

@@ -5,7 +5,7 @@
 #include "model/project.h"
 #include "styles/control_kinds.h"
 
-void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged) {
+void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged, int32_t lMoved) {
     if (!gatDlg.Live(lElem) || !gtDesign.hDialog) {
         return;
     }
@@ -31,6 +31,10 @@ void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged)
             SetWindowPos(hNew, hAfter ? hAfter : HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
+        if (!lMoved) {
+            FitToPicture(lElem);
+            ShowRowReadout(lElem);
+        }
     } else {
         SetWindowTextA(hOld, GetDynStr(gatDlg[lElem].lCaptionElem).c_str());
         SendMessageA(hOld, WM_SETFONT,
@@ -41,6 +45,5 @@ void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged)
     if (gtElem.lCtl == lElem && gtDesign.atGroup.empty()) {
         ShowFocusGrippers(RowWindow(lElem));
     }
-    // The overlay alone: its controls paint themselves when they change.
-    RedrawWindow(gtDesign.hOverlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+    InvalidateRect(gtDesign.hOverlay, nullptr, TRUE);
 }

@@ -221,9 +221,7 @@ void TabOrderCmd(HWND hOwner) {
     }
     MakeBadges();
     gpfnTabOrderMouse = TabOrderMouse;
-    // The overlay alone: its controls paint themselves when they change.
-    RedrawWindow(DesignOverlayWindow(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+    InvalidateRect(DesignOverlayWindow(), nullptr, TRUE);
     // The program waits here: its other commands would change the dialog
     // under the badges.
     const int32_t lWasSuspended = glUpdatesSuspended;
