@@ -1,6 +1,7 @@
 #include "readers/kvl_reader.h"
 
 #include "edit/data_files.h"
+#include "edit/design_edits.h"
 #include "edit/id_links.h"
 #include "model/accel_keys.h"
 #include "model/file_errors.h"
@@ -259,13 +260,6 @@ int32_t FontOfVar(const tKvl& k, std::string_view sVar) {
     return it == k.alFontVar.end() ? 0 : it->second;
 }
 
-// A style list of the row's own (a copy of a default list, never the default's
-// element, which DeleteDlgRow would empty).
-int32_t OwnList(int32_t lDefaultElem) {
-    const std::string_view s = DynStrView(lDefaultElem);
-    return s.empty() ? 0 : AddDynStr(std::string(s));
-}
-
 // ---- Statements ---------------------------------------------------------------------
 
 // "%NAME = value": digits, a leading "-", "&H" and hexadecimal digits, and a
@@ -354,12 +348,8 @@ void ReadDialogNew(tKvl& k) {
             lRes = 0;
         }
     }
-    if (lRes == 0) {
-        lRes = NewResource(wkResDialog);
-    }
     tDlg tRow{};
-    tRow.lIDElem = gatRes[lRes].lIDElem;
-    tRow.lResElem = lRes;
+    tRow.lResElem = lRes; // 0: a new resource of the default name
     tRow.lCtlType = wkCtlDialog;
     tRow.lClassElem = FindClass("DialogStyles");
     SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 1), false));
@@ -371,27 +361,18 @@ void ReadDialogNew(tKvl& k) {
     tRow.nTop = lY;
     tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 4)));
     tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 5)));
-    tRow.lFontElem = 1;
     if (n > 6) {
         ReadStyleExpression(tRow, as[6], false, tRow.lClassElem);
         if (n > 7) {
             ReadStyleExpression(tRow, as[7], true, 0);
         }
     } else {
-        const tCtlDefault& tDef = gatCtlDefault[wkCtlDialog];
-        tRow.lStyle = tDef.lStyle;
-        tRow.lExStyle = tDef.lExStyle;
-        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
-        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+        SetKindStyles(tRow, wkCtlDialog);
     }
-    const int32_t lRow = AddDlgRow(tRow);
-    EnsureImpliedStyles(lRow);
+    const int32_t lRow = NewDialog(tRow);
     if (bCentred) {
         EnsureCentered(lRow);
     }
-    gtElem.lResDlg = lRes;
-    gtElem.lDlg = lRow;
-    gtElem.lCtl = lRow;
 }
 
 void ReadDialog(tKvl& k) {
@@ -464,18 +445,13 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.szClass = sOwnClass;
     tRow.lClassElem = FindClass(bQuoted ? sClass : sOwnClass);
     tRow.lCtlType = lKind;
-    tRow.lResElem = gatDlg[lDlg].lResElem;
     if (n > 8) {
         ReadStyleExpression(tRow, as[8], false, tRow.lClassElem);
         if (n > 9) {
             ReadStyleExpression(tRow, as[9], true, 0);
         }
     } else {
-        const tCtlDefault& tDef = gatCtlDefault[lKind];
-        tRow.lStyle = tDef.lStyle;
-        tRow.lExStyle = tDef.lExStyle;
-        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
-        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+        SetKindStyles(tRow, lKind);
     }
     if (bQuoted) {
         // A class written out ("Static", "Button", "Edit") becomes its kind.
@@ -507,11 +483,7 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.nTop = lY;
     tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 6)));
     tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 7)));
-    tRow.lFontElem = gatDlg[lDlg].lFontElem;
-    const int32_t lLast = LastControlRow(tRow.lResElem);
-    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
-    const int32_t lRow = AddDlgRow(tRow);
-    EnsureImpliedStyles(lRow);
+    const int32_t lRow = NewControl(lDlg, tRow, tNewCtlOpts{});
     // The writer names %WS_CHILD and %WS_VISIBLE for every visible control:
     // its full list without %WS_VISIBLE is that of a hidden one (NOT WS_VISIBLE
     // in a script). A shorter hand-written list takes the implied styles.
