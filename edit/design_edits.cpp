@@ -1,4 +1,5 @@
 #include "edit/design_edits.h"
+#include "edit/resource_edits.h"
 
 #include "edit/data_files.h"
 #include "model/change_notice.h"
