@@ -81,8 +81,9 @@ int32_t NewControl(int32_t lDlg, tDlg tRow, const tNewCtlOpts& tOpts) {
 
 int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
-    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
-        return 0;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
+        lKind >= wkCtlKindCount) {
+        return 0; // checked before the new ID is made, so that none is left over
     }
     tDlg tRow = NewKindRow(lKind);
     tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
@@ -146,8 +147,9 @@ void SetKindStyles(tDlg& tRow, int32_t lKind) {
 int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
     const int32_t lKind = c.tRow.lCtlType;
-    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
-        return 0;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
+        lKind >= wkCtlKindCount) {
+        return 0; // checked before the texts and the font are stored
     }
     tDlg tRow{};
     tRow.szClass = c.tRow.szClass;
