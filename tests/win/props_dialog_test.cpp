@@ -389,7 +389,7 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     SaveWindowScreenshot(PropertiesWindow(), "props_favorites");
 }
 
-TEST_F(Props, TheImageBrowserPreviewsTheSelectedBitmap) {
+TEST_F(Props, TheImageBrowserPreviewsABitmapAndTheImageFitsItAfterApply) {
     // A 16 x 8 bitmap of 24 bits, alone in a folder of its own.
     const std::string sDir = TempFolder() + "wk_preview_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(sDir.c_str(), nullptr);
@@ -422,11 +422,16 @@ TEST_F(Props, TheImageBrowserPreviewsTheSelectedBitmap) {
                   3000);
         sSize = WindowText(FindVisibleControl(hOpen, IDC_PREVIEW_SIZE));
         SaveWindowScreenshot(hOpen, "props_image_preview");
-        PressButton(hOpen, IDCANCEL);
+        PressButton(hOpen, IDOK);
     });
     PressButton(Page(0), IDC_PROP_BROWSE);
     PumpUntil([] { return ModalWatches().empty(); }, 8000);
     EXPECT_EQ(sSize, "Size: 16 x 8");
+    // The bitmap type follows the file; the picture sizes the control.
+    ClickApply();
+    EXPECT_TRUE(gatDlg[lImage].lStyle & SS_BITMAP);
+    EXPECT_NEAR(RectOf(lImage).nRight - RectOf(lImage).nLeft, PixelsToDlgX(16), 1);
+    EXPECT_NEAR(RectOf(lImage).nBottom - RectOf(lImage).nTop, PixelsToDlgY(8), 1);
     DeleteFileA(sFile.c_str());
     RemoveDirectoryA(sDir.c_str());
 }
