@@ -82,8 +82,10 @@ void CloseProperties() {
     if (gpfnSetToolboxAllowed) {
         gpfnSetToolboxAllowed(1);
     }
-    if (ghWndMain) {
-        SetActiveWindow(ghWndMain);
+    // Back to the design dialog the element lives on: activating the main
+    // window instead left that dialog behind it.
+    if (HWND hBack = DesignDialogWindow() ? DesignDialogWindow() : ghWndMain) {
+        SetActiveWindow(hBack);
     }
     UpdateCommands();
 }

@@ -359,6 +359,8 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     EXPECT_EQ(gatDlg[lLabel].lStyle & 3, SS_CENTER);
     Click(Centre(GetDlgItem(PropertiesWindow(), IDOK)));
     PumpMessages(60);
+    EXPECT_EQ(GetAncestor(WindowFromPoint(Centre(Row(lLabel))), GA_ROOT), DesignDialogWindow())
+        << "the design dialog is in front again";
 
     // A label placed now starts centred, in the one step that made it; a button does not.
     for (int32_t lKind : {wkCtlLabel, wkCtlButton}) {
