@@ -15,6 +15,7 @@
 #include "win/win_handles.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -149,6 +150,8 @@ int32_t PasteControlBytes(const std::string& sData) {
         OverlayBatch tBatch;
         HideFocusGrippers();
         ClearGroup();
+        std::optional<OverlayFreeze> tFreeze;
+        tFreeze.emplace();
         for (const tClipCtl& c : atCtl) {
             const tDlgRect t =
                 ShiftedRect({c.tRow.nLeft, c.tRow.nTop, c.tRow.nRight, c.tRow.nBottom}, lDX, lDY);
@@ -159,10 +162,12 @@ int32_t PasteControlBytes(const std::string& sData) {
             }
             gtElem.lCtl = lRow;
             CreateControlWindow(hOverlay, lRow);
+            BatchUncover(ControlPixelRect(lRow));
             AddToGroup(lRow);
             lLastRow = lRow;
             ++lPasted;
         }
+        tFreeze.reset(); // the grippers and markers need a visible surface
         if (lPasted == 1) {
             ClearGroup();
             ShowFocusGrippers(RowWindow(lLastRow));

@@ -100,6 +100,11 @@ void SelectTool() {
     }
 }
 
+bool InGroup(int32_t lElem) {
+    return std::any_of(gtDesign.atGroup.begin(), gtDesign.atGroup.end(),
+                       [&](const tMarkers& t) { return t.lElem == lElem; });
+}
+
 HWND FocusWindow() {
     return RowWindow(gtElem.lCtl);
 }
@@ -126,41 +131,17 @@ void FinishMove(bool bStore) {
         }
     } else {
         // The members that moved go to their places and come forward in one
-        // batch; a member left where it was costs nothing. Nothing is drawn
-        // while they move: the places they left and took, and the areas their
-        // markers left, are painted again in one request afterwards (a move
-        // that works out what it bares costs a walk over every control).
+        // batch, with the areas their markers left painted in the same request.
         OverlayBatch tBatch;
-        std::vector<int32_t> alMoved;
+        std::vector<int32_t> alMembers;
         for (size_t i = 0; i < gtDesign.atGroup.size(); ++i) {
             const int32_t lElem = gtDesign.atGroup[i].lElem;
             if (bStore && i < gtDesign.atGroupRect.size()) {
                 EditSetRect(lElem, gtDesign.atGroupRect[i]);
             }
-            if (HWND h = RowWindow(lElem)) {
-                RECT rNow = WindowRectIn(h, gtDesign.hOverlay);
-                const RECT rWant = ControlPixelRect(lElem);
-                if (!EqualRect(&rNow, &rWant)) {
-                    alMoved.push_back(lElem);
-                    BatchUncover(rNow);
-                    BatchUncover(rWant);
-                }
-            }
+            alMembers.push_back(lElem);
         }
-        HDWP hPos = BeginDeferWindowPos(static_cast<int>(alMoved.size()));
-        for (int32_t lElem : alMoved) {
-            const RECT r = ControlPixelRect(lElem);
-            if (hPos) {
-                hPos = DeferWindowPos(hPos, RowWindow(lElem), RaiseAfter(lElem), r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top,
-                                      SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
-            }
-        }
-        if (!hPos || !EndDeferWindowPos(hPos)) {
-            for (int32_t lElem : alMoved) {
-                PlaceControlWindow(lElem, 0, RaiseAfter(lElem));
-            }
-        }
+        const std::vector<int32_t> alMoved = MoveRowWindows(alMembers, true);
         if (!alMoved.empty()) {
             PlaceGroupMarkers(true);
         }
@@ -410,9 +391,7 @@ LRESULT ControlMouse(HWND hWnd, int32_t lElem, UINT uMsg, WPARAM wParam, LPARAM 
         }
         gtElem.lCtl = lElem;
         BringToFront(hCtl);
-        if (!gtDesign.atGroup.empty() &&
-            std::none_of(gtDesign.atGroup.begin(), gtDesign.atGroup.end(),
-                         [&](const tMarkers& t) { return t.lElem == lElem; })) {
+        if (!gtDesign.atGroup.empty() && !InGroup(lElem)) {
             ClearGroup();
         }
         BeginDrag(hWnd, wkDragMoving, OverlayPoint(hWnd, lParam), IDC_SIZEALL);
@@ -441,11 +420,15 @@ LRESULT ControlMouse(HWND hWnd, int32_t lElem, UINT uMsg, WPARAM wParam, LPARAM 
         return 0;
     case WM_RBUTTONDOWN:
         if (gtDesign.lDrag == wkDragNone) {
-            gtElem.lCtl = lElem;
-            BringToFront(hCtl);
-            ClearGroup();
-            ShowRowReadout(lElem);
-            ShowFocusGrippers(hCtl);
+            // A member of the group keeps the group, so that the menu's
+            // commands (Align, Delete, Copy) work on all of it.
+            if (!InGroup(lElem)) {
+                gtElem.lCtl = lElem;
+                BringToFront(hCtl);
+                ClearGroup();
+                ShowRowReadout(lElem);
+                ShowFocusGrippers(hCtl);
+            }
             OpenContextMenu();
         }
         return 0;

@@ -185,12 +185,16 @@ void DeleteSelection() {
         HideFocusGrippers();
         alGone.push_back(gtElem.lCtl);
     }
-    for (int32_t l : alGone) {
-        if (HWND h = RowWindow(l)) {
-            DestroyWindow(h);
-            gatDlg.W(l).hWnd = 0;
+    {
+        const OverlayFreeze tFreeze;
+        for (int32_t l : alGone) {
+            if (HWND h = RowWindow(l)) {
+                BatchUncover(WindowRectIn(h, gtDesign.hOverlay));
+                DestroyWindow(h);
+                gatDlg.W(l).hWnd = 0;
+            }
+            EditDeleteControl(l);
         }
-        EditDeleteControl(l);
     }
     if (!alGone.empty()) {
         gtElem.lCtl = gtElem.lDlg;

@@ -73,6 +73,12 @@ POINT OverlayPoint(HWND hFrom, LPARAM lParam);
 // Moves a control's window to its model rectangle (and to hAfter in the
 // sibling order unless lFlags holds SWP_NOZORDER).
 void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter = nullptr);
+// The windows of the rows go to their model rectangles in one deferred batch,
+// brought forward (bRaise) or left in their sibling order. Nothing is drawn
+// while they move: the places they left and took are painted again in one
+// request, with the enclosing OverlayBatch (or one of its own). A window
+// already in place is not touched. The rows whose windows moved.
+std::vector<int32_t> MoveRowWindows(const std::vector<int32_t>& alElem, bool bRaise);
 // The real font of a gahFont element (made once, dropped when the fonts are cleared).
 HFONT FontHandle(int32_t lElem);
 // Status bar: the text, the position and size read-out of a row or rectangle.
@@ -94,6 +100,20 @@ class OverlayBatch {
     ~OverlayBatch();
     OverlayBatch(const OverlayBatch&) = delete;
     OverlayBatch& operator=(const OverlayBatch&) = delete;
+
+  private:
+    HWND hOverlay;
+};
+// While it lasts the overlay draws nothing and its children are as hidden:
+// moving, making and destroying many of them costs no work on what each
+// bares (under some window systems a walk over every sibling). Lives inside
+// an OverlayBatch, which paints the areas uncovered once the freeze ends.
+class OverlayFreeze {
+  public:
+    OverlayFreeze();
+    ~OverlayFreeze();
+    OverlayFreeze(const OverlayFreeze&) = delete;
+    OverlayFreeze& operator=(const OverlayFreeze&) = delete;
 
   private:
     HWND hOverlay;

@@ -14,10 +14,6 @@
 
 namespace {
 
-// Above this many changed controls the dialog is built again instead of
-// following row by row.
-constexpr std::size_t kRebuildAbove = 200;
-
 bool gbFrameStep = false;
 
 struct tAlignName {
@@ -53,8 +49,10 @@ std::vector<int32_t> SelectedControls() {
     return al;
 }
 
-// The two rows differ in nothing but their rectangle.
-bool OnlyRectDiffers(const tDlg& tOld, const tDlg& tNew) {
+// The two rows differ in nothing but their rectangle and, when bOrder, their
+// tab position: a control window shows neither (the table order, not the tab
+// position, is the sibling order), so it stays and at most moves.
+bool OnlyPlaceDiffers(const tDlg& tOld, const tDlg& tNew, bool bOrder) {
     tDlg a;
     tDlg b;
     std::memcpy(&a, &tOld, sizeof a);
@@ -64,6 +62,9 @@ bool OnlyRectDiffers(const tDlg& tOld, const tDlg& tNew) {
     b.nRight = a.nRight;
     b.nBottom = a.nBottom;
     b.hWnd = a.hWnd;
+    if (bOrder) {
+        b.lCtlOrder = a.lCtlOrder;
+    }
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
@@ -111,120 +112,158 @@ void Rebuild(HWND hMain, int32_t lRes) {
     }
 }
 
-// The windows of the rows go where their rows say, in one batch.
-void MoveWindows(const std::vector<int32_t>& al) {
-    HDWP hPos = BeginDeferWindowPos(static_cast<int>(al.size()));
-    for (int32_t l : al) {
-        const RECT r = ControlPixelRect(l);
-        if (hPos) {
-            hPos = DeferWindowPos(hPos, RowWindow(l), nullptr, r.left, r.top, r.right - r.left,
-                                  r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
-    if (!hPos || !EndDeferWindowPos(hPos)) {
-        for (int32_t l : al) {
-            PlaceControlWindow(l, SWP_NOZORDER);
-        }
-    }
-    for (int32_t l : al) {
-        ReloadStretchedImage(l);
-    }
+// A control of dialog resource lRes that has a window.
+bool ShownControl(int32_t l, int32_t lRes) {
+    const tDlg& t = gatDlg[l];
+    return !t.byDeleted && t.lResElem == lRes && t.lCtlType != wkCtlDialog && t.hWnd != 0;
 }
 
-// Of the controls a step changed, those it made, removed, moved or sized;
-// the others changed along with them (the tab positions a delete closes up).
-// All of them when none was.
-std::vector<int32_t> Foremost(const std::vector<int32_t>& al,
-                              const std::vector<tUndoDlgChange>& at) {
-    std::vector<int32_t> alFirst;
-    for (int32_t l : al) {
-        for (const tUndoDlgChange& t : at) {
-            if (t.lElem == l && (t.tOld.byDeleted != 0 || t.tOld.lResElem == 0 ||
-                                 RowRect(l) != tDlgRect{t.tOld.nLeft, t.tOld.nTop, t.tOld.nRight,
-                                                        t.tOld.nBottom})) {
-                alFirst.push_back(l);
+// The windows made for restored rows take the sibling places a build gives
+// them: right after the window of the row before them in the table.
+void PlaceMadeWindows(const std::vector<int32_t>& alMade, int32_t lRes) {
+    HDWP hPos = BeginDeferWindowPos(static_cast<int>(alMade.size()));
+    for (int32_t lElem : alMade) {
+        HWND hAfter = HWND_TOP;
+        for (int32_t l = lElem - 1; l >= 1; --l) {
+            if (ShownControl(l, lRes)) {
+                hAfter = RowWindow(l);
                 break;
             }
         }
+        if (hPos) {
+            hPos = DeferWindowPos(hPos, RowWindow(lElem), hAfter, 0, 0, 0, 0,
+                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     }
-    return alFirst.empty() ? al : alFirst;
+    if (hPos) {
+        EndDeferWindowPos(hPos);
+    }
 }
 
-// After Undo or Redo: the windows follow the rows that changed, and those
-// that are controls of the dialog shown become the selection.
-void FollowUndo(HWND hMain, int32_t lShownRes) {
-    const std::vector<tUndoDlgChange>& at = UndoDlgChanges();
-    bool bRebuild = gtElem.lResDlg != lShownRes || !gtDesign.hDialog ||
-                    (UndoChangedTables() & (1 << wkUndoFont)) != 0;
-    std::size_t lOurs = 0;
-    for (const tUndoDlgChange& t : at) {
-        const tDlg& tNow = gatDlg[t.lElem];
-        if (t.tOld.lResElem != lShownRes && tNow.lResElem != lShownRes) {
+// What a step changed on the dialog shown, and how the surface follows it.
+struct tFollow {
+    bool bRebuild = false;           // the dialog itself, its fonts or another dialog
+    bool bMoveDialog = false;        // the dialog row's rectangle alone
+    bool bRemoved = false;           // a control went
+    std::vector<int32_t> alMove;     // windows that stay and move
+    std::vector<int32_t> alRemake;   // windows made anew (or none: not live now)
+    std::vector<HWND> ahGone;        // their old windows (a row past the table's end too)
+    std::vector<int32_t> alForemost; // controls made, restored, moved or sized
+    std::vector<int32_t> alChanged;  // every control of the dialog whose row changed
+};
+
+// The changes of the last Undo or Redo on dialog resource lShownRes, the one
+// the step belongs to.
+tFollow SortChanges(int32_t lShownRes, bool bOther) {
+    tFollow tF;
+    tF.bRebuild = bOther || !gtDesign.hDialog || (UndoChangedTables() & (1 << wkUndoFont)) != 0;
+    for (const tUndoDlgChange& t : UndoDlgChanges()) {
+        const int32_t l = t.lElem;
+        const tDlg& tNow = gatDlg[l];
+        const bool bLive = gatDlg.Live(l);
+        if (t.tOld.lResElem != lShownRes && (!bLive || tNow.lResElem != lShownRes)) {
             continue;
         }
-        ++lOurs;
-        const bool bDialogRow = t.tOld.lCtlType == wkCtlDialog && tNow.lCtlType == wkCtlDialog;
-        if ((t.tOld.lCtlType == wkCtlDialog || tNow.lCtlType == wkCtlDialog) &&
-            !(bDialogRow && OnlyRectDiffers(t.tOld, tNow) && gatDlg.Live(t.lElem))) {
-            bRebuild = true;
+        // A row that did not exist is all zero, which reads as a dialog row:
+        // only a row with its resource is one.
+        const bool bOldDialog = t.tOld.lResElem != 0 && t.tOld.lCtlType == wkCtlDialog;
+        const bool bNowDialog = tNow.lResElem != 0 && tNow.lCtlType == wkCtlDialog;
+        if (bOldDialog || bNowDialog) {
+            if (bOldDialog && bNowDialog && bLive && OnlyPlaceDiffers(t.tOld, tNow, false)) {
+                tF.bMoveDialog = true;
+            } else {
+                tF.bRebuild = true;
+            }
+            continue;
+        }
+        const bool bWant = bLive && tNow.lResElem == lShownRes;
+        const bool bWas = t.tOld.lResElem == lShownRes && t.tOld.byDeleted == 0;
+        HWND hOld = AsWindow(t.tOld.hWnd);
+        if (bWant) {
+            tF.alChanged.push_back(l);
+            if (!bWas ||
+                RowRect(l) != tDlgRect{t.tOld.nLeft, t.tOld.nTop, t.tOld.nRight, t.tOld.nBottom}) {
+                tF.alForemost.push_back(l);
+            }
+        } else if (bWas) {
+            tF.bRemoved = true;
+        }
+        if (bWant && bWas && hOld && OnlyPlaceDiffers(t.tOld, tNow, true)) {
+            if (RowRect(l) != tDlgRect{t.tOld.nLeft, t.tOld.nTop, t.tOld.nRight, t.tOld.nBottom}) {
+                tF.alMove.push_back(l);
+            }
+        } else {
+            tF.alRemake.push_back(l);
+            if (hOld) {
+                tF.ahGone.push_back(hOld);
+            }
         }
     }
-    bRebuild = bRebuild || lOurs > kRebuildAbove;
-    std::vector<int32_t> alSelect;
-    if (bRebuild) {
+    return tF;
+}
+
+// After Undo or Redo: the windows follow the rows that changed and nothing
+// else is touched (a delete renumbers the tab positions of every control
+// after it, and none of their windows shows that). The controls the step
+// made, restored, moved or sized become the selection; else those it
+// changed, unless it removed some.
+void FollowUndo(HWND hMain, int32_t lWasShown) {
+    // The step's own dialog is the one shown from now on.
+    const int32_t lShownRes = gtElem.lResDlg;
+    const tFollow tF = SortChanges(lShownRes, lShownRes != lWasShown);
+    const std::vector<int32_t>& alSelect =
+        !tF.alForemost.empty() || tF.bRemoved ? tF.alForemost : tF.alChanged;
+    if (tF.bRebuild) {
         Rebuild(hMain, gtElem.lResDlg);
-        for (const tUndoDlgChange& t : at) {
-            if (gatDlg.Live(t.lElem) && gatDlg[t.lElem].lResElem == gtElem.lResDlg &&
-                gatDlg[t.lElem].lCtlType != wkCtlDialog) {
-                alSelect.push_back(t.lElem);
-            }
-        }
     } else {
         const int32_t lKeepCtl = gtElem.lCtl;
-        std::vector<int32_t> alMove;
+        OverlayBatch tBatch;
         HideFocusGrippers();
         ClearGroup();
-        for (const tUndoDlgChange& t : at) {
-            const int32_t l = t.lElem;
-            const tDlg& tNow = gatDlg[l];
-            const bool bWant =
-                gatDlg.Live(l) && tNow.lResElem == lShownRes && tNow.lCtlType != wkCtlDialog;
-            if (gatDlg.Live(l) && tNow.lCtlType == wkCtlDialog && tNow.lResElem == lShownRes) {
-                // The dialog itself moved or was sized: its window follows.
-                const RECT r = DialogWindowRect(RowRect(l), GetMenu(gtDesign.hDialog) != nullptr);
-                gtDesign.lBuilding = 1;
-                SetWindowPos(gtDesign.hDialog, nullptr, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-                gtDesign.lBuilding = 0;
-                continue;
-            }
-            HWND hOld = AsWindow(t.tOld.hWnd);
-            if (hOld && IsWindow(hOld) && bWant && OnlyRectDiffers(t.tOld, tNow)) {
-                alMove.push_back(l);
-            } else {
-                if (hOld && IsWindow(hOld)) {
-                    DestroyWindow(hOld);
-                    if (gatDlg.InRange(l)) {
-                        gatDlg.W(l).hWnd = 0;
-                    }
-                }
-                if (bWant) {
-                    CreateControlWindow(gtDesign.hOverlay, l);
-                }
-            }
-            if (bWant) {
-                alSelect.push_back(l);
+        if (tF.bMoveDialog) {
+            // The dialog itself moved or was sized: its window follows.
+            const RECT r =
+                DialogWindowRect(RowRect(gtElem.lDlg), GetMenu(gtDesign.hDialog) != nullptr);
+            gtDesign.lBuilding = 1;
+            SetWindowPos(gtDesign.hDialog, nullptr, r.left, r.top, r.right - r.left,
+                         r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            gtDesign.lBuilding = 0;
+        }
+        std::vector<int32_t> alMade;
+        const OverlayFreeze tFreeze;
+        for (HWND hOld : tF.ahGone) {
+            if (IsWindow(hOld)) {
+                BatchUncover(WindowRectIn(hOld, gtDesign.hOverlay));
+                DestroyWindow(hOld);
             }
         }
-        MoveWindows(alMove);
+        for (int32_t l : tF.alRemake) {
+            gatDlg.W(l).hWnd = 0; // past the table's end this writes nothing
+        }
+        for (int32_t l : tF.alRemake) {
+            // A row the step changed twice is made once.
+            if (gatDlg.Live(l) && gatDlg[l].lResElem == lShownRes && !RowWindow(l)) {
+                CreateControlWindow(gtDesign.hOverlay, l);
+                if (RowWindow(l)) {
+                    alMade.push_back(l);
+                    BatchUncover(ControlPixelRect(l));
+                }
+            }
+        }
+        PlaceMadeWindows(alMade, lShownRes);
+        MoveRowWindows(tF.alMove, false);
         gtElem.lCtl = lKeepCtl;
     }
     if (gtDesign.hDialog) {
-        SelectControls(Foremost(alSelect, at));
+        SelectControls(alSelect);
     }
-    // Showing the menu bar again sizes the dialog: only when a menu may differ.
-    if (!bRebuild && (UndoChangedTables() & ((1 << wkUndoMenu) | (1 << wkUndoRes) |
-                                             (1 << wkUndoAccel) | (1 << wkUndoDynStr))) != 0) {
+    // Showing the menu bar again draws the whole dialog anew: only when its
+    // menu may differ (a delete that frees captions changes the texts too).
+    const int32_t lTables = UndoChangedTables();
+    const bool bMenuTexts = (lTables & (1 << wkUndoDynStr)) != 0 && gtDesign.hDialog &&
+                            (gtElem.lResMenu != 0 || GetMenu(gtDesign.hDialog) != nullptr);
+    if (!tF.bRebuild && (bMenuTexts || (lTables & ((1 << wkUndoMenu) | (1 << wkUndoRes) |
+                                                   (1 << wkUndoAccel))) != 0)) {
         RefreshDesignMenuBar();
     }
 }
@@ -334,13 +373,15 @@ void AlignCmd(HWND, int32_t lCmd) {
                 alMove.push_back(al[i]);
             }
         }
-        MoveWindows(alMove);
+        OverlayBatch tBatch;
+        MoveRowWindows(alMove, false);
+        if (!gtDesign.atGroup.empty()) {
+            PlaceGroupMarkers(true);
+        }
     }
     if (gtDesign.atGroup.empty()) {
         ShowFocusGrippers(RowWindow(al[0]));
         ShowRowReadout(al[0]);
-    } else {
-        PlaceGroupMarkers(true);
     }
     UpdateCommands();
 }

@@ -103,6 +103,49 @@ void PlaceControlWindow(int32_t lElem, UINT lFlags, HWND hAfter) {
                  lFlags | SWP_NOACTIVATE);
 }
 
+std::vector<int32_t> MoveRowWindows(const std::vector<int32_t>& alElem, bool bRaise) {
+    OverlayBatch tBatch;
+    std::vector<int32_t> alMoved;
+    std::vector<bool> abSized;
+    for (int32_t lElem : alElem) {
+        HWND h = RowWindow(lElem);
+        if (!h) {
+            continue;
+        }
+        const RECT rNow = WindowRectIn(h, gtDesign.hOverlay);
+        const RECT rWant = ControlPixelRect(lElem);
+        if (!EqualRect(&rNow, &rWant)) {
+            alMoved.push_back(lElem);
+            abSized.push_back(rNow.right - rNow.left != rWant.right - rWant.left ||
+                              rNow.bottom - rNow.top != rWant.bottom - rWant.top);
+            BatchUncover(rNow);
+            BatchUncover(rWant);
+        }
+    }
+    const UINT lZ = bRaise ? 0 : SWP_NOZORDER;
+    const OverlayFreeze tFreeze;
+    HDWP hPos = BeginDeferWindowPos(static_cast<int>(alMoved.size()));
+    for (int32_t lElem : alMoved) {
+        const RECT r = ControlPixelRect(lElem);
+        if (hPos) {
+            hPos = DeferWindowPos(hPos, RowWindow(lElem), bRaise ? RaiseAfter(lElem) : nullptr,
+                                  r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                  lZ | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+        }
+    }
+    if (!hPos || !EndDeferWindowPos(hPos)) {
+        for (int32_t lElem : alMoved) {
+            PlaceControlWindow(lElem, lZ, bRaise ? RaiseAfter(lElem) : nullptr);
+        }
+    }
+    for (std::size_t i = 0; i < alMoved.size(); ++i) {
+        if (abSized[i]) {
+            ReloadStretchedImage(alMoved[i]); // a stretched picture takes its new size
+        }
+    }
+    return alMoved;
+}
+
 HFONT FontHandle(int32_t lElem) {
     if (lElem < 1 || lElem > ghFontCnt) {
         return nullptr;
@@ -194,6 +237,25 @@ OverlayBatch::~OverlayBatch() {
     gtDesign.atUncover.clear();
     // The group's markers, placed while nothing was drawn, show now.
     DrawGroupMarkers();
+}
+
+OverlayFreeze::OverlayFreeze()
+    : hOverlay(gtDesign.lInBatch && gtDesign.hOverlay && IsWindowVisible(gtDesign.hOverlay)
+                   ? gtDesign.hOverlay
+                   : nullptr) {
+    if (hOverlay) {
+        // Turning drawing off drops what waits to be painted (the areas a
+        // step just before left, when keys come faster than painting): it is
+        // painted first.
+        RedrawWindow(hOverlay, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageA(hOverlay, WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+OverlayFreeze::~OverlayFreeze() {
+    if (hOverlay && IsWindow(hOverlay)) {
+        SendMessageA(hOverlay, WM_SETREDRAW, TRUE, 0);
+    }
 }
 
 void RepaintArea(const RECT* at, size_t lCount) {

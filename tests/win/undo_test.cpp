@@ -52,6 +52,18 @@ class Undo : public DesignerTest {
         }
         return true;
     }
+    // The dialog's controls in the sibling order of their windows.
+    static std::vector<int32_t> SiblingOrder() {
+        std::vector<int32_t> al;
+        for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h;
+             h = GetWindow(h, GW_HWNDNEXT)) {
+            const auto l = static_cast<int32_t>(reinterpret_cast<intptr_t>(GetPropA(h, "CtlElem")));
+            if (l > 0 && Row(l) == h) {
+                al.push_back(l);
+            }
+        }
+        return al;
+    }
     // Every live control of the dialog has a window where its row says.
     static void ExpectWindowsFollowRows(int32_t lRes) {
         for (int32_t l : Controls(lRes)) {
@@ -71,6 +83,7 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     const std::vector<int32_t> alCtl = Controls(lRes);
     const std::string sBefore = Saved();
     const std::vector<tDlg> atBefore = Rows(lRes);
+    const HWND hFour = Row(alCtl[3]);
     Drag(ScreenAt(5, 5), ScreenAt(160, 30)); // a band across the three in a row
     ASSERT_EQ(GroupCount(), 3);
     EXPECT_FALSE(SendMessageA(ghToolbar, TB_ISBUTTONENABLED, IDM_UNDO, 0));
@@ -85,7 +98,9 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     EXPECT_EQ(Saved(), sBefore);
     EXPECT_EQ(glChanged, 0); // back at the state the history started from
     ExpectWindowsFollowRows(lRes);
-    EXPECT_EQ(GroupCount(), 3); // the controls the step changed are selected
+    EXPECT_EQ(SiblingOrder(), alCtl); // table order, as a build makes them
+    EXPECT_EQ(Row(alCtl[3]), hFour);  // its tab position changed back, its window stayed
+    EXPECT_EQ(GroupCount(), 3);       // the controls the step changed are selected
     EXPECT_EQ(MenuItemText(GetMenu(ghWndMain), IDM_REDO), "R&edo Delete 3 controls\tCtrl+Y");
     EXPECT_FALSE(SaveWindowScreenshot(DesignDialogWindow(), "undo_delete").empty());
 
@@ -96,6 +111,23 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     Press({VK_CONTROL, VK_SHIFT, 'Z'}); // the other redo key
     EXPECT_EQ(Controls(lRes).size(), 1u);
     EXPECT_EQ(glChanged, 1);
+}
+
+TEST_F(Undo, ANewControlGoesAndComesBackWithoutBuildingTheDialogAgain) {
+    const int32_t lRes = DesignFour();
+    const HWND hOne = Row(Controls(lRes)[0]);
+    const int32_t lNew = NewDesignControl(wkCtlButton, 100, 60, 140, 74);
+    ASSERT_NE(lNew, 0);
+    const HWND hNew = Row(lNew);
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Controls(lRes).size(), 4u);
+    EXPECT_FALSE(IsWindow(hNew));
+    Press({VK_CONTROL, 'Y'});
+    ASSERT_EQ(Controls(lRes).size(), 5u);
+    ExpectWindowsFollowRows(lRes);
+    EXPECT_EQ(SiblingOrder(), Controls(lRes));
+    EXPECT_EQ(Row(Controls(lRes)[0]), hOne);
+    EXPECT_EQ(gtElem.lCtl, lNew);
 }
 
 TEST_F(Undo, AMouseDragIsOneStep) {
@@ -135,6 +167,47 @@ TEST_F(Undo, AlignLeftsFromTheMenuIsOneStep) {
     Press({VK_CONTROL, 'Z'});
     EXPECT_EQ(gatDlg[alCtl[1]].nLeft, 60);
     EXPECT_EQ(gatDlg[alCtl[2]].nLeft, 110);
+    ExpectWindowsFollowRows(lRes);
+}
+
+// The keys pressed in the next menu once it is up.
+std::vector<WORD> galMenuKeys;
+
+LRESULT CALLBACK MenuKeys(int lCode, WPARAM wParam, LPARAM lParam) {
+    const auto* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (lCode == HC_ACTION && p->hwnd == ghWndMain && p->message == WM_ENTERIDLE) {
+        for (WORD lKey : galMenuKeys) {
+            DesignerTest::KeyInput(lKey, false);
+            DesignerTest::KeyInput(lKey, true);
+        }
+        galMenuKeys.clear();
+    }
+    return CallNextHookEx(nullptr, lCode, wParam, lParam);
+}
+
+TEST_F(Undo, TheContextMenuOfAGroupedControlAlignsTheGroup) {
+    const int32_t lRes = DesignFour();
+    const std::vector<int32_t> alCtl = Controls(lRes);
+    Drag(ScreenAt(5, 5), ScreenAt(160, 30));
+    ASSERT_EQ(GroupCount(), 3);
+    const std::vector<tDlg> atBefore = Rows(lRes);
+    // A right-click on the third member between its markers, then A&lign, &Lefts.
+    galMenuKeys = {'L', 'L'};
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuKeys, nullptr, GetCurrentThreadId());
+    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(140, 20));
+    MouseInput(MOUSEEVENTF_RIGHTDOWN);
+    MouseInput(MOUSEEVENTF_RIGHTUP);
+    PumpLikeTheProgram(300);
+    UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(GroupCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(gatDlg[alCtl[static_cast<size_t>(i)]].nLeft, 12) << i;
+    }
+    EXPECT_EQ(UndoDepth(), 1);
+    EXPECT_EQ(UndoStepName(), "Align Lefts");
+    ExpectWindowsFollowRows(lRes);
+    Press({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(SameRows(Rows(lRes), atBefore));
     ExpectWindowsFollowRows(lRes);
 }
 
