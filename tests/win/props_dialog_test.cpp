@@ -321,10 +321,12 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     ClickStyle(IDC_PROP_STYLELIST, "%SS_CENTER");
 
     // Create New from the right click on the combo, named in its own dialog.
-    WatchFor("Create New Favorite", [](HWND) {
+    WatchFor("Create New Favorite", [](HWND hName) {
         for (WORD l : {'M', 'I', 'D'}) {
             SendKeys({l});
         }
+        PumpMessages(50);
+        SaveWindowScreenshot(hName, "props_favorite_name");
         SendKeys({VK_RETURN});
     });
     PickFromNextMenu('C');
