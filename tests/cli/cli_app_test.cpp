@@ -2,6 +2,7 @@
 // for byte with what the designer writes.
 #include "tests/support/cli_runner.h"
 #include "tests/support/golden.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +23,13 @@ tCliRun Cli(std::vector<std::string> asArgs) {
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        tDir = fs::temp_directory_path() /
-               ("wrenkit-cli-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
         sSample = ReadAll(fs::path(WK_SOURCE_DIR) / "examples" / "sample.bas");
         ASSERT_FALSE(sSample.empty());
     }
-    void TearDown() override { fs::remove_all(tDir); }
     std::string Path(const char* pName) const { return (tDir / pName).string(); }
 
-    fs::path tDir;
+    ScratchFolder tScratch{"wrenkit-cli"};
+    const fs::path tDir = tScratch.Path();
     std::string sSample;
 };
 

@@ -9,6 +9,7 @@
 #include "model/path_rules.h"
 #include "model/version_info.h"
 #include "tests/files/files_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -94,9 +95,8 @@ TEST(RcCompile, IncludeDirectoriesFromTheIdeSettings) {
     EXPECT_EQ(QuoteIncludeDir("\"C:\\Program Files\\inc\" junk"), "\"C:\\Program Files\\inc\"");
     EXPECT_EQ(QuoteIncludeDir("\"C:\\open"), "\"C:\\open\"");
 
-    const std::string sIni =
-        (std::filesystem::temp_directory_path() / "wk_files_kvwin.ini").string();
-    std::filesystem::remove(sIni);
+    const ScratchFolder tScratch("wk_files_kvwin");
+    const std::string sIni = tScratch.File("KVWIN.INI");
     ProfileWriteString(sIni, "Compiler", "RcInclude0", "");
     ProfileWriteString(sIni, "Compiler", "RcInclude1", "C:\\SDK\\Include");
     ProfileWriteString(sIni, "Compiler", "RcInclude9", "\"D:\\Win Inc\"");
@@ -124,10 +124,9 @@ TEST(RcCompile, LogDecidesSuccessAndIsShownWithoutDoubledBreaks) {
     EXPECT_EQ(RcLogMessage(wkLogMissing, ""), "Can't find resource compiler results.");
     EXPECT_EQ(RcLogMessage(wkLogUnreadable, ""), "Can't access resource compiler results.");
     // The log is taken whole and deleted; a missing one is told apart.
-    const std::string sLog =
-        (std::filesystem::temp_directory_path() / "wk_files_compile.rclog").string();
+    const ScratchFolder tScratch("wk_files_compile");
+    const std::string sLog = tScratch.File("app.rclog");
     std::string sText = "stale";
-    std::filesystem::remove(sLog);
     EXPECT_EQ(TakeCompilerLog(sLog, sText), wkLogMissing);
     EXPECT_EQ(sText, "");
     std::ofstream(sLog, std::ios::binary) << std::string("warning\r\n\0x", 12);

@@ -8,6 +8,7 @@
 #include "app/files/import_results.h"
 #include "model/path_rules.h"
 #include "tests/support/recording_seam.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/writers/writer_fixture.h"
 
 #include <filesystem>
@@ -32,11 +33,6 @@ class FilesTest : public WriterTest {
         gtFileHooks.pfnShowResults = [](const std::string& sLabels, const std::string& sNumbers) {
             gpThis->asResults.push_back(sLabels + "|" + sNumbers);
         };
-        tDir = std::filesystem::temp_directory_path() /
-               ("wk_files_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(tDir);
-        std::filesystem::create_directories(tDir);
     }
 
     void TearDown() override {
@@ -46,7 +42,6 @@ class FilesTest : public WriterTest {
             CloseFile();
         }
         gtFileHooks = tFileHooks{};
-        std::filesystem::remove_all(tDir);
         WriterTest::TearDown();
     }
 
@@ -69,7 +64,8 @@ class FilesTest : public WriterTest {
     }
 
     inline static FilesTest* gpThis = nullptr;
-    std::filesystem::path tDir;
+    ScratchFolder tScratch{"wk_files"};
+    const std::filesystem::path tDir = tScratch.Path();
     std::string sSaveName;
     std::vector<std::string> asTitles;
     std::vector<std::string> asRecent;

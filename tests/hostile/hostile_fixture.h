@@ -17,6 +17,7 @@
 #include "readers/work_files.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
+#include "tests/support/scratch_folder.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 

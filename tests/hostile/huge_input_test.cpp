@@ -111,11 +111,8 @@ TEST_F(HostileTest, AMillionControls) {
 }
 
 TEST_F(HostileTest, AScriptThatIncludesItself) {
-    const std::filesystem::path tDir =
-        std::filesystem::temp_directory_path() / "wk_hostile_include_self";
-    std::filesystem::remove_all(tDir);
-    std::filesystem::create_directories(tDir);
-    const std::string sPath = (tDir / "self.rc").string();
+    const ScratchFolder tScratch("wk_hostile_include_self");
+    const std::string sPath = tScratch.File("self.rc");
     {
         std::ofstream tOut(sPath, std::ios::binary);
         tOut << "#include \"self.rc\"\n#include \"" << sPath
@@ -126,7 +123,6 @@ TEST_F(HostileTest, AScriptThatIncludesItself) {
     EXPECT_NE(FindIDByName("%IDD_A"), 0);
     glChanged = 0;
     CloseFile();
-    std::filesystem::remove_all(tDir);
 }
 
 TEST_F(HostileTest, AVersionValueOfAMegabyteIsWrittenInMoments) {

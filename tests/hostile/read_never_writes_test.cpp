@@ -35,19 +35,13 @@ std::map<std::string, tFileState> Snapshot(const fs::path& tDir) {
 
 class ReadNeverWritesTest : public HostileTest {
   protected:
-    void SetUp() override {
-        HostileTest::SetUp();
-        tDir = fs::temp_directory_path() / "wk_hostile_read_never_writes";
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
-    }
+    void SetUp() override { HostileTest::SetUp(); }
     void TearDown() override {
         {
             AnsweringSeam tQuiet(wkAnsNo);
             glChanged = 0;
             CloseFile();
         }
-        fs::remove_all(tDir);
         HostileTest::TearDown();
     }
     std::string Put(const std::string& sName, const std::string& sBytes) {
@@ -56,7 +50,8 @@ class ReadNeverWritesTest : public HostileTest {
         return (tDir / sName).string();
     }
 
-    fs::path tDir;
+    ScratchFolder tScratch{"wk_hostile_read_never_writes"};
+    const fs::path tDir = tScratch.Path();
 };
 
 } // namespace

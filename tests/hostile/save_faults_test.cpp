@@ -37,11 +37,6 @@ class SaveFaultTest : public HostileTest {
   protected:
     void SetUp() override {
         HostileTest::SetUp();
-        tDir = fs::temp_directory_path() /
-               ("wk_save_faults_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
         fs::permissions(tDir, fs::perms::all); // a plain user may save here too
         sBasPath = (tDir / "a.bas").string();
         sRCPath = (tDir / "a.rc").string();
@@ -67,7 +62,6 @@ class SaveFaultTest : public HostileTest {
         if (bMounted) {
             umount(tDir.c_str());
         }
-        fs::remove_all(tDir);
         HostileTest::TearDown();
     }
 
@@ -83,7 +77,8 @@ class SaveFaultTest : public HostileTest {
         }
     }
 
-    fs::path tDir;
+    ScratchFolder tScratch{"wk_save_faults"};
+    const fs::path tDir = tScratch.Path();
     std::string sBasPath, sRCPath, sBas0, sRC0;
     bool bMounted = false;
 };

@@ -1,6 +1,7 @@
 // Generated scripts must compile with a real resource compiler.
 #include "tests/rc/rc_fixture.h"
 #include "tests/support/corpus_files.h"
+#include "tests/support/scratch_folder.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
@@ -56,15 +57,6 @@ std::string SmallIcon() {
     return sIco + sDib;
 }
 
-fs::path TempDir(const char* szName) {
-    fs::path t = fs::temp_directory_path() /
-                 (std::string("wk_rc_") + szName + "_" +
-                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::remove_all(t);
-    fs::create_directories(t);
-    return t;
-}
-
 } // namespace
 
 class RcCompileTest : public RcTest {
@@ -79,7 +71,8 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     if (!HaveCompiler()) {
         GTEST_SKIP() << "no resource compiler on this machine";
     }
-    fs::path tDir = TempDir("companion");
+    const ScratchFolder tScratch("wk_rc_companion");
+    const fs::path& tDir = tScratch.Path();
     WriteFile(tDir / "logo.bmp", SmallBitmap());
     WriteFile(tDir / "app.ico", SmallIcon());
 
@@ -109,16 +102,14 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     SetVersionStringValue(1, "PrivateBuild", "private");
     std::string sLog;
     EXPECT_EQ(0, Compile(tDir, BuildNewRCFile(gtDoc, false), sLog)) << sLog;
-    if (!HasFailure()) {
-        fs::remove_all(tDir);
-    }
 }
 
 TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
     if (!HaveCompiler()) {
         GTEST_SKIP() << "no resource compiler on this machine";
     }
-    fs::path tDir = TempDir("full");
+    const ScratchFolder tScratch("wk_rc_full");
+    const fs::path& tDir = tScratch.Path();
     for (const std::string& sPath : CorpusPaths("rc")) {
         std::string szFile = fs::path(sPath).filename().string();
         if (szFile == "wcs_Printer.rc") {
@@ -140,5 +131,4 @@ TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
         std::string sLog;
         ASSERT_EQ(0, Compile(tDir, BuildFullRCFile(), sLog)) << szFile << "\n" << sLog;
     }
-    fs::remove_all(tDir);
 }

@@ -6,6 +6,7 @@
 #include "readers/rc_lexer.h"
 #include "tests/rc/rc_fixture.h"
 #include "tests/support/golden.h"
+#include "tests/support/scratch_folder.h"
 #include "writers/kvl_text.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
@@ -181,10 +182,7 @@ TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
     AddMenuItem(0, lRes, 0, 0, wkMenuItem, 1, 0, ""); // no caption: left out
     std::string s;
     WriteRCMenus(s);
-    EXPECT_NE(std::string::npos, s.find("BEGIN\r\n    POPUP \"Empty\"\r\n    BEGIN\r\n    END\r\n"
-                                        "    POPUP \"A \"\"b\"\"\", CHECKED | MENUBREAK\r\n"
-                                        "    BEGIN\r\n        MENUITEM \"x\", IDM_X\r\n    END\r\n"
-                                        "END\r\n"));
+    EXPECT_TRUE(MatchesGolden("rc/menus-empty-popup-and-quotes.rc", s));
 }
 
 TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
@@ -252,22 +250,7 @@ TEST_F(RcWriterTest, BasicIntegrationCodeHasOneProcedurePerDialogAndMenu) {
                         "IDD_MAIN DIALOG 0, 0, 100, 50\r\nBEGIN\r\n"
                         "  PUSHBUTTON \"Go\", IDC_GO, 1, 1, 40, 14\r\nEND\r\n",
                         1, 0));
-    std::string s = RCBasicCodeSection();
-    EXPECT_NE(std::string::npos, s.find("#Wrenkit Begin Constants \r\n"));
-    EXPECT_NE(std::string::npos,
-              s.find("Function ShowMENU1Proc(ByVal hDlg As Long, ByVal wMsg As Long, ByVal wParam "
-                     "As _\r\n    Long, ByVal lParam As Long) As Long\r\n\r\n"
-                     "    Select Case wMsg\r\n        Case %WM_COMMAND\r\n"
-                     "            Select Case LoWrd(wParam)\r\n"
-                     "                Case %IDM_OPEN\r\n"));
-    EXPECT_NE(
-        std::string::npos,
-        s.find("                Case %IDC_GO\r\n"
-               "                    If HiWrd(wParam) = %BN_CLICKED Or HiWrd(wParam) = 1 Then\r\n"));
-    EXPECT_NE(std::string::npos,
-              s.find("\r\n\r\n            End Select\r\n    End Select\r\n\r\n"
-                     "    Function = DefWindowProc(hDlg, wMsg, wParam, lParam)\r\n\r\n"
-                     "End Function\r\n"));
+    EXPECT_TRUE(MatchesGolden("rc/basic-integration-code.bas", RCBasicCodeSection()));
     EXPECT_EQ("Saving RC Basic Code", tSeam.StatusTexts().back());
 }
 
@@ -289,10 +272,8 @@ TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
 }
 
 TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
-    namespace fs = std::filesystem;
-    fs::path tDir = fs::temp_directory_path() / "wk_rc_companion_kvl";
-    fs::remove_all(tDir);
-    fs::create_directories(tDir);
+    const ScratchFolder tScratch("wk_rc_companion_kvl");
+    const std::filesystem::path& tDir = tScratch.Path();
     MakeCompanionProject();
     NewVersionInfo(0x040904E4);
     gtDoc.sPath = (tDir / "Prog.bas").string();
@@ -310,5 +291,4 @@ TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
     ASSERT_NE(0, lImage);
     EXPECT_EQ("C:\\src\\res\\logo.bmp", DataFileName(lImage));
     EXPECT_EQ(sRC, BuildRCFile(gtDoc, true));
-    fs::remove_all(tDir);
 }

@@ -7,6 +7,7 @@
 #include "model/accel_keys.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/corpus_files.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <set>
 #include <sstream>
 
@@ -180,22 +180,6 @@ const std::map<std::string, std::string> gasKnownLimits = {
 
 class RoundTripTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // A folder of this run alone: runs of the suite in several checkouts
-        // at once would otherwise write and delete each other's files.
-        const std::string sTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::random_device tRandom;
-        do {
-            tDir = fs::temp_directory_path() /
-                   ("wk_roundtrip_" + sTest + "_" + std::to_string(tRandom()));
-        } while (!fs::create_directory(tDir));
-    }
-    void TearDown() override {
-        if (!HasFailure()) {
-            fs::remove_all(tDir);
-        }
-    }
-
     // Import (or open) sSource, save as new, reopen, compare; then re-save
     // until the files settle and check them.
     void RoundTrip(const std::string& sSource) {
@@ -229,7 +213,8 @@ class RoundTripTest : public ::testing::Test {
         EXPECT_TRUE(asSettled == asAfter) << Difference(asAfter, asSettled);
     }
 
-    fs::path tDir;
+    ScratchFolder tScratch{"wk_roundtrip"};
+    const fs::path tDir = tScratch.Path();
 };
 
 } // namespace

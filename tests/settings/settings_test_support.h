@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/settings/settings.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,8 @@ class SettingsFile : public ::testing::Test {
             std::filesystem::remove(sPath, tErr);
         }
         const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
-        sPath = (std::filesystem::temp_directory_path() /
-                 ("wk_" + std::string(pInfo->test_suite_name()) + "_" + pInfo->name() + "_" +
-                  std::to_string(++lFileNo) + ".ini"))
-                    .string();
+        sPath = tScratch.File(std::string(pInfo->test_suite_name()) + "_" + pInfo->name() + "_" +
+                              std::to_string(++lFileNo) + ".ini");
         std::filesystem::remove(sPath, tErr);
         SetSettingsPath(sPath);
     }
@@ -45,6 +44,7 @@ class SettingsFile : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(tIn), std::istreambuf_iterator<char>());
     }
 
+    ScratchFolder tScratch{"wk_settings"};
     std::string sPath;
     int lFileNo = 0;
 };

@@ -1,6 +1,7 @@
 // Saving generated text: the bytes land exactly, an existing file is replaced
 // only by a complete new one, and a failure names the path and keeps the old.
 #include "tests/support/recording_seam.h"
+#include "tests/support/scratch_folder.h"
 #include "writers/save_text.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,6 @@ namespace {
 
 class SaveTextTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        tDir = fs::temp_directory_path() /
-               ("wk_save_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(tDir);
-        fs::create_directories(tDir);
-    }
-    void TearDown() override { fs::remove_all(tDir); }
-
     static std::string Read(const fs::path& t) {
         std::ifstream f(t, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
@@ -34,7 +26,8 @@ class SaveTextTest : public ::testing::Test {
             std::distance(fs::directory_iterator(tDir), fs::directory_iterator()));
     }
 
-    fs::path tDir;
+    ScratchFolder tScratch{"wk_save"};
+    const fs::path tDir = tScratch.Path();
 };
 
 TEST_F(SaveTextTest, WritesBytesExactlyAndReplacesTheOldFile) {
