@@ -5,7 +5,7 @@
 #include "model/project.h"
 #include "styles/control_kinds.h"
 
-void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged) {
+void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged, int32_t lMoved) {
     if (!gatDlg.Live(lElem) || !gtDesign.hDialog) {
         return;
     }
@@ -30,6 +30,10 @@ void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged)
         if (HWND hNew = RowWindow(lElem)) {
             SetWindowPos(hNew, hAfter ? hAfter : HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        if (!lMoved) {
+            FitToPicture(lElem);
+            ShowRowReadout(lElem);
         }
     } else {
         SetWindowTextA(hOld, GetDynStr(gatDlg[lElem].lCaptionElem).c_str());

@@ -85,6 +85,9 @@ HFONT FontHandle(int32_t lElem);
 void StatusText(const std::string& s);
 void ShowRectReadout(const tDlgRect& t);
 void ShowRowReadout(int32_t lElem);
+// A new or remade image or animation control whose window sized itself to its
+// picture: the row takes the window's size.
+void FitToPicture(int32_t lRow);
 void ClearReadout();
 void HoverReadout(int32_t lElem);
 

@@ -48,6 +48,21 @@ void EditAddStyle(int32_t lElem, uint32_t lBits) {
     }
 }
 
+void EditTakeStylesAndRect(int32_t lElem, const tDlg& tFrom) {
+    tChangeScope tEdit(wkChgDlg);
+    if (tDlg* p = gatDlg.Ptr(lElem)) {
+        p->lStyle = tFrom.lStyle;
+        p->lExStyle = tFrom.lExStyle;
+        p->lStyleStrElem = tFrom.lStyleStrElem;
+        p->lExStyleStrElem = tFrom.lExStyleStrElem;
+        p->nLeft = tFrom.nLeft;
+        p->nTop = tFrom.nTop;
+        p->nRight = tFrom.nRight;
+        p->nBottom = tFrom.nBottom;
+        NoteChange(wkChgDlg, lElem, 1);
+    }
+}
+
 int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
     if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {

@@ -5,6 +5,7 @@
 
 #include "model/ctl_clipboard.h"
 #include "model/design_geometry.h"
+#include "model/records.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,9 @@ void EditSetRect(int32_t lElem, const tDlgRect& t);
 // Adds a style bit to a row and its style list (the centring styles a sized
 // picture or animation needs so that it keeps its size).
 void EditAddStyle(int32_t lElem, uint32_t lBits);
+// Row lElem takes the styles, both style index lists and the rectangle of
+// tFrom, a copy of it that a favourite style or size was applied to.
+void EditTakeStylesAndRect(int32_t lElem, const tDlg& tFrom);
 // A new control of kind lKind on dialog row lDlg at rectangle t: the kind's
 // defaults, the dialog's font and resource, a new ID, the next tab position
 // and a caption of the kind's keyword with the ID's digits. The new element.
