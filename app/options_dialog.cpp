@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "model/project.h"
 #include "model/user_seam.h"
+#include "props/properties_dialog.h"
 #include "resources/resource_ids.h"
 #include "win/win_handles.h"
 
@@ -100,28 +101,14 @@ void FillGeneralPage(HWND hPage) {
     SetSwatches();
 }
 
-// The common colour dialog for now; the program's colour picker takes its place.
-void PickColor(HWND hPage, uint32_t& lColor) {
-    tCustomColors alBefore = ReadCustomColors();
-    tCustomColors alCustom = alBefore;
-    COLORREF alRef[16];
-    for (int i = 0; i < 16; ++i) {
-        alRef[i] = alCustom[i];
-    }
-    CHOOSECOLORA tChoose{};
-    tChoose.lStructSize = sizeof(tChoose);
-    tChoose.hwndOwner = hPage;
-    tChoose.rgbResult = ShownColor(lColor);
-    tChoose.lpCustColors = alRef;
-    tChoose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&tChoose)) {
+// The colour popup of the Properties dialog drops down from the arrow button;
+// its system colours keep their flag, so the grippers follow the system.
+void ChooseGripperColor(HWND hPage, int lArrow, uint32_t& lColor) {
+    const int32_t lChosen = PickColor(GetDlgItem(hPage, lArrow), static_cast<int32_t>(lColor));
+    if (lChosen == -2) {
         return;
     }
-    for (int i = 0; i < 16; ++i) {
-        alCustom[i] = alRef[i];
-    }
-    WriteCustomColors(alBefore, alCustom);
-    lColor = tChoose.rgbResult & 0xFFFFFF;
+    lColor = static_cast<uint32_t>(lChosen);
     SetSwatches();
 }
 
@@ -149,10 +136,10 @@ INT_PTR CALLBACK GeneralPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lP
             EnableWindow(GetDlgItem(hPage, IDC_OPT_TBTEXT), TRUE);
             break;
         case IDC_OPT_COLOR1BTN:
-            PickColor(hPage, gpEdit->lColor1);
+            ChooseGripperColor(hPage, IDC_OPT_COLOR1BTN, gpEdit->lColor1);
             break;
         case IDC_OPT_COLOR2BTN:
-            PickColor(hPage, gpEdit->lColor2);
+            ChooseGripperColor(hPage, IDC_OPT_COLOR2BTN, gpEdit->lColor2);
             break;
         case IDC_OPT_WRAPPOS:
             if (HIWORD(wParam) == EN_KILLFOCUS) {

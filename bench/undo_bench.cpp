@@ -3,6 +3,7 @@
 // and taking it back and doing it again. The design surface's part (moving
 // the windows of the rows that changed) is measured under Wine, not here.
 #include "edit/design_edits.h"
+#include "edit/resource_edits.h"
 #include "model/align.h"
 #include "model/project.h"
 #include "model/undo_store.h"

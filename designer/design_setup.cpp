@@ -8,6 +8,7 @@
 #include "model/dynstr.h"
 #include "model/project.h"
 #include "model/undo_store.h"
+#include "props/rules/favorites.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 #include "win/win_handles.h"
@@ -33,6 +34,17 @@ void RegisterDesignClass(const char* szName, UINT lStyle, HBRUSH hBack, WNDPROC 
 
 HWND MainOwner(HWND hMain) {
     return hMain ? hMain : ghWndMain;
+}
+
+// A new row takes the user's default favourites of its kind (styles, and the
+// size when bSize), within the step that made it, before its window is made.
+void TakeDefaultFavorites(int32_t lRow, bool bSize) {
+    tDlg t = gatDlg[lRow];
+    const int32_t lStyles = ApplyDefaultFavorite(t, wkFavStyles);
+    const int32_t lSize = bSize ? ApplyDefaultFavorite(t, wkFavSizes) : 0;
+    if (lStyles || lSize) {
+        EditTakeStylesAndRect(lRow, t);
+    }
 }
 
 } // namespace
@@ -171,6 +183,7 @@ int32_t NewDesignDialog(HWND hMain) {
     if (!lDlg) {
         return 0;
     }
+    TakeDefaultFavorites(lDlg, true);
     const tDlg& tRow = gatDlg[lDlg];
     const RECT r = DialogWindowRect(RowRect(lDlg), false);
     const DWORD lStyle = static_cast<DWORD>(tRow.lStyle | gatCtlDefault[wkCtlDialog].lDesignStyle);
@@ -216,21 +229,30 @@ int32_t NewDesignControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRi
     if (!lRow) {
         return 0;
     }
+    // The rectangle is the one drawn (or the toolbox's, sized by the default favourite).
+    TakeDefaultFavorites(lRow, false);
     gtElem.lCtl = lRow;
     CreateControlWindow(hOverlay, lRow);
     HWND hWnd = RowWindow(lRow);
-    const uint32_t lStyle = static_cast<uint32_t>(gatDlg[lRow].lStyle);
-    if (hWnd && ((lKind == wkCtlImage && !(lStyle & 0x200)) ||
-                 (lKind == wkCtlAnimate && !(lStyle & 0x1)))) {
-        // The control sized itself to its picture.
-        RECT r = WindowRectIn(hWnd, hOverlay);
-        EditSetRect(lRow, PixelsToDlg({r.left, r.top, r.right, r.bottom}));
-    }
+    FitToPicture(lRow);
     ShowFocusGrippers(hWnd);
     ShowRowReadout(lRow);
     SetFocus(gtDesign.hDialog);
     UpdateCommands();
     return lRow;
+}
+
+void FitToPicture(int32_t lRow) {
+    HWND hWnd = RowWindow(lRow);
+    const int32_t lKind = gatDlg[lRow].lCtlType;
+    const uint32_t lStyle = static_cast<uint32_t>(gatDlg[lRow].lStyle);
+    // An image without SS_CENTERIMAGE or an animation without ACS_CENTER sized
+    // its window to its picture; the row takes that size.
+    if (hWnd && ((lKind == wkCtlImage && !(lStyle & 0x200)) ||
+                 (lKind == wkCtlAnimate && !(lStyle & 0x1)))) {
+        RECT r = WindowRectIn(hWnd, gtDesign.hOverlay);
+        EditSetRect(lRow, PixelsToDlg({r.left, r.top, r.right, r.bottom}));
+    }
 }
 
 void SetPlacing(int32_t lKind) {

@@ -36,8 +36,10 @@ int32_t NewDesignControl(int32_t lKind, int32_t lLeft, int32_t lTop, int32_t lRi
 // After the Properties dialog rewrote row lElem: its live window follows, made
 // anew (same rectangle, place among its siblings and selection) when lRemake
 // says the class or a style changed, or the tab order moved; the dialog
-// itself rebuilds the surface.
-void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged);
+// itself rebuilds the surface. Unless lMoved (the Apply changed the position
+// or size), an image or animation is fitted to its picture again.
+void RefreshDesignElement(int32_t lElem, int32_t lRemake, int32_t lOrderChanged,
+                          int32_t lMoved = 1);
 
 // The toolbox's chosen tool: lKind 1..29 draws a new control of that kind with
 // the next rubber band; 0 is the selection pointer.

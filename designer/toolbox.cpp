@@ -6,6 +6,7 @@
 #include "designer/design_state.h"
 #include "model/paste_place.h"
 #include "model/project.h"
+#include "props/rules/favorites.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 #include "win/win_handles.h"
@@ -74,8 +75,14 @@ void PlaceDefaultControl(HWND hToolbox, int32_t lKind) {
     if (!hOverlay || !gatDlg.Live(gtElem.lDlg) || lKind <= 0 || lKind >= wkCtlKindCount) {
         return;
     }
-    const tDlgRect t = DefaultControlRect(gtElem.lResDlg, gatCtlDefault[lKind].lWidth,
-                                          gatCtlDefault[lKind].lHeight);
+    // The kind's size, or the size of the user's default favourite for it.
+    tDlg tSize{};
+    tSize.lCtlType = lKind;
+    tSize.nRight = gatCtlDefault[lKind].lWidth;
+    tSize.nBottom = gatCtlDefault[lKind].lHeight;
+    ApplyDefaultFavorite(tSize, wkFavSizes);
+    const tDlgRect t =
+        DefaultControlRect(gtElem.lResDlg, tSize.nRight - tSize.nLeft, tSize.nBottom - tSize.nTop);
     RECT r{};
     GetClientRect(hOverlay, &r);
     if (!RectInsideClient(t, PixelsToDlgX(r.right), PixelsToDlgY(r.bottom)) &&

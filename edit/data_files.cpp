@@ -1,4 +1,5 @@
 #include "edit/data_files.h"
+#include "edit/resource_edits.h"
 
 #include "model/change_notice.h"
 #include "model/dynstr.h"

@@ -1,4 +1,5 @@
 #include "edit/design_edits.h"
+#include "edit/resource_edits.h"
 
 #include "edit/data_files.h"
 #include "model/change_notice.h"
@@ -14,7 +15,8 @@ namespace {
 // A control row's tab position past every other one.
 constexpr int32_t kBehindAll = 1048575;
 
-bool IsCaptionless(int32_t lKind) {
+// The image and animation kinds show a data file instead of a caption.
+bool ShowsDataFile(int32_t lKind) {
     return lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
            lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
 }
@@ -48,27 +50,88 @@ void EditAddStyle(int32_t lElem, uint32_t lBits) {
     }
 }
 
-int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
+void EditTakeStylesAndRect(int32_t lElem, const tDlg& tFrom) {
     tChangeScope tEdit(wkChgDlg);
-    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
+    if (tDlg* p = gatDlg.Ptr(lElem)) {
+        p->lStyle = tFrom.lStyle;
+        p->lExStyle = tFrom.lExStyle;
+        p->lStyleStrElem = tFrom.lStyleStrElem;
+        p->lExStyleStrElem = tFrom.lExStyleStrElem;
+        p->nLeft = tFrom.nLeft;
+        p->nTop = tFrom.nTop;
+        p->nRight = tFrom.nRight;
+        p->nBottom = tFrom.nBottom;
+        NoteChange(wkChgDlg, lElem, 1);
+    }
+}
+
+int32_t NewControl(int32_t lDlg, tDlg tRow, const tNewCtlOpts& tOpts) {
+    tChangeScope tEdit(wkChgDlg);
+    const int32_t lKind = tRow.lCtlType;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
+        lKind >= wkCtlKindCount) {
         return 0;
     }
-    tDlg tRow = NewKindRow(lKind);
-    const std::string sKeyword = CtlTypeKeyword(lKind, 0);
-    tRow.lFontElem = gatDlg[lDlg].lFontElem;
     tRow.lResElem = gatDlg[lDlg].lResElem;
-    tRow.lIDElem = NewControlID(sKeyword, lKind);
-    const int32_t lLast = LastControlRow(tRow.lResElem);
-    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+    if (tOpts.bNewID) {
+        // The name is made anew, never taken from elsewhere: a copied ID may
+        // come from another project, where its name means something else.
+        tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
+    }
+    if (tOpts.bDialogFont) {
+        tRow.lFontElem = gatDlg[lDlg].lFontElem;
+    }
+    if (tOpts.bNextTab) {
+        // Behind the last live control: a deleted row keeps its place in the
+        // table (with position -1 once it left the tab order) and says
+        // nothing about where the next control goes.
+        const int32_t lLast = LastLiveControl(tRow.lResElem);
+        tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+    }
+    if (tOpts.bImpliedStyles) {
+        EnsureImpliedStyles(tRow);
+    }
+    return AddDlgRow(tRow);
+}
+
+int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
+    tChangeScope tEdit(wkChgDlg);
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
+        lKind >= wkCtlKindCount) {
+        return 0; // checked before the new ID is made, so that none is left over
+    }
+    tDlg tRow = NewKindRow(lKind);
+    tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
     tRow.nLeft = t.nLeft;
     tRow.nTop = t.nTop;
     tRow.nRight = t.nRight;
     tRow.nBottom = t.nBottom;
-    if (!IsCaptionless(lKind)) {
+    if (!ShowsDataFile(lKind)) {
         SetDynStr(tRow.lCaptionElem,
-                  sKeyword + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
+                  CtlTypeKeyword(lKind, 0) + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
     }
+    return NewControl(lDlg, tRow, tNewCtlOpts{});
+}
+
+int32_t NewDialog(tDlg tRow) {
+    tChangeScope tEdit(wkChgDlg);
+    if (tRow.lResElem == 0) {
+        tRow.lResElem = NewResource(wkResDialog);
+    }
+    const int32_t lRes = tRow.lResElem;
+    if (!gatRes.Live(lRes) || gatRes[lRes].lType != wkResDialog) {
+        return 0;
+    }
+    tRow.lCtlType = wkCtlDialog;
+    tRow.lIDElem = gatRes[lRes].lIDElem;
+    if (tRow.lFontElem == 0) {
+        tRow.lFontElem = 1;
+    }
+    EnsureImpliedStyles(tRow);
     const int32_t lRow = AddDlgRow(tRow);
+    gtElem.lResDlg = lRes;
+    gtElem.lDlg = lRow;
+    gtElem.lCtl = lRow;
     return lRow;
 }
 
@@ -80,21 +143,28 @@ int32_t NewDialog() {
     }
     tDlg tRow = NewKindRow(wkCtlDialog);
     tRow.lResElem = lRes;
-    tRow.lIDElem = gatRes[lRes].lIDElem;
-    tRow.lFontElem = 1;
-    SetDynStr(tRow.lCaptionElem, "Dialog" + TrailingDigits(gatID[tRow.lIDElem].szIDName.view()));
-    const int32_t lRow = AddDlgRow(tRow);
-    gtElem.lResDlg = lRes;
-    gtElem.lDlg = lRow;
-    gtElem.lCtl = lRow;
-    return lRow;
+    SetDynStr(tRow.lCaptionElem,
+              "Dialog" + TrailingDigits(gatID[gatRes[lRes].lIDElem].szIDName.view()));
+    return NewDialog(tRow);
+}
+
+void SetKindStyles(tDlg& tRow, int32_t lKind) {
+    const tCtlDefault& tDef = gatCtlDefault[lKind];
+    tRow.lStyle = tDef.lStyle;
+    tRow.lExStyle = tDef.lExStyle;
+    // Lists of the row's own: the catalog's default lists are shared.
+    tRow.lStyleStrElem = 0;
+    tRow.lExStyleStrElem = 0;
+    SetDynStr(tRow.lStyleStrElem, GetDynStr(tDef.lStyleStrElem));
+    SetDynStr(tRow.lExStyleStrElem, GetDynStr(tDef.lExStyleStrElem));
 }
 
 int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
     const int32_t lKind = c.tRow.lCtlType;
-    if (!gatDlg.Live(lDlg) || lKind <= wkCtlDialog || lKind >= wkCtlKindCount) {
-        return 0;
+    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
+        lKind >= wkCtlKindCount) {
+        return 0; // checked before the texts and the font are stored
     }
     tDlg tRow{};
     tRow.szClass = c.tRow.szClass;
@@ -110,21 +180,15 @@ int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     tRow.nTop = t.nTop;
     tRow.nRight = t.nRight;
     tRow.nBottom = t.nBottom;
-    tRow.lResElem = gatDlg[lDlg].lResElem;
-    // The name is made anew, never taken from the copy: the copied IDs may
-    // come from another project, where their names mean something else.
-    tRow.lIDElem = NewControlID(CtlTypeKeyword(lKind, 0), lKind);
-    const int32_t lLast = LastLiveControl(tRow.lResElem);
-    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
     SetDynStr(tRow.lCaptionElem, c.sCaption);
     SetDynStr(tRow.lStyleStrElem, c.sStyle);
     SetDynStr(tRow.lExStyleStrElem, c.sExStyle);
     // A control copied without a font of its own takes the dialog's.
     tRow.lFontElem = c.tFont.szFontName.empty() ? gatDlg[lDlg].lFontElem : AddFont(c.tFont);
-    const int32_t lRow = AddDlgRow(tRow);
-    const bool bData = lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
-                       lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
-    if (lRow && bData && !c.sDataFile.empty()) {
+    // The copy keeps its own styles: a hidden control stays hidden.
+    const int32_t lRow = NewControl(
+        lDlg, tRow, tNewCtlOpts{.bNewID = true, .bDialogFont = false, .bImpliedStyles = false});
+    if (lRow && ShowsDataFile(lKind) && !c.sDataFile.empty()) {
         SetDataFile(lRow, c.sDataFile);
     }
     return lRow;

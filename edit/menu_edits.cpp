@@ -1,5 +1,6 @@
 // The menu editor's rules and changes (see menu_edits.h).
 #include "edit/menu_edits.h"
+#include "edit/resource_edits.h"
 
 #include "model/accel_keys.h"
 #include "model/change_notice.h"

@@ -4,13 +4,16 @@
 #include "props/properties_dialog.h"
 
 #include "app/file_commands.h"
+#include "app/help.h"
 #include "app/main_window.h"
+#include "app/settings/profile.h"
 #include "app/settings/settings.h"
 #include "designer/design_undo.h"
 #include "designer/designer.h"
 #include "model/project.h"
 #include "props/props_ids.h"
 #include "props/props_state.h"
+#include "props/rules/favorites.h"
 #include "resources/resource_ids.h"
 #include "styles/control_kinds.h"
 
@@ -79,17 +82,38 @@ void CloseProperties() {
     if (gpfnSetToolboxAllowed) {
         gpfnSetToolboxAllowed(1);
     }
-    if (ghWndMain) {
-        SetActiveWindow(ghWndMain);
+    // Back to the design dialog the element lives on: activating the main
+    // window instead left that dialog behind it.
+    if (HWND hBack = DesignDialogWindow() ? DesignDialogWindow() : ghWndMain) {
+        SetActiveWindow(hBack);
     }
     UpdateCommands();
+}
+
+// F1 or the "?" button: a style list opens the compiler's help at the kind's
+// topic (the common controls' kinds use the IDE's secondary help file when it
+// names one); anything else the program's own help on this dialog.
+void ShowPropertiesHelp(const HELPINFO* p) {
+    const int lId = p->iContextType == HELPINFO_WINDOW ? p->iCtrlId : 0;
+    if (lId != IDC_PROP_STYLELIST && lId != IDC_PROP_EXSTYLELIST && lId != IDC_PROP_CHOSEN) {
+        ShowHelp(gpProps->hDlg, ProgramHelpFile(), "Dialog:Dialog and control properties");
+        return;
+    }
+    const int32_t lKind = gpProps->lKind;
+    std::string sFile;
+    if (lKind >= 17 && lKind <= 25) {
+        sFile = ProfileGetString(ProgramFolder() + "KVWIN.INI", "Editor", "SecondaryHelp", "",
+                                 MAX_PATH);
+    }
+    ShowHelp(gpProps->hDlg, sFile.empty() ? ProgramFolder() + "KVWIN.HLP" : sFile,
+             CtlTypeHelpTopic(lKind));
 }
 
 std::string TitleOf(int32_t lKind) {
     return lKind == wkCtlDialog ? "Dialog Properties" : CtlTypeToolName(lKind) + " Properties";
 }
 
-INT_PTR CALLBACK PropertiesProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK PropertiesProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG:
         return TRUE;
@@ -121,12 +145,27 @@ INT_PTR CALLBACK PropertiesProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
         case IDM_PROP_PREVTAB:
             StepTab(-1);
             return TRUE;
+        case IDM_FAV_DEFAULT:
+        case IDM_FAV_CREATE:
+        case IDM_FAV_UPDATE:
+        case IDM_FAV_RENAME:
+        case IDM_FAV_DELETE:
+            // The favourites menu works on the family of the page shown.
+            if (lParam == 0 && glPropsTab != 0) {
+                FavoriteCommand(glPropsTab == 1 ? wkFavStyles : wkFavSizes, LOWORD(wParam));
+            }
+            return TRUE;
         default:
             return FALSE;
         }
     case WM_CLOSE:
         if (gpProps) {
             CloseProperties();
+        }
+        return TRUE;
+    case WM_HELP:
+        if (gpProps) {
+            ShowPropertiesHelp(reinterpret_cast<const HELPINFO*>(lParam));
         }
         return TRUE;
     default:
@@ -254,14 +293,18 @@ int32_t ApplyProperties() {
         // One Apply is one step of the undo history, whatever it wrote.
         const DesignStep tStep("Properties");
         const int32_t lRemake = WriteProperties(gpProps->lElem, t);
-        RefreshDesignElement(gpProps->lElem, lRemake,
-                             tBefore.lCtlOrder != gatDlg[gpProps->lElem].lCtlOrder);
+        const tDlg& tAfter = gatDlg[gpProps->lElem];
+        const int32_t lMoved = tBefore.nLeft != tAfter.nLeft || tBefore.nTop != tAfter.nTop ||
+                               tBefore.nRight != tAfter.nRight || tBefore.nBottom != tAfter.nBottom;
+        RefreshDesignElement(gpProps->lElem, lRemake, tBefore.lCtlOrder != tAfter.lCtlOrder,
+                             lMoved);
     }
 
     // The working copy starts again from what the row now holds.
     gpProps->tEdit = PropEditFromRow(gpProps->lElem);
     gpProps->lFilling = 1;
     FillStylesPage();
+    FillPositionPage(); // a picture may have been fitted to its size
     gpProps->lFilling = 0;
     HWND hDlg = gpProps->hDlg;
     HWND hApply = GetDlgItem(hDlg, IDC_PROP_APPLY);

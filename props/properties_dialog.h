@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <cstdint>
 
 // Opens the dialog for the current element; returns its window (0 when there
@@ -24,5 +26,8 @@ int32_t IsPropertiesMessage(MSG* pMsg);
 int32_t PickColor(HWND hwndArrow, int32_t lCurrent);
 // The common colour dialog with the custom colours of the settings file.
 int32_t ChooseCustomColor(HWND hwndOwner, int32_t lColour);
+// The open-file dialog of "...", enlarged by a preview of the bitmap or icon
+// selected; 1 when the user chose a file.
+int32_t GetImageFileName(OPENFILENAMEA& tOpen);
 // The common font dialog started at the font; 1 when the user chose one.
 int32_t PickFont(HWND hwndOwner, LOGFONTA& tFont);

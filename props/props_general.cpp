@@ -8,6 +8,7 @@
 #include "props/properties_dialog.h"
 #include "props/props_ids.h"
 #include "props/props_state.h"
+#include "props/rules/favorites.h"
 #include "styles/control_kinds.h"
 
 #include <commctrl.h>
@@ -159,7 +160,7 @@ void Browse(HWND hPage) {
         t.lpstrFilter = "Bitmap Files (*.bmp)\0*.bmp\0Icon Files (*.ico)\0*.ico\0";
         t.nFilterIndex = UpperExt(sCurrent) == ".ICO" ? 2 : 1;
     }
-    if (!GetOpenFileNameA(&t)) {
+    if (!GetImageFileName(t)) {
         return;
     }
     const std::string sFile = szFile;
@@ -178,6 +179,7 @@ void Browse(HWND hPage) {
         } else if (sExt == ".ICO") {
             CheckStyleEntry(gpProps->tEdit.tPages, bButton ? "%BS_ICON" : "%SS_ICON");
         }
+        FavoriteModified(wkFavStyles);
         RefreshStyleLists();
     }
     PropsChanged();
@@ -412,9 +414,7 @@ void FillPositionPage() {
     ShowPixels();
     SendDlgItemMessageA(hPage, IDC_PROP_FAVSIZEMENU, WM_SETFONT,
                         reinterpret_cast<WPARAM>(gpProps->tArrowFont.Get()), 0);
-    // The built-in standard is the only favourite size until favourites are kept.
-    SendDlgItemMessageA(hPage, IDC_PROP_FAVSIZES, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>("<Standard Sizes>"));
+    FillFavorites(wkFavSizes);
 }
 
 void ReadPositionPage(tPropEdit& t) {
@@ -425,11 +425,15 @@ void ReadPositionPage(tPropEdit& t) {
     }
 }
 
-INT_PTR CALLBACK PositionPageProc(HWND, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK PositionPageProc(HWND, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (FavoritePageMessage(wkFavSizes, uMsg, wParam, lParam)) {
+        return TRUE;
+    }
     if (uMsg == WM_COMMAND && gpProps && HIWORD(wParam) == EN_CHANGE &&
         LOWORD(wParam) >= IDC_PROP_LEFT && LOWORD(wParam) <= IDC_PROP_HEIGHT) {
         if (!gpProps->lFilling) {
             ShowPixels();
+            FavoriteModified(wkFavSizes);
         }
         PropsChanged();
         return TRUE;

@@ -62,6 +62,20 @@
 #define IDC_PROP_FAVSIZEMENU 1009
 #define IDC_PROP_FAVSIZES 1010
 
+// The favourites menu (commands to the Properties dialog) and the name dialog.
+#define IDM_FAV_DEFAULT 1001
+#define IDM_FAV_CREATE 1002
+#define IDM_FAV_UPDATE 1003
+#define IDM_FAV_RENAME 1004
+#define IDM_FAV_DELETE 1005
+#define IDC_FAVNAME_EDIT 100
+
+// The open-file dialog's preview (its child template lives in resources/).
+#define IDD_IMAGEPREVIEW 707
+#define IDC_PREVIEW_AREA 1300
+#define IDC_PREVIEW_ZOOM 1301
+#define IDC_PREVIEW_SIZE 1302
+
 // Colour popup.
 #define IDC_COLOR_FIRST 1001 // 1001-1016 the palette, 1017-1018 the system colours
 #define IDC_COLOR_MORE 1019

@@ -20,6 +20,9 @@ struct tProps {
     tGdiBrush tBackBrush;
     tGdiFont tArrowFont;
     tIcon tDlgIcon; // the dialog icon shown on button 227
+    // Per favourite family: a style check mark or a size field changed since
+    // a favourite was chosen, created or updated.
+    int32_t alFavModified[2]{};
 };
 extern tProps* gpProps;
 
@@ -41,3 +44,12 @@ INT_PTR CALLBACK StylesPageProc(HWND hPage, UINT uMsg, WPARAM wParam, LPARAM lPa
 void FillStylesPage();
 // After a browse switched the image type: the check marks follow.
 void RefreshStyleLists();
+// Favourites (props_favorites.cpp), lFamily wkFavStyles or wkFavSizes: the
+// combo of the family filled with the element's kind's favourites.
+void FillFavorites(int32_t lFamily);
+// A style check mark or a size field changed by the user.
+void FavoriteModified(int32_t lFamily);
+// A command of the favourites menu (IDM_FAV_...) for the family.
+void FavoriteCommand(int32_t lFamily, int32_t lCmd);
+// The combo's choice, its arrow label and its right click; 1 when used.
+int32_t FavoritePageMessage(int32_t lFamily, UINT uMsg, WPARAM wParam, LPARAM lParam);

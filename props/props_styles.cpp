@@ -2,6 +2,7 @@
 // extended styles), the chosen names with their count, the favourite styles.
 #include "props/props_ids.h"
 #include "props/props_state.h"
+#include "props/rules/favorites.h"
 
 #include <windowsx.h>
 
@@ -36,6 +37,7 @@ void Describe(HWND hList) {
 
 void Toggle(HWND hList, size_t lIndex) {
     if (ToggleStyleEntry(gpProps->tEdit.tPages, EntriesOf(hList), lIndex)) {
+        FavoriteModified(wkFavStyles);
         InvalidateRect(hList, nullptr, FALSE);
         ShowChosen();
         PropsChanged();
@@ -142,15 +144,14 @@ void FillStylesPage() {
     }
     SendDlgItemMessageA(hPage, IDC_PROP_FAVSTYLEMENU, WM_SETFONT,
                         reinterpret_cast<WPARAM>(gpProps->tArrowFont.Get()), 0);
-    HWND hFav = GetDlgItem(hPage, IDC_PROP_FAVSTYLES);
-    if (SendMessageA(hFav, CB_GETCOUNT, 0, 0) == 0) {
-        // The built-in standard is the only favourite until favourites are kept.
-        SendMessageA(hFav, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("<Standard Styles>"));
-    }
+    FillFavorites(wkFavStyles);
     ShowChosen();
 }
 
 INT_PTR CALLBACK StylesPageProc(HWND, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (FavoritePageMessage(wkFavStyles, uMsg, wParam, lParam)) {
+        return TRUE;
+    }
     switch (uMsg) {
     case WM_MEASUREITEM: {
         auto* p = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

@@ -4,26 +4,68 @@
 #include "model/project.h"
 #include "model/version_info.h"
 
+#include <string_view>
+
+tImportCounts gtImportCounts{};
+
 namespace {
 
-const char* const kaszLabel[kResultRows] = {
+constexpr std::string_view kasLabel[] = {
     "ID Count:",          "Resource Count:", "Dialog/Control Count:", "Menu Member Count:",
     "Accelerator Count:", "String Count:",   "Version Block Count:",
 };
+static_assert(std::size(kasLabel) == std::tuple_size_v<tImportCounts>);
 
-tResultCounts gtSnapshot{};
+// The open's results box lines its labels up in a column this wide.
+constexpr std::size_t kLabelWidth = 21;
+
+std::string Labels(bool bPadded, std::string_view sJoin) {
+    std::string s;
+    for (std::string_view sLabel : kasLabel) {
+        if (!s.empty()) {
+            s += sJoin;
+        }
+        s += sLabel;
+        if (bPadded && sLabel.size() < kLabelWidth) {
+            s.append(kLabelWidth - sLabel.size(), ' ');
+        }
+    }
+    return s;
+}
+
+std::string Numbers(std::string_view sJoin) {
+    const tImportCounts tNow = ProjectCounts();
+    std::string s;
+    for (std::size_t l = 0; l < tNow.size(); ++l) {
+        if (l) {
+            s += sJoin;
+        }
+        // 64 bits: the difference of two 32-bit counts always fits.
+        s += std::to_string(int64_t{tNow[l]} - gtImportCounts[l]);
+    }
+    return s;
+}
 
 } // namespace
 
-tResultCounts CurrentCounts() {
-    return tResultCounts{
-        {glIDCnt, glResCnt, glDlgCnt, glMenuCnt, glAccelCnt, glStrCnt, VersionBlockCount()}};
+tImportCounts ProjectCounts() {
+    return {glIDCnt, glResCnt, glDlgCnt, glMenuCnt, glAccelCnt, glStrCnt, VersionBlockCount()};
+}
+
+void ResetImportCounters() {
+    gtImportCounts = gtOptions.lImportResults ? ProjectCounts() : tImportCounts{};
 }
 
 void SnapshotCounts() {
-    if (gtOptions.lImportResults) {
-        gtSnapshot = CurrentCounts();
-    }
+    ResetImportCounters();
+}
+
+std::string ImportResultLabels() {
+    return Labels(true, "\r");
+}
+
+std::string ImportResultNumbers() {
+    return Numbers("\r");
 }
 
 int32_t ResultTexts(std::string& sLabels, std::string& sNumbers) {
@@ -32,15 +74,7 @@ int32_t ResultTexts(std::string& sLabels, std::string& sNumbers) {
     if (!gtOptions.lImportResults) {
         return 0;
     }
-    const tResultCounts tNow = CurrentCounts();
-    for (int32_t i = 0; i < kResultRows; ++i) {
-        if (i > 0) {
-            sLabels += "\r\n";
-            sNumbers += "\r\n";
-        }
-        sLabels += kaszLabel[i];
-        // 64 bits: the difference of two 32-bit counts always fits.
-        sNumbers += std::to_string(int64_t{tNow.alCount[i]} - gtSnapshot.alCount[i]);
-    }
+    sLabels = Labels(false, "\r\n");
+    sNumbers = Numbers("\r\n");
     return 1;
 }

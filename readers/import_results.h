@@ -1,25 +1,34 @@
-// How many rows an open or import added to each table, for the results box.
+// How many rows an open or an import added to each table, for the results
+// box: one snapshot before the read, one label table, and the two columns the
+// box shows. The Win32 side only shows these texts.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
-// The tables in the order the results box lists them: IDs, resources, dialog
-// and control rows, menu items, accelerator keys, strings, version blocks.
-constexpr int32_t kResultRows = 7;
-struct tResultCounts {
-    int32_t alCount[kResultRows];
-};
+// IDs, resources, dialog and control rows, menu items, accelerator keys,
+// strings, version blocks: the order the results box lists them in.
+using tImportCounts = std::array<int32_t, 7>;
 
-// The present row counts of the seven tables.
-tResultCounts CurrentCounts();
+// The counts recorded before the last read.
+extern tImportCounts gtImportCounts;
 
-// Keeps the present counts to measure a read against. Nothing unless the
-// "ImportResults" option is on.
+// The present counts of the seven tables.
+tImportCounts ProjectCounts();
+// Before a read: the present counts when the "ImportResults" option is on,
+// else zeros.
+void ResetImportCounters();
+// The same before a clipboard import.
 void SnapshotCounts();
 
-// The texts of the results box: the labels ("ID Count:" ...) and the number
-// of rows each table gained since the snapshot, one per line (CR LF between
-// lines). Returns 0, with both texts empty, when the option is off and no box
-// is shown.
+// The results box of an open: the labels, each padded to 21 characters, and
+// the present counts minus the recorded ones in plain decimal, each column
+// joined by carriage returns.
+std::string ImportResultLabels();
+std::string ImportResultNumbers();
+
+// The results box of a clipboard import: the same columns with the labels as
+// they stand, lines joined by CR LF. Returns 0, with both texts empty, when the
+// option is off and no box is shown.
 int32_t ResultTexts(std::string& sLabels, std::string& sNumbers);

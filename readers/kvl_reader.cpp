@@ -1,7 +1,10 @@
 #include "readers/kvl_reader.h"
 
 #include "edit/data_files.h"
+#include "edit/design_edits.h"
 #include "edit/id_links.h"
+#include "edit/id_tokens.h"
+#include "edit/resource_edits.h"
 #include "model/accel_keys.h"
 #include "model/file_errors.h"
 #include "model/fonts.h"
@@ -86,11 +89,6 @@ std::string_view CutName(std::string_view s) {
 
 bool StartsWith(std::string_view s, std::string_view sHead) {
     return s.size() >= sHead.size() && s.substr(0, sHead.size()) == sHead;
-}
-
-bool IsPlainNumber(std::string_view s) {
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int32_t Clamp32(int64_t l) {
@@ -259,13 +257,6 @@ int32_t FontOfVar(const tKvl& k, std::string_view sVar) {
     return it == k.alFontVar.end() ? 0 : it->second;
 }
 
-// A style list of the row's own (a copy of a default list, never the default's
-// element, which DeleteDlgRow would empty).
-int32_t OwnList(int32_t lDefaultElem) {
-    const std::string_view s = DynStrView(lDefaultElem);
-    return s.empty() ? 0 : AddDynStr(std::string(s));
-}
-
 // ---- Statements ---------------------------------------------------------------------
 
 // "%NAME = value": digits, a leading "-", "&H" and hexadecimal digits, and a
@@ -354,12 +345,8 @@ void ReadDialogNew(tKvl& k) {
             lRes = 0;
         }
     }
-    if (lRes == 0) {
-        lRes = NewResource(wkResDialog);
-    }
     tDlg tRow{};
-    tRow.lIDElem = gatRes[lRes].lIDElem;
-    tRow.lResElem = lRes;
+    tRow.lResElem = lRes; // 0: a new resource of the default name
     tRow.lCtlType = wkCtlDialog;
     tRow.lClassElem = FindClass("DialogStyles");
     SetDynStr(tRow.lCaptionElem, CaptionFromArg(Arg(as, 1), false));
@@ -371,27 +358,18 @@ void ReadDialogNew(tKvl& k) {
     tRow.nTop = lY;
     tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 4)));
     tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 5)));
-    tRow.lFontElem = 1;
     if (n > 6) {
         ReadStyleExpression(tRow, as[6], false, tRow.lClassElem);
         if (n > 7) {
             ReadStyleExpression(tRow, as[7], true, 0);
         }
     } else {
-        const tCtlDefault& tDef = gatCtlDefault[wkCtlDialog];
-        tRow.lStyle = tDef.lStyle;
-        tRow.lExStyle = tDef.lExStyle;
-        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
-        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+        SetKindStyles(tRow, wkCtlDialog);
     }
-    const int32_t lRow = AddDlgRow(tRow);
-    EnsureImpliedStyles(lRow);
+    const int32_t lRow = NewDialog(tRow);
     if (bCentred) {
         EnsureCentered(lRow);
     }
-    gtElem.lResDlg = lRes;
-    gtElem.lDlg = lRow;
-    gtElem.lCtl = lRow;
 }
 
 void ReadDialog(tKvl& k) {
@@ -464,18 +442,13 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.szClass = sOwnClass;
     tRow.lClassElem = FindClass(bQuoted ? sClass : sOwnClass);
     tRow.lCtlType = lKind;
-    tRow.lResElem = gatDlg[lDlg].lResElem;
     if (n > 8) {
         ReadStyleExpression(tRow, as[8], false, tRow.lClassElem);
         if (n > 9) {
             ReadStyleExpression(tRow, as[9], true, 0);
         }
     } else {
-        const tCtlDefault& tDef = gatCtlDefault[lKind];
-        tRow.lStyle = tDef.lStyle;
-        tRow.lExStyle = tDef.lExStyle;
-        tRow.lStyleStrElem = OwnList(tDef.lStyleStrElem);
-        tRow.lExStyleStrElem = OwnList(tDef.lExStyleStrElem);
+        SetKindStyles(tRow, lKind);
     }
     if (bQuoted) {
         // A class written out ("Static", "Button", "Edit") becomes its kind.
@@ -507,11 +480,7 @@ void ReadControlAdd(tKvl& k, int32_t lDlg) {
     tRow.nTop = lY;
     tRow.nRight = Clamp32(int64_t{lX} + NumberArg(Arg(as, 6)));
     tRow.nBottom = Clamp32(int64_t{lY} + NumberArg(Arg(as, 7)));
-    tRow.lFontElem = gatDlg[lDlg].lFontElem;
-    const int32_t lLast = LastControlRow(tRow.lResElem);
-    tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
-    const int32_t lRow = AddDlgRow(tRow);
-    EnsureImpliedStyles(lRow);
+    const int32_t lRow = NewControl(lDlg, tRow, tNewCtlOpts{});
     // The writer names %WS_CHILD and %WS_VISIBLE for every visible control:
     // its full list without %WS_VISIBLE is that of a hidden one (NOT WS_VISIBLE
     // in a script). A shorter hand-written list takes the implied styles.
@@ -824,48 +793,6 @@ int32_t NumberArg(std::string_view sArg) {
         return 10;
     }
     return l;
-}
-
-int32_t IDFromToken(std::string_view sToken, int32_t lPrefix) {
-    sToken = TrimText(sToken);
-    if (sToken.empty() || sToken[0] == '-') {
-        return 0;
-    }
-    // A name written with its "%" (as the writers write every ID) is looked up
-    // as it stands in the text; one without (every ID of a script) gets it in
-    // a buffer on the stack, cut to the 32 characters a name is stored with.
-    char abMarked[IDNameText::Capacity()];
-    std::string_view sName;
-    if (sToken[0] == '%') {
-        sName = CutName(sToken);
-    } else {
-        const std::size_t n = std::min(sToken.size(), sizeof abMarked - 1);
-        abMarked[0] = '%';
-        std::memcpy(abMarked + 1, sToken.data(), n);
-        sName = std::string_view(abMarked, n + 1);
-    }
-    if (int32_t l = FindIDByName(sName)) {
-        return l;
-    }
-    if (int32_t l = AddPredefinedID(sName)) {
-        return l;
-    }
-    const bool bResourceValue = lPrefix >= -2 && lPrefix <= 0;
-    const std::string_view sBare = sName.substr(1);
-    if (IsPlainNumber(sBare)) {
-        // A bare number: an equate named after it with that value, so that the
-        // statement can be written back with a name.
-        const std::string sNumName(CutName(gasIDPrefix[lPrefix] + std::string(sBare)));
-        if (int32_t l = FindIDByName(sNumName)) {
-            return l;
-        }
-        return IsIDNameText(sNumName) ? AddID(sNumName, std::string(sBare), 0) : 0;
-    }
-    if (!IsIDNameText(sName)) {
-        return 0; // an expression is no name the writers could write back
-    }
-    const int32_t lValue = bResourceValue ? NextResourceIDValue() : NextControlIDValue();
-    return AddID(sName, std::to_string(lValue), 0);
 }
 
 void ReadStyleExpression(tDlg& tRow, std::string_view sExpr, bool bEx, int32_t lClass) {

@@ -1,5 +1,6 @@
 // Dialogs of a resource script: the DIALOG/DIALOGEX header with its option
 // lines, and every control statement of the body, short forms and CONTROL.
+#include "edit/design_edits.h"
 #include "model/fonts.h"
 #include "model/id_names.h"
 #include "model/project.h"
@@ -217,10 +218,8 @@ int32_t FindDataResourceByName(const std::string& sName) {
 }
 
 struct tDialogState {
-    int32_t lRes = 0;
-    int32_t lFontElem = 1;
-    int32_t lOrder = 0;
-    tRCArgs tArgs; // one control statement after another is read into it
+    int32_t lDlg = 0; // the dialog row the controls join
+    tRCArgs tArgs;    // one control statement after another is read into it
     tStyleSections tSections;
     // The classes the dialog's controls named and their catalog sections: a
     // dialog uses a handful of classes for all of its controls.
@@ -281,7 +280,6 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
     tRCArgs& tArgs = tState.tArgs;
     ReadRCArgs(t, tArgs);
     tDlg tRow{};
-    tRow.lResElem = tState.lRes;
     size_t lRect = 0;
     size_t lStyle = 0;
     size_t lExStyle = 0;
@@ -361,15 +359,15 @@ void ReadControl(tRCScan& t, std::string_view sWord, RCControlForm lForm, tDialo
     } else {
         SetCaption(tRow, aText);
     }
+    // The styles every control has come first: NOT in the script takes them
+    // away again.
     EnsureImpliedStyles(tRow);
     for (const bool bEx : {false, true}) {
         if (tSections.alNot[bEx] != 0) {
             RemoveStyleBits(tRow, tSections.alNot[bEx], 0, bEx);
         }
     }
-    tRow.lFontElem = tState.lFontElem;
-    tRow.lCtlOrder = ++tState.lOrder;
-    AddDlgRow(tRow);
+    NewControl(tState.lDlg, tRow, tNewCtlOpts{.bImpliedStyles = false});
 }
 
 void ReadBody(tRCScan& t, tDialogState& tState) {
@@ -499,22 +497,16 @@ void ReadRCDialog(tRCScan& t, std::string_view sName, bool /*bEx*/) {
     }
 
     int32_t lID = RCIDFromToken(sName, 0);
-    int32_t lRes = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
-    tRow.lIDElem = lID;
-    tRow.lResElem = lRes;
-    tRow.lFontElem = lFontElem != 0 ? lFontElem : 1;
-    EnsureImpliedStyles(tRow);
-    int32_t lRow = AddDlgRow(tRow);
-    gtElem.lResDlg = lRes;
-    gtElem.lDlg = lRow;
-    gtElem.lCtl = lRow;
+    tRow.lResElem = AddResource(gatID[lID].szIDName.view(), wkResDialog, lID, 0);
+    tRow.lFontElem = lFontElem;
+    const int32_t lRow = NewDialog(tRow);
+    const int32_t lRes = tRow.lResElem;
     if (lMenuRes != 0) {
         gatRes.W(lRes).lLinkMenu = lMenuRes;
         gatRes.W(lMenuRes).lLinkDlg = lRes;
     }
     if (bBody) {
-        tState.lRes = lRes;
-        tState.lFontElem = tRow.lFontElem;
+        tState.lDlg = lRow;
         ReadBody(t, tState);
     }
 }

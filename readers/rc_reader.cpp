@@ -4,6 +4,7 @@
 #include "readers/rc_reader.h"
 
 #include "edit/id_links.h"
+#include "edit/id_tokens.h"
 #include "model/file_errors.h"
 #include "model/id_names.h"
 #include "model/path_rules.h"

@@ -8,6 +8,8 @@
 // skipped like a separator and the text goes on.
 #pragma once
 
+#include "model/name_text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,17 +35,11 @@ struct tSourceText {
     char At(std::size_t l) const { return l < sText.size() ? sText[l] : '\0'; }
 };
 
-// Letters, digits and "_": the bytes after which "_" is part of a name.
-bool IsIdentByte(char c);
-// A valid ID name: "%", a letter, then letters, digits and "_".
-bool IsIDNameText(std::string_view s);
 // Upper-case copy (ASCII letters only).
 std::string UpperText(std::string_view s);
 // s equals sUpper (written in upper case) with the case of ASCII letters
 // ignored, without a copy: the readers compare nearly every word with this.
 bool SameUpper(std::string_view s, std::string_view sUpper);
-// Without blanks and TABs at both ends.
-std::string_view TrimText(std::string_view s);
 
 // The next token: CR ends it (and stays), before a token it is counted and
 // skipped; LF and TAB are dropped (a TAB joins two words); blank, "(", ")" and

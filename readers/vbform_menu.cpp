@@ -3,6 +3,7 @@
 #include "readers/vbform_parts.h"
 #include "readers/vbform_text.h"
 
+#include "edit/resource_edits.h"
 #include "model/project.h"
 
 namespace {

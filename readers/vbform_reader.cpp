@@ -3,6 +3,7 @@
 // is the outermost object; what follows its End (the code of the form) is
 // never read, so the End lines of its procedures cannot close anything.
 #include "readers/vbform_reader.h"
+#include "edit/design_edits.h"
 #include "readers/vbform_state.h"
 #include "readers/vbform_text.h"
 
@@ -13,13 +14,6 @@
 
 namespace {
 
-tDlg NewFormRow(int32_t lKind, int32_t lIDElem, int32_t lRes) {
-    tDlg t = NewKindRow(lKind);
-    t.lIDElem = lIDElem;
-    t.lResElem = lRes;
-    return t;
-}
-
 void BeginFormObject(tVBForm& tForm, std::string_view sName) {
     int32_t lID =
         NewFormID(gasIDPrefix[0] + std::string(sName), NextResourceIDValue(), wkUsedByRes);
@@ -29,12 +23,10 @@ void BeginFormObject(tVBForm& tForm, std::string_view sName) {
     gtElem.lResDlg = lRes;
     gtElem.lResMenu = 0;
     gtElem.lResAccel = 0;
-    tDlg tRow = NewFormRow(wkCtlDialog, lID, lRes);
+    tDlg tRow = NewKindRow(wkCtlDialog);
+    tRow.lResElem = lRes;
     AddFormDefaultStyles(tRow);
-    tRow.lFontElem = 1;
-    int32_t lRow = AddDlgRow(tRow);
-    gtElem.lDlg = lRow;
-    gtElem.lCtl = lRow;
+    const int32_t lRow = NewDialog(tRow);
     tVBObject tObj;
     tObj.lRow = lRow;
     tObj.lIDElem = lID;
@@ -48,17 +40,24 @@ void BeginFormObject(tVBForm& tForm, std::string_view sName) {
 void BeginControlObject(tVBForm& tForm, const std::string& sType, std::string_view sName,
                         int32_t lParent) {
     const int32_t lKind = VBTypeKind(sType);
+    if (lKind == wkCtlDialog) {
+        // A form inside the form is no control: it would be a second dialog
+        // row of the same dialog. It is passed over with everything in it.
+        tForm.atOpen.push_back({tVBOpen::Skip, 0});
+        return;
+    }
     int32_t lID =
         NewFormID(gasIDPrefix[lKind] + std::string(sName), NextControlIDValue(), wkUsedByDlg);
-    tDlg tRow = NewFormRow(lKind, lID, tForm.lRes);
-    tRow.lFontElem = gatDlg[tForm.atObj[0].lRow].lFontElem;
+    tDlg tRow = NewKindRow(lKind);
+    tRow.lIDElem = lID;
     if (lKind == wkCtlCustom) {
         // The form's own type name is the class: the generated code says what
         // the control was, and reading that code back finds a custom control.
         tRow.szClass = sType;
         SetDynStr(tRow.lCaptionElem, "CustomControl: " + sType);
     }
-    int32_t lRow = AddDlgRow(tRow);
+    // The tab positions come from the form's TabIndex once every control is read.
+    const int32_t lRow = NewControl(tForm.atObj[0].lRow, tRow, tNewCtlOpts{.bNextTab = false});
     gtElem.lCtl = lRow;
     tVBObject tObj;
     tObj.lRow = lRow;

@@ -72,8 +72,11 @@ int32_t SizeNumber(std::string_view s) {
     return l;
 }
 
-std::string StandardValue(const tDlg& tRow) {
-    const tCtlDefault& d = gatCtlDefault[tRow.lCtlType];
+std::string StandardValue(int32_t lFamily, int32_t lKind) {
+    const tCtlDefault& d = gatCtlDefault[lKind];
+    if (lFamily == wkFavSizes) {
+        return std::to_string(d.lWidth) + "x" + std::to_string(d.lHeight);
+    }
     return GetDynStr(d.lStyleStrElem) + ";" + GetDynStr(d.lExStyleStrElem);
 }
 
@@ -191,19 +194,41 @@ std::string MatchingFavorite(int32_t lFamily, const tDlg& tRow) {
     if (!ValidKind(tRow.lCtlType)) {
         return std::string();
     }
-    const std::string sRow = FavoriteValue(lFamily, tRow);
+    return MatchingFavoriteValue(lFamily, tRow.lCtlType, FavoriteValue(lFamily, tRow));
+}
+
+std::string MatchingFavoriteValue(int32_t lFamily, int32_t lKind, const std::string& sRow) {
+    if (!ValidKind(lKind)) {
+        return std::string();
+    }
     const auto Same = [&](const std::string& sValue) {
         return lFamily == wkFavStyles ? Comparable(sValue) == Comparable(sRow) : sValue == sRow;
     };
-    for (const tFavorite& t : ReadFavorites(lFamily, tRow.lCtlType)) {
+    for (const tFavorite& t : ReadFavorites(lFamily, lKind)) {
         if (Same(t.sValue)) {
             return t.sName;
         }
     }
-    if (lFamily == wkFavStyles && Same(StandardValue(tRow))) {
-        return "<Standard Styles>";
+    // The dialog's standard size says nothing of its position.
+    const std::string sSize = lFamily == wkFavSizes ? sRow.substr(0, sRow.find(';')) : sRow;
+    if (lFamily == wkFavStyles ? Same(StandardValue(lFamily, lKind))
+                               : sSize == StandardValue(lFamily, lKind)) {
+        return StandardFavorite(lFamily);
     }
     return std::string();
+}
+
+const char* StandardFavorite(int32_t lFamily) {
+    return lFamily == wkFavStyles ? "<Standard Styles>" : "<Standard Sizes>";
+}
+
+void FavoriteLists(int32_t lKind, const std::string& sValue, std::string& sList,
+                   std::string& sExList) {
+    const std::string sUse =
+        sValue.empty() && ValidKind(lKind) ? StandardValue(wkFavStyles, lKind) : sValue;
+    const size_t lSemi = sUse.find(';');
+    sList = ListOf(Rows(sUse.substr(0, lSemi)));
+    sExList = ListOf(Rows(lSemi == std::string::npos ? std::string() : sUse.substr(lSemi + 1)));
 }
 
 void ApplyFavorite(int32_t lFamily, const std::string& sValue, tDlg& tRow) {
@@ -211,7 +236,8 @@ void ApplyFavorite(int32_t lFamily, const std::string& sValue, tDlg& tRow) {
         return;
     }
     if (lFamily == wkFavStyles) {
-        const std::string sUse = sValue.empty() ? StandardValue(tRow) : sValue;
+        const std::string sUse =
+            sValue.empty() ? StandardValue(wkFavStyles, tRow.lCtlType) : sValue;
         const size_t lSemi = sUse.find(';');
         const std::vector<int32_t> alStyle = Rows(sUse.substr(0, lSemi));
         const std::vector<int32_t> alEx =
@@ -224,6 +250,10 @@ void ApplyFavorite(int32_t lFamily, const std::string& sValue, tDlg& tRow) {
         tRow.lExStyleStrElem = 0;
         SetDynStr(tRow.lExStyleStrElem, ListOf(alEx));
         EnsureImpliedStyles(tRow);
+        return;
+    }
+    if (sValue.empty()) {
+        ApplyFavorite(wkFavSizes, StandardValue(wkFavSizes, tRow.lCtlType), tRow);
         return;
     }
     const size_t lX = sValue.find('x');
@@ -253,19 +283,23 @@ void ApplyFavorite(int32_t lFamily, const std::string& sValue, tDlg& tRow) {
 }
 
 void ApplyDefaultFavorite(tDlg& tRow) {
+    ApplyDefaultFavorite(tRow, wkFavStyles);
+    ApplyDefaultFavorite(tRow, wkFavSizes);
+}
+
+int32_t ApplyDefaultFavorite(tDlg& tRow, int32_t lFamily) {
     if (!ValidKind(tRow.lCtlType)) {
-        return;
+        return 0;
     }
-    for (int32_t lFamily : {wkFavStyles, wkFavSizes}) {
-        const std::string sName = DefaultFavorite(lFamily, tRow.lCtlType);
-        if (sName.empty()) {
-            continue;
-        }
-        for (const tFavorite& t : ReadFavorites(lFamily, tRow.lCtlType)) {
-            if (SameIDName(t.sName, sName)) {
-                ApplyFavorite(lFamily, t.sValue, tRow);
-                break;
-            }
+    const std::string sName = DefaultFavorite(lFamily, tRow.lCtlType);
+    if (sName.empty()) {
+        return 0;
+    }
+    for (const tFavorite& t : ReadFavorites(lFamily, tRow.lCtlType)) {
+        if (SameIDName(t.sName, sName)) {
+            ApplyFavorite(lFamily, t.sValue, tRow);
+            return 1;
         }
     }
+    return 0;
 }

@@ -47,8 +47,18 @@ std::string FavoriteValue(int32_t lFamily, const tDlg& tRow);
 // The favourite whose value the row has (style lists compared with their
 // tokens sorted); "" when none.
 std::string MatchingFavorite(int32_t lFamily, const tDlg& tRow);
-// Sets a row from a value: "" is the kind's built-in standard (styles) or
-// nothing (sizes); damaged parts are passed over.
+// The same for a value of a kind, as the Properties dialog holds it before Apply.
+std::string MatchingFavoriteValue(int32_t lFamily, int32_t lKind, const std::string& sValue);
+// The pseudo-entry of the built-in standard: "<Standard Styles>", "<Standard Sizes>".
+const char* StandardFavorite(int32_t lFamily);
+// The two index lists a style value stands for ("" the kind's standard),
+// without the tokens that name no catalog row.
+void FavoriteLists(int32_t lKind, const std::string& sValue, std::string& sList,
+                   std::string& sExList);
+// Sets a row from a value: "" is the kind's built-in standard; damaged parts
+// are passed over.
 void ApplyFavorite(int32_t lFamily, const std::string& sValue, tDlg& tRow);
 // A new dialog or control: the default favourite of each family, if any.
 void ApplyDefaultFavorite(tDlg& tRow);
+// The default favourite of one family; 1 when the kind has one and it was applied.
+int32_t ApplyDefaultFavorite(tDlg& tRow, int32_t lFamily);

@@ -1,5 +1,7 @@
 #include "props/rules/style_pages.h"
 
+#include "props/rules/style_texts.h"
+
 #include "model/dynstr.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
@@ -461,28 +463,11 @@ tStyleValues StylesFromPages(const tStylePages& t, const tDlg& tRow) {
 }
 
 std::string StyleDescription(int32_t lDescId) {
-    static const std::map<int32_t, const char*> kTexts = {
-        {3001, "The dialog is a pop-up window."},
-        {3002, "The dialog is an overlapped window with a caption and a border."},
-        {3003, "The dialog is a child window of its owner."},
-        {kFirstControlDescId, "Control is a child of the dialog."},
-        {kFirstControlDescId + 1, "Control is initially visible."},
-        {kFirstControlDescId + 2, "Control is initially disabled."},
-        {kFirstControlDescId + 3, "Control has a thin-line border."},
-        {kFirstControlDescId + 4, "Control is first control in a group of buttons."},
-        {kFirstControlDescId + 5,
-         "Control receives keyboard focus when the user presses the TAB key."},
-    };
-    const auto it = kTexts.find(lDescId);
-    if (it != kTexts.end()) {
-        return it->second;
-    }
-    // The other entries name their style; the name is what the help topic explains.
     for (int32_t k = 0; k < wkCtlKindCount; ++k) {
         for (const auto* pList : {&PageDefs()[k].atStyle, &PageDefs()[k].atExStyle}) {
             for (const tDecl& d : *pList) {
                 if (!d.sName.empty() && DescriptionId(k, d.sName) == lDescId) {
-                    return "Sets the " + d.sName + " style.";
+                    return StyleText(k == wkCtlDialog, d.sName);
                 }
             }
         }

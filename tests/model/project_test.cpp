@@ -156,52 +156,45 @@ TEST_F(ProjectTables, DynamicStringsAppendAndNeverReuse) {
 }
 
 TEST_F(ProjectTables, ValueTextsRoundTripWithTheirForms) {
-    int32_t l = AddID("%X", "&H3E9", 0);
-    EXPECT_EQ(gatID[l].lIDValue, 1001);
-    EXPECT_EQ(gatID[l].byHex, 1);
-    EXPECT_EQ(gatID[l].byTypeSuffix, 0);
-    EXPECT_EQ(IDValueText(l), "&H3E9");
-
-    SetIDValueText(l, "1001&");
-    EXPECT_EQ(gatID[l].lIDValue, 1001);
-    EXPECT_EQ(gatID[l].byHex, 0);
-    EXPECT_EQ(gatID[l].byTypeSuffix, 4);
-
-    SetIDValueText(l, "&HFF???");
-    EXPECT_EQ(gatID[l].lIDValue, 255);
-    EXPECT_EQ(gatID[l].byHex, 1);
-    EXPECT_EQ(gatID[l].byTypeSuffix, 5);
-
-    SetIDValueText(l, "1001"); // the plain form clears both marks
-    EXPECT_EQ(gatID[l].byHex, 0);
-    EXPECT_EQ(gatID[l].byTypeSuffix, 0);
-
+    // In turn on one row, so a mark left by the form before would show: the
+    // text set, the value it reads as and the text written back ("" when it is
+    // the text set; the last five are Val's readings and the plain form).
+    struct {
+        const char* szIn;
+        int32_t lValue;
+        const char* szOut;
+    } const at[] = {{"&H3E9", 1001, ""},
+                    {"1001&", 1001, ""},
+                    {"&HFF???", 255, ""},
+                    {"1001", 1001, ""},
+                    {"-5", -5, ""},
+                    {"0", 0, ""},
+                    {"1001?", 1001, ""},
+                    {"1001%", 1001, ""},
+                    {"1001??", 1001, ""},
+                    {"1001???", 1001, ""},
+                    {"&HFFFF???", 65535, ""},
+                    {"&HFF??", 255, ""},
+                    {"&H7FFFFFFF", INT32_MAX, ""},
+                    {"&H10&", 16, ""},
+                    {"-12&", -12, ""},
+                    {"&HFFFFFFFF", -1, ""},
+                    {"&H0", 0, ""},
+                    {"  42", 42, "42"},
+                    {"&h1f", 31, "&H1F"},
+                    {"+7", 7, "7"},
+                    {"abc", 0, "0"},
+                    {"99999999999", INT32_MAX, "2147483647"}};
+    const int32_t l = AddID("%X", "1", 0);
+    for (const auto& t : at) {
+        SetIDValueText(l, t.szIn);
+        EXPECT_EQ(gatID[l].lIDValue, t.lValue) << t.szIn;
+        EXPECT_EQ(IDValueText(l), *t.szOut ? t.szOut : t.szIn);
+    }
+    SetIDValueText(l, "1001");
     gatID.W(l).byHex = 1;
     gatID.W(l).byTypeSuffix = 2;
     EXPECT_EQ(IDValueText(l), "&H3E9%");
-
-    const std::vector<std::string> asForms = {
-        "1001",    "-5",        "0",      "&H3E9",      "1001?", "1001%", "1001??",     "1001&",
-        "1001???", "&HFFFF???", "&HFF??", "&H7FFFFFFF", "&H10&", "-12&",  "&HFFFFFFFF", "&H0"};
-    for (const std::string& s : asForms) {
-        SetIDValueText(l, s);
-        EXPECT_EQ(IDValueText(l), s) << s;
-    }
-    SetIDValueText(l, "&HFFFFFFFF");
-    EXPECT_EQ(gatID[l].lIDValue, -1);
-
-    // Forms that do not survive as written: Val's reading and the plain decimal form.
-    SetIDValueText(l, "  42");
-    EXPECT_EQ(gatID[l].lIDValue, 42);
-    EXPECT_EQ(IDValueText(l), "42");
-    SetIDValueText(l, "&h1f");
-    EXPECT_EQ(IDValueText(l), "&H1F");
-    SetIDValueText(l, "+7");
-    EXPECT_EQ(IDValueText(l), "7");
-    SetIDValueText(l, "abc");
-    EXPECT_EQ(gatID[l].lIDValue, 0);
-    SetIDValueText(l, "99999999999");
-    EXPECT_EQ(gatID[l].lIDValue, INT32_MAX);
 }
 
 TEST_F(ProjectTables, RecountUsageMarksEachKindOfUser) {

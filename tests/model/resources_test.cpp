@@ -119,43 +119,41 @@ TEST_F(Resources, LinkAndUnlinkKeepBothSidesAndTheSelection) {
     EXPECT_EQ(gatRes[lMenu].lLinkDlg, 0);
 }
 
-TEST_F(Resources, DeletingADialogTakesItsMenuTableAndRows) {
-    tLinkedSet t = MakeLinkedSet();
-    int32_t lOther = AddResource("%IDR_OTHER", wkResAccel, 0, 0);
-    int32_t lOtherKey = AddAccel(0, lOther, 'X', 0);
-    int32_t lDlgID = gatRes[t.lDlg].lIDElem;
-
-    EXPECT_EQ(DeleteResource(t.lDlg), 1);
-    EXPECT_FALSE(gatRes.Live(t.lDlg));
-    EXPECT_FALSE(gatRes.Live(t.lMenu));
-    EXPECT_FALSE(gatRes.Live(t.lAccel));
-    EXPECT_TRUE(gatRes.Live(lOther));
-    EXPECT_EQ(glDlgCnt, 0);
-    EXPECT_EQ(glMenuCnt, 0);
-    EXPECT_EQ(CountMenuItems(t.lMenu), 0);
-    for (int32_t l = 1; l <= glAccelCnt; ++l) {
-        EXPECT_EQ(gatAccel.Live(l), l == lOtherKey); // only the other table's key is live
+TEST_F(Resources, DeletingADialogMenuOrTableTakesWhatItOwnsAndNoLinkOutlivesIt) {
+    // What is left after deleting each resource of a linked set beside another
+    // table: whether the dialog, menu, table and other table live; the dialog's
+    // rows, the menu's items, the key rows (the other table's comes first) and
+    // the strings; whether the dialog still links the menu and the table, the
+    // menu the table; whether the menu and the table are still current.
+    struct {
+        int32_t tLinkedSet::*plDelete;
+        std::vector<int32_t> alLeft;
+    } const atCase[] = {
+        {&tLinkedSet::lDlg, {0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
+        {&tLinkedSet::lMenu, {1, 0, 0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0}},
+        {&tLinkedSet::lAccel, {1, 1, 0, 1, 2, 2, 1, 1, 1, 0, 0, 1, 0}},
+    };
+    for (const auto& tCase : atCase) {
+        ClearProject();
+        const int32_t lOther = AddResource("%IDR_OTHER", wkResAccel, 0, 0);
+        const int32_t lOtherKey = AddAccel(0, lOther, 'X', 0);
+        const tLinkedSet t = MakeLinkedSet();
+        const int32_t lDlgID = gatRes[t.lDlg].lIDElem;
+        EXPECT_EQ(DeleteResource(t.*tCase.plDelete), 1);
+        const tRes& tDlg = gatRes[t.lDlg];
+        EXPECT_EQ((std::vector<int32_t>{
+                      gatRes.Live(t.lDlg), gatRes.Live(t.lMenu), gatRes.Live(t.lAccel),
+                      gatRes.Live(lOther) && gatAccel.Live(lOtherKey), CountDialogRows(t.lDlg),
+                      CountMenuItems(t.lMenu), glAccelCnt, glStrCnt, tDlg.lLinkMenu == t.lMenu,
+                      tDlg.lLinkAccel == t.lAccel, gatRes[t.lMenu].lLinkAccel == t.lAccel,
+                      gtElem.lResMenu == t.lMenu, gtElem.lResAccel == t.lAccel}),
+                  tCase.alLeft);
+        // IDs stay; they are found unused by the next recount.
+        RecountUsage();
+        EXPECT_EQ(gatID[lDlgID].lUsedBy, gatRes.Live(t.lDlg) ? wkUsedByRes : 0);
     }
-    EXPECT_EQ(glStrCnt, 0); // the prompt string went with its item
-    EXPECT_EQ(gtElem.lResMenu, 0);
-    EXPECT_EQ(gtElem.lResAccel, 0);
-    // IDs stay; they are found unused by the next recount.
-    EXPECT_TRUE(gatID.Live(lDlgID));
-    RecountUsage();
-    EXPECT_EQ(gatID[lDlgID].lUsedBy, 0);
-}
-
-TEST_F(Resources, DeletingAMenuTakesItsTableAndUnlinksTheDialog) {
-    tLinkedSet t = MakeLinkedSet();
-    EXPECT_EQ(DeleteResource(t.lMenu), 1);
-    EXPECT_TRUE(gatRes.Live(t.lDlg));
-    EXPECT_FALSE(gatRes.Live(t.lMenu));
-    EXPECT_FALSE(gatRes.Live(t.lAccel));
-    EXPECT_EQ(glMenuCnt, 0);
-    EXPECT_EQ(glAccelCnt, 0);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkMenu, 0);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
-    EXPECT_EQ(CountDialogRows(t.lDlg), 2);
+    // The table was the last row: trimmed, its number is free again.
+    EXPECT_EQ(glResCnt, 3);
 }
 
 TEST_F(Resources, DeletingAMenuKeepsTheDialogsOwnTable) {
@@ -170,20 +168,6 @@ TEST_F(Resources, DeletingAMenuKeepsTheDialogsOwnTable) {
     EXPECT_EQ(gatRes[lAccel].lLinkDlg, lDlg);
     EXPECT_EQ(gtElem.lResMenu, 0);
     EXPECT_EQ(gtElem.lResAccel, lAccel);
-}
-
-TEST_F(Resources, DeletingATableTouchesOnlyItsKeysAndNoLinkOutlivesIt) {
-    tLinkedSet t = MakeLinkedSet();
-    EXPECT_EQ(DeleteResource(t.lAccel), 1);
-    EXPECT_EQ(glAccelCnt, 0);
-    EXPECT_EQ(glResCnt, 2); // the table was the last row: trimmed, its number free again
-    EXPECT_EQ(CountMenuItems(t.lMenu), 2);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkMenu, t.lMenu);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
-    EXPECT_EQ(gatRes[t.lMenu].lLinkAccel, 0);
-    EXPECT_EQ(gtElem.lResAccel, 0);
-    EXPECT_EQ(NewResource(wkResPopupMenu), t.lAccel);
-    EXPECT_EQ(gatRes[t.lDlg].lLinkAccel, 0);
 }
 
 TEST_F(Resources, PopupMenusGoWithTheirItemsAndDataFilesStay) {

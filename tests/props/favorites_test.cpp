@@ -42,6 +42,7 @@ class Favorites : public ::testing::Test {
 TEST_F(Favorites, CreateRenameDefaultDeleteAndApply) {
     tDlg tLabel = NewKindRow(wkCtlLabel);
     EXPECT_EQ(MatchingFavorite(wkFavStyles, tLabel), "<Standard Styles>") << "a fresh installation";
+    EXPECT_EQ(MatchingFavorite(wkFavSizes, tLabel), "<Standard Sizes>");
 
     const std::string sValue = Tok("WindowStyles", "%WS_CHILD") + Tok("Static", "%SS_CENTER") +
                                ";" + Tok("ExStyles", "%WS_EX_CLIENTEDGE");
@@ -59,6 +60,9 @@ TEST_F(Favorites, CreateRenameDefaultDeleteAndApply) {
     EXPECT_TRUE(tLabel.lStyle & 0x10000000) << "WS_VISIBLE stays implied";
     EXPECT_EQ(tLabel.lExStyle, 0x200);
     EXPECT_EQ(tLabel.nRight - tLabel.nLeft, 120);
+    ApplyFavorite(wkFavSizes, "", tLabel);
+    EXPECT_EQ(tLabel.nRight - tLabel.nLeft, gatCtlDefault[wkCtlLabel].lWidth)
+        << "the standard size";
     EXPECT_EQ(MatchingFavorite(wkFavStyles, tLabel), "") << "the implied style joined the list";
     tDlg tButton = NewKindRow(wkCtlButton);
     const int32_t lButtonStyle = tButton.lStyle;

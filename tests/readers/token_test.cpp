@@ -1,5 +1,7 @@
 #include "tests/readers/reader_fixture.h"
 
+#include "edit/id_tokens.h"
+
 #include <gtest/gtest.h>
 
 using Tokens = ReaderTest;

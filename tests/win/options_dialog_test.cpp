@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/options_dialog.h"
+#include "props/props_ids.h"
 #include "styles/control_kinds.h"
 
 namespace {
@@ -149,12 +150,9 @@ TEST_F(OptionsDialog, AGripperColourIsAColourOnlyAfterOk) {
     for (int lButton : {IDCANCEL, IDOK}) {
         WatchFor("Options", [&](HWND hDlg) {
             HWND hGeneral = Page(hDlg, 0);
-            // The common colour dialog, full open: red, green and blue as numbers.
-            WatchFor("Color", [&, hDlg](HWND hColor) {
-                SetDlgItemTextA(hColor, 706, "0");
-                SetDlgItemTextA(hColor, 707, "128");
-                SetDlgItemTextA(hColor, 708, "255");
-                PressButton(hColor, IDOK);
+            // The colour popup: the third swatch of its palette.
+            WatchFor("Colors", [&, hDlg](HWND hColors) {
+                PostMessageA(hColors, WM_COMMAND, MAKEWPARAM(IDC_COLOR_FIRST + 2, STN_CLICKED), 0);
                 WatchFor("Options", [&](HWND hOptions) { PressButton(hOptions, lButton); });
             });
             PostMessageA(hGeneral, WM_COMMAND, MAKEWPARAM(IDC_OPT_COLOR1BTN, BN_CLICKED), 0);
@@ -166,12 +164,12 @@ TEST_F(OptionsDialog, AGripperColourIsAColourOnlyAfterOk) {
             EXPECT_EQ(gtOptions.lGripperColor1, wkSysColorFlag | COLOR_ACTIVECAPTION);
             EXPECT_EQ(gtOptions.hGripperBrush1, hBrushBefore);
         } else {
-            EXPECT_EQ(SettingsGetText("Options", "GripperColor1"), "&HFF8000");
-            EXPECT_EQ(gtOptions.lGripperColor1, RGB(0, 128, 255));
+            EXPECT_EQ(SettingsGetText("Options", "GripperColor1"), "&HFF0000");
+            EXPECT_EQ(gtOptions.lGripperColor1, RGB(0, 0, 255));
             LOGBRUSH tBrush{};
             ASSERT_TRUE(GetObjectA(reinterpret_cast<HBRUSH>(gtOptions.hGripperBrush1),
                                    sizeof(tBrush), &tBrush));
-            EXPECT_EQ(tBrush.lbColor, RGB(0, 128, 255));
+            EXPECT_EQ(tBrush.lbColor, RGB(0, 0, 255));
         }
     }
 }

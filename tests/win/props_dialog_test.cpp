@@ -4,11 +4,13 @@
 #include "tests/win/designer_fixture.h"
 #include "tests/win/user_input.h"
 
+#include "app/file_commands.h"
 #include "app/files/file_ops.h"
 #include "model/fonts.h"
 #include "model/id_names.h"
 #include "props/properties_dialog.h"
 #include "props/props_ids.h"
+#include "props/rules/favorites.h"
 #include "props/rules/prop_apply.h"
 
 #include <fstream>
@@ -98,6 +100,37 @@ class Props : public DesignerTest {
         std::stringstream s;
         s << f.rdbuf();
         return s.str();
+    }
+    // Shows page lTab with Ctrl+Tab, as the user would.
+    static void ToPage(int lTab) {
+        for (int i = 0; i < 3 && !IsWindowVisible(Page(lTab)); ++i) {
+            Keys({VK_CONTROL, VK_TAB});
+            PumpLikeTheProgram(60);
+        }
+    }
+    // A popup menu runs its own loop: the key that picks the item comes from
+    // a timer once the menu shows.
+    static void PickFromNextMenu(WORD lKey) {
+        static WORD lPick = 0;
+        lPick = lKey;
+        SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR lTimer, DWORD) {
+            HWND hMenu = FindWindowA("#32768", nullptr);
+            if (hMenu && IsWindowVisible(hMenu)) {
+                KillTimer(nullptr, lTimer);
+                SendKeys({lPick});
+            }
+        });
+    }
+    static std::string ComboText(HWND hCombo) {
+        char sz[80] = "";
+        const LRESULT l = SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
+        SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(l), reinterpret_cast<LPARAM>(sz));
+        return l < 0 ? "" : sz;
+    }
+    static bool Chosen(const char* szName) {
+        return SendDlgItemMessageA(Page(1), IDC_PROP_CHOSEN, LB_FINDSTRINGEXACT,
+                                   static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(szName)) != LB_ERR;
     }
     static int32_t RowOfKind(int32_t lKind) {
         for (int32_t l = 1; l <= glDlgCnt; ++l) {
@@ -263,6 +296,148 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
     EXPECT_EQ(WindowText(PropertiesWindow()), "Progress Bar Properties");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(0), IDC_PROP_BACKBTN)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Page(0), IDC_PROP_FORESYS)));
+
+    // F1 on a style list asks for the compiler's help at the kind's topic.
+    ToPage(1);
+    SetFocus(GetDlgItem(Page(1), IDC_PROP_STYLELIST));
+    WatchFor("Wrenkit", [&sBox](HWND hBox) {
+        sBox = MessageBoxText(hBox);
+        PressButton(hBox, IDOK);
+    });
+    Keys({VK_F1});
+    PumpLikeTheProgram(100);
+    PumpUntil([] { return ModalWatches().empty(); }, 5000);
+    EXPECT_EQ(sBox, "File is not found: " + ProgramFolder() + "KVWIN.HLP");
+}
+
+TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
+    Design({{wkCtlLabel, {5, 5, 60, 15}, "Label"}});
+    const int32_t lLabel = Controls(gtElem.lResDlg)[0];
+    ASSERT_TRUE(Open(lLabel));
+    ToPage(1);
+    HWND hFav = GetDlgItem(Page(1), IDC_PROP_FAVSTYLES);
+    EXPECT_EQ(SendMessageA(hFav, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(ComboText(hFav), "<Standard Styles>");
+    ClickStyle(IDC_PROP_STYLELIST, "%SS_CENTER");
+
+    // Create New from the right click on the combo, named in its own dialog.
+    WatchFor("Create New Favorite", [](HWND hName) {
+        for (WORD l : {'M', 'I', 'D'}) {
+            SendKeys({l});
+        }
+        PumpMessages(50);
+        SaveWindowScreenshot(hName, "props_favorite_name");
+        SendKeys({VK_RETURN});
+    });
+    PickFromNextMenu('C');
+    MouseInput(MOUSEEVENTF_MOVE, Centre(hFav));
+    MouseInput(MOUSEEVENTF_RIGHTDOWN);
+    MouseInput(MOUSEEVENTF_RIGHTUP);
+    PumpUntil([] { return ModalWatches().empty(); }, 5000);
+    PumpMessages(100);
+    ASSERT_EQ(ReadFavorites(wkFavStyles, wkCtlLabel).size(), 1u);
+    EXPECT_EQ(ComboText(hFav), "mid");
+    // Set as Default from the arrow label.
+    PickFromNextMenu('S');
+    Click(Centre(GetDlgItem(Page(1), IDC_PROP_FAVSTYLEMENU)));
+    PumpMessages(100);
+    EXPECT_EQ(DefaultFavorite(wkFavStyles, wkCtlLabel), "mid");
+    EXPECT_EQ(ComboText(hFav), "<Default> mid");
+
+    // Choosing the standard changes the page, not the row, until Apply. (The
+    // keys choose in the closed list: Enter would press OK.)
+    SetFocus(hFav);
+    Keys({VK_END});
+    PumpLikeTheProgram(80);
+    EXPECT_EQ(ComboText(hFav), "<Standard Styles>");
+    EXPECT_TRUE(Chosen("%SS_LEFT"));
+    EXPECT_FALSE(Chosen("%SS_CENTER"));
+    EXPECT_EQ(gatDlg[lLabel].lStyle & 3, SS_LEFT);
+    Keys({VK_HOME});
+    PumpLikeTheProgram(80);
+    EXPECT_TRUE(Chosen("%SS_CENTER"));
+    ClickApply();
+    ASSERT_TRUE(PropertiesWindow());
+    EXPECT_EQ(gatDlg[lLabel].lStyle & 3, SS_CENTER);
+    Click(Centre(GetDlgItem(PropertiesWindow(), IDOK)));
+    PumpMessages(60);
+    EXPECT_EQ(GetAncestor(WindowFromPoint(Centre(Row(lLabel))), GA_ROOT), DesignDialogWindow())
+        << "the design dialog is in front again";
+
+    // A label placed now starts centred, in the one step that made it; a button does not.
+    for (int32_t lKind : {wkCtlLabel, wkCtlButton}) {
+        RECT r{};
+        HWND hBar = GetDlgItem(ghToolbox, IDB_TOOLBOX);
+        SendMessageA(hBar, TB_GETRECT, static_cast<WPARAM>(IDT_SELECT + lKind),
+                     reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(hBar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2}); // a double-click on the tool
+        Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        PumpMessages(100);
+    }
+    ASSERT_EQ(Controls(gtElem.lResDlg).size(), 3u);
+    const int32_t lNew = Controls(gtElem.lResDlg)[1];
+    EXPECT_EQ(gatDlg[lNew].lStyle & 3, SS_CENTER);
+    EXPECT_EQ(GetWindowLongA(Row(lNew), GWL_STYLE) & 3, SS_CENTER);
+    EXPECT_EQ(gatDlg[Controls(gtElem.lResDlg)[2]].lStyle & 0xF, BS_PUSHBUTTON);
+    Keys({VK_CONTROL, 'Z'});
+    PumpLikeTheProgram(150);
+    Keys({VK_CONTROL, 'Z'});
+    PumpLikeTheProgram(150);
+    EXPECT_EQ(Controls(gtElem.lResDlg).size(), 1u);
+
+    // The settings file read again: the favourite is the selected default.
+    ASSERT_TRUE(Open(lLabel));
+    ToPage(1);
+    EXPECT_EQ(ComboText(GetDlgItem(Page(1), IDC_PROP_FAVSTYLES)), "<Default> mid");
+    SaveWindowScreenshot(PropertiesWindow(), "props_favorites");
+}
+
+TEST_F(Props, TheImageBrowserPreviewsABitmapAndTheImageFitsItAfterApply) {
+    // A 16 x 8 bitmap of 24 bits, alone in a folder of its own.
+    const std::string sDir = TempFolder() + "wk_preview_" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(sDir.c_str(), nullptr);
+    const std::string sFile = sDir + "\\pic.bmp";
+    std::string s(438, '\0');
+    const uint32_t al[] = {438, 0, 54, 40, 16, 8, 0x180001, 0, 384};
+    s[0] = 'B';
+    s[1] = 'M';
+    std::memcpy(&s[2], al, sizeof(al));
+    std::ofstream(sFile, std::ios::binary) << s;
+    Design({{wkCtlImage, {5, 5, 40, 25}, nullptr}});
+    const int32_t lImage = Controls(gtElem.lResDlg)[0];
+    ASSERT_TRUE(Open(lImage));
+    SetDlgItemTextA(Page(0), IDC_PROP_CAPTION, sFile.c_str());
+    std::string sSize;
+    WatchFor("Select Image", [&sSize](HWND hOpen) {
+        // The file list takes the focus; Home selects the bitmap.
+        HWND hList = nullptr;
+        EnumChildWindows(
+            hOpen,
+            [](HWND h, LPARAM p) -> BOOL {
+                const bool bList = WindowClassName(h) == "SysListView32";
+                *reinterpret_cast<HWND*>(p) = bList ? h : nullptr;
+                return !bList;
+            },
+            reinterpret_cast<LPARAM>(&hList));
+        SetFocus(hList);
+        SendKeys({VK_HOME});
+        PumpUntil([&] { return !WindowText(FindVisibleControl(hOpen, IDC_PREVIEW_SIZE)).empty(); },
+                  3000);
+        sSize = WindowText(FindVisibleControl(hOpen, IDC_PREVIEW_SIZE));
+        SaveWindowScreenshot(hOpen, "props_image_preview");
+        PressButton(hOpen, IDOK);
+    });
+    PressButton(Page(0), IDC_PROP_BROWSE);
+    PumpUntil([] { return ModalWatches().empty(); }, 8000);
+    EXPECT_EQ(sSize, "Size: 16 x 8");
+    // The bitmap type follows the file; the picture sizes the control.
+    ClickApply();
+    EXPECT_TRUE(gatDlg[lImage].lStyle & SS_BITMAP);
+    EXPECT_NEAR(RectOf(lImage).nRight - RectOf(lImage).nLeft, PixelsToDlgX(16), 1);
+    EXPECT_NEAR(RectOf(lImage).nBottom - RectOf(lImage).nTop, PixelsToDlgY(8), 1);
+    DeleteFileA(sFile.c_str());
+    RemoveDirectoryA(sDir.c_str());
 }
 
 } // namespace

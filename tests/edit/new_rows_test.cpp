@@ -1,0 +1,30 @@
+// New rows through the edit layer: where a new control goes in the tab order.
+#include "edit/design_edits.h"
+#include "model/project.h"
+#include "styles/catalog.h"
+#include "styles/control_kinds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NewRows, ANewControlGoesBehindTheLastLiveControlOfItsDialog) {
+    static const bool bCatalog = [] {
+        LoadStylesCatalog();
+        BuildControlDefaults();
+        return true;
+    }();
+    (void)bCatalog;
+    ClearProject();
+    const int32_t lDlg = NewDialog();
+    NewControl(lDlg, wkCtlButton, tDlgRect{5, 5, 55, 20});
+    const int32_t lGone = NewControl(lDlg, wkCtlButton, tDlgRect{5, 25, 55, 40});
+    // Rows of another dialog follow, so the deleted row keeps its place.
+    NewControl(NewDialog(), wkCtlLabel, tDlgRect{5, 5, 55, 15});
+    EditDeleteControl(lGone);
+    const int32_t lNew = NewControl(lDlg, wkCtlLabel, tDlgRect{5, 45, 55, 55});
+    EXPECT_EQ(gatDlg[lNew].lCtlOrder, 2);
+    ClearProject();
+}
+
+} // namespace
