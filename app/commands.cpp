@@ -15,6 +15,7 @@
 #include "designer/designer.h"
 #include "designer/test_mode.h"
 #include "designer/toolbox.h"
+#include "edit/resource_edits.h"
 #include "model/case_blind.h"
 #include "model/path_rules.h"
 #include "model/project.h"

@@ -81,9 +81,6 @@ int32_t DeleteResource(int32_t lElem);
 int32_t FindResourceByID(int32_t lIDElem);
 // The same for the resources' own names (gatRes.szIDName).
 int32_t FindNextResourceNamed(std::string_view sName, int32_t lAfter);
-// Declared here only for callers not yet moved to edit/resource_edits.h,
-// which defines it: the rule lives in the edit layer.
-int32_t NewResource(int32_t lKind);
 void LinkResources(int32_t lDlg, int32_t lMenu, int32_t lAccel);
 void UnlinkResources(int32_t lDlg);
 int32_t CountResources(int32_t lKind);

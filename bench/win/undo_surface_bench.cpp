@@ -9,6 +9,7 @@
 #include "app/settings/settings.h"
 #include "app/startup.h"
 #include "designer/designer.h"
+#include "edit/resource_edits.h"
 #include "model/design_geometry.h"
 #include "model/options.h"
 #include "model/project.h"

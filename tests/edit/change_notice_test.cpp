@@ -3,6 +3,7 @@
 // told while the rows still exist.
 #include "edit/design_edits.h"
 #include "edit/menu_edits.h"
+#include "edit/resource_edits.h"
 #include "edit/version_edits.h"
 #include "model/project.h"
 #include "readers/rc_reader.h"

@@ -1,6 +1,7 @@
 // The project-wide editors' changes on real projects (the sample and corpus
 // scripts), each saved and opened again; and the ID editor's own rules.
 #include "edit/id_edits.h"
+#include "edit/resource_edits.h"
 #include "edit/resource_tree.h"
 #include "edit/tab_order.h"
 #include "tests/files/files_fixture.h"

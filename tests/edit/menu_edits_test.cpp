@@ -1,6 +1,7 @@
 // The menu editor's list rules and what storing an item writes into the
 // tables: levels, moves, deletes, IDs, keys and prompts.
 #include "edit/menu_edits.h"
+#include "edit/resource_edits.h"
 #include "model/accel_keys.h"
 #include "model/project.h"
 

@@ -1,3 +1,4 @@
+#include "edit/resource_edits.h"
 #include "model/id_names.h"
 #include "model/project.h"
 #include "tests/model/model_fixture.h"

@@ -1,4 +1,5 @@
 #include "edit/data_files.h"
+#include "edit/resource_edits.h"
 #include "model/project.h"
 #include "tests/model/model_fixture.h"
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "designer/designer.h"
+#include "edit/resource_edits.h"
 #include "model/design_geometry.h"
 #include "model/dynstr.h"
 #include "styles/control_kinds.h"

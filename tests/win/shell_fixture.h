@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/settings/settings.h"
 #include "app/startup.h"
+#include "edit/resource_edits.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
 #include "tests/win/support/win_test_support.h"

@@ -1,5 +1,6 @@
 // The writers' grouping of rows by resource must give exactly what a scan of
 // the table gives, also when the table changes while a writer run is open.
+#include "edit/resource_edits.h"
 #include "model/project.h"
 #include "writers/row_groups.h"
 
