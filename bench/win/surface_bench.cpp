@@ -24,37 +24,6 @@
 
 namespace {
 
-// A dialog of lCount controls: the kinds 2 to 28 and 1 in turn, in rows of 50
-// cells of 16 by 10 dialog units (large enough to be grabbed between the
-// markers of a group).
-int32_t MakeProject(int32_t lCount) {
-    ClearProject();
-    const int32_t lRes = NewResource(wkResDialog);
-    tDlg tRow = NewKindRow(wkCtlDialog);
-    tRow.lIDElem = gatRes[lRes].lIDElem;
-    tRow.lResElem = lRes;
-    tRow.lFontElem = 1;
-    tRow.nLeft = 5;
-    tRow.nTop = 5;
-    tRow.nRight = 5 + 50 * 16 + 10;
-    tRow.nBottom = 5 + (lCount / 50 + 1) * 10 + 10;
-    AddDlgRow(tRow);
-    for (int32_t i = 0; i < lCount; ++i) {
-        // From kind 2: the group's leader is then a picture sized to its
-        // cell, not one the size of its bitmap, and can be grabbed.
-        tDlg t = NewKindRow(1 + (i + 1) % 28);
-        t.lResElem = lRes;
-        t.lFontElem = 1;
-        t.lCtlOrder = i + 1;
-        t.nLeft = i % 50 * 16;
-        t.nTop = i / 50 * 10;
-        t.nRight = t.nLeft + 15;
-        t.nBottom = t.nTop + 9;
-        AddDlgRow(t);
-    }
-    return lRes;
-}
-
 // The floor: the same windows made bare (class, style, rectangle) on a hidden
 // window, without anything the designer adds. What the system needs at least.
 double BareWindows(int32_t lRes) {
@@ -91,7 +60,7 @@ struct tTimes {
 };
 
 void OneRound(int32_t lCount, tTimes& t, bool bSelectAll) {
-    const int32_t lRes = MakeProject(lCount);
+    const int32_t lRes = MakeBenchProject(lCount);
     Settle();
     t.fFloor = std::min(t.fFloor, BareWindows(lRes));
     Settle();

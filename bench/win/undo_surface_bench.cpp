@@ -29,36 +29,6 @@
 
 namespace {
 
-// A dialog of lCount controls: the kinds 2 to 28 and 1 in turn, in rows of 50
-// cells of 16 by 10 dialog units, large enough to be grabbed between the
-// markers of a group (the first a picture sized to its cell).
-int32_t MakeProject(int32_t lCount) {
-    ClearProject();
-    const int32_t lRes = NewResource(wkResDialog);
-    tDlg tRow = NewKindRow(wkCtlDialog);
-    tRow.lIDElem = gatRes[lRes].lIDElem;
-    tRow.lResElem = lRes;
-    tRow.lFontElem = 1;
-    tRow.nLeft = 5;
-    tRow.nTop = 5;
-    tRow.nRight = 5 + 50 * 16 + 10;
-    tRow.nBottom = 5 + (lCount / 50 + 1) * 10 + 10;
-    AddDlgRow(tRow);
-    for (int32_t i = 0; i < lCount; ++i) {
-        tDlg t = NewKindRow(1 + (i + 1) % 28);
-        t.lResElem = lRes;
-        t.lFontElem = 1;
-        t.lCtlOrder = i + 1;
-        t.lIDElem = AddID("%IDC_C" + std::to_string(i + 1), std::to_string(1000 + i), wkUsedByDlg);
-        t.nLeft = i % 50 * 16;
-        t.nTop = i / 50 * 10;
-        t.nRight = t.nLeft + 15;
-        t.nBottom = t.nTop + 9;
-        AddDlgRow(t);
-    }
-    return lRes;
-}
-
 // The command, then the painting it left queued; the time of the latter
 // into *pfPaint.
 void Command(int32_t lCmd, double* pfPaint = nullptr) {
@@ -134,7 +104,7 @@ void Timed(int32_t lCmd, double& fBest, double& fBestPaint) {
 }
 
 void OneRound(int32_t lCount, const std::function<void()>& fnStep, tTimes& t) {
-    const int32_t lRes = MakeProject(lCount);
+    const int32_t lRes = MakeBenchProject(lCount, true);
     BuildDesignDialog(ghWndMain, lRes);
     Pump();
     glChanged = 0;
