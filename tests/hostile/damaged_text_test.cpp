@@ -98,7 +98,7 @@ TEST_F(HostileTest, NumbersBeyond32BitsAreHeldWithinTheirRange) {
     EXPECT_NE(FindIDByName("%IDD_BIG"), 0);
     EXPECT_NE(FindIDByName("%IDC_NEG"), 0);
     // Whatever was read, the writers write it again without failing.
-    EXPECT_NE(BuildFullRCFile().find("IDD_BIG"), std::string::npos);
+    EXPECT_NE(BuildFullRCFile(tWriteLayout{}).find("IDD_BIG"), std::string::npos);
 
     const std::string sKvl = "%IDD_A = 99999999999999999999\r\n"
                              "%IDC_B = &H1234567890ABCDEF\r\n"

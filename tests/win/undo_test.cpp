@@ -28,7 +28,8 @@ class Undo : public DesignerTest {
     }
     // What a save would write, the controls' rows with their windows left out.
     static std::string Saved() {
-        return BuildNewKvlFile(gtDoc, true) + BuildNewRCFile(gtDoc, true);
+        return BuildNewKvlFile(gtDoc, tWriteLayout{}, true) +
+               BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     }
     static std::vector<tDlg> Rows(int32_t lRes) {
         std::vector<tDlg> at;
