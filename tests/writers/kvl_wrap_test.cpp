@@ -108,6 +108,10 @@ TEST_F(WrapTest, OtherTabSizesAndWidths) {
     EXPECT_EQ(WrapKvlLine(tWide, sLong), sLong);
     EXPECT_EQ(WrapKvlLine(tWide, sLong + "c"),
               std::string(200, 'a') + " _\r\n  " + std::string(39, 'b') + "c");
+    // Each option reaches its own field, a script tab size of 0 as the default.
+    tOpt.lTabSizeRC = 0;
+    tOpt.lHdrComment = 0;
+    EXPECT_EQ(WriteLayoutFrom(tOpt), (tWriteLayout{2, 4, 240, false}));
 }
 
 } // namespace
