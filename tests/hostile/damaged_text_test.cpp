@@ -4,16 +4,12 @@
 // in a clean (partial) import or a refusal, never a crash or a hang.
 #include "hostile_fixture.h"
 
-#include <fstream>
-#include <sstream>
+#include "tests/support/file_bytes.h"
 
 namespace {
 
 std::string SourceFile(const std::string& sRelative) {
-    std::ifstream tIn(std::string(WK_SOURCE_DIR) + "/" + sRelative, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
+    return ReadAll(std::string(WK_SOURCE_DIR) + "/" + sRelative);
 }
 
 // One text of each format the designer reads.
@@ -92,7 +88,7 @@ TEST_F(HostileTest, NumbersBeyond32BitsAreHeldWithinTheirRange) {
         "0xFFFFFFFFFF\n"
         "}\n";
     ReadEveryWay(sScript);
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
     // Values wrap to 32 bits as the resource compilers take them; the ID exists.
     EXPECT_NE(FindIDByName("%IDD_BIG"), 0);
@@ -128,7 +124,7 @@ TEST_F(HostileTest, NamesLongerThanEveryField) {
         sLong + " | 1, 0, 0, 10, 10\n}\n" + sLong + " MENU\n{\n" + " POPUP \"" + sLong +
         "\" { MENUITEM \"" + sLong + "\", IDC_" + sLong + " }\n}\n";
     ReadEveryWay(sScript);
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     LoadRC(sScript, 1, 0);
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         EXPECT_LE(gatID[l].szIDName.size(), 32u);

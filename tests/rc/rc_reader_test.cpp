@@ -10,7 +10,7 @@
 using RcReaderTest = RcTest;
 
 TEST_F(RcReaderTest, AScriptGivenWholeReadsAsItsCopy) {
-    const std::string s = ReadFile(WK_SOURCE_DIR "/tests/data/read/rc-marked-user-text.rc");
+    const std::string s = ReadAll(WK_SOURCE_DIR "/tests/data/read/rc-marked-user-text.rc");
     ASSERT_EQ(1, LoadRC(s, 1, 0));
     ASSERT_NE(nullptr, OpenText(gtDoc.tRCWork));
     const std::string sCopied = *OpenText(gtDoc.tRCWork);

@@ -188,7 +188,7 @@ TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
 TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
     // What the script reads into is a reader golden of its own.
     const std::string sPath = "C:\\proj\\app.rc";
-    ASSERT_EQ(1, LoadRC(ReadFile(GoldenPath("read/rc-full-script-every-section.rc").string()), 1, 0,
+    ASSERT_EQ(1, LoadRC(ReadAll(GoldenPath("read/rc-full-script-every-section.rc").string()), 1, 0,
                         sPath));
     // The first save names the one accelerator table IDR_ACCELERATOR1; from
     // then on the script comes back unchanged.
