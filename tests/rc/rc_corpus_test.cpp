@@ -119,19 +119,3 @@ TEST_F(RcCorpusTest, ChosenScriptsGiveExactCounts) {
         EXPECT_EQ(t.lVersionBlocks, VersionBlockCount()) << t.szFile;
     }
 }
-
-TEST_F(RcCorpusTest, NotepadDetails) {
-    ASSERT_EQ(1, LoadRC(ReadAll(CorpusFile("wine_notepad.rc")), 1, 0));
-    int32_t lDlg = FindDialogRow(FindResourceByID(FindIDByName("%DIALOG_PAGESETUP")));
-    ASSERT_NE(0, lDlg);
-    EXPECT_EQ("Page Setup", GetDynStr(gatDlg[lDlg].lCaptionElem));
-    EXPECT_EQ(240, gatDlg[lDlg].nRight);
-    // "LTEXT "&Header:", 0x140, 10, 07, 68, 15": a hexadecimal ID.
-    EXPECT_EQ(0x140, gatID[gatDlg[lDlg + 1].lIDElem].lIDValue);
-    // A string that runs over three lines keeps its escapes as written; the
-    // backslash at a line end only joins the lines.
-    int32_t lStr = FindStrByID(FindIDByName("%STRING_DOESNOTEXIST"));
-    ASSERT_NE(0, lStr);
-    EXPECT_EQ("File '%s' does not exist.\\n\\nDo you want to create a new file?",
-              GetDynStr(gatStr[lStr].lStrElem));
-}
