@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(NewRows, ANewControlGoesBehindTheLastLiveControlOfItsDialog) {
+TEST(NewRows, ANewControlGoesBehindEveryLiveControlOfItsDialog) {
     StartProject();
     const int32_t lDlg = NewDialog();
     NewControl(lDlg, wkCtlButton, tDlgRect{5, 5, 55, 20});
@@ -17,6 +17,12 @@ TEST(NewRows, ANewControlGoesBehindTheLastLiveControlOfItsDialog) {
     EditDeleteControl(lGone);
     const int32_t lNew = NewControl(lDlg, wkCtlLabel, tDlgRect{5, 45, 55, 55});
     EXPECT_EQ(gatDlg[lNew].lCtlOrder, 2);
+    // The last row moved to the front in Properties: the next control still
+    // goes behind every position, not behind the last row's.
+    gtElem.lResDlg = gatDlg[lDlg].lResElem;
+    SetControlOrder(lNew, 1);
+    const int32_t lNext = NewControl(lDlg, wkCtlLabel, tDlgRect{5, 60, 55, 70});
+    EXPECT_EQ(gatDlg[lNext].lCtlOrder, 3);
     ClearProject();
 }
 
