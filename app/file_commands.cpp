@@ -17,7 +17,6 @@
 void (*gpfnSetTitle)(HWND hMain, const std::string& sFile) = nullptr;
 void (*gpfnSuspendUpdates)(int lSuspend) = nullptr;
 void (*gpfnUpdateCommands)() = nullptr;
-void (*gpfnBuildDesignDialog)(int lResDlg) = nullptr;
 void (*gpfnHideFocusGripper)() = nullptr;
 void (*gpfnSetToolboxAllowed)(int lAllowed) = nullptr;
 
@@ -106,11 +105,6 @@ void BindFileHooks(HWND hOwner) {
     gtFileHooks.pfnSuspendUpdates = [](int32_t lSuspend) {
         if (gpfnSuspendUpdates) {
             gpfnSuspendUpdates(lSuspend);
-        }
-    };
-    gtFileHooks.pfnBuildDesignDialog = [](int32_t lResDlg) {
-        if (gpfnBuildDesignDialog) {
-            gpfnBuildDesignDialog(lResDlg);
         }
     };
     gtFileHooks.pfnShowDesignWindows = [](int32_t lShow) {

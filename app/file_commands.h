@@ -93,8 +93,6 @@ extern void (*gpfnSetTitle)(HWND hMain, const std::string& sFile);
 // Suspends (1) or resumes (0) command enabling, and updates the commands.
 extern void (*gpfnSuspendUpdates)(int lSuspend);
 extern void (*gpfnUpdateCommands)();
-// Builds the design dialog of a dialog resource on the surface.
-extern void (*gpfnBuildDesignDialog)(int lResDlg);
 // Hides the focus gripper (while a file dialog is open).
 extern void (*gpfnHideFocusGripper)();
 // Toolbox: allowed flag and visibility, owned by the main window.

@@ -90,7 +90,7 @@ LRESULT OnCreate(HWND hWnd) {
     gpfnSuspendUpdates = SuspendUpdates;
     gpfnUpdateCommands = UpdateCommands;
     gpfnSetToolboxAllowed = SetToolboxAllowed;
-    gpfnBuildDesignDialog = [](int lResDlg) { BuildDesignDialog(ghWndMain, lResDlg); };
+    InitDesignSurface(); // from now on a file read is shown on the surface
     gpfnHideFocusGripper = HideFocusGrippers;
     InstallCodeViewerHooks();
 

@@ -73,6 +73,12 @@ void InitDesignSurface() {
             }
             gtDesign.lPlaceKind = 0;
         });
+        // A file that replaced the project is shown once its read results were.
+        AddChangeListener([](const tChange& t) {
+            if (t.lTable == wkChgEverything && t.lPhase == wkChgLoaded && gtElem.lResDlg != 0) {
+                BuildDesignDialog(ghWndMain, gtElem.lResDlg);
+            }
+        });
         // Every change of the project becomes part of a step of the undo history.
         AddChangeListener(UndoChangeListener);
     }

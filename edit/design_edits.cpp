@@ -5,10 +5,11 @@
 #include "model/change_notice.h"
 #include "model/dynstr.h"
 #include "model/id_names.h"
-#include "model/paste_place.h"
 #include "model/project.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +20,22 @@ constexpr int32_t kBehindAll = 1048575;
 bool ShowsDataFile(int32_t lKind) {
     return lKind == wkCtlImage || lKind == wkCtlImageX || lKind == wkCtlImgButton ||
            lKind == wkCtlImgButtonX || lKind == wkCtlAnimate;
+}
+
+// The tab position behind every live control of a dialog resource. Counted
+// from the positions, not from the last row: a tab position set in Properties
+// renumbers the controls without moving their rows, so the last row may hold
+// any position. A deleted row (position -1) says nothing about the next one.
+int32_t NextTabPosition(int32_t lResDlg) {
+    int32_t lMax = 0;
+    for (int32_t l = 1; l <= glDlgCnt; ++l) {
+        const tDlg& t = gatDlg[l];
+        if (gatDlg.Live(l) && t.lResElem == lResDlg && t.lCtlType != wkCtlDialog &&
+            t.lCtlOrder < kBehindAll) {
+            lMax = std::max(lMax, t.lCtlOrder);
+        }
+    }
+    return lMax + 1;
 }
 
 } // namespace
@@ -82,11 +99,7 @@ int32_t NewControl(int32_t lDlg, tDlg tRow, const tNewCtlOpts& tOpts) {
         tRow.lFontElem = gatDlg[lDlg].lFontElem;
     }
     if (tOpts.bNextTab) {
-        // Behind the last live control: a deleted row keeps its place in the
-        // table (with position -1 once it left the tab order) and says
-        // nothing about where the next control goes.
-        const int32_t lLast = LastLiveControl(tRow.lResElem);
-        tRow.lCtlOrder = lLast ? gatDlg[lLast].lCtlOrder + 1 : 1;
+        tRow.lCtlOrder = NextTabPosition(tRow.lResElem);
     }
     if (tOpts.bImpliedStyles) {
         EnsureImpliedStyles(tRow);

@@ -14,6 +14,7 @@ std::vector<ChangeListener>& Listeners() {
 
 int32_t glEditDepth = 0;
 int32_t glLoadDepth = 0;
+bool gbLoadReplaces = false;
 bool gbEditWrote = false;
 
 void Tell(const tChange& t) {
@@ -70,12 +71,16 @@ tChangeScope::~tChangeScope() {
     }
 }
 
-tLoadScope::tLoadScope() {
-    ++glLoadDepth;
+tLoadScope::tLoadScope(bool bReplaces) {
+    if (glLoadDepth++ == 0) {
+        gbLoadReplaces = false;
+    }
+    gbLoadReplaces = gbLoadReplaces || bReplaces;
 }
 
 tLoadScope::~tLoadScope() {
     if (--glLoadDepth == 0) {
-        Tell(tChange{wkChgEverything, wkChgAfter, 0, 0});
+        Tell(tChange{wkChgEverything, gbLoadReplaces ? wkChgLoaded : wkChgAfter, 0, 0});
+        gbLoadReplaces = false;
     }
 }

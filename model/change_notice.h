@@ -34,6 +34,9 @@ enum : int32_t {
     wkChgBefore = 1,  // an edit is about to write rows
     wkChgCleared = 2, // the project (or, for wkChgFont, the font table) is about
                       // to be emptied; live windows of its rows must go now
+    wkChgLoaded = 3,  // with wkChgEverything: a file opened or imported by the
+                      // file commands replaced the project, and the user has
+                      // seen what was read; the surface shows the new project
 };
 
 struct tChange {
@@ -72,10 +75,14 @@ class tChangeScope {
 
 // One load: the writes inside are held back and told as one "everything"
 // notice at the end of the outermost scope. The changed flag follows the
-// writes as before (the file commands clear it after a load).
+// writes as before (the file commands clear it after a load). A scope made
+// with bReplaces (the file commands' Open and Import, which hold it open until
+// the read results were shown) ends with wkChgLoaded instead of wkChgAfter;
+// a read that only adds to the project, such as an import from the clipboard,
+// keeps the surface as it is.
 class tLoadScope {
   public:
-    tLoadScope();
+    explicit tLoadScope(bool bReplaces = false);
     ~tLoadScope();
     tLoadScope(const tLoadScope&) = delete;
     tLoadScope& operator=(const tLoadScope&) = delete;

@@ -5,6 +5,7 @@
 #include "app/files/import_results.h"
 #include "edit/data_files.h"
 #include "model/case_blind.h"
+#include "model/change_notice.h"
 #include "model/document.h"
 #include "model/file_errors.h"
 #include "model/path_rules.h"
@@ -56,12 +57,6 @@ void SuspendUpdates(int32_t lSuspend) {
 void ShowDesign(int32_t lShow) {
     if (gtFileHooks.pfnShowDesignWindows) {
         gtFileHooks.pfnShowDesignWindows(lShow);
-    }
-}
-
-void BuildDesignDialog() {
-    if (gtElem.lResDlg && gtFileHooks.pfnBuildDesignDialog) {
-        gtFileHooks.pfnBuildDesignDialog(gtElem.lResDlg);
     }
 }
 
@@ -174,25 +169,28 @@ int32_t OpenFile(const std::string& sPath, int32_t lType) {
     SuspendUpdates(1);
     ResetImportCounters();
     int32_t lRead = 0;
-    if (lType == wkFileKvl) {
-        lRead = ReadByType(sFile, wkFileKvl);
-        if (lRead) {
-            SetCurrentFile(sFile, wkFileKvl);
-            AddRecentFile(sFile);
-            SetTitle(sFile);
-            gtDoc.ftSource = LastWriteTime(sFile);
-            const std::string sRC = CompanionPath(sFile);
-            if (NeedsCompanionScript() && FileExists(sRC)) {
-                gtDoc.ftRC = LastWriteTime(sRC);
+    {
+        // The surface shows the file when this scope ends, after the results box.
+        const tLoadScope tLoad(true);
+        if (lType == wkFileKvl) {
+            lRead = ReadByType(sFile, wkFileKvl);
+            if (lRead) {
+                SetCurrentFile(sFile, wkFileKvl);
+                AddRecentFile(sFile);
+                SetTitle(sFile);
+                gtDoc.ftSource = LastWriteTime(sFile);
+                const std::string sRC = CompanionPath(sFile);
+                if (NeedsCompanionScript() && FileExists(sRC)) {
+                    gtDoc.ftRC = LastWriteTime(sRC);
+                }
             }
+        } else {
+            // A script or form reaches Open only from the command line or a
+            // recent file; it is imported, and the project stays untitled.
+            lRead = ReadByType(sFile, lType);
         }
-    } else {
-        // A script or form reaches Open only from the command line or a recent
-        // file; it is imported, and the project stays untitled.
-        lRead = ReadByType(sFile, lType);
+        ShowReadResults(lRead);
     }
-    ShowReadResults(lRead);
-    BuildDesignDialog();
     glChanged = 0;
     ClearUndo();
     SuspendUpdates(0);
@@ -209,9 +207,13 @@ int32_t ImportFile(const std::string& sPath) {
         return 0;
     }
     ResetImportCounters();
-    const int32_t lRead = ReadByType(sFile, lType);
-    ShowReadResults(lRead);
-    BuildDesignDialog();
+    int32_t lRead = 0;
+    {
+        // The surface shows the file when this scope ends, after the results box.
+        const tLoadScope tLoad(true);
+        lRead = ReadByType(sFile, lType);
+        ShowReadResults(lRead);
+    }
     ClearUndo(); // the import replaced the project: its history starts here
     return lRead;
 }

@@ -32,8 +32,6 @@ struct tFileHooks {
     // 1 suspends command enabling for a long operation; 0 ends the suspension
     // and updates the commands.
     void (*pfnSuspendUpdates)(int32_t lSuspend);
-    // Builds the design dialog of a dialog resource.
-    void (*pfnBuildDesignDialog)(int32_t lResDlg);
     // 0 hides the design windows (around questions and file dialogs), 1 shows them.
     void (*pfnShowDesignWindows)(int32_t lShow);
     // Save of an untitled project: asks for a name; "" when cancelled.

@@ -123,6 +123,17 @@ TEST_F(ChangeNotice, ALoadIsOneNoticeAndAClearComesFirst) {
     EXPECT_EQ(gatHeard[0], (tChange{wkChgEverything, wkChgCleared, 0, 0}));
     EXPECT_EQ(gatHeard[1], (tChange{wkChgEverything, wkChgAfter, 0, 0}));
 
+    // Open and Import hold a replacing scope around the read and its results:
+    // the reader's own notice joins it and the surface hears "loaded" once.
+    gatHeard.clear();
+    {
+        const tLoadScope tOpen(true);
+        ASSERT_EQ(LoadRC(sText, 1, 0, ""), 1);
+        EXPECT_EQ(gatHeard.size(), 1u); // only the clear, while the rows exist
+    }
+    ASSERT_EQ(gatHeard.size(), 2u);
+    EXPECT_EQ(gatHeard[1], (tChange{wkChgEverything, wkChgLoaded, 0, 0}));
+
     gatHeard.clear();
     ClearFonts();
     ASSERT_EQ(gatHeard.size(), 1u);

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(NewRows, ANewControlGoesBehindTheLastLiveControlOfItsDialog) {
+TEST(NewRows, ANewControlGoesBehindEveryLiveControlOfItsDialog) {
     static const bool bCatalog = [] {
         LoadStylesCatalog();
         BuildControlDefaults();
@@ -24,6 +24,12 @@ TEST(NewRows, ANewControlGoesBehindTheLastLiveControlOfItsDialog) {
     EditDeleteControl(lGone);
     const int32_t lNew = NewControl(lDlg, wkCtlLabel, tDlgRect{5, 45, 55, 55});
     EXPECT_EQ(gatDlg[lNew].lCtlOrder, 2);
+    // The last row moved to the front in Properties: the next control still
+    // goes behind every position, not behind the last row's.
+    gtElem.lResDlg = gatDlg[lDlg].lResElem;
+    SetControlOrder(lNew, 1);
+    const int32_t lNext = NewControl(lDlg, wkCtlLabel, tDlgRect{5, 60, 55, 70});
+    EXPECT_EQ(gatDlg[lNext].lCtlOrder, 3);
     ClearProject();
 }
 
