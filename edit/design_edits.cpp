@@ -10,6 +10,8 @@
 #include "styles/control_kinds.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -24,18 +26,64 @@ bool ShowsDataFile(int32_t lKind) {
 
 // The tab position behind every live control of a dialog resource. Counted
 // from the positions, not from the last row: a tab position set in Properties
-// renumbers the controls without moving their rows, so the last row may hold
-// any position. A deleted row (position -1) says nothing about the next one.
+// renumbers the controls without moving their rows, and a form keeps its rows
+// in file order, so the last row may hold any position. A deleted row
+// (position -1) says nothing about the next one.
+//
+// A reader adds a dialog's controls one after another, so the highest
+// position is kept between calls and only the rows written since are read
+// (the table's change log): a file of a million controls must not read the
+// whole table for each of them. A rewrite of a row that was there before
+// (a position set, a delete, an undo) reads the dialog again.
+struct tTabHigh {
+    int32_t lResDlg = 0;
+    uint32_t lEpoch = 0;
+    std::size_t lLogRead = 0;
+    int32_t lRowCnt = 0; // rows above this are new since the last look
+    int32_t lHigh = 0;
+};
+tTabHigh gtTabHigh;
+
+bool CountsForTab(int32_t l, int32_t lResDlg) {
+    const tDlg& t = gatDlg[l];
+    return gatDlg.Live(l) && t.lResElem == lResDlg && t.lCtlType != wkCtlDialog &&
+           t.lCtlOrder < kBehindAll;
+}
+
 int32_t NextTabPosition(int32_t lResDlg) {
-    int32_t lMax = 0;
-    for (int32_t l = 1; l <= glDlgCnt; ++l) {
-        const tDlg& t = gatDlg[l];
-        if (gatDlg.Live(l) && t.lResElem == lResDlg && t.lCtlType != wkCtlDialog &&
-            t.lCtlOrder < kBehindAll) {
-            lMax = std::max(lMax, t.lCtlOrder);
+    const std::vector<int32_t>& alLog = gatDlg.Touched();
+    tTabHigh& c = gtTabHigh;
+    bool bKnown = c.lResDlg == lResDlg && c.lEpoch == gatDlg.Epoch() &&
+                  c.lLogRead <= alLog.size() && c.lRowCnt <= glDlgCnt;
+    for (std::size_t i = c.lLogRead; bKnown && i < alLog.size(); ++i) {
+        const int32_t l = alLog[i];
+        if (l <= c.lRowCnt) {
+            bKnown = false; // a row that was there before was rewritten
+        } else if (CountsForTab(l, lResDlg)) {
+            c.lHigh = std::max(c.lHigh, gatDlg[l].lCtlOrder);
         }
     }
-    return lMax + 1;
+    if (bKnown) {
+        // The latest rows may still be written through a reference handed
+        // out before their note; their positions are read once more.
+        for (std::size_t i = gatDlg.RecentFrom(); i < alLog.size(); ++i) {
+            if (CountsForTab(alLog[i], lResDlg)) {
+                c.lHigh = std::max(c.lHigh, gatDlg[alLog[i]].lCtlOrder);
+            }
+        }
+    } else {
+        c.lHigh = 0;
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            if (CountsForTab(l, lResDlg)) {
+                c.lHigh = std::max(c.lHigh, gatDlg[l].lCtlOrder);
+            }
+        }
+    }
+    c.lResDlg = lResDlg;
+    c.lEpoch = gatDlg.Epoch();
+    c.lLogRead = alLog.size();
+    c.lRowCnt = glDlgCnt;
+    return c.lHigh + 1;
 }
 
 } // namespace

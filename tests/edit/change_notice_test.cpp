@@ -6,9 +6,7 @@
 #include "edit/resource_edits.h"
 #include "edit/version_edits.h"
 #include "model/project.h"
-#include "readers/rc_reader.h"
-#include "styles/catalog.h"
-#include "styles/control_kinds.h"
+#include "tests/support/start_up.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +30,7 @@ void Listen(const tChange& t) {
 class ChangeNotice : public ::testing::Test {
   protected:
     void SetUp() override {
-        static const bool bCatalog = [] {
-            LoadStylesCatalog();
-            BuildControlDefaults();
-            return true;
-        }();
-        (void)bCatalog;
-        ClearProject();
-        ResetIDPrefixes();
+        StartProject();
         AddChangeListener(Listen);
         gatHeard.clear();
     }

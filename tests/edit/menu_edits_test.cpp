@@ -3,7 +3,7 @@
 #include "edit/menu_edits.h"
 #include "edit/resource_edits.h"
 #include "model/accel_keys.h"
-#include "model/project.h"
+#include "tests/support/start_up.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@ namespace {
 class MenuEdits : public ::testing::Test {
   protected:
     void SetUp() override {
-        ClearProject();
-        ResetIDPrefixes();
+        StartProject();
         lDialog = NewResource(wkResDialog);
         lMenu = NewResource(wkResMenu);
     }

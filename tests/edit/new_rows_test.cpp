@@ -1,21 +1,14 @@
 // New rows through the edit layer: where a new control goes in the tab order.
 #include "edit/design_edits.h"
 #include "model/project.h"
-#include "styles/catalog.h"
-#include "styles/control_kinds.h"
+#include "tests/support/start_up.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(NewRows, ANewControlGoesBehindEveryLiveControlOfItsDialog) {
-    static const bool bCatalog = [] {
-        LoadStylesCatalog();
-        BuildControlDefaults();
-        return true;
-    }();
-    (void)bCatalog;
-    ClearProject();
+    StartProject();
     const int32_t lDlg = NewDialog();
     NewControl(lDlg, wkCtlButton, tDlgRect{5, 5, 55, 20});
     const int32_t lGone = NewControl(lDlg, wkCtlButton, tDlgRect{5, 25, 55, 40});

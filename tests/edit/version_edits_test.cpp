@@ -2,8 +2,7 @@
 // increments carry and update the strings, and a value of any bytes comes
 // back from the script unchanged.
 #include "edit/version_edits.h"
-#include "model/project.h"
-#include "readers/rc_reader.h"
+#include "tests/support/start_up.h"
 #include "writers/rc_writer.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +11,8 @@ namespace {
 
 class VersionEdits : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ClearProject();
-        glChanged = 0;
-    }
-    void TearDown() override { ClearProject(); }
+    void SetUp() override { StartProject(); }
+    void TearDown() override { StartProject(); }
 };
 
 TEST_F(VersionEdits, FirstOpenCreatesTheResourceAndEveryEditMarksTheProject) {

@@ -7,13 +7,12 @@
 #include "app/files/file_state.h"
 #include "app/files/import_results.h"
 #include "model/path_rules.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_seam.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/writers/writer_fixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,16 +46,6 @@ class FilesTest : public WriterTest {
 
     std::string PathOf(const std::string& sName) const { return (tDir / sName).string(); }
 
-    static std::string ReadAll(const std::string& sPath) {
-        std::ifstream f(sPath, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    static void WriteAll(const std::string& sPath, const std::string& sText) {
-        std::ofstream f(sPath, std::ios::binary);
-        f << sText;
-    }
     // Another program writes the file: its time moves by lSeconds.
     static void Touch(const std::string& sPath, int lSeconds) {
         const auto t = std::filesystem::last_write_time(sPath);

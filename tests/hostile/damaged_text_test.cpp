@@ -4,16 +4,12 @@
 // in a clean (partial) import or a refusal, never a crash or a hang.
 #include "hostile_fixture.h"
 
-#include <fstream>
-#include <sstream>
+#include "tests/support/file_bytes.h"
 
 namespace {
 
 std::string SourceFile(const std::string& sRelative) {
-    std::ifstream tIn(std::string(WK_SOURCE_DIR) + "/" + sRelative, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
+    return ReadAll(std::string(WK_SOURCE_DIR) + "/" + sRelative);
 }
 
 // One text of each format the designer reads.
@@ -54,69 +50,21 @@ TEST_F(HostileTest, ZeroBytesAnywhere) {
 }
 
 TEST_F(HostileTest, UnterminatedStringsAndComments) {
-    const char* const aszText[] = {
-        "#define IDD_A 100\nIDD_A DIALOG 0, 0, 10, 10\nCAPTION \"never closed\n{\n}\n",
-        "#define IDD_A 100\nIDD_A DIALOG 0, 0, 10, 10\n{\n LTEXT \"open, 1, 2, 3, 4, 5\n",
-        "#define IDD_A 100\n/* a comment that never ends\nIDD_A DIALOG 0, 0, 10, 10\n{\n}\n",
-        "STRINGTABLE\nBEGIN\n 1 \"never closed\\\nEND\n",
-        "#define X \"\\",
-        "A MENU\nBEGIN\n POPUP \"",
-        "%IDD_A = 100\r\nDialog New 0, \"never closed, 0, 0, 10, 10, %WS_POPUP To hDlg\r\n",
-        "'#Wrenkit Begin Dialog %IDD_A\r\n%IDD_A = 100\r\nControl Add Label, hDlg, -1, \"x",
-        "Begin VB.Form F\r\n   Caption = \"never closed\r\n   Begin VB.CommandButton B\r\n",
-        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"",
-        "\"",
-        "/*",
-        "'",
-        "//",
-        "#define",
-        "%",
-        "Begin VB.Form",
-    };
-    for (const char* sz : aszText) {
-        ReadEveryWay(sz);
+    // The texts of the file stand between lines of "@@@@".
+    const std::string sAll = SourceFile("tests/data/hostile/unterminated-strings-and-comments.txt");
+    for (size_t lAt = 0, lEnd = 0; lEnd != std::string::npos; lAt = lEnd + 6) {
+        lEnd = sAll.find("\n@@@@\n", lAt);
+        ReadEveryWay(sAll.substr(lAt, lEnd == std::string::npos ? lEnd : lEnd - lAt));
     }
 }
 
 TEST_F(HostileTest, NumbersBeyond32BitsAreHeldWithinTheirRange) {
-    const std::string sScript =
-        "#define IDD_BIG 99999999999999999999999\n"
-        "#define IDC_HEX 0x1234567890ABCDEF\n"
-        "#define IDC_NEG -99999999999999999999\n"
-        "IDD_BIG DIALOGEX -99999999999, 99999999999, 4294967296, -4294967297\n"
-        "STYLE 0xFFFFFFFFFFFFFFFF | 18446744073709551617\n"
-        "FONT 99999999999, \"F\", -99999999999, 99999999999, 99999999999\n"
-        "{\n"
-        " LTEXT \"a\", IDC_HEX, 2147483648, -2147483649, 99999999999, -1\n"
-        " CONTROL \"b\", IDC_NEG, \"Button\", 0x100000000, -1, -1, -1, -1, "
-        "0xFFFFFFFFFF\n"
-        "}\n";
-    ReadEveryWay(sScript);
-    AnsweringSeam tSeam(wkAnsYes);
-    ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
-    // Values wrap to 32 bits as the resource compilers take them; the ID exists.
-    EXPECT_NE(FindIDByName("%IDD_BIG"), 0);
-    EXPECT_NE(FindIDByName("%IDC_NEG"), 0);
-    // Whatever was read, the writers write it again without failing.
-    EXPECT_NE(BuildFullRCFile(tWriteLayout{}).find("IDD_BIG"), std::string::npos);
-
-    const std::string sKvl = "%IDD_A = 99999999999999999999\r\n"
-                             "%IDC_B = &H1234567890ABCDEF\r\n"
-                             "Dialog New 0, \"A\", 99999999999, -99999999999, 4294967296, "
-                             "-4294967297, %WS_POPUP To hDlg\r\n"
-                             "Control Add Label, hDlg, %IDC_B, \"b\", -2147483649, 2147483648, "
-                             "99999999999, 1\r\n";
-    ReadEveryWay(sKvl);
-
-    const std::string sForm = "VERSION 5.00\r\nBegin VB.Form F\r\n"
-                              "   ClientLeft = 99999999999999999999\r\n"
-                              "   ClientTop = -99999999999999999999\r\n"
-                              "   ClientWidth = 1E+300\r\n   ClientHeight = -1E+300\r\n"
-                              "   Begin VB.CommandButton B\r\n      Left = 1E308\r\n"
-                              "      Top = -1E308\r\n      Width = 4294967296\r\n"
-                              "      Index = 99999999999\r\n      TabIndex = -99999999999\r\n"
-                              "   End\r\nEnd\r\n";
-    ReadEveryWay(sForm);
+    // What each reader holds of them is in the reader goldens of these files.
+    for (const char* sz :
+         {"rc-numbers-beyond-32-bits.rc", "unmarked-kvl-numbers-beyond-32-bits.bas",
+          "frm-numbers-beyond-32-bits.frm"}) {
+        ReadEveryWay(SourceFile(std::string("tests/data/read/") + sz));
+    }
 }
 
 TEST_F(HostileTest, NamesLongerThanEveryField) {
@@ -128,7 +76,7 @@ TEST_F(HostileTest, NamesLongerThanEveryField) {
         sLong + " | 1, 0, 0, 10, 10\n}\n" + sLong + " MENU\n{\n" + " POPUP \"" + sLong +
         "\" { MENUITEM \"" + sLong + "\", IDC_" + sLong + " }\n}\n";
     ReadEveryWay(sScript);
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     LoadRC(sScript, 1, 0);
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         EXPECT_LE(gatID[l].szIDName.size(), 32u);

@@ -1,23 +1,15 @@
 // Damaged and hostile input for every reader: a clean project with the styles
-// catalog and a default font, a seam that answers every question the same way
-// and records the messages, and the runs of each reader over a text.
+// catalog and a default font, and the runs of each reader over a text (with a
+// seam that answers every question the same way and records the messages).
 #pragma once
 
-#include "model/fonts.h"
-#include "model/options.h"
-#include "model/project.h"
 #include "model/table_index.h"
-#include "model/user_seam.h"
-#include "model/version_info.h"
 #include "readers/import_detect.h"
 #include "readers/kvl_reader.h"
-#include "readers/rc_reader.h"
-#include "readers/source_text.h"
 #include "readers/vbform_reader.h"
-#include "readers/work_files.h"
-#include "styles/catalog.h"
-#include "styles/control_kinds.h"
+#include "tests/support/recording_seam.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/start_up.h"
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
@@ -27,28 +19,6 @@
 #include <string>
 #include <vector>
 
-// Answers every question with lAnswer; keeps the messages.
-class AnsweringSeam final : public UserSeam {
-  public:
-    explicit AnsweringSeam(int lAnswerAll) : lAnswer(lAnswerAll), pOld(SetSeam(this)) {}
-    ~AnsweringSeam() override { SetSeam(pOld); }
-    AnsweringSeam(const AnsweringSeam&) = delete;
-    AnsweringSeam& operator=(const AnsweringSeam&) = delete;
-    int Ask(const std::string& sText, WkButtons, WkIcon, int) override {
-        asAsked.push_back(sText);
-        return lAnswer;
-    }
-    void Report(const std::string& sText, WkIcon) override { asReported.push_back(sText); }
-    void ShowStatus(const std::string&) override {}
-
-    std::vector<std::string> asAsked;
-    std::vector<std::string> asReported;
-
-  private:
-    int lAnswer;
-    UserSeam* pOld;
-};
-
 class HostileTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -56,40 +26,26 @@ class HostileTest : public ::testing::Test {
         // The indexes are compared with the plain scans in the model's own
         // tests; here the inputs are too large for a scan per search.
         gbIndexSelfCheck = false;
-        lMaxBefore = glMaxSourceBytes;
-        LoadStylesCatalog();
-        BuildControlDefaults();
-        ResetOptions();
         Clean();
     }
     void TearDown() override {
         Clean();
-        glMaxSourceBytes = lMaxBefore;
         gbIndexSelfCheck = bSelfCheck;
     }
 
-    static void Clean() {
-        ClearProject();
-        ClearRCBlocks();
-        CloseWorkFiles();
-        CloseRCTexts();
-        ResetVersionInfo();
-        ClearFonts();
-        AddFont(DefaultFontDescription());
-        glChanged = 0;
-    }
+    static void Clean() { StartProject(); }
 
     // Every reader and the format detection over the text, each on a fresh
     // project; then the writers over what it read. A reader that refuses the
     // text says why; one that takes it leaves a project whose file, as the
     // designer writes it, reads back without a complaint.
     void ReadEveryWay(const std::string& sText) {
-        AnsweringSeam tSeam(wkAnsYes);
+        RecordingSeam tSeam(wkAnsYes);
         const int32_t lFormat = DetectFormat(sText);
         EXPECT_TRUE(lFormat >= wkFormatNone && lFormat <= wkFormatVBForm);
         for (int lWay = 0; lWay < 5; ++lWay) {
             Clean();
-            const size_t lReportsBefore = tSeam.asReported.size();
+            const size_t lReportsBefore = tSeam.Reports().size();
             int32_t lRead = 0;
             switch (lWay) {
             case 0:
@@ -109,7 +65,7 @@ class HostileTest : public ::testing::Test {
                 lRead = 1;
             }
             if (!lRead) {
-                EXPECT_GT(tSeam.asReported.size(), lReportsBefore) << "way " << lWay;
+                EXPECT_GT(tSeam.Reports().size(), lReportsBefore) << "way " << lWay;
                 continue;
             }
             WriteBack();
@@ -126,14 +82,12 @@ class HostileTest : public ::testing::Test {
         gtDoc.lAsNew = 0;
         (void)BuildKvlFile(gtDoc, tWriteLayout{}, false);
         (void)BuildRCFile(gtDoc, tWriteLayout{}, false);
-        AnsweringSeam tStrict(wkAnsNo);
+        RecordingSeam tStrict; // a question fails the test
         Clean();
         EXPECT_EQ(LoadKVL(sKvl, 1, 0, std::string()), 1);
-        EXPECT_TRUE(tStrict.asReported.empty() && tStrict.asAsked.empty())
-            << (tStrict.asReported.empty() ? std::string() : tStrict.asReported[0]);
+        EXPECT_EQ(tStrict.Reports(), std::vector<std::string>());
     }
 
   private:
     bool bSelfCheck = false;
-    int64_t lMaxBefore = 0;
 };

@@ -26,7 +26,7 @@ TEST_F(HostileTest, OneLineOf100MegabytesIsReadOrRefusedQuickly) {
     std::string sLine = "#define IDD_A ";
     sLine.append((100u << 20) / kScale, 'x');
     const auto tStart = std::chrono::steady_clock::now();
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     EXPECT_NE(DetectFormat(sLine), wkFormatKVL);
     // Read to its end, though no value of it makes sense.
     EXPECT_EQ(LoadRC(sLine, 1, 0), 1);
@@ -44,7 +44,7 @@ TEST_F(HostileTest, OneLineOf100MegabytesIsReadOrRefusedQuickly) {
     Clean();
     EXPECT_EQ(LoadKVL(sWord, 1, 1, std::string()), 1);
     EXPECT_EQ(glResCnt, 0);
-    EXPECT_TRUE(tSeam.asReported.empty());
+    EXPECT_TRUE(tSeam.Reports().empty());
     const double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     EXPECT_LT(fSeconds, 20.0);
@@ -61,7 +61,7 @@ TEST_F(HostileTest, MenusNested100000Deep) {
         sScript += "END\n";
     }
     sScript += "END\n";
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     LoadRC(sScript, 1, 0);
     ASSERT_EQ(glMenuCnt, lDepth + 1);
     for (int32_t l = 1; l <= glMenuCnt; ++l) {
@@ -105,7 +105,7 @@ TEST_F(HostileTest, AMillionControls) {
     sScript += "}\n";
     // A reader that scanned the dialog per control would not finish within the
     // suite's time-out; its speed itself is measured by the benchmarks.
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
     EXPECT_EQ(CountDialogRows(FindResourceByID(FindIDByName("%IDD_A"))), lCount + 1);
 }
@@ -118,7 +118,7 @@ TEST_F(HostileTest, AScriptThatIncludesItself) {
         tOut << "#include \"self.rc\"\n#include \"" << sPath
              << "\"\nrcinclude self.rc\n#define IDD_A 100\nIDD_A DIALOG 0, 0, 10, 10\n{\n}\n";
     }
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     EXPECT_EQ(ImportFile(sPath), 1);
     EXPECT_NE(FindIDByName("%IDD_A"), 0);
     glChanged = 0;
@@ -135,7 +135,7 @@ TEST_F(HostileTest, AVersionValueOfAMegabyteIsWrittenInMoments) {
                                 " BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904E4\"\n  BEGIN\n"
                                 "   VALUE \"Comments\", \"" +
                                 sValue + "\"\n  END\n END\nEND\n";
-    AnsweringSeam tSeam(wkAnsYes);
+    RecordingSeam tSeam(wkAnsYes);
     ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
     const auto tStart = std::chrono::steady_clock::now();
     const std::string sOut = BuildNewRCFile(gtDoc, tWriteLayout{});

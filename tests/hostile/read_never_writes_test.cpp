@@ -5,12 +5,11 @@
 
 #include "app/files/file_ops.h"
 #include "model/path_rules.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_seam.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -25,10 +24,7 @@ struct tFileState {
 std::map<std::string, tFileState> Snapshot(const fs::path& tDir) {
     std::map<std::string, tFileState> m;
     for (const fs::directory_entry& e : fs::directory_iterator(tDir)) {
-        std::ifstream tIn(e.path(), std::ios::binary);
-        std::ostringstream tOut;
-        tOut << tIn.rdbuf();
-        m[e.path().filename().string()] = {tOut.str(), e.last_write_time()};
+        m[e.path().filename().string()] = {ReadAll(e.path()), e.last_write_time()};
     }
     return m;
 }
@@ -38,15 +34,14 @@ class ReadNeverWritesTest : public HostileTest {
     void SetUp() override { HostileTest::SetUp(); }
     void TearDown() override {
         {
-            AnsweringSeam tQuiet(wkAnsNo);
+            RecordingSeam tQuiet(wkAnsNo);
             glChanged = 0;
             CloseFile();
         }
         HostileTest::TearDown();
     }
     std::string Put(const std::string& sName, const std::string& sBytes) {
-        std::ofstream tOut(tDir / sName, std::ios::binary);
-        tOut << sBytes;
+        WriteAll(tDir / sName, sBytes);
         return (tDir / sName).string();
     }
 
@@ -75,7 +70,7 @@ TEST_F(ReadNeverWritesTest, DamagedFilesOpenWithoutTouchingAnyFile) {
     for (const auto& as : aFile) {
         SCOPED_TRACE(as[0]);
         for (int lAnswer : {wkAnsYes, wkAnsNo}) {
-            AnsweringSeam tSeam(lAnswer);
+            RecordingSeam tSeam(lAnswer);
             const std::string sPath = (tDir / as[0]).string();
             if (FileTypeOf(sPath) == wkFileKvl) {
                 OpenFile(sPath, wkFileKvl);

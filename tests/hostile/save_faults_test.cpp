@@ -147,12 +147,12 @@ TEST_F(SaveFaultTest, AnUnreadableCompanionIsReportedKeptAndNeverReplaced) {
             // The #Resource line stays; a project that now needs its own
             // script does not put it in the unread one's place.
             EXPECT_EQ(ReadAll(sBasPath), sBas0);
-            AnsweringSeam tSeam(wkAnsYes);
+            RecordingSeam tSeam(wkAnsYes);
             ASSERT_EQ(OpenFile(sBasPath, wkFileKvl), 1);
             AddStr(AddID("%IDS_NEW", "300", 0), "New");
             EXPECT_EQ(SaveFile(), 0);
-            ASSERT_FALSE(tSeam.asReported.empty());
-            EXPECT_NE(tSeam.asReported.back().find(sRCPath + " could not be read"),
+            ASSERT_FALSE(tSeam.Reports().empty());
+            EXPECT_NE(tSeam.Reports().back().find(sRCPath + " could not be read"),
                       std::string::npos);
             glChanged = 0;
             CloseFile();
@@ -225,7 +225,7 @@ TEST_F(SaveFaultTest, ASaveKilledBetweenItsTwoReplacementsIsMendedByTheNext) {
     std::fflush(nullptr);
     const pid_t lPid = fork();
     if (lPid == 0) {
-        AnsweringSeam tSeam(wkAnsYes);
+        RecordingSeam tSeam(wkAnsYes);
         OpenFile(sBasPath, wkFileKvl);
         AddStr(AddID("%IDS_B", "101", 0), "Bee");
         gpfnAfterCommit = [](const std::string& s) {

@@ -7,6 +7,7 @@
 #include "props/rules/style_pages.h"
 #include "styles/catalog.h"
 #include "styles/control_kinds.h"
+#include "tests/support/start_up.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,7 @@ namespace {
 class PropsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        LoadDesignerCatalogOnce();
-        ClearProject();
-        ResetIDPrefixes();
-        ResetDefaultFont();
-        glPixelsPerInch = 96;
+        StartProject();
         const int32_t lID = AddID("%IDD_DLG", "100", wkUsedByRes);
         lRes = AddResource("%IDD_DLG", wkResDialog, lID, 0);
         tDlg t = NewKindRow(wkCtlDialog);
@@ -113,11 +110,12 @@ TEST_F(PropsTest, OptionGroupsAndTheStylesTheyWrite) {
     ASSERT_EQ(StyleEntryChecked(t, "%SS_LEFT"), 1);
     // A checked option is not unchecked by clicking it.
     EXPECT_EQ(ToggleStyleEntry(t, t.atStyle, IndexOf(t.atStyle, "%SS_LEFT")), 0);
+    const int32_t lExLeft = StyleEntryChecked(t, "%WS_EX_LEFT");
     EXPECT_EQ(CheckStyleEntry(t, "%SS_CENTER"), 1);
     EXPECT_EQ(StyleEntryChecked(t, "%SS_LEFT"), 0);
     EXPECT_EQ(StyleEntryChecked(t, "%SS_RIGHT"), 0);
     // The next group keeps its choice.
-    EXPECT_EQ(StyleEntryChecked(t, "%WS_EX_LEFT"), StyleEntryChecked(t, "%WS_EX_LEFT"));
+    EXPECT_EQ(StyleEntryChecked(t, "%WS_EX_LEFT"), lExLeft);
     ToggleStyleEntry(t, t.atStyle, IndexOf(t.atStyle, "%WS_BORDER"));
 
     const tStyleValues v = StylesFromPages(t, gatDlg[lLabel]);

@@ -1,4 +1,6 @@
 // Generated scripts must compile with a real resource compiler.
+#include "edit/data_files.h"
+#include "edit/design_edits.h"
 #include "tests/rc/rc_fixture.h"
 #include "tests/support/corpus_files.h"
 #include "tests/support/scratch_folder.h"
@@ -77,21 +79,10 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     WriteFile(tDir / "app.ico", SmallIcon());
 
     gtDoc.sPath = (tDir / "Prog.bas").string();
-    int32_t lDlgID = AddID("%IDD_DIALOG1", "101", wkUsedByRes);
-    int32_t lDlgRes = AddResource("%IDD_DIALOG1", wkResDialog, lDlgID, 0);
-    int32_t lIcon = AddResource("%IDR_IMGFILE1", wkResIcon, AddID("%IDR_IMGFILE1", "102", 0),
-                                AddDynStr((tDir / "app.ico").string()));
-    int32_t lBmp = AddResource("%IDR_IMGFILE2", wkResBitmap, AddID("%IDR_IMGFILE2", "103", 0),
-                               AddDynStr((tDir / "logo.bmp").string()));
-    tDlg t{};
-    t.lIDElem = lDlgID;
-    t.lResElem = lDlgRes;
-    t.lDataResElem = lIcon;
-    AddDlgRow(t);
-    t.lCtlType = wkCtlImage;
-    t.lStyle = 0x5000000E;
-    t.lDataResElem = lBmp;
-    AddDlgRow(t);
+    // The dialog shows an icon, its image control a bitmap.
+    const int32_t lDlg = NewDialog();
+    SetDataFile(lDlg, (tDir / "app.ico").string());
+    SetDataFile(NewControl(lDlg, wkCtlImage, tDlgRect{5, 5, 25, 25}), (tDir / "logo.bmp").string());
     AddStr(AddID("%IDS_HELLO", "2001", 0), "Say \"hi\" \\t tab");
     NewVersionInfo(0x040904E4);
     std::string sLong;
@@ -116,7 +107,7 @@ TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
             continue; // its menu is named MENU, which the compiler refuses in the original too
         }
         Reset();
-        std::string sScript = ReadFile(sPath);
+        std::string sScript = ReadAll(sPath);
         ASSERT_EQ(1, LoadRC(sScript, 1, 0, (tDir / "x.rc").string()));
         // The images the script names, made where it expects them.
         for (int32_t l = 1; l <= glResCnt; ++l) {

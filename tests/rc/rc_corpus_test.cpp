@@ -79,7 +79,7 @@ TEST_F(RcCorpusTest, EveryScriptImportsWithWhatItWritesLiterally) {
     size_t lLiteralControls = 0;
     for (const std::string& sPath : CorpusPaths("rc")) {
         const std::string sName = fs::path(sPath).filename().string();
-        std::string sText = ReadFile(sPath);
+        std::string sText = ReadAll(sPath);
         Reset();
         ASSERT_EQ(1, LoadRC(sText, 1, 0, sPath)) << sName;
         ++lFiles;
@@ -112,26 +112,10 @@ TEST_F(RcCorpusTest, ChosenScriptsGiveExactCounts) {
     };
     for (const tExpect& t : katExpect) {
         Reset();
-        ASSERT_EQ(1, LoadRC(ReadFile(CorpusFile(t.szFile)), 1, 0));
+        ASSERT_EQ(1, LoadRC(ReadAll(CorpusFile(t.szFile)), 1, 0));
         EXPECT_EQ(t.lControls, CountControls()) << t.szFile;
         EXPECT_EQ(t.lAccels, glAccelCnt) << t.szFile;
         EXPECT_EQ(t.lStrings, glStrCnt) << t.szFile;
         EXPECT_EQ(t.lVersionBlocks, VersionBlockCount()) << t.szFile;
     }
-}
-
-TEST_F(RcCorpusTest, NotepadDetails) {
-    ASSERT_EQ(1, LoadRC(ReadFile(CorpusFile("wine_notepad.rc")), 1, 0));
-    int32_t lDlg = FindDialogRow(FindResourceByID(FindIDByName("%DIALOG_PAGESETUP")));
-    ASSERT_NE(0, lDlg);
-    EXPECT_EQ("Page Setup", Caption(lDlg));
-    EXPECT_EQ(240, gatDlg[lDlg].nRight);
-    // "LTEXT "&Header:", 0x140, 10, 07, 68, 15": a hexadecimal ID.
-    EXPECT_EQ(0x140, gatID[gatDlg[lDlg + 1].lIDElem].lIDValue);
-    // A string that runs over three lines keeps its escapes as written; the
-    // backslash at a line end only joins the lines.
-    int32_t lStr = FindStrByID(FindIDByName("%STRING_DOESNOTEXIST"));
-    ASSERT_NE(0, lStr);
-    EXPECT_EQ("File '%s' does not exist.\\n\\nDo you want to create a new file?",
-              GetDynStr(gatStr[lStr].lStrElem));
 }

@@ -1,6 +1,6 @@
 // Reading resource scripts: what the statements read into is in the
-// tests/data/read/rc-*.rc goldens; here the two ways a script reaches the
-// reader, the class words, and damaged input.
+// tests/data/read/rc-*.rc goldens (damaged scripts among them); here the two
+// ways a script reaches the reader and the class words.
 #include "readers/rc_kinds.h"
 #include "tests/rc/rc_fixture.h"
 
@@ -10,7 +10,7 @@
 using RcReaderTest = RcTest;
 
 TEST_F(RcReaderTest, AScriptGivenWholeReadsAsItsCopy) {
-    const std::string s = ReadFile(WK_SOURCE_DIR "/tests/data/read/rc-marked-user-text.rc");
+    const std::string s = ReadAll(WK_SOURCE_DIR "/tests/data/read/rc-marked-user-text.rc");
     ASSERT_EQ(1, LoadRC(s, 1, 0));
     ASSERT_NE(nullptr, OpenText(gtDoc.tRCWork));
     const std::string sCopied = *OpenText(gtDoc.tRCWork);
@@ -29,24 +29,4 @@ TEST_F(RcReaderTest, AScriptGivenWholeReadsAsItsCopy) {
     }
     EXPECT_EQ(wkCtlCustom, KindFromRCWord("RichEdit20A"));
     EXPECT_EQ(wkCtlRichEdit, KindFromRCWord("richedit"));
-}
-
-TEST_F(RcReaderTest, DamagedInputNeverHangs) {
-    const char* const kas[] = {"D DIALOG 1, 2",
-                               "D DIALOG 1,2,3,4\r\nBEGIN\r\n CONTROL \"unterminated",
-                               "M MENU BEGIN POPUP",
-                               "VS_VERSION_INFO VERSIONINFO BEGIN BLOCK",
-                               "STRINGTABLE BEGIN 1",
-                               "/* open comment",
-                               "A ACCELERATORS { \"",
-                               "#define",
-                               "#if 0\r\n",
-                               "D DIALOG 1,1,1,1 STYLE NOT NOT | | ,,, BEGIN END END }}",
-                               "D DIALOG 1,1,1,1\r\nE DIALOG 2,2,2,2\r\nBEGIN\r\nEND\r\n"};
-    for (const char* sz : kas) {
-        Reset();
-        EXPECT_EQ(1, LoadRC(std::string(sz) + std::string(1, '\0') + "X DIALOG 1,1,1,1 {}", 1, 0));
-    }
-    // A dialog without a body ends at the next one; a zero byte ends nothing.
-    EXPECT_EQ(3, CountResources(wkResDialog));
 }

@@ -125,8 +125,8 @@ TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject(false);
     ASSERT_EQ(1, LoadRC(sEdited, 0, 0, "C:\\src\\Prog.rc"));
     EXPECT_EQ(1, glStrCnt);
-    EXPECT_EQ(sEdited,
-              BuildUpdatedRCFile(gtDoc, tWriteLayout{})); // nothing appended: byte for byte
+    EXPECT_EQ(sEdited, BuildUpdatedRCFile(gtDoc, tWriteLayout{},
+                                          tWriteLayout{})); // nothing appended: byte for byte
     // A new section is appended after the walk, followed by one empty line.
     NewVersionInfo(0x040904E4);
     std::string sUpdated = BuildUpdatedRCFile(gtDoc, tWriteLayout{});
@@ -188,63 +188,19 @@ TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
 }
 
 TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
-    const std::string sScript =
-        "#define IDD_MAIN 100\r\n"
-        "IDI_APP ICON \"C:\\\\proj\\\\app.ico\"\r\n"
-        "IDR_CLIP AVI \"clip.avi\"\r\n"
-        "IDR_MENU1 MENU { POPUP \"&File\" { MENUITEM \"&Open\", IDM_OPEN } }\r\n"
-        "A1 ACCELERATORS { \"O\", IDM_OPEN, VIRTKEY, CONTROL }\r\n"
-        "IDD_MAIN DIALOGEX 10, 10, 200, 120\r\n"
-        "STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | 0x8\r\n"
-        "EXSTYLE WS_EX_TOOLWINDOW\r\n"
-        "CAPTION \"Tab\\there \"\"q\"\" back\\\\slash\"\r\n"
-        "FONT 9, \"Tahoma\", 700, 1, 0\r\n"
-        "MENU IDR_MENU1\r\n"
-        "BEGIN\r\n"
-        "  LTEXT \"Name:\", IDC_STATIC, 7, 9, 40, 8\r\n"
-        "  EDITTEXT IDC_EDIT, 50, 7, 100, 12, ES_AUTOHSCROLL | NOT WS_TABSTOP\r\n"
-        "  CONTROL \"\", IDC_LIST, \"SysListView32\", LVS_REPORT | WS_BORDER, 7, 30, 150, 60\r\n"
-        "  ICON IDI_APP, IDC_ICON, 160, 30, 20, 20\r\n"
-        "  CONTROL \"Go\", IDC_GO, \"Button\", BS_AUTOCHECKBOX | WS_TABSTOP, 7, 95, 50, 10\r\n"
-        "  CONTROL \"\", IDC_CUSTOM, \"MyClass\", 0x1234, 60, 95, 50, 10, 0x20\r\n"
-        "  DEFPUSHBUTTON \"OK\", IDOK, 140, 95, 50, 14\r\n"
-        "END\r\n"
-        "STRINGTABLE { IDS_HELLO \"Hello \\\"you\\\"\\n\" }\r\n"
-        "VS_VERSION_INFO VERSIONINFO FILEVERSION 1,2,3,4 FILEOS VOS_NT_WINDOWS32 FILETYPE "
-        "VFT_APP\r\n"
-        "BEGIN BLOCK \"StringFileInfo\" BEGIN BLOCK \"040904B0\" BEGIN\r\n"
-        " VALUE \"Comments\", \"C:\\\\x \"\"y\"\"\\0\"\r\n"
-        "END END END\r\n";
-    ASSERT_EQ(1, LoadRC(sScript, 1, 0, "C:\\proj\\app.rc"));
-    const int32_t lDlgRows = glDlgCnt;
+    // What the script reads into is a reader golden of its own.
+    const std::string sPath = "C:\\proj\\app.rc";
+    ASSERT_EQ(1, LoadRC(ReadAll(GoldenPath("read/rc-full-script-every-section.rc").string()), 1, 0,
+                        sPath));
     // The first save names the one accelerator table IDR_ACCELERATOR1; from
     // then on the script comes back unchanged.
-    ASSERT_EQ(1, LoadRC(BuildFullRCFile(tWriteLayout{}), 1, 0, "C:\\proj\\app.rc"));
-    std::string sFull = BuildFullRCFile(tWriteLayout{});
-    ASSERT_EQ(1, LoadRC(sFull, 1, 0, "C:\\proj\\app.rc"));
+    ASSERT_EQ(1, LoadRC(BuildFullRCFile(tWriteLayout{}), 1, 0, sPath));
+    const std::string sFull = BuildFullRCFile(tWriteLayout{});
+    EXPECT_TRUE(MatchesGolden("rc/full-script-every-section.rc", sFull));
+    const int32_t lDlgRows = glDlgCnt;
+    ASSERT_EQ(1, LoadRC(sFull, 1, 0, sPath));
     EXPECT_EQ(lDlgRows, glDlgCnt);
-    std::string sAgain = BuildFullRCFile(tWriteLayout{});
-    EXPECT_EQ(sFull, sAgain);
-    // The dialog came through whole.
-    int32_t lDlg = FindDialogRow(FindResourceByID(FindIDByName("%IDD_MAIN")));
-    ASSERT_NE(0, lDlg);
-    EXPECT_EQ("Tab\there \"q\" back\\slash", Caption(lDlg));
-    EXPECT_EQ(0x8, gatDlg[lDlg].lStyle & 0x8);
-    EXPECT_NE(0, gatRes[gatDlg[lDlg].lResElem].lLinkMenu);
-    tFontDesc tFont{};
-    FontDescription(gatDlg[lDlg].lFontElem, tFont);
-    EXPECT_EQ("Tahoma", tFont.szFontName.str());
-    EXPECT_EQ(700, tFont.lWeight);
-    EXPECT_NE(std::string::npos, sFull.find("    CONTROL \"IDI_APP\", IDC_ICON, \"Static\", "));
-    EXPECT_NE(std::string::npos,
-              sFull.find("\"MyClass\", WS_CHILD | WS_VISIBLE | 0x1234, 60, 95, 50, 10, 0x20\r\n"));
-    EXPECT_NE(std::string::npos,
-              sFull.find("//  ** Videos **\r\n" + ksSep +
-                         "IDR_CLIP    AVI DISCARDABLE \"C:\\\\proj\\\\clip.avi\"\r\n"));
-    EXPECT_EQ("Hello \"you\"\\n", GetDynStr(gatStr[1].lStrElem));
-    EXPECT_EQ("C:\\x \"y\"", VersionStringValue(1, "Comments"));
-    EXPECT_EQ(0u,
-              sFull.find("#include \"Resource.h\"\r\n\r\n" + ksSep + "//  ** Constants **\r\n"));
+    EXPECT_EQ(sFull, BuildFullRCFile(tWriteLayout{}));
 }
 
 TEST_F(RcWriterTest, BasicIntegrationCodeHasOneProcedurePerDialogAndMenu) {

@@ -59,27 +59,14 @@ TEST_F(Metastatements, MarkersCountOnlyAtLineStartsAndLinesAreCounted) {
     EXPECT_EQ(Find("no marker at all", false).lFound, 0);
 }
 
-TEST_F(Metastatements, UnmarkedFileAsksAndKeepsACopy) {
-    // Line feeds alone end lines too; nothing is read after the first Function.
-    const std::string sText = "%IDC_A = 1001\n%IDC_L = 2\nFunction KvMain()\n%IDC_C = 3\n";
-    {
-        RecordingSeam tSeam;
-        tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsNo);
-        EXPECT_EQ(LoadKVL(sText, 1, 0), 0);
-        tSeam.VerifyAllAsked();
-        EXPECT_EQ(glIDCnt, 0);
-        EXPECT_EQ(gtDoc.tPreImport.lOpen, 0);
-    }
+TEST_F(Metastatements, UnmarkedFileRefusedReadsNothing) {
+    // Taken, it is read as tests/data/read/unmarked-kvl-stops-at-first-function.bas.
     RecordingSeam tSeam;
-    tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
-    EXPECT_EQ(LoadKVL(sText, 1, 0), 1);
-    EXPECT_EQ(gtDoc.tPreImport.sText, sText);
-    EXPECT_EQ(gtDoc.tWork.lOpen, 0);
-    EXPECT_EQ(glBlockCnt, 0);
-    EXPECT_EQ(IDValue("%IDC_A"), 1001);
-    EXPECT_EQ(IDValue("%IDC_L"), 2);
-    EXPECT_EQ(FindIDByName("%IDC_C"), 0);
-    EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Loading KVL File"});
+    tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsNo);
+    EXPECT_EQ(LoadKVL("%IDC_A = 1001\r\n", 1, 0), 0);
+    tSeam.VerifyAllAsked();
+    EXPECT_EQ(glIDCnt, 0);
+    EXPECT_EQ(gtDoc.tPreImport.lOpen, 0);
     // The clipboard asks nothing and keeps nothing; markers are plain lines.
     RecordingSeam tClip;
     EXPECT_EQ(LoadKVL(Marked("#Wrenkit Begin Constants \n%IDC_B = 7\n"), 0, 1), 1);

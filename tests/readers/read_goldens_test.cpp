@@ -10,6 +10,8 @@
 #include "model/version_info.h"
 #include "readers/rc_reader.h"
 #include "readers/vbform_reader.h"
+#include "styles/catalog.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/golden.h"
 
 #include <algorithm>
@@ -151,23 +153,7 @@ std::string TablesText() {
     return o.str();
 }
 
-class ReadGoldens : public ReaderTest {
-  protected:
-    void SetUp() override {
-        ReaderTest::SetUp();
-        ResetOptions();
-        ResetVersionInfo();
-        CloseRCTexts();
-        gpfnRCImportCopyWanted = nullptr;
-        gtMisc.cxChar = 6; // the dialog base units of the forms' measures
-        gtMisc.cyChar = 13;
-    }
-    void TearDown() override {
-        CloseRCTexts();
-        ResetVersionInfo();
-        ReaderTest::TearDown();
-    }
-};
+using ReadGoldens = ReaderTest;
 
 std::vector<fs::path> InputFiles() {
     std::vector<fs::path> at;
@@ -189,9 +175,7 @@ TEST_F(ReadGoldens, EveryFileReadsIntoItsTables) {
         SCOPED_TRACE(tPath.filename().string());
         TearDown();
         SetUp();
-        std::ifstream tIn(tPath, std::ios::binary);
-        std::ostringstream tText;
-        tText << tIn.rdbuf();
+        const std::string sText = ReadAll(tPath);
         // Any other question the reader asks fails the case.
         RecordingSeam tSeam;
         const std::string sName = tPath.filename().string();
@@ -201,11 +185,11 @@ TEST_F(ReadGoldens, EveryFileReadsIntoItsTables) {
         const std::string sExt = tPath.extension().string();
         int32_t lResult = 0;
         if (sExt == ".rc") {
-            lResult = LoadRC(tText.str(), 1, 0, "C:\\proj\\app.rc");
+            lResult = LoadRC(sText, 1, 0, "C:\\proj\\app.rc");
         } else if (sExt == ".frm") {
-            lResult = LoadVBForm(tText.str());
+            lResult = LoadVBForm(sText);
         } else {
-            lResult = LoadKVL(tText.str(), 1, 0);
+            lResult = LoadKVL(sText, 1, 0);
         }
         std::ostringstream o;
         o << "LOAD " << lResult << "\n";

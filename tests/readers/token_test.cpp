@@ -92,7 +92,7 @@ TEST_F(Tokens, ArgumentViewsPointIntoTheTextUnlessPiecesAreJoined) {
     EXPECT_EQ(ReadArgView(t, sJoined2), "");
 }
 
-TEST_F(Tokens, NumbersIDsAndEquates) {
+TEST_F(Tokens, NumbersAndIDs) {
     EXPECT_EQ(NumberArg("70"), 70);
     EXPECT_EQ(NumberArg("0"), 0);
     EXPECT_EQ(NumberArg("&H10"), 16);
@@ -110,30 +110,4 @@ TEST_F(Tokens, NumbersIDsAndEquates) {
     EXPECT_EQ(gatID[IDFromToken("%IDC_NEW", 6)].lIDValue, 1235);
     EXPECT_EQ(gatID[IDFromToken("%IDM_NEW", -1)].lIDValue, 101); // resource range
     EXPECT_EQ(IDFromToken("%IDC_BASE + 1", 6), 0);
-
-    // First definition wins, also over the -1 of a resource block.
-    ASSERT_EQ(Load(Marked("#Wrenkit Begin Constants \n"
-                          "%IDC_HEX  = &H3E9%\n"
-                          "%IDC_LONG = 1001&\n"
-                          "%IDC_BYTE=&HFF???\n"
-                          "%IDC_NEG  = -7 ' a comment\n"
-                          "%IDC_HEX  = 5\n"
-                          "    %IDC_INDENTED = 3\n"
-                          "x = 1 : %IDC_NOTFIRST = 4\n"
-                          "%IDC_NOVALUE\n"
-                          "#Wrenkit End Constants\n"
-                          "#Wrenkit Begin AssignAccel \n"
-                          "Function AssignAccel() As Long\n"
-                          "%IDC_INFUNCTION = 9\n"
-                          "#Wrenkit End AssignAccel\n")),
-              1);
-    EXPECT_EQ(IDValue("%IDC_HEX"), 1001);
-    EXPECT_EQ(IDValueText(FindIDByName("%IDC_HEX")), "&H3E9%");
-    EXPECT_EQ(IDValueText(FindIDByName("%IDC_LONG")), "1001&");
-    EXPECT_EQ(IDValueText(FindIDByName("%IDC_BYTE")), "&HFF???");
-    EXPECT_EQ(IDValue("%IDC_NEG"), -7);
-    EXPECT_EQ(IDValue("%IDC_INDENTED"), 3);
-    EXPECT_EQ(FindIDByName("%IDC_NOTFIRST"), 0);
-    EXPECT_EQ(FindIDByName("%IDC_NOVALUE"), 0);
-    EXPECT_EQ(FindIDByName("%IDC_INFUNCTION"), 0);
 }

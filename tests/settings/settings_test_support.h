@@ -4,13 +4,11 @@
 #pragma once
 
 #include "app/settings/settings.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 class SettingsFile : public ::testing::Test {
@@ -35,14 +33,8 @@ class SettingsFile : public ::testing::Test {
         std::filesystem::remove(sPath, tErr);
         SetSettingsPath(sPath);
     }
-    void WriteFile(const std::string& sText) const {
-        std::ofstream tOut(sPath, std::ios::binary | std::ios::trunc);
-        tOut << sText;
-    }
-    std::string ReadFile() const {
-        std::ifstream tIn(sPath, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(tIn), std::istreambuf_iterator<char>());
-    }
+    void WriteFile(const std::string& sText) const { WriteAll(sPath, sText); }
+    std::string ReadFile() const { return ReadAll(sPath); }
 
     ScratchFolder tScratch{"wk_settings"};
     std::string sPath;

@@ -181,29 +181,9 @@ TEST_F(CatalogTest, LookupsTakeTheFirstRowAndFollowTheirCaseRules) {
     EXPECT_EQ(StyleListToText("003,005"), "%WS_CHILD"); // after the last "," ignored
 }
 
-TEST_F(CatalogTest, EveryKindsDefaultListsMatchTheTableAndItsValues) {
-    const std::string sStdEx = "%WS_EX_LEFT Or %WS_EX_LTRREADING Or %WS_EX_RIGHTSCROLLBAR";
-    const std::string sCV = "%WS_CHILD Or %WS_VISIBLE";
-    const std::string sCVT = sCV + " Or %WS_TABSTOP";
-    // A few kinds' lists in full; every kind's lists must agree with its values.
-    const std::pair<int32_t, std::pair<std::string, std::string>> atKinds[] = {
-        {wkCtlDialog,
-         {"%WS_POPUP Or %WS_VISIBLE Or %WS_CLIPSIBLINGS Or %WS_BORDER Or %WS_DLGFRAME Or "
-          "%DS_3DLOOK Or %DS_NOFAILCREATE Or %DS_SETFONT Or %DS_MODALFRAME",
-          "%WS_EX_WINDOWEDGE Or " + sStdEx + " Or %WS_EX_CONTROLPARENT"}},
-        {wkCtlTextBox,
-         {sCVT + " Or %ES_LEFT Or %ES_AUTOHSCROLL", "%WS_EX_CLIENTEDGE Or " + sStdEx}},
-        {wkCtlVScrollBar, {sCV + " Or %SBS_VERT", ""}},
-        {wkCtlRichEdit,
-         {sCV + " Or %WS_BORDER Or %WS_VSCROLL Or %WS_HSCROLL Or %ES_LEFT Or %ES_MULTILINE Or "
-                "%ES_AUTOVSCROLL Or %ES_AUTOHSCROLL Or %ES_WANTRETURN",
-          sStdEx}},
-        {wkCtlCustom, {sCV, sStdEx}},
-    };
-    for (const auto& [lKind, tLists] : atKinds) {
-        EXPECT_EQ(StyleListToText(GetDynStr(gatCtlDefault[lKind].lStyleStrElem)), tLists.first);
-        EXPECT_EQ(StyleListToText(GetDynStr(gatCtlDefault[lKind].lExStyleStrElem)), tLists.second);
-    }
+TEST_F(CatalogTest, EveryKindsDefaultListsMatchItsValues) {
+    // Every kind's lists must agree with its values (the lists themselves show
+    // in the generated code's goldens).
     for (int32_t lKind = 0; lKind < wkCtlKindCount; ++lKind) {
         SCOPED_TRACE("kind " + std::to_string(lKind));
         const tCtlDefault& t = gatCtlDefault[lKind];
@@ -227,17 +207,13 @@ TEST_F(CatalogTest, EveryKindsDefaultListsMatchTheTableAndItsValues) {
     // %ES_LEFT of the rich edit defaults is the RichEdit row, not the Edit row.
     EXPECT_EQ(GetDynStr(gatCtlDefault[wkCtlRichEdit].lStyleStrElem).substr(20, 4),
               FormatStyleToken(FindStyleByName(Cls("RichEdit"), "%ES_LEFT")) + ",");
-    EXPECT_EQ(gatCtlDefault[0].lWidth, 300);
-    EXPECT_EQ(gatCtlDefault[24].lWidth, 174);
-    EXPECT_EQ(gatCtlDefault[15].lHeight, 100);
-    EXPECT_EQ(gatCtlDefault[29].lDesignStyle, 0x4800000);
-    EXPECT_EQ(gatCtlDefault[26].lDesignExStyle, 0x200);
     // The catalog's pool elements are recorded and survive a project clear.
     EXPECT_EQ(glDynStrBase, gatCtlDefault[wkCtlCustom].lExStyleStrElem);
+    const std::string sDialog = GetDynStr(gatCtlDefault[0].lStyleStrElem);
     AddDynStr("project text");
     ClearProject();
     EXPECT_EQ(glDynStrCnt, glDynStrBase);
-    EXPECT_EQ(StyleListToText(GetDynStr(gatCtlDefault[0].lStyleStrElem)), atKinds[0].second.first);
+    EXPECT_EQ(GetDynStr(gatCtlDefault[0].lStyleStrElem), sDialog);
 }
 
 TEST_F(CatalogTest, AddAndRemoveTouchTheListOnlyWhenTheBitsChange) {

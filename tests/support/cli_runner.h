@@ -1,26 +1,13 @@
-// The command-line tool run in-process as a user runs it, and the small file
+// The command-line tool run in-process as a user runs it, with the file
 // helpers that the tests of its commands share.
 #pragma once
 
 #include "cli/cli_app.h"
+#include "tests/support/file_bytes.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
-
-inline std::string ReadAll(const std::filesystem::path& tPath) {
-    std::ifstream tIn(tPath, std::ios::binary);
-    std::ostringstream tOut;
-    tOut << tIn.rdbuf();
-    return tOut.str();
-}
-
-inline void WriteAll(const std::filesystem::path& tPath, const std::string& sText) {
-    std::ofstream(tPath, std::ios::binary) << sText;
-}
 
 // Everything written to a temporary file; the file is closed.
 inline std::string Drain(std::FILE* pFile) {

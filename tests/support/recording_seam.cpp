@@ -6,6 +6,10 @@ RecordingSeam::RecordingSeam() {
     pPrevious = SetSeam(this);
 }
 
+RecordingSeam::RecordingSeam(int lAnswer) : RecordingSeam() {
+    lAnswerEvery = lAnswer;
+}
+
 RecordingSeam::~RecordingSeam() {
     SetSeam(pPrevious);
 }
@@ -16,6 +20,9 @@ void RecordingSeam::ExpectAsk(const std::string& sText, int lAnswer) {
 
 int RecordingSeam::Ask(const std::string& sText, WkButtons lButtons, WkIcon lIcon, int lDefault) {
     atEvents.push_back({RecordedEvent::Ask, sText, static_cast<unsigned>(lButtons) | lIcon});
+    if (atScript.empty() && lAnswerEvery >= 0) {
+        return lAnswerEvery;
+    }
     if (atScript.empty()) {
         ADD_FAILURE() << "unexpected question: " << sText;
         return wkAnsCancel;

@@ -16,8 +16,10 @@ struct RecordedEvent {
 
 class RecordingSeam final : public UserSeam {
   public:
-    // Installs itself for the lifetime of the object.
+    // Installs itself for the lifetime of the object. Given an answer, it
+    // answers every question not scripted with it instead of failing the test.
     RecordingSeam();
+    explicit RecordingSeam(int lAnswerEvery);
     ~RecordingSeam() override;
     RecordingSeam(const RecordingSeam&) = delete;
     RecordingSeam& operator=(const RecordingSeam&) = delete;
@@ -45,4 +47,5 @@ class RecordingSeam final : public UserSeam {
     std::deque<Scripted> atScript;
     std::vector<RecordedEvent> atEvents;
     UserSeam* pPrevious = nullptr;
+    int lAnswerEvery = -1;
 };

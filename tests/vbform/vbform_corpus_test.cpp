@@ -121,44 +121,4 @@ TEST_F(FormCorpusTest, EveryFormImportsWithItsControlsMenusAndShortcuts) {
     }
 }
 
-TEST_F(FormCorpusTest, PositionsAndKeysOfChosenForms) {
-    if (!SharedCorpusPresent()) {
-        GTEST_SKIP() << SharedCorpusMissing();
-    }
-    LoadVBForm(ReadCorpus("psc_Shortcut_Form1.frm"));
-    // Left 3600, Top 480, Width 975, Height 375 twips.
-    const tDlg& tSet = gatDlg[RowByName("%IDC_Command1")];
-    EXPECT_EQ(tSet.nLeft, 160);
-    EXPECT_EQ(tSet.nTop, 20);
-    EXPECT_EQ(tSet.nRight, 160 + 43);
-    EXPECT_EQ(tSet.nBottom, 20 + 15);
-
-    LoadVBForm(ReadCorpus("psc_Menus_frmtest.frm"));
-    const int32_t lRed = FindMenuItemByID(FindIDByName("%IDM_mnuColor_0"));
-    EXPECT_EQ(gatAccel[gatMenu[lRed].lAccelElem].byKey, 0x70); // {F1}
-    const int32_t lSub4 = FindMenuItemByID(FindIDByName("%IDM_mnuSub4"));
-    EXPECT_EQ(gatMenu[lSub4].lOptions, wkMfChecked | wkMfGrayed);
-    EXPECT_EQ(gatMenu[lSub4].lLevel, 2);
-    EXPECT_EQ(GetDynStr(gatMenu[lSub4].lCaptionElem), "#|This is example \"Sub4\"|Sub&4");
-
-    LoadVBForm(ReadCorpus("psc_BoboPad_frmMain.frm"));
-    const int32_t lDel = FindMenuItemByID(FindIDByName("%IDM_mnuEdit_6"));
-    EXPECT_EQ(gatAccel[gatMenu[lDel].lAccelElem].byKey, 0x2E); // {DEL}
-    // The rich-text box sits inside a picture box: its place adds to the box's.
-    const tDlg& tBox = gatDlg[RowByName("%IDC_PicLeft")];
-    const tDlg& tRtf = gatDlg[RowByName("%IDC_RTF")];
-    EXPECT_EQ(tRtf.lCtlType, wkCtlRichEdit);
-    EXPECT_GE(tRtf.nLeft, tBox.nLeft);
-    EXPECT_GE(tRtf.nTop, tBox.nTop);
-
-    // Controls of the hidden pages of a tab container come back onto the form.
-    LoadVBForm(ReadCorpus("psc_agent.frm"));
-    const int32_t lDlg = gtElem.lDlg;
-    for (int32_t l = lDlg + 1; l <= glDlgCnt; ++l) {
-        SCOPED_TRACE(IDName(gatDlg[l].lIDElem));
-        EXPECT_GE(gatDlg[l].nLeft, 0);
-        EXPECT_LT(gatDlg[l].nLeft, gatDlg[lDlg].nRight - gatDlg[lDlg].nLeft);
-    }
-}
-
 } // namespace

@@ -23,15 +23,6 @@ TEST_F(DamagedFormTest, CutOffFormsKeepWhatWasRead) {
     EXPECT_EQ(glIDCnt, 0);
 }
 
-TEST_F(DamagedFormTest, AFormInsideTheFormIsPassedOverWithItsControls) {
-    int32_t lRes = LoadVBForm("Begin VB.Form F\r\n Begin VB.Form G\r\n  Begin VB.Label L\r\n"
-                              "  End\r\n End\r\n Begin VB.Label K\r\n End\r\nEnd\r\n");
-    ASSERT_NE(lRes, 0);
-    EXPECT_EQ(CountDialogRows(lRes), 2); // the form and K: one dialog row only
-    EXPECT_EQ(RowByName("%IDC_L"), 0);
-    EXPECT_NE(RowByName("%IDC_K"), 0);
-}
-
 TEST_F(DamagedFormTest, RepeatedNamesAndEndlessFormsAreReadInMoments) {
     std::string sForm = "Begin VB.Form F\n";
     for (int i = 0; i < 2100; ++i) {

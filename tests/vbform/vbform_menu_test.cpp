@@ -17,6 +17,7 @@ TEST_F(FormMenuTest, ShortcutTexts) {
     const Case aCase[] = {
         {"^+%{F24}", true, 0x87, wkFControl | wkFShift | wkFAlt},
         {"{INSERT}", true, 0x2D, 0},
+        {"{DEL}", true, 0x2E, 0},
         {"^a", true, 'A', wkFControl},
         {"^", true, '^', 0}, // a modifier sign alone is the key itself
         {"{F0}", false, 0, 0},

@@ -173,10 +173,7 @@ TEST_F(VersionTest, BlockHeadersNameLanguageAndCodePage) {
     ASSERT_EQ(VerLanguageCount(), 47);
     ASSERT_EQ(VerCodePageCount(), 12);
     EXPECT_EQ(VerLanguageItem(1), "0x0000 Neutral Language");
-    EXPECT_EQ(VerLanguageItem(23), "0x0810 Swiss Italian");
-    EXPECT_EQ(VerLanguageItem(47), "0x081A Serbo-Croatian (Cyrillic)");
     EXPECT_EQ(VerCodePageItem(1), "0    7-bit ASCII");
-    EXPECT_EQ(VerCodePageItem(5), "1200 Unicode");
     // Every entry of both lists names itself in a header.
     for (int32_t i = 1; i <= VerLanguageCount(); ++i) {
         EXPECT_EQ(VerLanguageItem(i).substr(7), VerLanguageName(VerLanguageId(i)));

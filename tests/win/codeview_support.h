@@ -88,25 +88,6 @@ inline std::string SampleKvl(int lCopies = 1) {
     return s;
 }
 
-inline std::string SampleRc() {
-    return "// Resource script written by the designer\r\n"
-           "#include \"resource.h\"\r\n"
-           "\r\n"
-           "IDD_DIALOG1 DIALOGEX 70, 70, 201, 121\r\n"
-           "STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION\r\n"
-           "CAPTION \"Dialog's title\"\r\n"
-           "FONT 8, \"MS Sans Serif\"\r\n"
-           "BEGIN\r\n"
-           "    PUSHBUTTON \"OK\", IDC_BUTTON1, 5, 5, 50, 15 // the only button\r\n"
-           "    LTEXT \"Name:\", -1, 5, 25, 40, 8\r\n"
-           "END\r\n"
-           "\r\n"
-           "STRINGTABLE DISCARDABLE\r\n"
-           "BEGIN\r\n"
-           "    1, \"First string\"\r\n"
-           "END\r\n";
-}
-
 inline std::string ClipboardText() {
     std::string s;
     if (!OpenClipboard(nullptr)) {

@@ -1,5 +1,5 @@
-// The main window with a dialog of the test's own on the design surface, and
-// the user's hand: real mouse and keyboard input through SendInput.
+// The main window with a dialog of the test's own on the design surface; the
+// user's hand (real mouse and keyboard input) comes from user_input.h.
 #pragma once
 
 #include "designer/designer.h"
@@ -9,6 +9,7 @@
 #include "styles/control_kinds.h"
 #include "tests/win/user_input.h"
 
+#include <cstdlib>
 #include <initializer_list>
 
 class DesignerTest : public ShellTest {
@@ -30,22 +31,14 @@ class DesignerTest : public ShellTest {
     };
     // A dialog at 10, 10 (220 x 120) with the controls, shown; its resource.
     static int32_t Design(std::initializer_list<tCtl> atCtl) {
-        const int32_t lRes = NewResource(wkResDialog);
         tDlg tRow = NewKindRow(wkCtlDialog);
-        tRow.lIDElem = gatRes[lRes].lIDElem;
-        tRow.lResElem = lRes;
-        tRow.lFontElem = 1;
         tRow.nLeft = 10;
         tRow.nTop = 10;
         tRow.nRight = 230;
         tRow.nBottom = 130;
-        AddDlgRow(tRow);
-        int32_t lOrder = 0;
+        const int32_t lDlg = NewDialog(tRow);
         for (const tCtl& c : atCtl) {
             tDlg t = NewKindRow(c.lKind);
-            t.lResElem = lRes;
-            t.lFontElem = 1;
-            t.lCtlOrder = ++lOrder;
             const std::string sNo = std::to_string(glIDCnt + 1);
             t.lIDElem = AddID("%IDC_C" + sNo, std::to_string(1000 + glIDCnt + 1), wkUsedByDlg);
             SetDynStr(t.lCaptionElem, c.szCaption ? c.szCaption : "C" + sNo);
@@ -53,10 +46,10 @@ class DesignerTest : public ShellTest {
             t.nTop = c.t.nTop;
             t.nRight = c.t.nRight;
             t.nBottom = c.t.nBottom;
-            AddDlgRow(t);
+            NewControl(lDlg, t, tNewCtlOpts{false, true, true, false});
         }
-        Show(lRes);
-        return lRes;
+        Show(gatDlg[lDlg].lResElem);
+        return gatDlg[lDlg].lResElem;
     }
     // The dialog of the resource built on the surface again, unchanged.
     static void Show(int32_t lRes) {
@@ -88,69 +81,79 @@ class DesignerTest : public ShellTest {
         ClientToScreen(DesignOverlayWindow(), &p);
         return p;
     }
-    static POINT Centre(HWND h) {
+    // A window's rectangle in the overlay's client pixels.
+    static RECT InOverlay(HWND h) {
         RECT r{};
         GetWindowRect(h, &r);
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        MapWindowPoints(nullptr, DesignOverlayWindow(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
     }
-
-    static void MouseInput(DWORD lFlags, POINT p = {}) {
-        INPUT t{};
-        t.type = INPUT_MOUSE;
-        if (lFlags & MOUSEEVENTF_MOVE) {
-            lFlags |= MOUSEEVENTF_ABSOLUTE;
-            t.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-            t.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    // Every live control of the current dialog has its window: class, text
+    // and rectangle as the model says; and the dialog follows the frame rules.
+    static void ExpectSurfaceMatchesModel() {
+        const int32_t lDlg = gtElem.lDlg;
+        HWND hDialog = DesignDialogWindow();
+        ASSERT_TRUE(hDialog);
+        EXPECT_EQ(WindowClassName(hDialog), "KvDialog");
+        EXPECT_EQ(WindowText(hDialog), GetDynStr(gatDlg[lDlg].lCaptionElem));
+        const tDlgRect tModel{gatDlg[lDlg].nLeft, gatDlg[lDlg].nTop, gatDlg[lDlg].nRight,
+                              gatDlg[lDlg].nBottom};
+        const bool bMenu = GetMenu(hDialog) != nullptr;
+        EXPECT_EQ(bMenu, gatRes[gtElem.lResDlg].lLinkMenu != 0);
+        RECT w{};
+        GetWindowRect(hDialog, &w);
+        const tDlgRect p = DlgToPixels(tModel);
+        if (p.nRight - p.nLeft < 2000 && p.nBottom - p.nTop < 2000) {
+            // The frame rules, written out again from the system metrics.
+            const int cxOut = GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXFRAME);
+            EXPECT_EQ(w.left, p.nLeft + cxOut);
+            EXPECT_EQ(w.top,
+                      p.nTop + GetSystemMetrics(SM_CYFIXEDFRAME) - GetSystemMetrics(SM_CYFRAME));
+            EXPECT_EQ(w.right,
+                      p.nRight + GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXFRAME));
+            RECT c{};
+            GetClientRect(hDialog, &c);
+            EXPECT_EQ(c.right, p.nRight - p.nLeft);
         }
-        t.mi.dwFlags = lFlags;
-        SendInput(1, &t, sizeof(t));
-        PumpMessages(40);
-    }
-    // Keys pressed and released in order, released in reverse (Ctrl+T: {VK_CONTROL, 'T'}).
-    static void Keys(std::initializer_list<WORD> alKey) {
-        std::vector<INPUT> at;
-        for (WORD l : alKey) {
-            INPUT t{};
-            t.type = INPUT_KEYBOARD;
-            t.ki.wVk = l;
-            at.push_back(t);
+        int32_t lControls = 0;
+        for (int32_t l = 1; l <= glDlgCnt; ++l) {
+            const tDlg& t = gatDlg[l];
+            if (t.byDeleted || t.lResElem != gtElem.lResDlg || t.lCtlType == 0) {
+                continue;
+            }
+            ++lControls;
+            HWND h = Row(l);
+            ASSERT_TRUE(h && IsWindow(h)) << l;
+            const std::string sClass = CtlTypeClass(t.lCtlType);
+            EXPECT_EQ(
+                lstrcmpiA(WindowClassName(h).c_str(), sClass.empty() ? "Static" : sClass.c_str()),
+                0)
+                << WindowClassName(h) << " " << l;
+            const int32_t k = t.lCtlType;
+            if (k == wkCtlLabel || k == wkCtlButton || k == wkCtlFrame || k == wkCtlCheckBox ||
+                k == wkCtlOption || k == wkCtlTextBox) {
+                EXPECT_EQ(WindowText(h), GetDynStr(t.lCaptionElem)) << l;
+            }
+            const tDlgRect q = DlgToPixels({t.nLeft, t.nTop, t.nRight, t.nBottom});
+            const RECT r = InOverlay(h);
+            if (std::abs(q.nLeft) < 30000 && std::abs(q.nRight) < 30000 &&
+                std::abs(q.nTop) < 30000 && std::abs(q.nBottom) < 30000) {
+                EXPECT_EQ(r.left, q.nLeft) << l;
+                EXPECT_EQ(r.top, q.nTop) << l;
+                // Pictures, animations and arrows size themselves.
+                if (k != wkCtlImage && k != wkCtlAnimate && k != wkCtlUpDown) {
+                    EXPECT_EQ(r.right, q.nRight) << l;
+                    if (k != wkCtlComboBox) {
+                        EXPECT_EQ(r.bottom, q.nBottom) << l;
+                    }
+                }
+            }
         }
-        for (auto it = alKey.end(); it != alKey.begin();) {
-            INPUT t{};
-            t.type = INPUT_KEYBOARD;
-            t.ki.wVk = *--it;
-            t.ki.dwFlags = KEYEVENTF_KEYUP;
-            at.push_back(t);
+        int32_t lWindows = 0;
+        for (HWND h = GetWindow(DesignOverlayWindow(), GW_CHILD); h;
+             h = GetWindow(h, GW_HWNDNEXT)) {
+            lWindows += WindowClassName(h).rfind("KvGripper", 0) != 0;
         }
-        SendInput(static_cast<UINT>(at.size()), at.data(), sizeof(INPUT));
-    }
-    static void KeyInput(WORD lKey, bool bUp) {
-        INPUT t{};
-        t.type = INPUT_KEYBOARD;
-        t.ki.wVk = lKey;
-        t.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &t, sizeof(t));
-    }
-    static void Click(POINT p, bool bCtrl = false) {
-        MouseInput(MOUSEEVENTF_MOVE, p);
-        if (bCtrl) {
-            KeyInput(VK_CONTROL, false);
-        }
-        MouseInput(MOUSEEVENTF_LEFTDOWN);
-        MouseInput(MOUSEEVENTF_LEFTUP);
-        if (bCtrl) {
-            KeyInput(VK_CONTROL, true);
-            PumpMessages(20);
-        }
-    }
-    // A left-button drag from one screen point to another in a few steps.
-    static void Drag(POINT a, POINT b, int lSteps = 4) {
-        MouseInput(MOUSEEVENTF_MOVE, a);
-        MouseInput(MOUSEEVENTF_LEFTDOWN);
-        for (int i = 1; i <= lSteps; ++i) {
-            MouseInput(MOUSEEVENTF_MOVE,
-                       {a.x + (b.x - a.x) * i / lSteps, a.y + (b.y - a.y) * i / lSteps});
-        }
-        MouseInput(MOUSEEVENTF_LEFTUP);
+        EXPECT_EQ(lWindows, lControls);
     }
 };

@@ -66,21 +66,21 @@ TEST_F(ClipboardTest, ClipboardHeldByAnotherProgramIsReported) {
         DestroyWindow(hWnd);
     });
     WaitForSingleObject(hHeld, 10000);
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     EXPECT_EQ(PutTextOnClipboard("lost?"), 0);
     SetEvent(hRelease);
     tOther.join();
     CloseHandle(hHeld);
     CloseHandle(hRelease);
-    ASSERT_EQ(tUser.atSeen.size(), 1u);
-    EXPECT_EQ(tUser.atSeen[0].sText, "Cannot open clipboard");
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText, "Cannot open clipboard");
 }
 
 TEST_F(ClipboardTest, ImportFromClipboardDetectsTheFormatAndCountsWhatItAdded) {
     AddID("%IDC_THERE", "1000", 0);
     ASSERT_EQ(PutTextOnClipboard("%IDC_NEWONE = 1234\r\n%IDC_NEWTWO = 1235\r\n"), 1);
     std::string sShown;
-    tUser.Expect("Import from Clipboard", IDOK, [&](HWND hDlg) {
+    Answer("Import from Clipboard", IDOK, [&](HWND hDlg) {
         EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_KVL), BST_CHECKED);
         EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_RC), BST_UNCHECKED);
         EXPECT_EQ(lstrcmpiA(WindowClassName(GetDlgItem(hDlg, IDC_IMPORT_TEXT)).c_str(), "RichEdit"),
@@ -88,31 +88,14 @@ TEST_F(ClipboardTest, ImportFromClipboardDetectsTheFormatAndCountsWhatItAdded) {
         EXPECT_NE(GetPropA(GetDlgItem(hDlg, IDC_IMPORT_TEXT), "SubClassProc"), nullptr);
         EXPECT_FALSE(SaveWindowScreenshot(hDlg, "import_clipboard").empty());
     });
-    tUser.Expect("Open/Import Results", IDOK, [&](HWND hDlg) {
+    Answer("Open/Import Results", IDOK, [&](HWND hDlg) {
         sShown = WindowText(GetDlgItem(hDlg, IDC_RESULTS_NUMBERS));
         EXPECT_FALSE(SaveWindowScreenshot(hDlg, "import_results").empty());
     });
     ImportFromClipboardCmd(hOwner);
-    EXPECT_TRUE(tUser.AllAnswered());
+    EXPECT_TRUE(ModalWatches().empty());
     EXPECT_NE(FindIDByName("%IDC_THERE"), 0); // the project is kept
     EXPECT_NE(FindIDByName("%IDC_NEWONE"), 0);
     EXPECT_NE(FindIDByName("%IDC_NEWTWO"), 0);
     EXPECT_EQ(sShown.substr(0, 3), "2\r\n");
-    EXPECT_TRUE(tUser.asUnexpected.empty());
-}
-
-TEST_F(ClipboardTest, ImportWithoutAFormatAsksForOne) {
-    ASSERT_EQ(PutTextOnClipboard("just some words\r\n"), 1);
-    tUser.Expect("Import from Clipboard", IDOK, [](HWND hDlg) {
-        EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_KVL), BST_UNCHECKED);
-        EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_RC), BST_UNCHECKED);
-        EXPECT_EQ(IsDlgButtonChecked(hDlg, IDC_IMPORT_VBFORM), BST_UNCHECKED);
-    });
-    tUser.Expect("Wrenkit", IDOK);
-    tUser.Expect("Import from Clipboard", IDCANCEL);
-    ImportFromClipboardCmd(hOwner);
-    ASSERT_EQ(tUser.atSeen.size(), 3u);
-    EXPECT_EQ(tUser.atSeen[1].sText, "You must select a File Format.");
-    EXPECT_EQ(glIDCnt, 0);
-    EXPECT_TRUE(tUser.asUnexpected.empty());
 }

@@ -10,116 +10,11 @@
 #include "model/options.h"
 #include "model/project.h"
 #include "model/user_seam.h"
-#include "tests/win/support/win_test_support.h"
+#include "tests/win/modal_watch.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
-#include <vector>
-
-// One window the user expects to see, and what they do there.
-struct tExpectedBox {
-    std::string sTitle;                // "Wrenkit" for the program's message boxes
-    int lButton;                       // the button pressed (IDYES, IDNO, IDCANCEL, IDOK ...)
-    std::function<void(HWND)> pfnLook; // looks at the window before pressing
-};
-
-// What the user saw in one window.
-struct tSeenBox {
-    std::string sTitle;
-    std::string sText; // the texts of its static controls, joined by "|"
-    int lDefId;        // the default button
-};
-
-// Every 50 ms, looks for a dialog window of this thread with the title of the
-// next expected window, notes what it shows and presses the button. Windows
-// nobody expected are noted and cancelled so that a test never hangs.
-class BoxAnswerer {
-  public:
-    BoxAnswerer() {
-        gpActive = this;
-        lTimer = SetTimer(nullptr, 0, 50, Tick);
-    }
-    ~BoxAnswerer() {
-        KillTimer(nullptr, lTimer);
-        gpActive = nullptr;
-    }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
-    void Expect(const std::string& sTitle, int lButton, std::function<void(HWND)> pfnLook = {}) {
-        atExpected.push_back({sTitle, lButton, std::move(pfnLook)});
-    }
-    bool AllAnswered() const { return atExpected.empty(); }
-
-    std::vector<tSeenBox> atSeen;
-    std::vector<std::string> asUnexpected;
-
-  private:
-    static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam) {
-        if (IsWindowVisible(hWnd) && WindowClassName(hWnd) == "#32770") {
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    static BOOL CALLBACK CollectText(HWND hWnd, LPARAM lParam) {
-        auto* ps = reinterpret_cast<std::string*>(lParam);
-        if (WindowClassName(hWnd) == "Static" && !WindowText(hWnd).empty()) {
-            *ps += (ps->empty() ? "" : "|") + WindowText(hWnd);
-        }
-        return TRUE;
-    }
-    // The button drawn as the default one (what Enter presses).
-    static BOOL CALLBACK FindDefault(HWND hWnd, LPARAM lParam) {
-        if (WindowClassName(hWnd) == "Button" &&
-            (GetWindowLongA(hWnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-            *reinterpret_cast<int*>(lParam) = GetDlgCtrlID(hWnd);
-            return FALSE;
-        }
-        return TRUE;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        BoxAnswerer* p = gpActive;
-        if (!p || p->bBusy) {
-            return;
-        }
-        HWND hBox = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&hBox));
-        if (!hBox || hBox == p->hLastPressed) {
-            return;
-        }
-        p->bBusy = true;
-        tSeenBox tSeen{WindowText(hBox), std::string(), 0};
-        EnumChildWindows(hBox, CollectText, reinterpret_cast<LPARAM>(&tSeen.sText));
-        EnumChildWindows(hBox, FindDefault, reinterpret_cast<LPARAM>(&tSeen.lDefId));
-        p->atSeen.push_back(tSeen);
-        int lButton = IDCANCEL;
-        if (!p->atExpected.empty() && p->atExpected.front().sTitle == tSeen.sTitle) {
-            tExpectedBox t = p->atExpected.front();
-            p->atExpected.pop_front();
-            if (t.pfnLook) {
-                t.pfnLook(hBox);
-            }
-            lButton = t.lButton;
-        } else {
-            p->asUnexpected.push_back(tSeen.sTitle + ": " + tSeen.sText);
-            lButton = GetDlgItem(hBox, IDCANCEL) ? IDCANCEL : IDOK;
-        }
-        p->hLastPressed = hBox;
-        PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(lButton, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(hBox, lButton)));
-        p->bBusy = false;
-    }
-
-    inline static BoxAnswerer* gpActive = nullptr;
-    UINT_PTR lTimer = 0;
-    bool bBusy = false;
-    HWND hLastPressed = nullptr; // a box stays on screen for a moment after the press
-    std::deque<tExpectedBox> atExpected;
-};
 
 // A Windows path of a Unix build path ("/work/x" is "Z:\work\x" under Wine).
 inline std::string WinPath(std::string s) {
@@ -186,21 +81,31 @@ inline void ResetProject() {
     glChanged = 0;
 }
 
-// The start-up of every file command test: a clean project without the
-// results window, an owner window with the program's seam, and a user who
-// answers the boxes; afterwards the program folder and the options as at
-// first start.
-class FilesTest : public ::testing::Test {
+// The start-up of every file command test: the shell's, a clean project
+// without the results window, an owner window with the program's seam, and a
+// user who answers the boxes (Answer) and cancels any other; afterwards every
+// box expected was seen, none other, and the program folder is as at first
+// start.
+class FilesTest : public ShellTest {
   protected:
     void SetUp() override {
+        ShellTest::SetUp();
         gtOptions.lImportResults = 0;
         ResetProject();
+        SeenBoxes().clear();
+        WatchState().bCancelUnexpected = true;
+        StartWatching();
     }
     void TearDown() override {
+        EXPECT_TRUE(ModalWatches().empty()) << ModalWatches().front().sTitle;
+        for (const tBoxSeen& t : SeenBoxes()) {
+            EXPECT_NE(t.sTitle.rfind("unexpected: ", 0), 0u) << t.sTitle << " " << t.sText;
+        }
+        ModalWatches().clear();
+        WatchState().bCancelUnexpected = false;
         ResetProject();
         SetProgramFolder(std::string());
-        ResetOptions();
+        ShellTest::TearDown();
     }
     OwnerWindow hOwner;
-    BoxAnswerer tUser;
 };

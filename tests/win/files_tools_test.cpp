@@ -39,7 +39,7 @@ TEST_F(ToolsTest, BothStepsBuildTheKvrFileWithTheirCommandLines) {
               "\"" + sTools + "KVRES.EXE\" \"" + sSource + "app.res\"");
     EXPECT_EQ(ReadFileWhole(sSource + "app.kvr"), "KVR RES WARN only\r\n");
     EXPECT_FALSE(Exists(sSource + "app.rclog")); // read and deleted
-    EXPECT_TRUE(tUser.atSeen.empty());           // warnings alone are not shown
+    EXPECT_TRUE(SeenBoxes().empty());            // warnings alone are not shown
     EXPECT_TRUE(IsWindowEnabled(hOwner));
 }
 
@@ -47,10 +47,10 @@ TEST_F(ToolsTest, CompilerErrorsAreShownAndStopTheConversion) {
     PlaceCompilers();
     const std::string sScript = sSource + "app.rc";
     WriteFileText(sScript, "FAIL here\r\n");
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     EXPECT_EQ(CompileResources(hOwner, sScript), 0);
-    ASSERT_EQ(tUser.atSeen.size(), 1u);
-    EXPECT_EQ(tUser.atSeen[0].sText,
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText,
               "app.rc(1) : error RC2104 : undefined keyword or key name: FAIL\r\n");
     EXPECT_FALSE(Exists(sSource + "app.res"));
     EXPECT_FALSE(Exists(sTools + "kvres_cmdline.txt"));
@@ -60,23 +60,21 @@ TEST_F(ToolsTest, CompilerErrorsAreShownAndStopTheConversion) {
 TEST_F(ToolsTest, MissingProgramsAndAMissingKvrAreReported) {
     const std::string sScript = sSource + "app.rc";
     WriteFileText(sScript, "NOKVR\r\n");
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     EXPECT_EQ(CompileResources(hOwner, sScript), 0);
 
     PlaceCompilers(false);
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     EXPECT_EQ(CompileResources(hOwner, sScript), 0);
     EXPECT_TRUE(Exists(sSource + "app.res")); // the first step was done
 
     PlaceStandin("standin_kvres_exe.exe", sTools, "KVRES.EXE");
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     EXPECT_EQ(CompileResources(hOwner, sScript), 0);
-    ASSERT_EQ(tUser.atSeen.size(), 3u);
-    EXPECT_EQ(tUser.atSeen[0].sText, "Can't find resource compiler: " + sTools + "RC.EXE");
-    EXPECT_EQ(tUser.atSeen[1].sText,
-              "Can't find Korvel resource compiler: " + sTools + "KVRES.EXE");
-    EXPECT_EQ(tUser.atSeen[2].sText, "Error creating .KVR resource.");
-    EXPECT_TRUE(tUser.asUnexpected.empty());
+    ASSERT_EQ(SeenBoxes().size(), 3u);
+    EXPECT_EQ(SeenBoxes()[0].sText, "Can't find resource compiler: " + sTools + "RC.EXE");
+    EXPECT_EQ(SeenBoxes()[1].sText, "Can't find Korvel resource compiler: " + sTools + "KVRES.EXE");
+    EXPECT_EQ(SeenBoxes()[2].sText, "Error creating .KVR resource.");
 }
 
 TEST_F(ToolsTest, IdeGetsTheFileInQuotesOrIsBroughtToTheFront) {
@@ -84,10 +82,10 @@ TEST_F(ToolsTest, IdeGetsTheFileInQuotesOrIsBroughtToTheFront) {
     WriteFileText(sFile, "");
     SetCurrentFile(sFile, 1);
 
-    tUser.Expect("Wrenkit", IDOK);
+    Answer("Wrenkit", IDOK);
     IdeOpenFileCmd(hOwner);
-    ASSERT_EQ(tUser.atSeen.size(), 1u);
-    EXPECT_EQ(tUser.atSeen[0].sText, "File is not found: " + sTools + "KVEDIT.EXE");
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText, "File is not found: " + sTools + "KVEDIT.EXE");
 
     PlaceStandin("standin_kvedit_exe.exe", sTools, "KVEDIT.EXE");
     const std::string sNoted = sTools + "kvedit_cmdline.txt";
@@ -98,9 +96,9 @@ TEST_F(ToolsTest, IdeGetsTheFileInQuotesOrIsBroughtToTheFront) {
 
     // A changed project answered with Cancel opens nothing.
     AddID("%IDC_CHANGED", "1001", 0);
-    tUser.Expect("Wrenkit", IDCANCEL);
+    Answer("Wrenkit", IDCANCEL);
     IdeOpenFileCmd(hOwner);
-    EXPECT_EQ(tUser.atSeen.back().sText, "Save current changes?");
+    EXPECT_EQ(SeenBoxes().back().sText, "Save current changes?");
 
     // A running IDE is found by its window class and nothing is started.
     WNDCLASSA tClass{};
@@ -121,5 +119,4 @@ TEST_F(ToolsTest, IdeGetsTheFileInQuotesOrIsBroughtToTheFront) {
     IdeActivateCmd(hOwner);
     ASSERT_TRUE(PumpUntil([&] { return !ReadFileWhole(sNoted).empty(); }, 10000));
     EXPECT_EQ(ReadFileWhole(sNoted), sTools + "KVEDIT.EXE");
-    EXPECT_TRUE(tUser.asUnexpected.empty());
 }

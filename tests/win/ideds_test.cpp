@@ -10,20 +10,14 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 class ProjectEditors : public DesignerTest {
   protected:
     void SetUp() override {
         DesignerTest::SetUp();
-        char szDir[MAX_PATH] = "";
-        GetTempPathA(sizeof szDir, szDir);
-        sPath = std::string(szDir) + "wk_ideds_" + std::to_string(GetCurrentProcessId()) + ".bas";
-        const std::string sSample = std::string(WK_SOURCE_DIR) + "/examples/sample.bas";
-        ASSERT_TRUE(CopyFileA(sSample.c_str(), sPath.c_str(), FALSE));
+        sPath = TempFolder() + "wk_ideds_" + std::to_string(GetCurrentProcessId()) + ".bas";
+        ASSERT_TRUE(CopyFileA(SourcePath("examples/sample.bas").c_str(), sPath.c_str(), FALSE));
         ASSERT_EQ(OpenFile(sPath, 1), 1);
         PumpMessages(100);
     }
@@ -36,44 +30,27 @@ class ProjectEditors : public DesignerTest {
     // Saves, opens the file again and returns the text saved.
     std::string SaveAndReopen() {
         EXPECT_EQ(SaveFile(), 1);
-        std::ifstream f(sPath, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
+        const std::string sSaved = ReadFileWhole(sPath);
         EXPECT_EQ(OpenFile(sPath, 1), 1);
         PumpMessages(100);
-        return s.str();
+        return sSaved;
     }
 
-    // Mouse events in one batch: a list or tree waits inside its button-down
-    // handling for the move that makes a click a drag, so down and that move
-    // must be queued together.
-    static void MouseBatch(std::initializer_list<std::pair<DWORD, POINT>> at) {
-        std::vector<INPUT> atIn;
-        for (const auto& [lFlags, p] : at) {
-            INPUT t{};
-            t.type = INPUT_MOUSE;
-            t.mi.dwFlags = lFlags;
-            if (lFlags & MOUSEEVENTF_MOVE) {
-                t.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-                t.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-                t.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-            }
-            atIn.push_back(t);
-        }
-        SendInput(static_cast<UINT>(atIn.size()), atIn.data(), sizeof(INPUT));
-        PumpMessages(80);
-    }
     static void ClickAt(POINT p) {
-        MouseBatch({{MOUSEEVENTF_MOVE, p}, {MOUSEEVENTF_LEFTDOWN, {}}, {MOUSEEVENTF_LEFTUP, {}}});
+        MouseBatch({{MOUSEEVENTF_MOVE, p}, {MOUSEEVENTF_LEFTDOWN, {}}, {MOUSEEVENTF_LEFTUP, {}}},
+                   80);
     }
+    // A list or tree waits in its button-down handling for the move that
+    // makes a drag: down and that first move go in one batch.
     static void DragFromTo(POINT a, POINT b) {
         MouseBatch({{MOUSEEVENTF_MOVE, a},
                     {MOUSEEVENTF_LEFTDOWN, {}},
-                    {MOUSEEVENTF_MOVE, {a.x, a.y + (b.y > a.y ? 8 : -8)}}});
+                    {MOUSEEVENTF_MOVE, {a.x, a.y + (b.y > a.y ? 8 : -8)}}},
+                   80);
         for (int i = 1; i <= 4; ++i) {
-            MouseBatch({{MOUSEEVENTF_MOVE, {a.x, a.y + (b.y - a.y) * i / 4}}});
+            MouseBatch({{MOUSEEVENTF_MOVE, {a.x, a.y + (b.y - a.y) * i / 4}}}, 80);
         }
-        MouseBatch({{MOUSEEVENTF_LEFTUP, {}}});
+        MouseBatch({{MOUSEEVENTF_LEFTUP, {}}}, 80);
     }
     static POINT Middle(HWND hWnd, RECT r) {
         MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
@@ -82,15 +59,6 @@ class ProjectEditors : public DesignerTest {
 
     std::string sPath;
 };
-
-std::string ListName(HWND hList, int i) {
-    char sz[64] = "";
-    LVITEMA t{};
-    t.pszText = sz;
-    t.cchTextMax = sizeof sz;
-    SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&t));
-    return sz;
-}
 
 TEST_F(ProjectEditors, DraggingAnIDRowMovesItsEquate) {
     ASSERT_EQ(gatID[7].szIDName.str(), "%IDR_ACCELERATOR1");
@@ -104,7 +72,7 @@ TEST_F(ProjectEditors, DraggingAnIDRowMovesItsEquate) {
         PumpMessages(static_cast<int>(GetDoubleClickTime()) + 100); // no double click
         DragFromTo(Middle(hList, rLast), Middle(hList, rFirst));
         for (int i = 0; i < 7; ++i) {
-            asRows.push_back(ListName(hList, i));
+            asRows.push_back(ListViewText(hList, i));
         }
         PumpMessages(50);
         SaveWindowScreenshot(hDlg, "id_editor");

@@ -127,6 +127,8 @@ TEST_F(MainWindow, StatusBarPartsIconsAndPositionTexts) {
 
 TEST_F(MainWindow, WorkspaceFollowsTheSizeAndTheSizeHasAMinimum) {
     HWND hWnd = CreateShown(800, 560);
+    PumpMessages(200);
+    EXPECT_FALSE(SaveWindowScreenshot(hWnd, "main_window").empty());
     ASSERT_TRUE(ghWorkspace);
     EXPECT_EQ(WindowClassName(ghWorkspace), "Static");
     for (int cx : {800, 500}) {
@@ -161,8 +163,6 @@ TEST_F(MainWindow, TitleAndHelpTexts) {
     EXPECT_EQ(HelpText(IDM_OPEN, 1), "Opens a KVL source file");
     EXPECT_EQ(HelpText(IDM_OPEN, 2), "Open");
     EXPECT_EQ(HelpText(IDM_OPEN, 0), "Opens a KVL source file\nOpen");
-    EXPECT_EQ(HelpText(2007, 1), "Creates a new button");
-    EXPECT_EQ(HelpText(2001, 1), "Selects control(s)");
     EXPECT_EQ(HelpText(12345, 1), "");
     EXPECT_EQ(HelpText(12345, 2), "");
     // Every command of the menu and every tool has both halves.
@@ -198,11 +198,4 @@ TEST_F(MainWindow, StatusHelpFromMenusAndTooltipsWhileActive) {
     tTip.lpszText = nullptr;
     SendMessageA(hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tTip));
     EXPECT_EQ(tTip.lpszText, nullptr);
-}
-
-TEST_F(MainWindow, Screenshot) {
-    HWND hWnd = CreateShown(800, 560);
-    ASSERT_TRUE(hWnd);
-    PumpMessages(200);
-    EXPECT_FALSE(SaveWindowScreenshot(hWnd, "main_window").empty());
 }

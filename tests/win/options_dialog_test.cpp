@@ -22,10 +22,6 @@ HWND Page(HWND hDlg, int lIndex) {
     return nullptr;
 }
 
-void Click(HWND hPage, int lId) {
-    SendMessageA(GetDlgItem(hPage, lId), BM_CLICK, 0, 0);
-}
-
 std::string ComboText(HWND hPage, int lId) {
     char szText[32] = "";
     GetDlgItemTextA(hPage, lId, szText, sizeof(szText));
@@ -46,17 +42,6 @@ void SelectTab(HWND hDlg, int lTab) {
     SendMessageA(hDlg, WM_NOTIFY, IDC_OPT_TAB, reinterpret_cast<LPARAM>(&tHdr));
 }
 
-std::string ListText(HWND hList, int lRow, int lColumn) {
-    char szText[64] = "";
-    LVITEMA tItem{};
-    tItem.iSubItem = lColumn;
-    tItem.pszText = szText;
-    tItem.cchTextMax = sizeof(szText);
-    SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(lRow),
-                 reinterpret_cast<LPARAM>(&tItem));
-    return szText;
-}
-
 } // namespace
 
 TEST_F(OptionsDialog, OkWritesEveryOptionAndTellsOnceAboutTheToolbar) {
@@ -75,12 +60,12 @@ TEST_F(OptionsDialog, OkWritesEveryOptionAndTellsOnceAboutTheToolbar) {
         bFocus = GetFocus() == GetDlgItem(hGeneral, IDC_OPT_SHOWGRID);
         SendDlgItemMessageA(hGeneral, IDC_OPT_GRIDX, CB_SETCURSEL, 7, 0);
         SendDlgItemMessageA(hGeneral, IDC_OPT_TABKVL, CB_SETCURSEL, 1, 0);
-        Click(hGeneral, IDC_OPT_SNAP);
-        Click(hGeneral, IDC_OPT_PASTECOPIED);
-        Click(hGeneral, IDC_OPT_TBLARGE);
+        ClickButton(hGeneral, IDC_OPT_SNAP);
+        ClickButton(hGeneral, IDC_OPT_PASTECOPIED);
+        ClickButton(hGeneral, IDC_OPT_TBLARGE);
         bTextEnabled = IsWindowEnabled(GetDlgItem(hGeneral, IDC_OPT_TBTEXT));
-        Click(hGeneral, IDC_OPT_TBTEXT);
-        Click(hGeneral, IDC_OPT_HDRCOMMENT);
+        ClickButton(hGeneral, IDC_OPT_TBTEXT);
+        ClickButton(hGeneral, IDC_OPT_HDRCOMMENT);
         PressButton(hDlg, IDOK);
     });
     int lMessages = 0;
@@ -132,7 +117,7 @@ TEST_F(OptionsDialog, CancelWritesNothingAndTheWrapPositionIsCorrected) {
         SetFocus(GetDlgItem(hGeneral, IDC_OPT_SHOWGRID));
         sWrapHigh = WindowText(hWrap);
         SendDlgItemMessageA(hGeneral, IDC_OPT_GRIDX, CB_SETCURSEL, 9, 0);
-        Click(hGeneral, IDC_OPT_TBLARGE);
+        ClickButton(hGeneral, IDC_OPT_TBLARGE);
         PressButton(hDlg, IDCANCEL);
     });
     Command(IDM_OPTIONS);
@@ -185,7 +170,7 @@ TEST_F(OptionsDialog, PrefixesAreListedEditedAndNormalised) {
         EXPECT_FALSE(IsWindowVisible(Page(hDlg, 0)));
         EXPECT_EQ(SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0), 32);
         for (int lRow : {0, 1, 2, 3, 31}) {
-            asRow.push_back(ListText(hList, lRow, 0) + " " + ListText(hList, lRow, 1));
+            asRow.push_back(ListViewText(hList, lRow, 0) + " " + ListViewText(hList, lRow, 1));
         }
         LVITEMA tSel{};
         tSel.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

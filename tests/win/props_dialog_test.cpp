@@ -2,7 +2,6 @@
 // the keyboard: what Apply writes to the row, to the live window and to the
 // saved files, and what a refused or cancelled edit leaves alone.
 #include "tests/win/designer_fixture.h"
-#include "tests/win/user_input.h"
 
 #include "app/file_commands.h"
 #include "app/files/file_ops.h"
@@ -13,8 +12,8 @@
 #include "props/rules/favorites.h"
 #include "props/rules/prop_apply.h"
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -47,13 +46,13 @@ class Props : public DesignerTest {
     static void Type(const std::string& s) {
         for (char c : s) {
             if (c == '&') {
-                Keys({VK_SHIFT, '7'});
+                SendKeys({VK_SHIFT, '7'});
             } else if (c == '_') {
-                Keys({VK_SHIFT, VK_OEM_MINUS});
+                SendKeys({VK_SHIFT, VK_OEM_MINUS});
             } else if (c >= 'A' && c <= 'Z') {
-                Keys({VK_SHIFT, static_cast<WORD>(c)});
+                SendKeys({VK_SHIFT, static_cast<WORD>(c)});
             } else {
-                Keys({static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)))});
+                SendKeys({static_cast<WORD>(std::toupper(static_cast<unsigned char>(c)))});
             }
         }
         PumpLikeTheProgram(40);
@@ -61,9 +60,9 @@ class Props : public DesignerTest {
     // Clicks into a box, empties it and types the text.
     static void Retype(HWND hBox, const std::string& s) {
         Click(Centre(hBox));
-        Keys({VK_END});
+        SendKeys({VK_END});
         for (int i = GetWindowTextLengthA(hBox); i > 0; --i) {
-            Keys({VK_BACK});
+            SendKeys({VK_BACK});
         }
         Type(s);
     }
@@ -73,53 +72,25 @@ class Props : public DesignerTest {
     }
     // Clicks the entry of a style check list.
     static void ClickStyle(int lList, const std::string& sName) {
-        HWND hList = GetDlgItem(Page(1), lList);
-        const int lCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < lCount; ++i) {
-            SendMessageA(hList, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
-            RECT r{};
-            SendMessageA(hList, LB_GETITEMRECT, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(&r));
-            // The entry's name is drawn by the page; read it back from the model of the list.
-            ClientToScreen(hList, reinterpret_cast<POINT*>(&r));
-            ClientToScreen(hList, reinterpret_cast<POINT*>(&r.right));
-            if (StyleAt(lList, i) == sName) {
-                Click({r.left + 30, (r.top + r.bottom) / 2});
-                return;
-            }
-        }
-        ADD_FAILURE() << "no entry " << sName;
-    }
-    static std::string StyleAt(int lList, int lIndex) {
         const tStylePages t = FillStylePages(gatDlg[gtElem.lCtl]);
         const auto& at = lList == IDC_PROP_STYLELIST ? t.atStyle : t.atExStyle;
-        return static_cast<size_t>(lIndex) < at.size() ? at[static_cast<size_t>(lIndex)].sName : "";
-    }
-    static std::string FileText(const std::string& sPath) {
-        std::ifstream f(sPath, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
+        const auto it =
+            std::find_if(at.begin(), at.end(), [&](auto& e) { return e.sName == sName; });
+        ASSERT_NE(it, at.end()) << sName;
+        const WPARAM i = static_cast<WPARAM>(it - at.begin());
+        HWND hList = GetDlgItem(Page(1), lList);
+        SendMessageA(hList, LB_SETTOPINDEX, i, 0);
+        RECT r{};
+        SendMessageA(hList, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(hList, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        Click({r.left + 30, (r.top + r.bottom) / 2});
     }
     // Shows page lTab with Ctrl+Tab, as the user would.
     static void ToPage(int lTab) {
         for (int i = 0; i < 3 && !IsWindowVisible(Page(lTab)); ++i) {
-            Keys({VK_CONTROL, VK_TAB});
+            SendKeys({VK_CONTROL, VK_TAB});
             PumpLikeTheProgram(60);
         }
-    }
-    // A popup menu runs its own loop: the key that picks the item comes from
-    // a timer once the menu shows.
-    static void PickFromNextMenu(WORD lKey) {
-        static WORD lPick = 0;
-        lPick = lKey;
-        SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR lTimer, DWORD) {
-            HWND hMenu = FindWindowA("#32768", nullptr);
-            if (hMenu && IsWindowVisible(hMenu)) {
-                KillTimer(nullptr, lTimer);
-                SendKeys({lPick});
-            }
-        });
     }
     static std::string ComboText(HWND hCombo) {
         char sz[80] = "";
@@ -144,7 +115,7 @@ class Props : public DesignerTest {
 };
 
 TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
-    ASSERT_TRUE(OpenFile(std::string("Z:") + WK_SOURCE_DIR + "/examples/sample.bas", 1));
+    ASSERT_TRUE(OpenFile(SourcePath("examples/sample.bas"), 1));
     PumpMessages(100);
     const int32_t lButton = RowOfKind(wkCtlButton);
     const int32_t lText = RowOfKind(wkCtlTextBox);
@@ -165,13 +136,13 @@ TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hDlg, IDC_PROP_APPLY)));
     EXPECT_EQ(gatID[gatDlg[lButton].lIDElem].szIDName.str(), "%IDC_BUTTON1")
         << "nothing before Apply";
-    Keys({VK_CONTROL, VK_TAB});
+    SendKeys({VK_CONTROL, VK_TAB});
     PumpLikeTheProgram(60);
     EXPECT_TRUE(IsWindowVisible(Page(1)));
     ClickStyle(IDC_PROP_STYLELIST, "%BS_FLAT");
     EXPECT_NE(WindowText(GetDlgItem(Page(1), IDC_PROP_STYLECOUNT)), "Count: 0");
     SaveWindowScreenshot(hDlg, "props_styles");
-    Keys({VK_CONTROL, VK_TAB});
+    SendKeys({VK_CONTROL, VK_TAB});
     PumpLikeTheProgram(60);
     SaveWindowScreenshot(hDlg, "props_position");
     ClickApply();
@@ -195,7 +166,7 @@ TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
     hDlg = Open(lText);
     ASSERT_TRUE(hDlg);
     EXPECT_EQ(WindowText(hDlg), "Text/Edit Box Properties");
-    Keys({VK_CONTROL, VK_TAB}); // from Position && Size, remembered, round to General
+    SendKeys({VK_CONTROL, VK_TAB}); // from Position && Size, remembered, round to General
     PumpLikeTheProgram(60);
     EXPECT_TRUE(IsWindowVisible(Page(0)));
     SaveWindowScreenshot(hDlg, "props_general");
@@ -229,11 +200,9 @@ TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
     PumpMessages(60);
 
     // Saved and read back.
-    char szDir[MAX_PATH] = "";
-    GetTempPathA(sizeof(szDir), szDir);
-    const std::string sFile = std::string(szDir) + "wk_props_sample.bas";
+    const std::string sFile = TempFolder() + "wk_props_sample.bas";
     ASSERT_TRUE(SaveFileAs(sFile, 1));
-    const std::string sKvl = FileText(sFile);
+    const std::string sKvl = ReadFileWhole(sFile);
     EXPECT_NE(sKvl.find("%IDC_GO, \"&Go\""), std::string::npos);
     EXPECT_NE(sKvl.find("%BS_FLAT"), std::string::npos);
     ASSERT_TRUE(OpenFile(sFile, 1));
@@ -283,11 +252,11 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
     EXPECT_EQ(std::memcmp(&tApplied, &gatDlg[lLabel], sizeof(tDlg)), 0);
 
     // The Apply is one step: Ctrl+Z takes the caption back, Ctrl+Y again.
-    Keys({VK_CONTROL, 'Z'});
+    SendKeys({VK_CONTROL, 'Z'});
     PumpLikeTheProgram(150);
     EXPECT_EQ(GetDynStr(gatDlg[lLabel].lCaptionElem), "Label");
     EXPECT_EQ(WindowText(Row(lLabel)), "Label");
-    Keys({VK_CONTROL, 'Y'});
+    SendKeys({VK_CONTROL, 'Y'});
     PumpLikeTheProgram(150);
     EXPECT_EQ(GetDynStr(gatDlg[lLabel].lCaptionElem), "Save && E&xit");
 
@@ -304,7 +273,7 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
         sBox = MessageBoxText(hBox);
         PressButton(hBox, IDOK);
     });
-    Keys({VK_F1});
+    SendKeys({VK_F1});
     PumpLikeTheProgram(100);
     PumpUntil([] { return ModalWatches().empty(); }, 5000);
     EXPECT_EQ(sBox, "File is not found: " + ProgramFolder() + "KVWIN.HLP");
@@ -329,17 +298,13 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
         SaveWindowScreenshot(hName, "props_favorite_name");
         SendKeys({VK_RETURN});
     });
-    PickFromNextMenu('C');
-    MouseInput(MOUSEEVENTF_MOVE, Centre(hFav));
-    MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    MouseInput(MOUSEEVENTF_RIGHTUP);
+    RightClick(Centre(hFav), {'C'});
     PumpUntil([] { return ModalWatches().empty(); }, 5000);
     PumpMessages(100);
     ASSERT_EQ(ReadFavorites(wkFavStyles, wkCtlLabel).size(), 1u);
     EXPECT_EQ(ComboText(hFav), "mid");
     // Set as Default from the arrow label.
-    PickFromNextMenu('S');
-    Click(Centre(GetDlgItem(Page(1), IDC_PROP_FAVSTYLEMENU)));
+    PickFromMenu([] { Click(Centre(GetDlgItem(Page(1), IDC_PROP_FAVSTYLEMENU))); }, {'S'});
     PumpMessages(100);
     EXPECT_EQ(DefaultFavorite(wkFavStyles, wkCtlLabel), "mid");
     EXPECT_EQ(ComboText(hFav), "<Default> mid");
@@ -347,13 +312,13 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     // Choosing the standard changes the page, not the row, until Apply. (The
     // keys choose in the closed list: Enter would press OK.)
     SetFocus(hFav);
-    Keys({VK_END});
+    SendKeys({VK_END});
     PumpLikeTheProgram(80);
     EXPECT_EQ(ComboText(hFav), "<Standard Styles>");
     EXPECT_TRUE(Chosen("%SS_LEFT"));
     EXPECT_FALSE(Chosen("%SS_CENTER"));
     EXPECT_EQ(gatDlg[lLabel].lStyle & 3, SS_LEFT);
-    Keys({VK_HOME});
+    SendKeys({VK_HOME});
     PumpLikeTheProgram(80);
     EXPECT_TRUE(Chosen("%SS_CENTER"));
     ClickApply();
@@ -380,9 +345,9 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     EXPECT_EQ(gatDlg[lNew].lStyle & 3, SS_CENTER);
     EXPECT_EQ(GetWindowLongA(Row(lNew), GWL_STYLE) & 3, SS_CENTER);
     EXPECT_EQ(gatDlg[Controls(gtElem.lResDlg)[2]].lStyle & 0xF, BS_PUSHBUTTON);
-    Keys({VK_CONTROL, 'Z'});
+    SendKeys({VK_CONTROL, 'Z'});
     PumpLikeTheProgram(150);
-    Keys({VK_CONTROL, 'Z'});
+    SendKeys({VK_CONTROL, 'Z'});
     PumpLikeTheProgram(150);
     EXPECT_EQ(Controls(gtElem.lResDlg).size(), 1u);
 

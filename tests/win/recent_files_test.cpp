@@ -70,17 +70,6 @@ TEST_F(RecentFiles, NoEntriesNoSeparator) {
     EXPECT_EQ(RecentItems(hWnd).size(), 3u);
 }
 
-TEST_F(RecentFiles, ARepeatedLetterInAHandEditedListShowsItsFileOnce) {
-    const std::string sA = MakeFile("wk_recent_a.bas");
-    const std::string sB = MakeFile("wk_recent_b.bas");
-    SettingsWriteText(gszMruSection, "a", sA);
-    SettingsWriteText(gszMruSection, "b", sB);
-    SettingsWriteText(gszMruSection, "MRUList", "abab");
-    HWND hWnd = CreateShown();
-    const std::vector<std::string> as = {"&1 " + sA, "&2 " + sB, "-", "E&xit\tAlt+F4"};
-    EXPECT_EQ(RecentItems(hWnd), as);
-}
-
 TEST_F(RecentFiles, ChoosingAVanishedFileReportsItAndDropsItFromTheMenu) {
     const std::string sA = MakeFile("wk_recent_a.bas");
     const std::string sGone = MakeFile("wk_recent_gone.bas");

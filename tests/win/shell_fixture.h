@@ -8,15 +8,56 @@
 #include "app/main_window.h"
 #include "app/settings/settings.h"
 #include "app/startup.h"
+#include "edit/design_edits.h"
 #include "edit/resource_edits.h"
 #include "model/project.h"
 #include "resources/resource_ids.h"
+#include "styles/control_kinds.h"
 #include "tests/win/support/win_test_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
+
+// The windows the test waits for (modal_watch.h answers them) and what it
+// saw of them; the start-up begins every test with none left by the last.
+struct tModalWatch {
+    std::string sTitle;
+    std::function<void(HWND)> fnAct;
+    DWORD lStart;
+    bool bAnyClass;
+};
+
+// What the user saw in a window answered with Answer or cancelled as
+// unexpected: its title, its static texts joined by "|" and the button drawn
+// as the default one (what Enter presses).
+struct tBoxSeen {
+    std::string sTitle;
+    std::string sText;
+    int lDefId;
+};
+
+struct tWatchState {
+    std::vector<tModalWatch> atWatch;
+    std::vector<tBoxSeen> atSeen;
+    bool bCancelUnexpected = false; // a dialog nobody waits for is noted and cancelled
+    HWND hLastPressed = nullptr;    // a box stays on screen for a moment after the press
+    UINT_PTR lTimer = 0;
+};
+
+inline tWatchState& WatchState() {
+    static tWatchState t;
+    return t;
+}
+inline std::vector<tModalWatch>& ModalWatches() {
+    return WatchState().atWatch;
+}
+inline std::vector<tBoxSeen>& SeenBoxes() {
+    return WatchState().atSeen;
+}
 
 class ShellTest : public ::testing::Test {
   protected:
@@ -40,6 +81,7 @@ class ShellTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        WatchState().atWatch.clear(); // a failed test's watches would answer the next test
         if (ghWndMain && IsWindow(ghWndMain)) {
             DestroyWindow(ghWndMain);
         }
@@ -66,27 +108,16 @@ class ShellTest : public ::testing::Test {
         return hWnd;
     }
 
-    // A dialog resource with its dialog row and lControls controls, shown as
-    // the current dialog (the design surface itself is not drawn).
+  public:
+    // A dialog resource with lControls buttons, the current dialog (the
+    // design surface itself is not drawn); the resource.
     static int32_t MakeDialog(int32_t lControls) {
-        const int32_t lRes = NewResource(wkResDialog);
-        tDlg tRow{};
-        tRow.lIDElem = gatRes[lRes].lIDElem;
-        tRow.lResElem = lRes;
-        const int32_t lDlg = AddDlgRow(tRow);
-        for (int32_t i = 1; i <= lControls; ++i) {
-            tDlg tCtl{};
-            tCtl.lIDElem =
-                AddID("%IDC_BUTTON" + std::to_string(i), std::to_string(1000 + i), wkUsedByDlg);
-            tCtl.lResElem = lRes;
-            tCtl.lCtlType = 6;
-            tCtl.lCtlOrder = i;
-            AddDlgRow(tCtl);
+        const int32_t lDlg = NewDialog();
+        for (int32_t i = 0; i < lControls; ++i) {
+            NewControl(lDlg, wkCtlButton, {5, 5 + 20 * i, 55, 19 + 20 * i});
         }
-        gtElem.lResDlg = lRes;
-        gtElem.lDlg = lDlg;
         gtElem.lCtl = lDlg;
-        return lRes;
+        return gatDlg[lDlg].lResElem;
     }
 
     static bool MenuEnabled(UINT lId) {
@@ -100,6 +131,20 @@ class ShellTest : public ::testing::Test {
 
     std::string sIni;
 };
+
+// A file of the source tree as the program under Wine names it.
+inline std::string SourcePath(const std::string& sRel) {
+    return std::string("Z:") + WK_SOURCE_DIR + "/" + sRel;
+}
+
+// The program itself beside the test programs, "" when it is not built.
+inline std::string ProgramExe() {
+    char szPath[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, szPath, sizeof(szPath));
+    std::string sExe = szPath;
+    sExe = sExe.substr(0, sExe.find_last_of('\\')) + "\\..\\..\\app\\WRENKIT.EXE";
+    return GetFileAttributesA(sExe.c_str()) == INVALID_FILE_ATTRIBUTES ? "" : sExe;
+}
 
 // Finds a visible top-level message box or dialog of this thread by its
 // title (with bAnyClass a window of any class but the main window's).
@@ -123,6 +168,18 @@ inline HWND FindOwnDialog(const char* szTitle, bool bAnyClass = false) {
         },
         reinterpret_cast<LPARAM>(&tState));
     return tState.hFound;
+}
+
+// The text of a list view's item in a column.
+inline std::string ListViewText(HWND hList, int lRow, int lColumn = 0) {
+    char szText[80] = "";
+    LVITEMA tItem{};
+    tItem.iSubItem = lColumn;
+    tItem.pszText = szText;
+    tItem.cchTextMax = sizeof(szText);
+    SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(lRow),
+                 reinterpret_cast<LPARAM>(&tItem));
+    return szText;
 }
 
 // The static texts of a message box, joined (its question or message).

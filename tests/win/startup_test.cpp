@@ -77,12 +77,9 @@ TEST_F(Startup, GripperBrushesFollowEachColoursOwnKind) {
 }
 
 TEST_F(Startup, ASecondCopyOnlyBringsTheFirstToTheFront) {
-    char szPath[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, szPath, sizeof(szPath));
-    std::string sExe = szPath;
-    sExe = sExe.substr(0, sExe.find_last_of('\\')) + "\\..\\..\\app\\WRENKIT.EXE";
-    if (GetFileAttributesA(sExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        GTEST_SKIP() << "the program is not built: " << sExe;
+    const std::string sExe = ProgramExe();
+    if (sExe.empty()) {
+        GTEST_SKIP() << "the program is not built";
     }
     HWND hWnd = CreateShown();
     ShowWindow(hWnd, SW_MINIMIZE);

@@ -29,7 +29,7 @@ class TestMode : public DesignerTest {
 };
 
 TEST_F(TestMode, TheSampleRunsLiveReportsItsButtonAndEndsWithCtrlTAndEsc) {
-    ASSERT_TRUE(OpenFile(std::string("Z:") + WK_SOURCE_DIR + "/examples/sample.bas", 1));
+    ASSERT_TRUE(OpenFile(SourcePath("examples/sample.bas"), 1));
     PumpMessages(100);
     const int32_t lList = NewDesignControl(wkCtlListView, 5, 25, 120, 95);
     const int32_t lCheck = NewDesignControl(wkCtlCheckBox, 130, 25, 190, 35);

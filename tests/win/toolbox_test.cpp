@@ -74,6 +74,7 @@ TEST_F(Toolbox, ButtonToolDrawsANewControlAndReturnsToSelect) {
     EXPECT_EQ(PlacingKind(), wkCtlButton);
     PumpMessages(600); // past the double-click time
     SetForegroundWindow(DesignDialogWindow());
+    glChanged = 0;
     Drag(ScreenAt(81, 41), ScreenAt(131, 56));
     const std::vector<int32_t> al = Controls(lRes);
     ASSERT_EQ(al.size(), 2u);
@@ -87,6 +88,15 @@ TEST_F(Toolbox, ButtonToolDrawsANewControlAndReturnsToSelect) {
     EXPECT_EQ(t.nTop, 40);
     EXPECT_EQ(t.nRight, 130);
     EXPECT_EQ(t.nBottom, 55);
+    ExpectSelectTool();
+    EXPECT_EQ(glChanged, 1);
+    EXPECT_TRUE(FocusGripperShown());
+    ExpectSurfaceMatchesModel();
+    // Released where it was pressed: nothing is made, the tool goes back to Select.
+    Click(ToolAt(IDT_SELECT + wkCtlTextBox));
+    PumpMessages(600);
+    Click(ScreenAt(200, 30));
+    EXPECT_EQ(Controls(lRes).size(), 2u);
     ExpectSelectTool();
 
     // Esc while drawing: nothing is added and the pointer selects again.

@@ -9,6 +9,8 @@
 #include "writers/kvl_writer.h"
 #include "writers/rc_writer.h"
 
+#include <functional>
+
 namespace {
 
 class Undo : public DesignerTest {
@@ -23,35 +25,13 @@ class Undo : public DesignerTest {
         return lRes;
     }
     static void Press(std::initializer_list<WORD> alKey) {
-        Keys(alKey);
+        SendKeys(alKey);
         PumpLikeTheProgram(150);
     }
     // What a save would write, the controls' rows with their windows left out.
     static std::string Saved() {
         return BuildNewKvlFile(gtDoc, tWriteLayout{}, true) +
                BuildNewRCFile(gtDoc, tWriteLayout{}, true);
-    }
-    static std::vector<tDlg> Rows(int32_t lRes) {
-        std::vector<tDlg> at;
-        for (int32_t l : Controls(lRes)) {
-            tDlg t = gatDlg[l];
-            t.hWnd = 0;
-            at.push_back(t);
-        }
-        return at;
-    }
-    static bool SameRows(const std::vector<tDlg>& a, const std::vector<tDlg>& b) {
-        if (a.size() != b.size()) {
-            return false;
-        }
-        for (size_t i = 0; i < a.size(); ++i) {
-            if (a[i].lIDElem != b[i].lIDElem || a[i].lCtlOrder != b[i].lCtlOrder ||
-                a[i].nLeft != b[i].nLeft || a[i].nTop != b[i].nTop || a[i].nRight != b[i].nRight ||
-                a[i].nBottom != b[i].nBottom || a[i].lCaptionElem != b[i].lCaptionElem) {
-                return false;
-            }
-        }
-        return true;
     }
     // The dialog's controls in the sibling order of their windows.
     static std::vector<int32_t> SiblingOrder() {
@@ -65,25 +45,12 @@ class Undo : public DesignerTest {
         }
         return al;
     }
-    // Every live control of the dialog has a window where its row says.
-    static void ExpectWindowsFollowRows(int32_t lRes) {
-        for (int32_t l : Controls(lRes)) {
-            HWND h = Row(l);
-            ASSERT_TRUE(h && IsWindow(h)) << l;
-            RECT r{};
-            GetWindowRect(h, &r);
-            MapWindowPoints(nullptr, DesignOverlayWindow(), reinterpret_cast<POINT*>(&r), 2);
-            EXPECT_EQ(r.left, DlgToPixelsX(gatDlg[l].nLeft)) << l;
-            EXPECT_EQ(r.top, DlgToPixelsY(gatDlg[l].nTop)) << l;
-        }
-    }
 };
 
 TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     const int32_t lRes = DesignFour();
     const std::vector<int32_t> alCtl = Controls(lRes);
     const std::string sBefore = Saved();
-    const std::vector<tDlg> atBefore = Rows(lRes);
     const HWND hFour = Row(alCtl[3]);
     Drag(ScreenAt(5, 5), ScreenAt(160, 30)); // a band across the three in a row
     ASSERT_EQ(GroupCount(), 3);
@@ -95,10 +62,9 @@ TEST_F(Undo, DeleteOfAGroupIsUndoneAndRedoneWithTheKeyboard) {
     EXPECT_TRUE(SendMessageA(ghToolbar, TB_ISBUTTONENABLED, IDM_UNDO, 0));
 
     Press({VK_CONTROL, 'Z'});
-    EXPECT_TRUE(SameRows(Rows(lRes), atBefore));
     EXPECT_EQ(Saved(), sBefore);
     EXPECT_EQ(glChanged, 0); // back at the state the history started from
-    ExpectWindowsFollowRows(lRes);
+    ExpectSurfaceMatchesModel();
     EXPECT_EQ(SiblingOrder(), alCtl); // table order, as a build makes them
     EXPECT_EQ(Row(alCtl[3]), hFour);  // its tab position changed back, its window stayed
     EXPECT_EQ(GroupCount(), 3);       // the controls the step changed are selected
@@ -125,7 +91,7 @@ TEST_F(Undo, ANewControlGoesAndComesBackWithoutBuildingTheDialogAgain) {
     EXPECT_FALSE(IsWindow(hNew));
     Press({VK_CONTROL, 'Y'});
     ASSERT_EQ(Controls(lRes).size(), 5u);
-    ExpectWindowsFollowRows(lRes);
+    ExpectSurfaceMatchesModel();
     EXPECT_EQ(SiblingOrder(), Controls(lRes));
     EXPECT_EQ(Row(Controls(lRes)[0]), hOne);
     EXPECT_EQ(gtElem.lCtl, lNew);
@@ -142,74 +108,45 @@ TEST_F(Undo, AMouseDragIsOneStep) {
     EXPECT_EQ(UndoStepName(), "Move control");
     Press({VK_CONTROL, 'Z'});
     EXPECT_EQ(RectOf(lCtl), tWas);
-    ExpectWindowsFollowRows(lRes);
+    ExpectSurfaceMatchesModel();
     EXPECT_EQ(gtElem.lCtl, lCtl);
     EXPECT_TRUE(FocusGripperShown());
     EXPECT_EQ(CanUndo(), 0);
 }
 
-TEST_F(Undo, AlignLeftsFromTheMenuIsOneStep) {
-    const int32_t lRes = DesignFour();
-    const std::vector<int32_t> alCtl = Controls(lRes);
-    Drag(ScreenAt(5, 5), ScreenAt(160, 30));
-    ASSERT_EQ(GroupCount(), 3);
-    // Alt+E opens the Edit menu, L its Align submenu, L again Lefts.
-    Keys({VK_MENU, 'E'});
-    Keys({'L'});
-    Keys({'L'});
-    PumpLikeTheProgram(400);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(gatDlg[alCtl[static_cast<size_t>(i)]].nLeft, 12) << i;
-    }
-    EXPECT_EQ(gatDlg[alCtl[2]].nRight, 52); // the width stays
-    EXPECT_EQ(gatDlg[alCtl[3]].nLeft, 20);  // not selected
-    ExpectWindowsFollowRows(lRes);
-    EXPECT_EQ(UndoStepName(), "Align Lefts");
-    Press({VK_CONTROL, 'Z'});
-    EXPECT_EQ(gatDlg[alCtl[1]].nLeft, 60);
-    EXPECT_EQ(gatDlg[alCtl[2]].nLeft, 110);
-    ExpectWindowsFollowRows(lRes);
-}
-
-// The keys pressed in the next menu once it is up.
-std::vector<WORD> galMenuKeys;
-
-LRESULT CALLBACK MenuKeys(int lCode, WPARAM wParam, LPARAM lParam) {
-    const auto* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (lCode == HC_ACTION && p->hwnd == ghWndMain && p->message == WM_ENTERIDLE) {
-        for (WORD lKey : galMenuKeys) {
-            DesignerTest::KeyInput(lKey, false);
-            DesignerTest::KeyInput(lKey, true);
+// Alt+E opens the Edit menu, L its Align submenu, L again Lefts; or a
+// right-click on the third member between its markers, then A&lign, &Lefts.
+TEST_F(Undo, AlignLeftsFromTheMenuOrTheContextMenuIsOneStep) {
+    const std::function<void()> afnAlign[] = {
+        [] {
+            SendKeys({VK_MENU, 'E'});
+            SendKeys({'L'});
+            SendKeys({'L'});
+        },
+        [] {
+            ASSERT_TRUE(RightClick(ScreenAt(140, 20), {'L', 'L'}).bDone);
+        }};
+    for (const auto& fnAlign : afnAlign) {
+        const int32_t lRes = DesignFour();
+        const std::vector<int32_t> alCtl = Controls(lRes);
+        Drag(ScreenAt(5, 5), ScreenAt(160, 30));
+        ASSERT_EQ(GroupCount(), 3);
+        const std::string sBefore = Saved();
+        fnAlign();
+        PumpLikeTheProgram(400);
+        EXPECT_EQ(GroupCount(), 3);
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(gatDlg[alCtl[i]].nLeft, 12) << i;
         }
-        galMenuKeys.clear();
+        EXPECT_EQ(gatDlg[alCtl[2]].nRight, 52); // the width stays
+        EXPECT_EQ(gatDlg[alCtl[3]].nLeft, 20);  // not selected
+        EXPECT_EQ(UndoDepth(), 1);
+        EXPECT_EQ(UndoStepName(), "Align Lefts");
+        ExpectSurfaceMatchesModel();
+        Press({VK_CONTROL, 'Z'});
+        EXPECT_EQ(Saved(), sBefore);
+        ExpectSurfaceMatchesModel();
     }
-    return CallNextHookEx(nullptr, lCode, wParam, lParam);
-}
-
-TEST_F(Undo, TheContextMenuOfAGroupedControlAlignsTheGroup) {
-    const int32_t lRes = DesignFour();
-    const std::vector<int32_t> alCtl = Controls(lRes);
-    Drag(ScreenAt(5, 5), ScreenAt(160, 30));
-    ASSERT_EQ(GroupCount(), 3);
-    const std::vector<tDlg> atBefore = Rows(lRes);
-    // A right-click on the third member between its markers, then A&lign, &Lefts.
-    galMenuKeys = {'L', 'L'};
-    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuKeys, nullptr, GetCurrentThreadId());
-    MouseInput(MOUSEEVENTF_MOVE, ScreenAt(140, 20));
-    MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    MouseInput(MOUSEEVENTF_RIGHTUP);
-    PumpLikeTheProgram(300);
-    UnhookWindowsHookEx(hHook);
-    EXPECT_EQ(GroupCount(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(gatDlg[alCtl[static_cast<size_t>(i)]].nLeft, 12) << i;
-    }
-    EXPECT_EQ(UndoDepth(), 1);
-    EXPECT_EQ(UndoStepName(), "Align Lefts");
-    ExpectWindowsFollowRows(lRes);
-    Press({VK_CONTROL, 'Z'});
-    EXPECT_TRUE(SameRows(Rows(lRes), atBefore));
-    ExpectWindowsFollowRows(lRes);
 }
 
 } // namespace

@@ -1,0 +1,3 @@
+Begin VB.Form F
+ BorderStyle = 2
+End
