@@ -125,8 +125,8 @@ TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject(false);
     ASSERT_EQ(1, LoadRC(sEdited, 0, 0, "C:\\src\\Prog.rc"));
     EXPECT_EQ(1, glStrCnt);
-    EXPECT_EQ(sEdited, BuildUpdatedRCFile(gtDoc, tWriteLayout{},
-                                          tWriteLayout{})); // nothing appended: byte for byte
+    EXPECT_EQ(sEdited,
+              BuildUpdatedRCFile(gtDoc, tWriteLayout{})); // nothing appended: byte for byte
     // A new section is appended after the walk, followed by one empty line.
     NewVersionInfo(0x040904E4);
     std::string sUpdated = BuildUpdatedRCFile(gtDoc, tWriteLayout{});
