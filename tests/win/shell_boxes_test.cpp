@@ -108,7 +108,6 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
     HWND hMain = CreateShown();
     HWND hOptions = nullptr;
     HWND hTab = nullptr;
-    std::vector<std::string> asBoxes;
     auto fnPage = [&] { return SendMessageA(hTab, TCM_GETCURSEL, 0, 0); };
     WatchFor("Options", [&](HWND h) {
         hOptions = h;
@@ -125,10 +124,8 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
             });
         });
     });
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        asBoxes.push_back(MessageBoxText(hBox));
+    Answer("Wrenkit", IDOK, [&](HWND hBox) {
         ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hOptions);
-        PressButton(hBox, IDOK);
         WatchFor("Options", [&](HWND h) {
             EXPECT_TRUE(IsWindowEnabled(h));
             EXPECT_FALSE(IsWindowEnabled(hMain));
@@ -140,14 +137,12 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
                 PressButton(h2, IDOK);
             });
         });
-        WatchFor("Wrenkit", [&](HWND hBox2) {
-            asBoxes.push_back(MessageBoxText(hBox2));
+        Answer("Wrenkit", IDOK, [&](HWND hBox2) {
             ExpectBox(hBox2, "Changes to the Toolbar will take effect", hOptions);
-            PressButton(hBox2, IDOK);
         });
     });
     Command(IDM_OPTIONS);
-    EXPECT_EQ(asBoxes.size(), 2u);
+    EXPECT_EQ(SeenBoxes().size(), 2u);
     EXPECT_EQ(gtOptions.lToolbarSize, 1);
     EXPECT_TRUE(IsWindowEnabled(hMain));
 }
