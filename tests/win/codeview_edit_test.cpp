@@ -83,14 +83,12 @@ TEST_F(CodeEdit, LoadFileChoosesModeByExtension) {
     RemoveDirectoryA((sDir + "wkcv.d").c_str());
     EXPECT_EQ(EditText(hEdit), "one\r\ntwo\r\nthree\r\nfour");
     EXPECT_TRUE(tParent.atCommand.empty());
-}
-
-TEST_F(CodeEdit, LoadReturnsCaretAndScrollToStart) {
+    // A load starts at the top, with the caret there.
     SetText(SampleKvl(20));
     Send(EM_SETSEL, 40, 60);
     Send(wkEmSetTopLine, 50);
     ASSERT_GT(Send(wkEmGetTopLine), 0);
-    const std::string sPath = TempFolder() + "wkcv_start.bas";
+    const std::string sPath = sDir + "wkcv_start.bas";
     ASSERT_TRUE(WriteFileText(sPath, SampleKvl(20)));
     Send(wkEmLoadFile, 0, reinterpret_cast<LPARAM>(sPath.c_str()));
     DeleteFileA(sPath.c_str());

@@ -9,8 +9,6 @@
 #include "designer/design_undo.h"
 #include "writers/kvl_writer.h"
 
-#include <fstream>
-
 namespace {
 
 using Commands = ShellTest;
@@ -172,15 +170,11 @@ TEST_F(Commands, F8SwitchesBetweenDesignDialogAndToolbox) {
     SetForegroundWindow(hWnd);
     PumpMessages(30);
     ASSERT_EQ(GetForegroundWindow(), hWnd);
-    EXPECT_TRUE(PressKey(VK_F8, hWnd));
-    PumpMessages(30);
-    EXPECT_EQ(GetForegroundWindow(), hDesign);
-    EXPECT_TRUE(PressKey(VK_F8, hDesign));
-    PumpMessages(30);
-    EXPECT_EQ(GetForegroundWindow(), ghToolbox);
-    EXPECT_TRUE(PressKey(VK_F8, ghToolbox));
-    PumpMessages(30);
-    EXPECT_EQ(GetForegroundWindow(), hDesign);
+    for (HWND hNext : {hDesign, ghToolbox, hDesign}) {
+        EXPECT_TRUE(PressKey(VK_F8, GetForegroundWindow()));
+        PumpMessages(30);
+        EXPECT_EQ(GetForegroundWindow(), hNext);
+    }
     gatDlg.W(gtElem.lDlg).hWnd = 0;
     DestroyWindow(hDesign);
     DestroyWindow(ghToolbox);
@@ -188,12 +182,12 @@ TEST_F(Commands, F8SwitchesBetweenDesignDialogAndToolbox) {
 }
 
 TEST_F(Commands, DropsUseTheFirstFileByItsLastExtension) {
-    EXPECT_EQ(DropAction("C:\\a\\Main.BAS"), 1);
-    EXPECT_EQ(DropAction("C:\\a\\decl.inc"), 1);
-    EXPECT_EQ(DropAction("C:\\a\\res.Rc"), 2);
-    EXPECT_EQ(DropAction("C:\\a\\Form1.frm"), 2);
-    EXPECT_EQ(DropAction("C:\\a.bas\\notes.txt"), 0);
-    EXPECT_EQ(DropAction("C:\\a\\README"), 0);
+    const std::pair<const char*, int> atCase[] = {
+        {"C:\\a\\Main.BAS", 1},  {"C:\\a\\decl.inc", 1},      {"C:\\a\\res.Rc", 2},
+        {"C:\\a\\Form1.frm", 2}, {"C:\\a.bas\\notes.txt", 0}, {"C:\\a\\README", 0}};
+    for (const auto& [szFile, lAction] : atCase) {
+        EXPECT_EQ(DropAction(szFile), lAction) << szFile;
+    }
 
     HWND hWnd = CreateShown();
     HDROP hThree = MakeDrop({"C:\\p\\first.txt", "C:\\p\\second.bas", "C:\\p\\third.rc"});
@@ -221,12 +215,8 @@ TEST_F(Commands, CommandLineNamesOneFileByItsFirstDot) {
 }
 
 TEST_F(Commands, CommandLineFileBecomesTheFirstRecentFile) {
-    char szDir[MAX_PATH] = "";
-    GetTempPathA(sizeof(szDir), szDir);
-    const std::string sFile = std::string(szDir) + "wk_cmdline.bas";
-    HANDLE hFile = CreateFileA(sFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
-    CloseHandle(hFile);
+    const std::string sFile = TempFolder() + "wk_cmdline.bas";
+    ASSERT_TRUE(WriteFileText(sFile, ""));
     gsCommandLine = "\"" + sFile + "\"";
     ASSERT_NE(RegisterMainClass(GetModuleHandleA(nullptr)), 0);
     HWND hWnd = CreateMainWindow(GetModuleHandleA(nullptr));
@@ -250,29 +240,23 @@ TEST_F(Commands, CloseAsksToSaveChangesAndCancelKeepsTheProgram) {
     HWND hWnd = CreateShown();
     MakeDialog(1);
     glChanged = 1;
-    std::string sQuestion;
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        sQuestion = MessageBoxText(hBox);
-        PressButton(hBox, IDCANCEL);
-    });
+    Answer("Wrenkit", IDCANCEL);
     Command(IDM_EXIT); // posts the close, as Alt+F4 does
-    PumpUntil([&] { return !sQuestion.empty(); }, 5000);
+    PumpUntil([] { return !SeenBoxes().empty(); }, 5000);
     PumpMessages(50);
-    EXPECT_EQ(sQuestion, "Save current changes?");
     EXPECT_TRUE(IsWindow(hWnd));
     EXPECT_EQ(glChanged, 1);
     EXPECT_GT(gtElem.lDlg, 0);
     EXPECT_EQ(SettingsGetText("Settings", "MainDlgPos"), "");
 
     // No: the project is dropped and the window goes, its position kept.
-    sQuestion.clear();
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        sQuestion = MessageBoxText(hBox);
-        PressButton(hBox, IDNO);
-    });
+    Answer("Wrenkit", IDNO);
     SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpMessages(50);
-    EXPECT_EQ(sQuestion, "Save current changes?");
+    ASSERT_EQ(SeenBoxes().size(), 2u);
+    for (const tBoxSeen& t : SeenBoxes()) {
+        EXPECT_EQ(t.sText, "Save current changes?");
+    }
     EXPECT_FALSE(IsWindow(hWnd));
     EXPECT_EQ(glDlgCnt, 0);
     EXPECT_FALSE(SettingsGetText("Settings", "MainDlgPos").empty());
@@ -289,13 +273,8 @@ TEST_F(Commands, AnUnchangedProjectClosesWithoutAQuestion) {
 TEST_F(Commands, ADroppedSourceFileOpensAndBecomesRecent) {
     gtOptions.lImportResults = 0; // no results box to answer
     MakeDialog(2);
-    char szDir[MAX_PATH] = "";
-    GetTempPathA(sizeof(szDir), szDir);
-    const std::string sFile = std::string(szDir) + "wk_dropped.bas";
-    {
-        std::ofstream tOut(sFile, std::ios::binary);
-        tOut << BuildNewKvlFile(gtDoc, tWriteLayout{});
-    }
+    const std::string sFile = TempFolder() + "wk_dropped.bas";
+    ASSERT_TRUE(WriteFileText(sFile, BuildNewKvlFile(gtDoc, tWriteLayout{})));
     ClearProject();
     HWND hWnd = CreateShown();
     SendMessageA(hWnd, WM_DROPFILES,

@@ -172,17 +172,13 @@ TEST_F(Clipboard, AnotherCopysControlsPasteAndDamagedOnesAddNothing) {
     const std::size_t lRows = static_cast<std::size_t>(glDlgCnt);
     for (const std::string& s : asDamaged) {
         Put(s);
-        int lBoxes = 0;
-        std::string sText;
-        WatchFor("Wrenkit", [&](HWND h) {
-            ++lBoxes;
-            sText = MessageBoxText(h);
-            PressButton(h, IDOK);
-        });
+        SeenBoxes().clear();
+        Answer("Wrenkit", IDOK);
         PostMessageA(ghWndMain, WM_COMMAND, IDM_PASTE, 0);
-        PumpUntil([&] { return lBoxes > 0; }, 3000);
-        EXPECT_EQ(lBoxes, 1);
-        EXPECT_EQ(sText.rfind("The controls on the clipboard cannot be pasted", 0), 0u) << sText;
+        PumpUntil([] { return !SeenBoxes().empty(); }, 3000);
+        ASSERT_EQ(SeenBoxes().size(), 1u);
+        EXPECT_EQ(SeenBoxes()[0].sText.rfind("The controls on the clipboard cannot be pasted", 0),
+                  0u);
         EXPECT_EQ(static_cast<std::size_t>(glDlgCnt), lRows);
     }
 }
@@ -192,19 +188,12 @@ TEST_F(Clipboard, ControlsOutsideTheDialogAreReportedOnce) {
     gtOptions.byPasteLoc = 1;
     Put(EncodeClipControls({Foreign(wkCtlButton, "Button", "Far", {400, 10, 440, 24}),
                             Foreign(wkCtlButton, "Button", "Farther", {500, 10, 540, 24})}));
-    int lBoxes = 0;
-    std::string sText;
-    WatchFor("Wrenkit", [&](HWND h) {
-        ++lBoxes;
-        sText = MessageBoxText(h);
-        PressButton(h, IDOK);
-    });
+    Answer("Wrenkit", IDOK);
     PostMessageA(ghWndMain, WM_COMMAND, IDM_PASTE, 0);
-    PumpUntil([&] { return lBoxes > 0; }, 3000);
+    PumpUntil([] { return !SeenBoxes().empty(); }, 3000);
     PumpMessages(200);
-    EXPECT_EQ(lBoxes, 1);
-    EXPECT_EQ(sText.rfind("At least one of the pasted controls is outside the visible", 0), 0u)
-        << sText;
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText.rfind("At least one of the pasted controls is outside", 0), 0u);
     EXPECT_EQ(Controls(lRes).size(), 2u);
 }
 

@@ -68,20 +68,15 @@ TEST_F(OptionsDialog, OkWritesEveryOptionAndTellsOnceAboutTheToolbar) {
         ClickButton(hGeneral, IDC_OPT_HDRCOMMENT);
         PressButton(hDlg, IDOK);
     });
-    int lMessages = 0;
-    std::string sMessage;
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        ++lMessages;
-        sMessage = MessageBoxText(hBox);
-        PressButton(hBox, IDOK);
-    });
+    Answer("Wrenkit", IDOK);
     Command(IDM_OPTIONS);
     PumpMessages(200); // a second message would show up here
     EXPECT_TRUE(bFilled);
     EXPECT_TRUE(bFocus);
     EXPECT_TRUE(bTextEnabled);
-    EXPECT_EQ(lMessages, 1);
-    EXPECT_EQ(sMessage, "Changes to the Toolbar will take effect the next time you start Wrenkit.");
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText,
+              "Changes to the Toolbar will take effect the next time you start Wrenkit.");
 
     EXPECT_EQ(SettingsGetText("Options", "GridX"), "8");
     EXPECT_EQ(SettingsGetText("Options", "GridY"), "5");
@@ -195,13 +190,12 @@ TEST_F(OptionsDialog, PrefixesAreListedEditedAndNormalised) {
     EXPECT_EQ(SettingsGetText("Prefixes", "-2"), "%IDR_");
 }
 
-TEST_F(OptionsDialog, LayoutFollowsTheDialogUnitsAndScreenshots) {
+TEST_F(OptionsDialog, LayoutFollowsTheDialogUnits) {
     HWND hWnd = CreateShown();
     RECT tExpected{4, 4, 4 + 254, 4 + 208};
     RECT tTab{};
     RECT tPage{};
     RECT tArea{};
-    std::string sShot;
     WatchFor("Options", [&](HWND hDlg) {
         MapDialogRect(hDlg, &tExpected);
         tTab = DialogChildRect(hDlg, GetDlgItem(hDlg, IDC_OPT_TAB));
@@ -209,19 +203,10 @@ TEST_F(OptionsDialog, LayoutFollowsTheDialogUnitsAndScreenshots) {
         tArea = tTab;
         SendDlgItemMessageA(hDlg, IDC_OPT_TAB, TCM_ADJUSTRECT, FALSE,
                             reinterpret_cast<LPARAM>(&tArea));
-        PumpMessages(100);
-        sShot = SaveWindowScreenshot(hDlg, "options_general");
-        SelectTab(hDlg, 1);
-        PumpMessages(100);
-        SaveWindowScreenshot(hDlg, "options_prefixes");
         PressButton(hDlg, IDCANCEL);
     });
     Command(IDM_OPTIONS);
-    EXPECT_FALSE(sShot.empty());
-    EXPECT_EQ(tTab.left, tExpected.left);
-    EXPECT_EQ(tTab.top, tExpected.top);
-    EXPECT_EQ(tTab.right, tExpected.right);
-    EXPECT_EQ(tTab.bottom, tExpected.bottom);
+    EXPECT_TRUE(EqualRect(&tTab, &tExpected));
     EXPECT_EQ(tPage.left, tArea.left);
     EXPECT_EQ(tPage.top, tArea.top);
     EXPECT_LE(tPage.right, tTab.right);
@@ -238,8 +223,6 @@ TEST_F(OptionsDialog, AboutBoxReadsTheProgramsVersionResource) {
     WatchFor("About Wrenkit", [&](HWND hDlg) {
         sProduct = WindowText(GetDlgItem(hDlg, IDC_ABOUT_PRODUCT));
         sVersion = WindowText(GetDlgItem(hDlg, IDC_ABOUT_VERSION));
-        PumpMessages(50);
-        SaveWindowScreenshot(hDlg, "about_box");
         PressButton(hDlg, IDOK);
     });
     Command(IDM_ABOUT);

@@ -141,10 +141,8 @@ TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
     EXPECT_TRUE(IsWindowVisible(Page(1)));
     ClickStyle(IDC_PROP_STYLELIST, "%BS_FLAT");
     EXPECT_NE(WindowText(GetDlgItem(Page(1), IDC_PROP_STYLECOUNT)), "Count: 0");
-    SaveWindowScreenshot(hDlg, "props_styles");
     SendKeys({VK_CONTROL, VK_TAB});
     PumpLikeTheProgram(60);
-    SaveWindowScreenshot(hDlg, "props_position");
     ClickApply();
 
     EXPECT_EQ(WindowText(GetDlgItem(Page(0), IDC_PROP_IDNAME)), "%IDC_GO");
@@ -169,9 +167,7 @@ TEST_F(Props, SampleButtonAndTextBoxEditedAppliedSavedAndReopened) {
     SendKeys({VK_CONTROL, VK_TAB}); // from Position && Size, remembered, round to General
     PumpLikeTheProgram(60);
     EXPECT_TRUE(IsWindowVisible(Page(0)));
-    SaveWindowScreenshot(hDlg, "props_general");
     WatchFor("Colors", [](HWND hPopup) {
-        SaveWindowScreenshot(hPopup, "props_colors");
         ClickWindow(GetDlgItem(hPopup, IDC_COLOR_FIRST + 5)); // &H0000FF
     });
     PressButton(Page(0), IDC_PROP_BACKBTN);
@@ -224,14 +220,11 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
     ASSERT_TRUE(hDlg);
     Retype(GetDlgItem(Page(0), IDC_PROP_CAPTION), "&Save &Exit");
     Retype(GetDlgItem(Page(0), IDC_PROP_IDVALUE), "70000");
-    std::string sBox;
-    WatchFor("Wrenkit", [&sBox](HWND hBox) {
-        sBox = MessageBoxText(hBox);
-        PressButton(hBox, IDOK);
-    });
+    Answer("Wrenkit", IDOK);
     ClickApply();
     PumpUntil([] { return ModalWatches().empty(); }, 5000);
-    EXPECT_EQ(sBox.rfind("The ampersand (&) in a caption", 0), 0u) << sBox;
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText.rfind("The ampersand (&) in a caption", 0), 0u);
     EXPECT_EQ(std::memcmp(&tBefore, &gatDlg[lLabel], sizeof(tDlg)), 0);
     EXPECT_EQ(GetFocus(), GetDlgItem(Page(0), IDC_PROP_CAPTION));
     EXPECT_EQ(WindowText(GetDlgItem(Page(0), IDC_PROP_IDVALUE)),
@@ -269,14 +262,12 @@ TEST_F(Props, RefusedAndCancelledEditsLeaveTheRowAlone) {
     // F1 on a style list asks for the compiler's help at the kind's topic.
     ToPage(1);
     SetFocus(GetDlgItem(Page(1), IDC_PROP_STYLELIST));
-    WatchFor("Wrenkit", [&sBox](HWND hBox) {
-        sBox = MessageBoxText(hBox);
-        PressButton(hBox, IDOK);
-    });
+    Answer("Wrenkit", IDOK);
     SendKeys({VK_F1});
     PumpLikeTheProgram(100);
     PumpUntil([] { return ModalWatches().empty(); }, 5000);
-    EXPECT_EQ(sBox, "File is not found: " + ProgramFolder() + "KVWIN.HLP");
+    ASSERT_EQ(SeenBoxes().size(), 2u);
+    EXPECT_EQ(SeenBoxes()[1].sText, "File is not found: " + ProgramFolder() + "KVWIN.HLP");
 }
 
 TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
@@ -290,12 +281,8 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     ClickStyle(IDC_PROP_STYLELIST, "%SS_CENTER");
 
     // Create New from the right click on the combo, named in its own dialog.
-    WatchFor("Create New Favorite", [](HWND hName) {
-        for (WORD l : {'M', 'I', 'D'}) {
-            SendKeys({l});
-        }
-        PumpMessages(50);
-        SaveWindowScreenshot(hName, "props_favorite_name");
+    WatchFor("Create New Favorite", [](HWND) {
+        Type("mid");
         SendKeys({VK_RETURN});
     });
     RightClick(Centre(hFav), {'C'});
@@ -355,7 +342,6 @@ TEST_F(Props, AFavouriteStyleIsCreatedChosenAndGivenToNewLabels) {
     ASSERT_TRUE(Open(lLabel));
     ToPage(1);
     EXPECT_EQ(ComboText(GetDlgItem(Page(1), IDC_PROP_FAVSTYLES)), "<Default> mid");
-    SaveWindowScreenshot(PropertiesWindow(), "props_favorites");
 }
 
 TEST_F(Props, TheImageBrowserPreviewsABitmapAndTheImageFitsItAfterApply) {
@@ -390,7 +376,6 @@ TEST_F(Props, TheImageBrowserPreviewsABitmapAndTheImageFitsItAfterApply) {
         PumpUntil([&] { return !WindowText(FindVisibleControl(hOpen, IDC_PREVIEW_SIZE)).empty(); },
                   3000);
         sSize = WindowText(FindVisibleControl(hOpen, IDC_PREVIEW_SIZE));
-        SaveWindowScreenshot(hOpen, "props_image_preview");
         PressButton(hOpen, IDOK);
     });
     PressButton(Page(0), IDC_PROP_BROWSE);

@@ -79,16 +79,10 @@ TEST_F(RecentFiles, ChoosingAVanishedFileReportsItAndDropsItFromTheMenu) {
     ASSERT_EQ(MenuItemText(GetMenu(hWnd), IDM_RECENT_FIRST), "&1 " + sGone);
     DeleteFileA(sGone.c_str());
 
-    std::string sText;
-    std::string sOwnerTitle;
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        sText = MessageBoxText(hBox);
-        sOwnerTitle = WindowText(GetWindow(hBox, GW_OWNER));
-        PressButton(hBox, IDOK);
-    });
+    Answer("Wrenkit", IDOK, [&](HWND hBox) { EXPECT_EQ(GetWindow(hBox, GW_OWNER), hWnd); });
     Command(IDM_RECENT_FIRST);
-    EXPECT_EQ(sText, "File is not found: " + sGone);
-    EXPECT_EQ(sOwnerTitle, "Wrenkit");
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText, "File is not found: " + sGone);
     EXPECT_EQ(MenuItemText(GetMenu(hWnd), IDM_RECENT_FIRST), "&1 " + sA);
     EXPECT_EQ(GetMenuState(GetMenu(hWnd), IDM_RECENT_FIRST + 1, MF_BYCOMMAND),
               static_cast<UINT>(-1));

@@ -60,7 +60,6 @@ TEST_F(Boxes, CodeViewerOwnsItsBoxAndStartsSelectionsWhereTheUserLooks) {
     HWND hMain = CreateShown();
     HWND hViewer = nullptr;
     HWND hEdit = nullptr;
-    int lBoxes = 0;
     WatchFor(
         "View KVL Code",
         [&](HWND h) {
@@ -70,10 +69,8 @@ TEST_F(Boxes, CodeViewerOwnsItsBoxAndStartsSelectionsWhereTheUserLooks) {
             SendKeys({VK_F7}); // no IDE beside the program
         },
         true);
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        ++lBoxes;
+    Answer("Wrenkit", IDOK, [&](HWND hBox) {
         ExpectBox(hBox, "File is not found: ", hViewer);
-        PressButton(hBox, IDOK);
         // Back in the viewer: it takes input again, the main window still waits.
         WatchFor(
             "View KVL Code",
@@ -102,7 +99,7 @@ TEST_F(Boxes, CodeViewerOwnsItsBoxAndStartsSelectionsWhereTheUserLooks) {
         AddID("%IDC_LINE" + std::to_string(i), std::to_string(2000 + i), 0);
     }
     Command(IDM_VIEW_KVL);
-    EXPECT_EQ(lBoxes, 1);
+    EXPECT_EQ(SeenBoxes().size(), 1u);
     EXPECT_FALSE(IsWindow(hViewer));
     EXPECT_TRUE(IsWindowEnabled(hMain));
 }
@@ -111,7 +108,6 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
     HWND hMain = CreateShown();
     HWND hOptions = nullptr;
     HWND hTab = nullptr;
-    std::vector<std::string> asBoxes;
     auto fnPage = [&] { return SendMessageA(hTab, TCM_GETCURSEL, 0, 0); };
     WatchFor("Options", [&](HWND h) {
         hOptions = h;
@@ -128,10 +124,8 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
             });
         });
     });
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        asBoxes.push_back(MessageBoxText(hBox));
+    Answer("Wrenkit", IDOK, [&](HWND hBox) {
         ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hOptions);
-        PressButton(hBox, IDOK);
         WatchFor("Options", [&](HWND h) {
             EXPECT_TRUE(IsWindowEnabled(h));
             EXPECT_FALSE(IsWindowEnabled(hMain));
@@ -143,14 +137,12 @@ TEST_F(Boxes, OptionsTurnsPagesWithCtrlTabAndOwnsHelpAndToolbarBoxes) {
                 PressButton(h2, IDOK);
             });
         });
-        WatchFor("Wrenkit", [&](HWND hBox2) {
-            asBoxes.push_back(MessageBoxText(hBox2));
+        Answer("Wrenkit", IDOK, [&](HWND hBox2) {
             ExpectBox(hBox2, "Changes to the Toolbar will take effect", hOptions);
-            PressButton(hBox2, IDOK);
         });
     });
     Command(IDM_OPTIONS);
-    EXPECT_EQ(asBoxes.size(), 2u);
+    EXPECT_EQ(SeenBoxes().size(), 2u);
     EXPECT_EQ(gtOptions.lToolbarSize, 1);
     EXPECT_TRUE(IsWindowEnabled(hMain));
 }
@@ -159,16 +151,13 @@ TEST_F(Boxes, ImportFromClipboardWithoutAFormatStaysTheOnlyModalWindow) {
     HWND hMain = CreateShown();
     ASSERT_EQ(PutTextOnClipboard("nothing that decides a format"), 1);
     HWND hImport = nullptr;
-    bool bAsked = false;
     WatchFor("Import from Clipboard", [&](HWND h) {
         hImport = h;
         SetForegroundWindow(h);
         ClickWindow(GetDlgItem(h, IDOK));
     });
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        bAsked = true;
+    Answer("Wrenkit", IDOK, [&](HWND hBox) {
         ExpectBox(hBox, "You must select a File Format.", hImport);
-        PressButton(hBox, IDOK);
         WatchFor("Import from Clipboard", [&](HWND h) {
             // The main window, and with it a second import, stays out of reach.
             EXPECT_TRUE(IsWindowEnabled(h));
@@ -178,7 +167,7 @@ TEST_F(Boxes, ImportFromClipboardWithoutAFormatStaysTheOnlyModalWindow) {
         });
     });
     Command(IDM_IMPORTCLIP);
-    EXPECT_TRUE(bAsked);
+    EXPECT_EQ(SeenBoxes().size(), 1u);
     EXPECT_TRUE(IsWindowEnabled(hMain));
 }
 
@@ -272,16 +261,12 @@ TEST_F(Boxes, ResultsBoxGivesSixDigitCountsTheirOwnLines) {
 
 TEST_F(Boxes, HelpWithoutItsFileSaysSoInOneBox) {
     HWND hMain = CreateShown();
-    std::vector<std::string> asBoxes;
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        asBoxes.push_back(MessageBoxText(hBox));
-        ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hMain);
-        PressButton(hBox, IDOK);
-    });
+    Answer("Wrenkit", IDOK,
+           [&](HWND hBox) { ExpectBox(hBox, "File is not found: " + ProgramHelpFile(), hMain); });
     SetForegroundWindow(hMain);
     SendKeys({VK_F1});
     PumpLikeTheProgram(1500);
-    EXPECT_EQ(asBoxes.size(), 1u);
+    EXPECT_EQ(SeenBoxes().size(), 1u);
     EXPECT_EQ(FindWindowA("MS_WINHELP", nullptr), nullptr);
     EXPECT_TRUE(IsWindowEnabled(hMain));
 }
@@ -290,23 +275,15 @@ TEST_F(Boxes, AnImportEndedByNoHidesTheStatusAndCountsNothing) {
     HWND hMain = CreateShown();
     const std::string sFolder = MakeTempFolder("wk not ours");
     WriteFileText(sFolder + "other.bas", "Function KvMain\r\nEnd Function\r\n");
-    bool bAsked = false;
-    bool bResults = false;
-    WatchFor("Wrenkit", [&](HWND hBox) {
-        bAsked = true;
+    Answer("Wrenkit", IDNO, [&](HWND hBox) {
         ExpectBox(hBox, "The selected file was not created by Wrenkit", hMain);
         EXPECT_EQ(CountVisible("Loading KVL File"), 0);
-        PressButton(hBox, IDNO);
     });
-    WatchFor("Open/Import Results", [&](HWND h) {
-        bResults = true;
-        PressButton(h, IDOK);
-    });
+    Answer("Open/Import Results", IDOK);
     SendMessageA(hMain, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({sFolder + "other.bas"})),
                  0);
     PumpMessages(300);
-    EXPECT_TRUE(bAsked);
-    EXPECT_FALSE(bResults);
+    ASSERT_EQ(SeenBoxes().size(), 1u); // asked, and no results
     EXPECT_EQ(CountVisible("Loading KVL File"), 0);
     ModalWatches().clear();
 }

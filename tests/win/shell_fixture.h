@@ -82,6 +82,7 @@ class ShellTest : public ::testing::Test {
 
     void TearDown() override {
         WatchState().atWatch.clear(); // a failed test's watches would answer the next test
+        SeenBoxes().clear();
         if (ghWndMain && IsWindow(ghWndMain)) {
             DestroyWindow(ghWndMain);
         }

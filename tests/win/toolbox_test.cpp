@@ -137,18 +137,14 @@ TEST_F(Toolbox, DoubleClickPlacesBelowTheLastControlOrAsksFirst) {
 
     // The last control near the bottom edge: the question, answered No.
     EditSetRect(al[1], {12, 110, 62, 118});
-    std::string sQuestion;
-    WatchFor("Wrenkit", [&](HWND h) {
-        sQuestion = MessageBoxText(h);
-        PressButton(h, IDNO);
-    });
+    Answer("Wrenkit", IDNO);
     PumpMessages(600);
     Click(ToolAt(IDT_SELECT + wkCtlButton));
     Click(ToolAt(IDT_SELECT + wkCtlButton));
-    PumpUntil([&] { return !sQuestion.empty(); }, 3000);
-    EXPECT_EQ(sQuestion.rfind("The automatic placement of the control places it outside the", 0),
-              0u)
-        << sQuestion;
+    PumpUntil([] { return !SeenBoxes().empty(); }, 3000);
+    ASSERT_EQ(SeenBoxes().size(), 1u);
+    EXPECT_EQ(SeenBoxes()[0].sText.rfind("The automatic placement of the control places it", 0),
+              0u);
     EXPECT_EQ(Controls(lRes).size(), 2u);
     ExpectSelectTool();
 }
