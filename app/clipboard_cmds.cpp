@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 #include "model/file_errors.h"
+#include "model/options.h"
 #include "model/user_seam.h"
 #include "resources/resource_ids.h"
 #include "win/win_handles.h"
@@ -15,35 +16,36 @@
 namespace {
 
 std::string ClipboardText(int lCommandId) {
+    const tWriteLayout tLay = WriteLayoutFrom(gtOptions);
     switch (lCommandId) {
     case IDM_CLIP_KVL_ALL:
-        return BuildKvlFile(gtDoc, false);
+        return BuildKvlFile(gtDoc, tLay, false);
     case IDM_CLIP_KVL_ACCEL:
-        return KvlAcceleratorsSection();
+        return KvlAcceleratorsSection(tLay);
     case IDM_CLIP_KVL_CONST:
-        return KvlConstantsSection();
+        return KvlConstantsSection(tLay);
     case IDM_CLIP_KVL_DIALOG:
-        return KvlDialogsSection();
+        return KvlDialogsSection(tLay);
     case IDM_CLIP_KVL_MENU:
-        return KvlMenusSection();
+        return KvlMenusSection(tLay);
     case IDM_CLIP_KVL_CODE:
-        return KvlCallBacksSection();
+        return KvlCallBacksSection(tLay);
     case IDM_CLIP_RC_ALL:
-        return BuildRCFile(gtDoc, false);
+        return BuildRCFile(gtDoc, tLay, false);
     case IDM_CLIP_RC_ACCEL:
-        return RCAcceleratorsSection();
+        return RCAcceleratorsSection(tLay);
     case IDM_CLIP_RC_CONST:
-        return RCConstantsSection();
+        return RCConstantsSection(tLay);
     case IDM_CLIP_RC_DIALOG:
-        return RCDialogSection();
+        return RCDialogSection(tLay);
     case IDM_CLIP_RC_MENU:
-        return RCMenuSection();
+        return RCMenuSection(tLay);
     case IDM_CLIP_RC_STRINGS:
-        return RCStringsSection();
+        return RCStringsSection(tLay);
     case IDM_CLIP_RC_VERSION:
-        return RCVersionInfoSection();
+        return RCVersionInfoSection(tLay);
     case IDM_CLIP_RC_CODE:
-        return RCBasicCodeSection();
+        return RCBasicCodeSection(tLay);
     default:
         return std::string();
     }

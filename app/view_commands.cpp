@@ -5,6 +5,7 @@
 #include "codeview/code_viewer.h"
 #include "model/change_notice.h"
 #include "model/json_dump.h"
+#include "model/options.h"
 #include "resources/resource_ids.h"
 #include "writers/view_texts.h"
 
@@ -35,19 +36,20 @@ std::string TestValuesText() {
 } // namespace
 
 tCodeView BuildCodeView(int32_t lCmd) {
+    const tWriteLayout tLay = WriteLayoutFrom(gtOptions);
     switch (lCmd) {
     case IDM_VIEW_KVL:
-        return {gszViewKvlTitle, ViewText(gtDoc, wkViewKvl), kModeBasic};
+        return {gszViewKvlTitle, ViewText(gtDoc, tLay, wkViewKvl), kModeBasic};
     case IDM_VIEW_RC:
-        return {gszViewRcTitle, ViewText(gtDoc, wkViewRc), kModeRC};
+        return {gszViewRcTitle, ViewText(gtDoc, tLay, wkViewRc), kModeRC};
     case IDM_VIEW_NEWKVL:
-        return {gszViewNewKvlTitle, ViewText(gtDoc, wkViewNewKvl), kModeBasic};
+        return {gszViewNewKvlTitle, ViewText(gtDoc, tLay, wkViewNewKvl), kModeBasic};
     case IDM_VIEW_NEWRC:
-        return {gszViewNewRcTitle, ViewText(gtDoc, wkViewNewRc), kModeRC};
+        return {gszViewNewRcTitle, ViewText(gtDoc, tLay, wkViewNewRc), kModeRC};
     case IDM_VIEW_SDKRC:
-        return {gszViewSdkRcTitle, ViewText(gtDoc, wkViewSdkRc), kModeRC};
+        return {gszViewSdkRcTitle, ViewText(gtDoc, tLay, wkViewSdkRc), kModeRC};
     case IDM_VIEW_SDKBASIC:
-        return {gszViewSdkBasicTitle, ViewText(gtDoc, wkViewSdkBasic), kModeBasic};
+        return {gszViewSdkBasicTitle, ViewText(gtDoc, tLay, wkViewSdkBasic), kModeBasic};
     case IDM_VIEW_TESTVALUES:
         return {gszViewTestValuesTitle, TestValuesText(), 1};
     default:

@@ -127,7 +127,7 @@ void BM_WriteNewKVL(benchmark::State& tState) {
     OpenProject tOpen(sPath);
     for (auto _ : tState) {
         gtDoc.lAsNew = 1;
-        benchmark::DoNotOptimize(BuildNewKvlFile(gtDoc));
+        benchmark::DoNotOptimize(BuildNewKvlFile(gtDoc, tWriteLayout{}));
         gtDoc.lAsNew = 0;
     }
 }
@@ -139,7 +139,7 @@ void BM_WriteNewRC(benchmark::State& tState) {
     }
     OpenProject tOpen(sPath);
     for (auto _ : tState) {
-        benchmark::DoNotOptimize(BuildFullRCFile());
+        benchmark::DoNotOptimize(BuildFullRCFile(tWriteLayout{}));
     }
 }
 
@@ -152,8 +152,8 @@ void BM_UpdateSave(benchmark::State& tState) {
     }
     OpenProject tOpen(sPath);
     for (auto _ : tState) {
-        benchmark::DoNotOptimize(BuildKvlFile(gtDoc, true));
-        benchmark::DoNotOptimize(BuildRCFile(gtDoc, true));
+        benchmark::DoNotOptimize(BuildKvlFile(gtDoc, tWriteLayout{}, true));
+        benchmark::DoNotOptimize(BuildRCFile(gtDoc, tWriteLayout{}, true));
     }
 }
 

@@ -185,7 +185,7 @@ int OpenByExtension(const tCliArgs& tArgs, const CliSeam& tSeam, std::FILE* pErr
 std::string KindText(const std::string& sKind, bool& bKnown) {
     bKnown = true;
     if (const int32_t lView = ViewFromName(sKind)) {
-        return ViewText(gtDoc, lView);
+        return ViewText(gtDoc, WriteLayoutFrom(gtOptions), lView);
     }
     if (sKind == "json") {
         return ProjectJson();
@@ -220,10 +220,11 @@ struct tSaveTexts {
 
 tSaveTexts TextsASaveWrites() {
     tSaveTexts t;
-    t.sKvl = BuildKvlFile(gtDoc, true);
+    const tWriteLayout tLay = WriteLayoutFrom(gtOptions);
+    t.sKvl = BuildKvlFile(gtDoc, tLay, true);
     if (NeedsCompanionScript()) {
         t.sRCPath = CompanionPath(gtDoc.sPath);
-        t.sRC = BuildRCFile(gtDoc, true);
+        t.sRC = BuildRCFile(gtDoc, tLay, true);
     }
     return t;
 }

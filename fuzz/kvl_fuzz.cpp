@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
     ClearRCBlocks();
     // The silent seam answers the import question with Yes.
     if (LoadKVL(sText, 1, byMode & 1, std::string()) && (byMode & 4)) {
-        std::string sSaved = BuildKvlFile(gtDoc, true);
+        std::string sSaved = BuildKvlFile(gtDoc, tWriteLayout{}, true);
         // A save that would not ask "Save anyway?" keeps every line of the user's.
         if ((byMode & 10) == 10 && !(byMode & 1) &&
             LinesMissingFrom(gatUnkeptLine, gtDoc.tWork.sText, sSaved).empty()) {
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
             if (!LoadKVL(sSaved, 1, 0, std::string())) {
                 break;
             }
-            std::string sAgain = BuildKvlFile(gtDoc, true);
+            std::string sAgain = BuildKvlFile(gtDoc, tWriteLayout{}, true);
             if (i == 1 && sAgain != sSaved) {
                 std::fprintf(stderr, "---- saved\n%s\n---- saved again\n%s\n", sSaved.c_str(),
                              sAgain.c_str());

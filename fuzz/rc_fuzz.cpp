@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
     ResetDefaultFont();
     Clean();
     if (LoadRC(sText, 1, byMode & 1, "C:\\proj\\fuzz.rc") && (byMode & 4)) {
-        std::string sFull = BuildFullRCFile();
-        std::string sCompanion = BuildRCFile(gtDoc, true);
+        std::string sFull = BuildFullRCFile(tWriteLayout{});
+        std::string sCompanion = BuildRCFile(gtDoc, tWriteLayout{}, true);
         if ((byMode & 2) && !(byMode & 1) && OpenText(gtDoc.tRCWork) != nullptr) {
             // Every byte of the user text is in the updated script, in order.
             const std::string& sWork = *OpenText(gtDoc.tRCWork);
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t lSize) {
             std::abort(); // the designer's own script must read
         }
         const tProjectCounts tOnce = CountProject();
-        sFull = BuildFullRCFile();
+        sFull = BuildFullRCFile(tWriteLayout{});
         Clean();
         LoadRC(sFull, 1, 0, "C:\\proj\\fuzz.rc");
         ExpectSameCounts(tOnce, CountProject(), "script written again and read back");

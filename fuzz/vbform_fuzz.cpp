@@ -27,8 +27,8 @@ namespace {
 // a clean project and returns its counts.
 tProjectCounts WriteAndReadBack() {
     gtDoc.lAsNew = 1;
-    const std::string sKvl = BuildNewKvlFile(gtDoc);
-    const std::string sRC = BuildNewRCFile(gtDoc);
+    const std::string sKvl = BuildNewKvlFile(gtDoc, tWriteLayout{});
+    const std::string sRC = BuildNewRCFile(gtDoc, tWriteLayout{});
     gtDoc.lAsNew = 0;
     ClearRCBlocks();
     CloseWorkFiles();

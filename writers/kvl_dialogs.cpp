@@ -104,14 +104,14 @@ bool IsClassKind(int32_t lKind) {
 }
 
 // The statement of a row, wrapped; a group start gets an empty line before it.
-void PutStatement(std::string& sOut, int32_t lRow) {
+void PutStatement(std::string& sOut, const tWriteLayout& tLay, int32_t lRow) {
     const tDlg& t = gatDlg[lRow];
-    std::string s =
-        t.lCtlType == wkCtlDialog ? DialogNewStatement(lRow) : ControlAddStatement(lRow);
+    std::string s = t.lCtlType == wkCtlDialog ? DialogNewStatement(tLay, lRow)
+                                              : ControlAddStatement(tLay, lRow);
     if (t.lStyle & kWsGroup) {
         PutEmpty(sOut);
     }
-    PutWrapped(sOut, s);
+    PutWrapped(sOut, tLay, s);
 }
 
 std::string Bool(int32_t l) {
@@ -177,16 +177,17 @@ int32_t FontNumber(const std::vector<int32_t>& alFonts, int32_t lFont) {
     return 0;
 }
 
-void PutColours(std::string& sOut, const tDlg& t) {
+void PutColours(std::string& sOut, const tWriteLayout& tLay, const tDlg& t) {
     if (!t.byForeClrUsed && !t.byBackClrUsed) {
         return;
     }
     std::string sColours = ColourText(t.byForeClrUsed ? t.lForeClr : -1) + ", " +
                            ColourText(t.byBackClrUsed ? t.lBackClr : -1);
     if (t.lCtlType == wkCtlDialog) {
-        PutLine(sOut, Indent(1) + "Dialog Set Color hDlg, " + sColours);
+        PutLine(sOut, Indent(tLay, 1) + "Dialog Set Color hDlg, " + sColours);
     } else if (t.lIDElem != 0) {
-        PutLine(sOut, Indent(1) + "Control Set Color hDlg, " + IDName(t.lIDElem) + ", " + sColours);
+        PutLine(sOut,
+                Indent(tLay, 1) + "Control Set Color hDlg, " + IDName(t.lIDElem) + ", " + sColours);
     }
 }
 
@@ -200,22 +201,22 @@ std::string ImageReference(int32_t lRes) {
     return "\"#\" + Format$(" + ResIDName(lRes) + ")";
 }
 
-std::string DialogNewStatement(int32_t lRow) {
+std::string DialogNewStatement(const tWriteLayout& tLay, int32_t lRow) {
     const tDlg& t = gatDlg[lRow];
-    std::string s = Indent(1) + "Dialog New hParent, " + Quoted(GetDynStr(t.lCaptionElem)) + ", " +
-                    Rectangle(t);
+    std::string s = Indent(tLay, 1) + "Dialog New hParent, " + Quoted(GetDynStr(t.lCaptionElem)) +
+                    ", " + Rectangle(t);
     if (!HasDefaultStyles(t)) {
         s += StylePart(t);
     }
     return s + ", To hDlg";
 }
 
-std::string ControlAddStatement(int32_t lRow) {
+std::string ControlAddStatement(const tWriteLayout& tLay, int32_t lRow) {
     const tDlg& t = gatDlg[lRow];
     const int32_t lKind = t.lCtlType;
     std::string s;
     s.reserve(256); // a statement with its styles, before wrapping
-    s.append(static_cast<size_t>(std::max(KvlTabSize(), 0)), ' ');
+    s.append(static_cast<size_t>(std::max(tLay.lTabSizeKVL, 0)), ' ');
     s += "Control Add ";
     if (IsClassKind(lKind)) {
         AppendQuoted(s, t.szClass.view());
@@ -269,22 +270,23 @@ std::string ControlAddStatement(int32_t lRow) {
     return s;
 }
 
-void WriteDialogFunction(std::string& sOut, int32_t lRes) {
+void WriteDialogFunction(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     const tRes& tR = gatRes[lRes];
     const std::string sBase = FunctionBaseName(lRes);
     if (FullFile()) {
-        PutLine(sOut, SeparatorLine());
-        PutWrapped(sOut, "Function Show" + sBase + "(ByVal hParent As Dword) As Long");
-        PutLine(sOut, Indent(1) + "Local lRslt As Long");
+        PutLine(sOut, SeparatorLine(tLay));
+        PutWrapped(sOut, tLay, "Function Show" + sBase + "(ByVal hParent As Dword) As Long");
+        PutLine(sOut, Indent(tLay, 1) + "Local lRslt As Long");
     }
     PutLine(sOut, MetaBegin("Dialog", BlockArgument(lRes)));
-    PutLine(sOut, Indent(1) + "Local hDlg As Dword");
+    PutLine(sOut, Indent(tLay, 1) + "Local hDlg As Dword");
 
     const std::vector<int32_t> alRows = DialogRowsOf(lRes);
     const std::vector<int32_t> alFonts = FontList(alRows);
     if (!alFonts.empty()) {
         for (size_t k = 1; k <= alFonts.size(); ++k) {
-            PutLine(sOut, Indent(1) + "Local hFont" + Num(static_cast<int64_t>(k)) + " As Dword");
+            PutLine(sOut,
+                    Indent(tLay, 1) + "Local hFont" + Num(static_cast<int64_t>(k)) + " As Dword");
         }
         PutEmpty(sOut);
     }
@@ -292,17 +294,18 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
 
     for (int32_t l : alRows) {
         const tDlg& t = gatDlg[l];
-        PutStatement(sOut, l);
+        PutStatement(sOut, tLay, l);
         if (t.lCtlType == wkCtlDialog && t.lDataResElem != 0) {
-            PutLine(sOut, Indent(1) + "Dialog Set Icon hDlg, " + ImageReference(t.lDataResElem));
+            PutLine(sOut,
+                    Indent(tLay, 1) + "Dialog Set Icon hDlg, " + ImageReference(t.lDataResElem));
         }
-        PutColours(sOut, t);
+        PutColours(sOut, tLay, t);
     }
     PutEmpty(sOut);
 
     if (!alFonts.empty()) {
         for (size_t k = 1; k <= alFonts.size(); ++k) {
-            PutLine(sOut, Indent(1) + "hFont" + Num(static_cast<int64_t>(k)) +
+            PutLine(sOut, Indent(tLay, 1) + "hFont" + Num(static_cast<int64_t>(k)) +
                               " = WrenkitMakeFont(" + FontArguments(alFonts[k - 1]) + ")");
         }
         PutEmpty(sOut);
@@ -313,9 +316,10 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
                 continue;
             }
             if (t.lCtlType == wkCtlDialog) {
-                PutLine(sOut, Indent(1) + "Dialog Send hDlg, %WM_SETFONT, hFont" + Num(k) + ", 0");
+                PutLine(sOut,
+                        Indent(tLay, 1) + "Dialog Send hDlg, %WM_SETFONT, hFont" + Num(k) + ", 0");
             } else if (t.lIDElem != 0) {
-                PutLine(sOut, Indent(1) + "Control Send hDlg, " + IDName(t.lIDElem) +
+                PutLine(sOut, Indent(tLay, 1) + "Control Send hDlg, " + IDName(t.lIDElem) +
                                   ", %WM_SETFONT, hFont" + Num(k) + ", 0");
             }
         }
@@ -323,11 +327,11 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
     }
 
     if (tR.lLinkMenu) {
-        PutLine(sOut, Indent(1) + "Attach" + FunctionBaseName(tR.lLinkMenu) + " hDlg");
+        PutLine(sOut, Indent(tLay, 1) + "Attach" + FunctionBaseName(tR.lLinkMenu) + " hDlg");
         PutEmpty(sOut);
     }
     if (tR.lLinkAccel) {
-        PutLine(sOut, Indent(1) + "Attach" + FunctionBaseName(tR.lLinkAccel) + " hDlg");
+        PutLine(sOut, Indent(tLay, 1) + "Attach" + FunctionBaseName(tR.lLinkAccel) + " hDlg");
         PutEmpty(sOut);
     }
     PutLine(sOut, MetaEnd("Dialog"));
@@ -337,19 +341,19 @@ void WriteDialogFunction(std::string& sOut, int32_t lRes) {
     }
     PutEmpty(sOut);
     if (SampleKindsPresent(lRes).bAny) {
-        WriteSampleCalls(sOut, lRes);
+        WriteSampleCalls(sOut, tLay, lRes);
         PutEmpty(sOut);
     }
-    PutLine(sOut, Indent(1) + "Dialog Show Modal hDlg, Call Show" + sBase + "Proc To lRslt");
+    PutLine(sOut, Indent(tLay, 1) + "Dialog Show Modal hDlg, Call Show" + sBase + "Proc To lRslt");
     PutEmpty(sOut);
     if (!alFonts.empty()) {
         for (size_t k = 1; k <= alFonts.size(); ++k) {
-            PutLine(sOut, Indent(1) + "DeleteObject hFont" + Num(static_cast<int64_t>(k)));
+            PutLine(sOut, Indent(tLay, 1) + "DeleteObject hFont" + Num(static_cast<int64_t>(k)));
         }
         PutEmpty(sOut);
     }
-    PutLine(sOut, Indent(1) + "Function = lRslt");
+    PutLine(sOut, Indent(tLay, 1) + "Function = lRslt");
     PutLine(sOut, "End Function");
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
 }

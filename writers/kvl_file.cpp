@@ -3,7 +3,6 @@
 // own text between them byte for byte and regenerates only the blocks, then
 // adds functions for resources that are new to the file.
 #include "model/document.h"
-#include "model/options.h"
 #include "model/project.h"
 #include "model/user_seam.h"
 #include "writers/kvl_text.h"
@@ -60,7 +59,7 @@ bool IsAppended(int32_t lRes) {
 
 // Functions for resources without a block, the AssignAccel block when the
 // file needs it, and an empty line; "" when nothing is new.
-std::string AppendedFunctions() {
+std::string AppendedFunctions(const tWriteLayout& tLay) {
     std::string s;
     const FullFileScope tFull(true);
     for (int32_t l = 1; l <= glResCnt; ++l) {
@@ -69,22 +68,22 @@ std::string AppendedFunctions() {
         }
         switch (gatRes[l].lType) {
         case wkResAccel:
-            WriteAccelFunction(s, l);
+            WriteAccelFunction(s, tLay, l);
             break;
         case wkResMenu:
         case wkResPopupMenu:
-            WriteMenuFunction(s, l);
+            WriteMenuFunction(s, tLay, l);
             break;
         case wkResDialog:
-            WriteCallbackFunction(s, l);
-            WriteDialogFunction(s, l);
+            WriteCallbackFunction(s, tLay, l);
+            WriteDialogFunction(s, tLay, l);
             break;
         }
     }
     if (NeedsAssignAccel()) {
-        PutLine(s, SeparatorLine());
-        WriteAssignAccelBlock(s);
-        PutLine(s, SeparatorLine());
+        PutLine(s, SeparatorLine(tLay));
+        WriteAssignAccelBlock(s, tLay);
+        PutLine(s, SeparatorLine(tLay));
         PutEmpty(s);
     }
     if (!s.empty()) {
@@ -140,7 +139,7 @@ void PutPiece(std::string& s, const std::function<void(std::string_view)>& fnPut
 
 // The comment below the Created line that tells a reader of the file what the
 // metastatements are for; every line is 61 characters wide.
-void WriteHeaderComment(std::string& sOut) {
+void WriteHeaderComment(std::string& sOut, const tWriteLayout& tLay) {
     static const char* const aszLine[] = {
         "' The first line in this file is a Wrenkit metastatement.    ",
         "' It should ALWAYS be the first line of the file. Other      ",
@@ -157,37 +156,40 @@ void WriteHeaderComment(std::string& sOut) {
         "' are used to tell Wrenkit where to insert additional        ",
         "' code. Feel free to make changes anywhere else in the file. ",
     };
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     for (const char* psz : aszLine) {
         PutLine(sOut, psz);
     }
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
 }
 
 } // namespace
 
-void WriteKvlDeclarationsUpdate(std::string& sOut) {
+void WriteKvlDeclarationsUpdate(std::string& sOut, const tWriteLayout& tLay) {
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (!IsAppended(l)) {
             continue;
         }
         const std::string sBase = FunctionBaseName(l);
         if (gatRes[l].lType == wkResDialog) {
-            PutWrapped(sOut, "Declare CallBack Function Show" + sBase + "Proc()");
-            PutWrapped(sOut, "Declare Function Show" + sBase + "(ByVal hDlg As Dword) As Long");
+            PutWrapped(sOut, tLay, "Declare CallBack Function Show" + sBase + "Proc()");
+            PutWrapped(sOut, tLay,
+                       "Declare Function Show" + sBase + "(ByVal hDlg As Dword) As Long");
         } else {
-            PutWrapped(sOut, "Declare Function Attach" + sBase + "(ByVal hDlg As Dword) As Dword");
+            PutWrapped(sOut, tLay,
+                       "Declare Function Attach" + sBase + "(ByVal hDlg As Dword) As Dword");
         }
     }
     if (NeedsAssignAccel()) {
-        PutWrapped(sOut, "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
-                         "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
+        PutWrapped(sOut, tLay,
+                   "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
+                   "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
     }
     PutLine(sOut, MetaDeclarations());
 }
 
-std::string BuildNewKvlFile(const tDocument& tDoc, bool bForSave) {
+std::string BuildNewKvlFile(const tDocument& tDoc, const tWriteLayout& tLay, bool bForSave) {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
     std::string s;
@@ -198,8 +200,8 @@ std::string BuildNewKvlFile(const tDocument& tDoc, bool bForSave) {
     {
         const FullFileScope tFull(true);
         PutLine(s, MetaCreated());
-        if (gtOptions.lHdrComment != 0) {
-            WriteHeaderComment(s);
+        if (tLay.bHdrComment) {
+            WriteHeaderComment(s, tLay);
         }
         PutLine(s, "#Compile Exe");
         PutLine(s, "#Dim All");
@@ -207,21 +209,21 @@ std::string BuildNewKvlFile(const tDocument& tDoc, bool bForSave) {
         bool bComCtl = false;
         bool bRichEdit = false;
         KvlIncludeFlags(bComCtl, bRichEdit);
-        WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
-        WriteKvlConstants(s);
-        WriteKvlDeclarations(s);
-        WriteKvlMain(s, bComCtl, bRichEdit);
-        WriteKvlMenus(s);
-        WriteKvlAccelerators(s);
-        WriteKvlCallBacks(s);
-        WriteKvlSampleCode(s);
-        WriteKvlDialogs(s);
+        WriteKvlIncludes(s, tLay, tDoc, bComCtl, bRichEdit);
+        WriteKvlConstants(s, tLay);
+        WriteKvlDeclarations(s, tLay);
+        WriteKvlMain(s, tLay, bComCtl, bRichEdit);
+        WriteKvlMenus(s, tLay);
+        WriteKvlAccelerators(s, tLay);
+        WriteKvlCallBacks(s, tLay);
+        WriteKvlSampleCode(s, tLay);
+        WriteKvlDialogs(s, tLay);
     }
 
     const std::string* psCopy = OpenText(tDoc.tPreImport);
     if (bForSave && !tDoc.lAsNew && psCopy) {
         PutEmpty(s);
-        PutLine(s, "'" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
+        PutLine(s, "'" + std::string(static_cast<size_t>(tLay.lWrapPos), '='));
         PutLine(s, MetaCopy());
         PutLine(s, "'The following is a copy of your code before importing:");
         PutLine(s, "#If 0");
@@ -236,12 +238,12 @@ namespace {
 
 // The updated file into s; with fnPut, the text is handed on in pieces of about
 // kPieceBytes as it is made and s keeps only the rest.
-void BuildUpdatedKvlText(const tDocument& tDoc, std::string& s,
+void BuildUpdatedKvlText(const tDocument& tDoc, const tWriteLayout& tLay, std::string& s,
                          const std::function<void(std::string_view)>* pfnPut) {
     const std::string* psWork = &tDoc.tWork.sText;
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving KVL");
-    const std::string sAppended = AppendedFunctions();
+    const std::string sAppended = AppendedFunctions(tLay);
     bool bAppended = false;
     if (pfnPut) {
         // One buffer, written out again and again: its pages are touched once,
@@ -285,31 +287,31 @@ void BuildUpdatedKvlText(const tDocument& tDoc, std::string& s,
             bool bComCtl = false;
             bool bRichEdit = false;
             KvlIncludeFlags(bComCtl, bRichEdit);
-            WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
+            WriteKvlIncludes(s, tLay, tDoc, bComCtl, bRichEdit);
             break;
         }
         case wkBlockConstants:
-            WriteKvlConstants(s);
+            WriteKvlConstants(s, tLay);
             break;
         case wkBlockDeclarations:
-            WriteKvlDeclarationsUpdate(s);
+            WriteKvlDeclarationsUpdate(s, tLay);
             break;
         case wkBlockAssignAccel:
-            WriteAssignAccelBlock(s);
+            WriteAssignAccelBlock(s, tLay);
             break;
         case wkBlockAccel:
             if (int32_t lRes = BlockResource(t)) {
-                WriteAccelFunction(s, lRes);
+                WriteAccelFunction(s, tLay, lRes);
             }
             break;
         case wkBlockMenu:
             if (int32_t lRes = BlockResource(t)) {
-                WriteMenuFunction(s, lRes);
+                WriteMenuFunction(s, tLay, lRes);
             }
             break;
         case wkBlockDialog:
             if (int32_t lRes = BlockResource(t)) {
-                WriteDialogFunction(s, lRes);
+                WriteDialogFunction(s, tLay, lRes);
             }
             break;
         default:
@@ -334,28 +336,28 @@ bool UpdatesReadFile(const tDocument& tDoc) {
 
 } // namespace
 
-std::string BuildUpdatedKvlFile(const tDocument& tDoc) {
+std::string BuildUpdatedKvlFile(const tDocument& tDoc, const tWriteLayout& tLay) {
     std::string s;
     if (tDoc.tWork.lOpen && glBlockCnt > 0) {
-        BuildUpdatedKvlText(tDoc, s, nullptr);
+        BuildUpdatedKvlText(tDoc, tLay, s, nullptr);
     }
     return s;
 }
 
-std::string BuildKvlFile(const tDocument& tDoc, bool bForSave) {
+std::string BuildKvlFile(const tDocument& tDoc, const tWriteLayout& tLay, bool bForSave) {
     if (UpdatesReadFile(tDoc)) {
-        return BuildUpdatedKvlFile(tDoc);
+        return BuildUpdatedKvlFile(tDoc, tLay);
     }
-    return BuildNewKvlFile(tDoc, bForSave);
+    return BuildNewKvlFile(tDoc, tLay, bForSave);
 }
 
-void BuildKvlFilePieces(const tDocument& tDoc, bool bForSave,
+void BuildKvlFilePieces(const tDocument& tDoc, const tWriteLayout& tLay, bool bForSave,
                         const std::function<void(std::string_view)>& fnPut) {
     if (UpdatesReadFile(tDoc)) {
         std::string s;
-        BuildUpdatedKvlText(tDoc, s, &fnPut);
+        BuildUpdatedKvlText(tDoc, tLay, s, &fnPut);
         fnPut(s);
         return;
     }
-    fnPut(BuildNewKvlFile(tDoc, bForSave));
+    fnPut(BuildNewKvlFile(tDoc, tLay, bForSave));
 }

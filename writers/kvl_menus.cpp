@@ -24,20 +24,22 @@ std::string ParentHandle(int32_t lLevel) {
     return lLevel > 0 ? "hPopUp" + Num(lLevel) : "hMenu";
 }
 
-void PutMenuItem(std::string& sOut, int32_t l) {
+void PutMenuItem(std::string& sOut, const tWriteLayout& tLay, int32_t l) {
     const tMenu& t = gatMenu[l];
-    const std::string sIndent = Indent(t.lLevel + 1);
+    const std::string sIndent = Indent(tLay, t.lLevel + 1);
     const std::string sParent = ParentHandle(t.lLevel);
     switch (t.lType) {
     case wkMenuPopup:
         PutLine(sOut, sIndent + "Menu New PopUp To hPopUp" + Num(int64_t{t.lLevel} + 1));
-        PutWrapped(sOut, sIndent + "Menu Add PopUp, " + sParent + ", " +
-                             Quoted(GetDynStr(t.lCaptionElem)) + ", hPopUp" +
-                             Num(int64_t{t.lLevel} + 1) + ", " + MenuStateText(t.lOptions));
+        PutWrapped(sOut, tLay,
+                   sIndent + "Menu Add PopUp, " + sParent + ", " +
+                       Quoted(GetDynStr(t.lCaptionElem)) + ", hPopUp" + Num(int64_t{t.lLevel} + 1) +
+                       ", " + MenuStateText(t.lOptions));
         break;
     case wkMenuItem:
-        PutWrapped(sOut, sIndent + "Menu Add String, " + sParent + ", \"" + MenuItemText(l) +
-                             "\", " + IDName(t.lIDElem) + ", " + MenuStateText(t.lOptions));
+        PutWrapped(sOut, tLay,
+                   sIndent + "Menu Add String, " + sParent + ", \"" + MenuItemText(l) + "\", " +
+                       IDName(t.lIDElem) + ", " + MenuStateText(t.lOptions));
         break;
     case wkMenuSeparator:
         PutLine(sOut, sIndent + "Menu Add String, " + sParent + ", \"-\", 0, 0");
@@ -71,61 +73,61 @@ std::string MenuItemText(int32_t lMenuElem) {
     return ReplaceAll(MenuTextKvl(lMenuElem), "\t", "\" + $Tab + \"");
 }
 
-void WriteMenuFunction(std::string& sOut, int32_t lRes) {
+void WriteMenuFunction(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     if (FullFile()) {
-        PutLine(sOut, SeparatorLine());
-        PutWrapped(sOut,
+        PutLine(sOut, SeparatorLine(tLay));
+        PutWrapped(sOut, tLay,
                    "Function Attach" + FunctionBaseName(lRes) + "(ByVal hDlg As Dword) As Dword");
     }
     PutLine(sOut, MetaBegin("Menu", BlockArgument(lRes)));
-    PutLine(sOut, Indent(1) + "Local hMenu As Dword");
+    PutLine(sOut, Indent(tLay, 1) + "Local hMenu As Dword");
     // One handle per nesting depth, declared where the depth first occurs.
     int64_t lMax = 0;
     const std::vector<int32_t> alRows = MenuRowsOf(lRes);
     for (int32_t l : alRows) {
         if (gatMenu[l].lType == wkMenuPopup && gatMenu[l].lLevel + 1 > lMax) {
             lMax = int64_t{gatMenu[l].lLevel} + 1;
-            PutLine(sOut, Indent(1) + "Local hPopUp" + Num(lMax) + " As Dword");
+            PutLine(sOut, Indent(tLay, 1) + "Local hPopUp" + Num(lMax) + " As Dword");
         }
     }
     PutEmpty(sOut);
     // A pop-up (context) menu is built as a pop-up whose sub-menus are the ones
     // the program shows; it is returned, never attached to the dialog as its bar.
     const bool bPopup = gatRes[lRes].lType == wkResPopupMenu;
-    PutLine(sOut, Indent(1) + (bPopup ? "Menu New PopUp To hMenu" : "Menu New Bar To hMenu"));
+    PutLine(sOut, Indent(tLay, 1) + (bPopup ? "Menu New PopUp To hMenu" : "Menu New Bar To hMenu"));
     for (int32_t l : alRows) {
         const tMenu& t = gatMenu[l];
         if (t.lType == wkMenuItem && t.lCaptionElem == 0) {
             continue; // an item without a caption is not built
         }
-        PutMenuItem(sOut, l);
+        PutMenuItem(sOut, tLay, l);
     }
     PutEmpty(sOut);
     if (!bPopup) {
-        PutLine(sOut, Indent(1) + "Menu Attach hMenu, hDlg");
+        PutLine(sOut, Indent(tLay, 1) + "Menu Attach hMenu, hDlg");
         PutEmpty(sOut);
     }
     PutLine(sOut, MetaEnd("Menu"));
     if (FullFile()) {
-        PutLine(sOut, Indent(1) + "Function = hMenu");
+        PutLine(sOut, Indent(tLay, 1) + "Function = hMenu");
         PutLine(sOut, "End Function");
-        PutLine(sOut, SeparatorLine());
+        PutLine(sOut, SeparatorLine(tLay));
         PutEmpty(sOut);
     }
 }
 
-void WriteAccelFunction(std::string& sOut, int32_t lRes) {
+void WriteAccelFunction(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     if (FullFile()) {
-        PutLine(sOut, SeparatorLine());
-        PutWrapped(sOut,
+        PutLine(sOut, SeparatorLine(tLay));
+        PutWrapped(sOut, tLay,
                    "Function Attach" + FunctionBaseName(lRes) + "(ByVal hDlg As Dword) As Dword");
     }
     PutLine(sOut, MetaBegin("Accel", BlockArgument(lRes)));
     const std::vector<int32_t> alRows = AccelRowsOf(lRes);
     const int64_t n = static_cast<int64_t>(alRows.size());
-    PutLine(sOut, Indent(1) + "Local hAccel As Dword");
-    PutLine(sOut, Indent(1) + "Local tAccel() As ACCELAPI");
-    PutLine(sOut, Indent(1) + "Dim tAccel(1 To " + Num(n) + ")");
+    PutLine(sOut, Indent(tLay, 1) + "Local hAccel As Dword");
+    PutLine(sOut, Indent(tLay, 1) + "Local tAccel() As ACCELAPI");
+    PutLine(sOut, Indent(tLay, 1) + "Dim tAccel(1 To " + Num(n) + ")");
     PutEmpty(sOut);
     int64_t k = 0;
     for (int32_t l : alRows) {
@@ -133,28 +135,30 @@ void WriteAccelFunction(std::string& sOut, int32_t lRes) {
         std::string sKey = AccelKeyCode(t.byKey);
         std::string sKeyArg =
             (!sKey.empty() && sKey[0] == '"') ? "Asc(" + sKey + "), " : "%" + sKey + ", ";
-        PutWrapped(sOut, Indent(1) + "AssignAccel tAccel(" + Num(++k) + "), " + sKeyArg +
-                             IDName(t.lIDElem) + ", " + AccelFlagsKvl(t.byModifiers));
+        PutWrapped(sOut, tLay,
+                   Indent(tLay, 1) + "AssignAccel tAccel(" + Num(++k) + "), " + sKeyArg +
+                       IDName(t.lIDElem) + ", " + AccelFlagsKvl(t.byModifiers));
     }
     PutEmpty(sOut);
-    PutLine(sOut, Indent(1) + "Accel Attach hDlg, tAccel() To hAccel");
+    PutLine(sOut, Indent(tLay, 1) + "Accel Attach hDlg, tAccel() To hAccel");
     PutEmpty(sOut);
     PutLine(sOut, MetaEnd("Accel"));
     if (FullFile()) {
-        PutLine(sOut, Indent(1) + "Function = hAccel");
+        PutLine(sOut, Indent(tLay, 1) + "Function = hAccel");
         PutLine(sOut, "End Function");
-        PutLine(sOut, SeparatorLine());
+        PutLine(sOut, SeparatorLine(tLay));
         PutEmpty(sOut);
     }
 }
 
-void WriteAssignAccelBlock(std::string& sOut) {
+void WriteAssignAccelBlock(std::string& sOut, const tWriteLayout& tLay) {
     PutLine(sOut, MetaBegin("AssignAccel", ""));
-    PutWrapped(sOut, "Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal wCmd As "
-                     "Word, ByVal byFVirt As Byte) As Long");
-    PutLine(sOut, Indent(1) + "tAccel.fVirt = byFVirt");
-    PutLine(sOut, Indent(1) + "tAccel.key = wKey");
-    PutLine(sOut, Indent(1) + "tAccel.cmd = wCmd");
+    PutWrapped(sOut, tLay,
+               "Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal wCmd As "
+               "Word, ByVal byFVirt As Byte) As Long");
+    PutLine(sOut, Indent(tLay, 1) + "tAccel.fVirt = byFVirt");
+    PutLine(sOut, Indent(tLay, 1) + "tAccel.key = wKey");
+    PutLine(sOut, Indent(tLay, 1) + "tAccel.cmd = wCmd");
     PutLine(sOut, "End Function");
     PutLine(sOut, MetaEnd("AssignAccel"));
 }

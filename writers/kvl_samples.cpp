@@ -158,19 +158,19 @@ const char* const aszSampleTabCtrl[] = {
     nullptr,
 };
 
-void PutSampleFunction(std::string& sOut, const char* const* ppsz) {
-    PutLine(sOut, SeparatorLine());
-    PutWrapped(sOut, ppsz[0]);
+void PutSampleFunction(std::string& sOut, const tWriteLayout& tLay, const char* const* ppsz) {
+    PutLine(sOut, SeparatorLine(tLay));
+    PutWrapped(sOut, tLay, ppsz[0]);
     for (++ppsz; *ppsz; ++ppsz) {
         const char* psz = *ppsz;
         if (*psz == 0) {
             PutEmpty(sOut);
         } else {
-            PutLine(sOut, Indent(psz[0] - '0') + (psz + 1));
+            PutLine(sOut, Indent(tLay, psz[0] - '0') + (psz + 1));
         }
     }
     PutLine(sOut, "End Function");
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
 }
 
@@ -215,7 +215,7 @@ tSampleKinds SampleKindsPresent(int32_t lRes) {
     return t;
 }
 
-void WriteSampleDeclarations(std::string& sOut) {
+void WriteSampleDeclarations(std::string& sOut, const tWriteLayout& tLay) {
     const tSampleKinds t = SampleKindsPresent(0);
     const char* const aszDecl[] = {
         "Declare Function SampleComboBox(ByVal hDlg As Dword, ByVal lID As Long, ByVal lCount As "
@@ -235,35 +235,35 @@ void WriteSampleDeclarations(std::string& sOut) {
                            t.bListView, t.bTreeView, t.bTabCtrl};
     for (size_t k = 0; k < 6; ++k) {
         if (abHave[k]) {
-            PutWrapped(sOut, aszDecl[k]);
+            PutWrapped(sOut, tLay, aszDecl[k]);
         }
     }
 }
 
-void WriteSampleFunctions(std::string& sOut) {
+void WriteSampleFunctions(std::string& sOut, const tWriteLayout& tLay) {
     const tSampleKinds t = SampleKindsPresent(0);
     if (t.bComboBox) {
-        PutSampleFunction(sOut, aszSampleComboBox);
+        PutSampleFunction(sOut, tLay, aszSampleComboBox);
     }
     if (t.bListBox) {
-        PutSampleFunction(sOut, aszSampleListBox);
+        PutSampleFunction(sOut, tLay, aszSampleListBox);
     }
     if (t.bProgress) {
-        PutSampleFunction(sOut, aszSampleProgress);
+        PutSampleFunction(sOut, tLay, aszSampleProgress);
     }
     if (t.bListView) {
-        PutSampleFunction(sOut, aszSampleListView);
+        PutSampleFunction(sOut, tLay, aszSampleListView);
     }
     if (t.bTreeView) {
-        PutSampleFunction(sOut, aszSampleTreeViewInsertItem);
-        PutSampleFunction(sOut, aszSampleTreeView);
+        PutSampleFunction(sOut, tLay, aszSampleTreeViewInsertItem);
+        PutSampleFunction(sOut, tLay, aszSampleTreeView);
     }
     if (t.bTabCtrl) {
-        PutSampleFunction(sOut, aszSampleTabCtrl);
+        PutSampleFunction(sOut, tLay, aszSampleTabCtrl);
     }
 }
 
-void WriteSampleCalls(std::string& sOut, int32_t lRes) {
+void WriteSampleCalls(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     for (int32_t l : DialogRowsOf(lRes)) {
         const tDlg& t = gatDlg[l];
         if (t.lIDElem == 0) {
@@ -272,22 +272,22 @@ void WriteSampleCalls(std::string& sOut, int32_t lRes) {
         const std::string sID = IDName(t.lIDElem);
         switch (t.lCtlType) {
         case wkCtlComboBox:
-            PutLine(sOut, Indent(1) + "SampleComboBox hDlg, " + sID + ", 30");
+            PutLine(sOut, Indent(tLay, 1) + "SampleComboBox hDlg, " + sID + ", 30");
             break;
         case wkCtlListBox:
-            PutLine(sOut, Indent(1) + "SampleListBox hDlg, " + sID + ", 30");
+            PutLine(sOut, Indent(tLay, 1) + "SampleListBox hDlg, " + sID + ", 30");
             break;
         case wkCtlProgress:
-            PutLine(sOut, Indent(1) + "SampleProgress hDlg, " + sID);
+            PutLine(sOut, Indent(tLay, 1) + "SampleProgress hDlg, " + sID);
             break;
         case wkCtlListView:
-            PutLine(sOut, Indent(1) + "SampleListView hDlg, " + sID + ", 3, 30");
+            PutLine(sOut, Indent(tLay, 1) + "SampleListView hDlg, " + sID + ", 3, 30");
             break;
         case wkCtlTreeView:
-            PutLine(sOut, Indent(1) + "SampleTreeView hDlg, " + sID + ", 3");
+            PutLine(sOut, Indent(tLay, 1) + "SampleTreeView hDlg, " + sID + ", 3");
             break;
         case wkCtlTab:
-            PutLine(sOut, Indent(1) + "SampleTabCtrl hDlg, " + sID + ", 5");
+            PutLine(sOut, Indent(tLay, 1) + "SampleTabCtrl hDlg, " + sID + ", 5");
             break;
         default:
             break;

@@ -45,27 +45,29 @@ template <class F> void ForEachRes(int32_t lKind, F fn) {
     }
 }
 
-void PutIncludeGuard(std::string& sOut, const char* szGuard, const char* szFile) {
+void PutIncludeGuard(std::string& sOut, const tWriteLayout& tLay, const char* szGuard,
+                     const char* szFile) {
     PutLine(sOut, std::string("#If Not %Def(") + szGuard + ")");
-    PutLine(sOut, Indent(1) + "#Include \"" + szFile + "\"");
+    PutLine(sOut, Indent(tLay, 1) + "#Include \"" + szFile + "\"");
     PutLine(sOut, "#EndIf");
 }
 
-void PutSectionHead(std::string& sOut, const char* szTitle, bool bSeparatorBelow) {
-    PutLine(sOut, SeparatorLine());
+void PutSectionHead(std::string& sOut, const tWriteLayout& tLay, const char* szTitle,
+                    bool bSeparatorBelow) {
+    PutLine(sOut, SeparatorLine(tLay));
     PutLine(sOut, SectionTitle(szTitle));
     if (bSeparatorBelow) {
-        PutLine(sOut, SeparatorLine());
+        PutLine(sOut, SeparatorLine(tLay));
     }
 }
 
 // Runs one section writer alone, as a new file holds the section.
-template <class F> std::string RunAlone(const char* szStatus, F fn) {
+template <class F> std::string RunAlone(const char* szStatus, const tWriteLayout& tLay, F fn) {
     ShowStatusText(szStatus);
     std::string s;
     {
         const FullFileScope tFull(true);
-        fn(s);
+        fn(s, tLay);
     }
     CloseStatusText();
     return s;
@@ -88,9 +90,10 @@ void KvlIncludeFlags(bool& bComCtl, bool& bRichEdit) {
     }
 }
 
-void WriteKvlIncludes(std::string& sOut, const tDocument& tDoc, bool bComCtl, bool bRichEdit) {
+void WriteKvlIncludes(std::string& sOut, const tWriteLayout& tLay, const tDocument& tDoc,
+                      bool bComCtl, bool bRichEdit) {
     if (FullFile()) {
-        PutSectionHead(sOut, "Includes", true);
+        PutSectionHead(sOut, tLay, "Includes", true);
     }
     PutLine(sOut, MetaBegin("Includes", ""));
     // A companion script that could not be read keeps its line: its resources
@@ -98,26 +101,26 @@ void WriteKvlIncludes(std::string& sOut, const tDocument& tDoc, bool bComCtl, bo
     if (NeedsCompanionScript() || !tDoc.sUnreadCompanion.empty()) {
         PutLine(sOut, "#Resource \"" + ResourceFileName(tDoc.sPath) + "\"");
     }
-    PutIncludeGuard(sOut, "%KVWINAPI", "KVWINAPI.INC");
+    PutIncludeGuard(sOut, tLay, "%KVWINAPI", "KVWINAPI.INC");
     if (bComCtl) {
-        PutIncludeGuard(sOut, "%KVCOMCTL_INC", "KVCOMCTL.INC");
+        PutIncludeGuard(sOut, tLay, "%KVCOMCTL_INC", "KVCOMCTL.INC");
     }
     if (bRichEdit) {
-        PutIncludeGuard(sOut, "%KVRICHED_INC", "KVRICHED.INC");
+        PutIncludeGuard(sOut, tLay, "%KVRICHED_INC", "KVRICHED.INC");
     }
     if (bComCtl || UsesOwnFonts()) {
         PutLine(sOut, "#Include \"Wrenkit.INC\"");
     }
     PutLine(sOut, MetaEnd("Includes"));
     if (FullFile()) {
-        PutLine(sOut, SeparatorLine());
+        PutLine(sOut, SeparatorLine(tLay));
         PutEmpty(sOut);
     }
 }
 
-void WriteKvlConstants(std::string& sOut) {
+void WriteKvlConstants(std::string& sOut, const tWriteLayout& tLay) {
     if (FullFile()) {
-        PutSectionHead(sOut, "Constants", true);
+        PutSectionHead(sOut, tLay, "Constants", true);
     }
     PutLine(sOut, MetaBegin("Constants", ""));
     // The name column: longest name plus one, up to the next multiple of the tab size.
@@ -127,7 +130,7 @@ void WriteKvlConstants(std::string& sOut) {
             lLongest = std::max(lLongest, gatID[l].szIDName.size());
         }
     }
-    const size_t lTab = static_cast<size_t>(std::max(KvlTabSize(), 1));
+    const size_t lTab = static_cast<size_t>(std::max(tLay.lTabSizeKVL, 1));
     const size_t lColumn = (lLongest + 1 + lTab - 1) / lTab * lTab;
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         if (gatID.Live(l)) {
@@ -137,154 +140,158 @@ void WriteKvlConstants(std::string& sOut) {
     }
     PutLine(sOut, MetaEnd("Constants"));
     if (FullFile()) {
-        PutLine(sOut, SeparatorLine());
+        PutLine(sOut, SeparatorLine(tLay));
         PutEmpty(sOut);
     }
 }
 
-void WriteKvlDeclarations(std::string& sOut) {
-    PutSectionHead(sOut, "Declarations", true);
+void WriteKvlDeclarations(std::string& sOut, const tWriteLayout& tLay) {
+    PutSectionHead(sOut, tLay, "Declarations", true);
     const std::string sAttach = "(ByVal hDlg As Dword) As Dword";
     if (glMenuCnt > 0) {
         ForEachRes(wkResMenu, [&](int32_t l) {
-            PutWrapped(sOut, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
+            PutWrapped(sOut, tLay, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
         });
     }
     if (glAccelCnt > 0) {
-        PutWrapped(sOut, "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
-                         "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
+        PutWrapped(sOut, tLay,
+                   "Declare Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, "
+                   "ByVal wCmd As Word, ByVal byFVirt As Byte) As Long");
         ForEachRes(wkResAccel, [&](int32_t l) {
-            PutWrapped(sOut, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
+            PutWrapped(sOut, tLay, "Declare Function Attach" + FunctionBaseName(l) + sAttach);
         });
     }
     const bool bDialogs = glResCnt > 0 && glDlgCnt > 0;
     if (bDialogs) {
         ForEachRes(wkResDialog, [&](int32_t l) {
-            PutWrapped(sOut, "Declare CallBack Function Show" + FunctionBaseName(l) + "Proc()");
+            PutWrapped(sOut, tLay,
+                       "Declare CallBack Function Show" + FunctionBaseName(l) + "Proc()");
         });
     }
-    WriteSampleDeclarations(sOut);
+    WriteSampleDeclarations(sOut, tLay);
     if (bDialogs) {
         ForEachRes(wkResDialog, [&](int32_t l) {
-            PutWrapped(sOut, "Declare Function Show" + FunctionBaseName(l) +
-                                 "(ByVal hParent As Dword) As Long");
+            PutWrapped(sOut, tLay,
+                       "Declare Function Show" + FunctionBaseName(l) +
+                           "(ByVal hParent As Dword) As Long");
         });
     }
     PutLine(sOut, MetaDeclarations());
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
 }
 
-void WriteKvlMain(std::string& sOut, bool bComCtl, bool bRichEdit) {
-    PutLine(sOut, SeparatorLine());
+void WriteKvlMain(std::string& sOut, const tWriteLayout& tLay, bool bComCtl, bool bRichEdit) {
+    PutLine(sOut, SeparatorLine(tLay));
     PutLine(sOut, "Function KvMain()");
     if (bRichEdit) {
-        PutLine(sOut, Indent(1) + "Local hModRE As Dword");
+        PutLine(sOut, Indent(tLay, 1) + "Local hModRE As Dword");
     }
     if (bComCtl) {
         PutEmpty(sOut);
-        PutLine(sOut, Indent(1) + "WrenkitInitComCtls (%ICC_WIN95_CLASSES Or %ICC_DATE_CLASSES Or "
-                                  "%ICC_INTERNET_CLASSES)");
+        PutLine(sOut, Indent(tLay, 1) +
+                          "WrenkitInitComCtls (%ICC_WIN95_CLASSES Or %ICC_DATE_CLASSES Or "
+                          "%ICC_INTERNET_CLASSES)");
     }
     if (bRichEdit) {
         PutEmpty(sOut);
-        PutLine(sOut, Indent(1) + "hModRE = LoadLibrary(\"RICHED32.DLL\")");
+        PutLine(sOut, Indent(tLay, 1) + "hModRE = LoadLibrary(\"RICHED32.DLL\")");
     }
     if (bComCtl || bRichEdit) {
         PutEmpty(sOut);
     }
     ForEachRes(wkResDialog, [&](int32_t l) {
-        PutLine(sOut, Indent(1) + "Show" + FunctionBaseName(l) + " %HWND_DESKTOP");
+        PutLine(sOut, Indent(tLay, 1) + "Show" + FunctionBaseName(l) + " %HWND_DESKTOP");
     });
     if (bRichEdit) {
         PutEmpty(sOut);
-        PutLine(sOut, Indent(1) + "FreeLibrary hModRE");
+        PutLine(sOut, Indent(tLay, 1) + "FreeLibrary hModRE");
     }
     PutLine(sOut, "End Function");
-    PutLine(sOut, SeparatorLine());
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
 }
 
-void WriteKvlMenus(std::string& sOut) {
+void WriteKvlMenus(std::string& sOut, const tWriteLayout& tLay) {
     if (glMenuCnt <= 0) {
         return;
     }
-    PutSectionHead(sOut, "Menus", false);
+    PutSectionHead(sOut, tLay, "Menus", false);
     const RowGroupScope tScope; // each resource reads its rows from one pass
-    ForEachRes(wkResMenu, [&](int32_t l) { WriteMenuFunction(sOut, l); });
+    ForEachRes(wkResMenu, [&](int32_t l) { WriteMenuFunction(sOut, tLay, l); });
 }
 
-void WriteKvlAccelerators(std::string& sOut) {
+void WriteKvlAccelerators(std::string& sOut, const tWriteLayout& tLay) {
     if (glAccelCnt <= 0) {
         return;
     }
-    PutSectionHead(sOut, "Accelerators", true);
-    WriteAssignAccelBlock(sOut);
-    PutLine(sOut, SeparatorLine());
+    PutSectionHead(sOut, tLay, "Accelerators", true);
+    WriteAssignAccelBlock(sOut, tLay);
+    PutLine(sOut, SeparatorLine(tLay));
     PutEmpty(sOut);
     const RowGroupScope tScope; // each resource reads its rows from one pass
-    ForEachRes(wkResAccel, [&](int32_t l) { WriteAccelFunction(sOut, l); });
+    ForEachRes(wkResAccel, [&](int32_t l) { WriteAccelFunction(sOut, tLay, l); });
 }
 
-void WriteKvlCallBacks(std::string& sOut) {
+void WriteKvlCallBacks(std::string& sOut, const tWriteLayout& tLay) {
     if (glResCnt <= 0 || glDlgCnt <= 0) {
         return;
     }
-    PutSectionHead(sOut, "CallBacks", false);
+    PutSectionHead(sOut, tLay, "CallBacks", false);
     const RowGroupScope tScope; // each resource reads its rows from one pass
-    ForEachRes(wkResDialog, [&](int32_t l) { WriteCallbackFunction(sOut, l); });
+    ForEachRes(wkResDialog, [&](int32_t l) { WriteCallbackFunction(sOut, tLay, l); });
 }
 
-void WriteKvlSampleCode(std::string& sOut) {
+void WriteKvlSampleCode(std::string& sOut, const tWriteLayout& tLay) {
     if (!SampleKindsPresent(0).bAny) {
         return;
     }
-    PutSectionHead(sOut, "Sample Code", false);
-    WriteSampleFunctions(sOut);
+    PutSectionHead(sOut, tLay, "Sample Code", false);
+    WriteSampleFunctions(sOut, tLay);
 }
 
-void WriteKvlDialogs(std::string& sOut) {
+void WriteKvlDialogs(std::string& sOut, const tWriteLayout& tLay) {
     if (glDlgCnt <= 0) {
         return;
     }
-    PutSectionHead(sOut, "Dialogs", false);
+    PutSectionHead(sOut, tLay, "Dialogs", false);
     const RowGroupScope tScope; // each resource reads its rows from one pass
-    ForEachRes(wkResDialog, [&](int32_t l) { WriteDialogFunction(sOut, l); });
+    ForEachRes(wkResDialog, [&](int32_t l) { WriteDialogFunction(sOut, tLay, l); });
 }
 
-std::string KvlIncludesSection(const tDocument& tDoc) {
-    return RunAlone("Saving KVL", [&tDoc](std::string& s) {
+std::string KvlIncludesSection(const tDocument& tDoc, const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL", tLay, [&tDoc](std::string& s, const tWriteLayout& tLay) {
         bool bComCtl = false;
         bool bRichEdit = false;
         KvlIncludeFlags(bComCtl, bRichEdit);
-        WriteKvlIncludes(s, tDoc, bComCtl, bRichEdit);
+        WriteKvlIncludes(s, tLay, tDoc, bComCtl, bRichEdit);
     });
 }
 
-std::string KvlConstantsSection() {
-    return RunAlone("Saving KVL Constants", WriteKvlConstants);
+std::string KvlConstantsSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Constants", tLay, WriteKvlConstants);
 }
 
-std::string KvlDeclarationsSection() {
-    return RunAlone("Saving KVL Declarations", WriteKvlDeclarations);
+std::string KvlDeclarationsSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Declarations", tLay, WriteKvlDeclarations);
 }
 
-std::string KvlDialogsSection() {
-    return RunAlone("Saving KVL Dialog", WriteKvlDialogs);
+std::string KvlDialogsSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Dialog", tLay, WriteKvlDialogs);
 }
 
-std::string KvlMenusSection() {
-    return RunAlone("Saving KVL Menu", WriteKvlMenus);
+std::string KvlMenusSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Menu", tLay, WriteKvlMenus);
 }
 
-std::string KvlAcceleratorsSection() {
-    return RunAlone("Saving KVL Accelerators", WriteKvlAccelerators);
+std::string KvlAcceleratorsSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Accelerators", tLay, WriteKvlAccelerators);
 }
 
-std::string KvlCallBacksSection() {
-    return RunAlone("Saving KVL Basic Code", WriteKvlCallBacks);
+std::string KvlCallBacksSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Basic Code", tLay, WriteKvlCallBacks);
 }
 
-std::string KvlSampleCodeSection() {
-    return RunAlone("Saving KVL Basic Code", WriteKvlSampleCode);
+std::string KvlSampleCodeSection(const tWriteLayout& tLay) {
+    return RunAlone("Saving KVL Basic Code", tLay, WriteKvlSampleCode);
 }

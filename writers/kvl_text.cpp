@@ -1,7 +1,6 @@
 #include "writers/kvl_text.h"
 
 #include "model/id_names.h"
-#include "model/options.h"
 #include "model/project.h"
 
 namespace {
@@ -20,25 +19,13 @@ FullFileScope::~FullFileScope() {
     gbFullFile = bWasFull;
 }
 
-int32_t KvlTabSize() {
-    return OptionTabSize(gtOptions.lTabSizeKVL);
-}
-
-int32_t RcTabSize() {
-    return OptionTabSize(gtOptions.lTabSizeRC);
-}
-
-int32_t KvlWrapPos() {
-    return OptionWrapPos(gtOptions.lWrapPos);
-}
-
-std::string Indent(int32_t lLevel) {
-    int32_t n = lLevel * KvlTabSize();
+std::string Indent(const tWriteLayout& tLay, int32_t lLevel) {
+    int32_t n = lLevel * tLay.lTabSizeKVL;
     return std::string(static_cast<size_t>(n > 0 ? n : 0), ' ');
 }
 
-std::string SeparatorLine() {
-    return "'" + std::string(static_cast<size_t>(KvlWrapPos()), '-');
+std::string SeparatorLine(const tWriteLayout& tLay) {
+    return "'" + std::string(static_cast<size_t>(tLay.lWrapPos), '-');
 }
 
 std::string SectionTitle(std::string_view sTitle) {
@@ -74,14 +61,14 @@ void PutEmpty(std::string& sOut) {
     sOut += "\r\n";
 }
 
-void PutWrapped(std::string& sOut, const std::string& sLine) {
+void PutWrapped(std::string& sOut, const tWriteLayout& tLay, const std::string& sLine) {
     // Most lines fit: they go out without the wrapping copy.
-    const int32_t lWidth = KvlWrapPos();
+    const int32_t lWidth = tLay.lWrapPos;
     if (lWidth >= 0 && sLine.size() <= static_cast<size_t>(lWidth)) {
         PutLine(sOut, sLine);
         return;
     }
-    PutLine(sOut, WrapLine(sLine, lWidth, KvlTabSize()));
+    PutLine(sOut, WrapLine(sLine, lWidth, tLay.lTabSizeKVL));
 }
 
 // Positions below are 1-based, as the wrapping rule counts them; At(s, p) is
@@ -165,8 +152,8 @@ std::string WrapLine(std::string s, int32_t lWidth, int32_t lTab) {
     return s;
 }
 
-std::string WrapKvlLine(const std::string& sText) {
-    return WrapLine(sText, KvlWrapPos(), KvlTabSize());
+std::string WrapKvlLine(const tWriteLayout& tLay, const std::string& sText) {
+    return WrapLine(sText, tLay.lWrapPos, tLay.lTabSizeKVL);
 }
 
 void AppendQuoted(std::string& s, std::string_view sText) {

@@ -4,6 +4,8 @@
 // change here changes every file the designer writes.
 #pragma once
 
+#include "writers/write_layout.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,16 +27,10 @@ class FullFileScope {
     bool bWasFull;
 };
 
-// The options as the writers read them (0 means the default, the wrap position
-// is kept within 60..240).
-int32_t KvlTabSize();
-int32_t RcTabSize();
-int32_t KvlWrapPos();
-
-// Level n of indentation: n x KvlTabSize() blanks.
-std::string Indent(int32_t lLevel);
-// "'" and KvlWrapPos() dashes.
-std::string SeparatorLine();
+// Level n of indentation: n x the layout's KVL tab size in blanks.
+std::string Indent(const tWriteLayout& tLay, int32_t lLevel);
+// "'" and as many dashes as the layout's wrap position.
+std::string SeparatorLine(const tWriteLayout& tLay);
 // "'   ** Title **".
 std::string SectionTitle(std::string_view sTitle);
 
@@ -50,8 +46,8 @@ std::string MetaCopy();
 void PutLine(std::string& sOut, std::string_view sLine);
 // Appends an empty line.
 void PutEmpty(std::string& sOut);
-// Appends the line wrapped at the current options, then CR LF.
-void PutWrapped(std::string& sOut, const std::string& sLine);
+// Appends the line wrapped as the layout says, then CR LF.
+void PutWrapped(std::string& sOut, const tWriteLayout& tLay, const std::string& sLine);
 
 // Breaks one logical line into continuation lines at blanks so that no part
 // is longer than lWidth (a part keeps its breaking blank and gets " _", or,
@@ -59,8 +55,8 @@ void PutWrapped(std::string& sOut, const std::string& sLine);
 // indented by one unit (lTab) more than the first line. A line without a blank
 // to break at is left intact.
 std::string WrapLine(std::string sText, int32_t lWidth, int32_t lTab);
-// The same with the current options.
-std::string WrapKvlLine(const std::string& sText);
+// The same at the layout's wrap position and KVL tab size.
+std::string WrapKvlLine(const tWriteLayout& tLay, const std::string& sText);
 
 // The text in double quotes, every double quote inside doubled.
 std::string Quoted(std::string_view sText);

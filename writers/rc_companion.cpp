@@ -4,7 +4,6 @@
 // so that the user's own text survives every save.
 #include "edit/data_files.h"
 #include "model/document.h"
-#include "model/options.h"
 #include "model/path_rules.h"
 #include "model/project.h"
 #include "model/user_seam.h"
@@ -83,9 +82,9 @@ const char* const kasHeader[] = {
 
 } // namespace
 
-void WriteRCConstants(std::string& sOut) {
+void WriteRCConstants(std::string& sOut, const tWriteLayout& tLay) {
     if (FullFile()) {
-        PutRCTitle(sOut, "Constants");
+        PutRCTitle(sOut, tLay, "Constants");
     }
     PutLine(sOut, RCMetaBegin("Constants"));
     std::vector<int32_t> alIDs;
@@ -107,7 +106,7 @@ void WriteRCConstants(std::string& sOut) {
     for (int32_t l : alIDs) {
         asNames.push_back(gatID[l].szIDName.str());
     }
-    size_t lColumn = RCNameColumn(asNames);
+    size_t lColumn = RCNameColumn(tLay, asNames);
     for (int32_t l : alIDs) {
         PutLine(sOut, "#define " + RCPaddedName(gatID[l].szIDName.view(), lColumn) +
                           std::to_string(gatID[l].lIDValue));
@@ -118,20 +117,20 @@ void WriteRCConstants(std::string& sOut) {
     }
 }
 
-void WriteRCData(std::string& sOut, const tDocument& tDoc) {
+void WriteRCData(std::string& sOut, const tWriteLayout& tLay, const tDocument& tDoc) {
     std::vector<tLinkedData> at = LinkedData();
     if (at.empty() && FullFile()) {
         return; // a block that was read keeps its markers even when it is empty now
     }
     if (FullFile()) {
-        PutRCTitle(sOut, "RC Data");
+        PutRCTitle(sOut, tLay, "RC Data");
     }
     PutLine(sOut, RCMetaBegin("RCData"));
     std::vector<std::string> asNames;
     for (const tLinkedData& t : at) {
         asNames.push_back(gatID[gatRes[t.lRes].lIDElem].szIDName.str());
     }
-    size_t lColumn = RCNameColumn(asNames);
+    size_t lColumn = RCNameColumn(tLay, asNames);
     for (size_t i = 0; i < at.size(); ++i) {
         const char* szType = DataTypeWord(gatDlg[at[i].lRow]);
         std::string sFile = GetDynStr(gatRes[at[i].lRes].lRCDataElem);
@@ -147,12 +146,12 @@ void WriteRCData(std::string& sOut, const tDocument& tDoc) {
     }
 }
 
-void WriteRCStrings(std::string& sOut) {
+void WriteRCStrings(std::string& sOut, const tWriteLayout& tLay) {
     if (glStrCnt == 0 && FullFile()) {
         return;
     }
     if (FullFile()) {
-        PutRCTitle(sOut, "String Table");
+        PutRCTitle(sOut, tLay, "String Table");
     }
     PutLine(sOut, RCMetaBegin("Strings"));
     if (glStrCnt > 0) {
@@ -162,12 +161,12 @@ void WriteRCStrings(std::string& sOut) {
                 asNames.push_back(gatID[gatStr[l].lIDElem].szIDName.str());
             }
         }
-        size_t lColumn = RCNameColumn(asNames);
+        size_t lColumn = RCNameColumn(tLay, asNames);
         PutLine(sOut, "STRINGTABLE DISCARDABLE");
         PutLine(sOut, "BEGIN");
         for (int32_t l = 1; l <= glStrCnt; ++l) {
             if (gatStr.Live(l)) {
-                PutLine(sOut, std::string(static_cast<size_t>(RcTabSize()), ' ') +
+                PutLine(sOut, std::string(static_cast<size_t>(tLay.lTabSizeRC), ' ') +
                                   RCPaddedName(gatID[gatStr[l].lIDElem].szIDName.view(), lColumn) +
                                   RCQuoted(GetDynStr(gatStr[l].lStrElem)));
             }
@@ -180,29 +179,29 @@ void WriteRCStrings(std::string& sOut) {
     }
 }
 
-std::string BuildNewRCFile(const tDocument& tDoc, bool bForSave) {
+std::string BuildNewRCFile(const tDocument& tDoc, const tWriteLayout& tLay, bool bForSave) {
     ShowStatusText("Saving RC");
     const FullFileScope tFull(true);
     std::string s;
     PutLine(s, "//#Wrenkit Created");
-    if (gtOptions.lHdrComment != 0) {
-        PutLine(s, RCSeparator());
+    if (tLay.bHdrComment) {
+        PutLine(s, RCSeparator(tLay));
         for (const char* sz : kasHeader) {
             PutLine(s, sz);
         }
-        PutLine(s, RCSeparator());
+        PutLine(s, RCSeparator(tLay));
         PutEmpty(s);
     }
     PutLine(s, "#include \"Resource.h\"");
     PutEmpty(s);
-    WriteRCConstants(s);
-    WriteRCData(s, tDoc);
-    WriteRCStrings(s);
-    WriteRCVersionInfo(s);
+    WriteRCConstants(s, tLay);
+    WriteRCData(s, tLay, tDoc);
+    WriteRCStrings(s, tLay);
+    WriteRCVersionInfo(s, tLay);
     const std::string* pCopy = OpenText(tDoc.tRCPreImport);
     if (bForSave && tDoc.lAsNew == 0 && pCopy != nullptr) {
         PutEmpty(s);
-        PutLine(s, "//" + std::string(static_cast<size_t>(KvlWrapPos()), '='));
+        PutLine(s, "//" + std::string(static_cast<size_t>(tLay.lWrapPos), '='));
         PutLine(s, "//#Wrenkit Copy");
         PutLine(s, "//The following is a copy of your code before importing:");
         PutLine(s, "#if 0");
@@ -213,7 +212,7 @@ std::string BuildNewRCFile(const tDocument& tDoc, bool bForSave) {
     return s;
 }
 
-std::string BuildUpdatedRCFile(const tDocument& tDoc) {
+std::string BuildUpdatedRCFile(const tDocument& tDoc, const tWriteLayout& tLay) {
     const std::string* psWork = OpenText(tDoc.tRCWork);
     if (psWork == nullptr || glRCBlockCnt == 0) {
         return std::string();
@@ -248,18 +247,18 @@ std::string BuildUpdatedRCFile(const tDocument& tDoc) {
                 PutLine(s, "//#Wrenkit Copy");
                 break;
             case wkBlockConstants:
-                WriteRCConstants(s);
+                WriteRCConstants(s, tLay);
                 break;
             case wkBlockRCData:
-                WriteRCData(s, tDoc);
+                WriteRCData(s, tLay, tDoc);
                 bData = true;
                 break;
             case wkBlockStrings:
-                WriteRCStrings(s);
+                WriteRCStrings(s, tLay);
                 bStrings = true;
                 break;
             case wkBlockVersionInfo:
-                WriteRCVersionInfo(s);
+                WriteRCVersionInfo(s, tLay);
                 bVersion = true;
                 break;
             default:
@@ -273,13 +272,13 @@ std::string BuildUpdatedRCFile(const tDocument& tDoc) {
     {
         const FullFileScope tFull(true);
         if (!bData) {
-            WriteRCData(s, tDoc);
+            WriteRCData(s, tLay, tDoc);
         }
         if (!bStrings) {
-            WriteRCStrings(s);
+            WriteRCStrings(s, tLay);
         }
         if (!bVersion) {
-            WriteRCVersionInfo(s);
+            WriteRCVersionInfo(s, tLay);
         }
     }
     if (s.size() != lWalked) {
@@ -289,24 +288,26 @@ std::string BuildUpdatedRCFile(const tDocument& tDoc) {
     return s;
 }
 
-std::string BuildRCFile(const tDocument& tDoc, bool bForSave) {
+std::string BuildRCFile(const tDocument& tDoc, const tWriteLayout& tLay, bool bForSave) {
     if (tDoc.lAsNew == 0) {
-        std::string s = BuildUpdatedRCFile(tDoc);
+        std::string s = BuildUpdatedRCFile(tDoc, tLay);
         if (!s.empty()) {
             return s;
         }
     }
-    return BuildNewRCFile(tDoc, bForSave);
+    return BuildNewRCFile(tDoc, tLay, bForSave);
 }
 
-std::string RCConstantsSection() {
-    return RunRCAlone("Saving RC Constants", WriteRCConstants);
+std::string RCConstantsSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Constants", tLay, WriteRCConstants);
 }
 
-std::string RCDataSection(const tDocument& tDoc) {
-    return RunRCAlone("Saving RC Data", [&tDoc](std::string& s) { WriteRCData(s, tDoc); });
+std::string RCDataSection(const tDocument& tDoc, const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Data", tLay, [&tDoc](std::string& s, const tWriteLayout& tLay) {
+        WriteRCData(s, tLay, tDoc);
+    });
 }
 
-std::string RCStringsSection() {
-    return RunRCAlone("Saving RC Strings", WriteRCStrings);
+std::string RCStringsSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Strings", tLay, WriteRCStrings);
 }

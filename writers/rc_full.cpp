@@ -19,8 +19,8 @@
 
 namespace {
 
-std::string Blanks(int32_t lUnits) {
-    return std::string(static_cast<size_t>(lUnits * RcTabSize()), ' ');
+std::string Blanks(const tWriteLayout& tLay, int32_t lUnits) {
+    return std::string(static_cast<size_t>(lUnits * tLay.lTabSizeRC), ' ');
 }
 
 std::string Doubled(const std::string& s) {
@@ -118,7 +118,7 @@ std::string RectText(const tDlg& t) {
            std::to_string(t.nRight - t.nLeft) + ", " + std::to_string(t.nBottom - t.nTop);
 }
 
-std::string ControlLine(const tDlg& t) {
+std::string ControlLine(const tWriteLayout& tLay, const tDlg& t) {
     std::string sText;
     const tRes& tData = gatRes[t.lDataResElem];
     if (t.lDataResElem != 0 && tData.lRCDataElem != 0 &&
@@ -134,7 +134,7 @@ std::string ControlLine(const tDlg& t) {
     }
     std::string sID = t.lIDElem != 0 ? RCName(gatID[t.lIDElem].szIDName.view()) : "-1";
     std::string sClass = t.szClass.empty() ? CtlTypeClass(t.lCtlType) : t.szClass.str();
-    std::string s = Blanks(1) + "CONTROL " + sText + ", " + sID + ", \"" + sClass + "\", " +
+    std::string s = Blanks(tLay, 1) + "CONTROL " + sText + ", " + sID + ", \"" + sClass + "\", " +
                     StyleExpr(t.lStyleStrElem, t.lStyle) + ", " + RectText(t);
     if (t.lExStyle != 0 || !GetDynStr(t.lExStyleStrElem).empty()) {
         s += ", " + StyleExpr(t.lExStyleStrElem, t.lExStyle);
@@ -153,7 +153,7 @@ std::string MenuItemRcText(int32_t lItem) {
     return RCQuoted(sCaption);
 }
 
-void WriteDialog(std::string& sOut, int32_t lRes) {
+void WriteDialog(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     int32_t lRow = FindDialogRow(lRes);
     if (lRow == 0) {
         return;
@@ -183,14 +183,14 @@ void WriteDialog(std::string& sOut, int32_t lRes) {
     PutLine(sOut, "BEGIN");
     for (int32_t l : DialogRowsOf(lRes)) {
         if (gatDlg[l].lCtlType != wkCtlDialog) {
-            PutLine(sOut, ControlLine(gatDlg[l]));
+            PutLine(sOut, ControlLine(tLay, gatDlg[l]));
         }
     }
     PutLine(sOut, "END");
     PutEmpty(sOut);
 }
 
-void WriteMenu(std::string& sOut, int32_t lRes) {
+void WriteMenu(std::string& sOut, const tWriteLayout& tLay, int32_t lRes) {
     PutLine(sOut, RCName(ResIDName(lRes)) + " MENU DISCARDABLE");
     PutLine(sOut, "BEGIN");
     int32_t lOpen = 0; // pop-up blocks open below the menu's own
@@ -203,25 +203,25 @@ void WriteMenu(std::string& sOut, int32_t lRes) {
         // Closing by the open depth, not by the previous item's level, also
         // closes a pop-up that has no items.
         while (lOpen > L) {
-            PutLine(sOut, Blanks(lOpen) + "END");
+            PutLine(sOut, Blanks(tLay, lOpen) + "END");
             --lOpen;
         }
         std::string sFlags = t.lOptions > 0 ? MenuFlags(t.lOptions) : std::string();
         if (t.lType == wkMenuPopup) {
-            PutLine(sOut, Blanks(L + 1) + "POPUP " + RCQuoted(GetDynStr(t.lCaptionElem)) +
+            PutLine(sOut, Blanks(tLay, L + 1) + "POPUP " + RCQuoted(GetDynStr(t.lCaptionElem)) +
                               (sFlags.empty() ? "" : ", " + sFlags));
-            PutLine(sOut, Blanks(L + 1) + "BEGIN");
+            PutLine(sOut, Blanks(tLay, L + 1) + "BEGIN");
             lOpen = L + 1;
         } else if (t.lType == wkMenuSeparator) {
-            PutLine(sOut, Blanks(L + 1) + "MENUITEM SEPARATOR");
+            PutLine(sOut, Blanks(tLay, L + 1) + "MENUITEM SEPARATOR");
         } else {
             std::string sID = t.lIDElem != 0 ? RCName(gatID[t.lIDElem].szIDName.view()) : "0";
-            PutLine(sOut, Blanks(L + 1) + "MENUITEM " + MenuItemRcText(l) + ", " + sID +
+            PutLine(sOut, Blanks(tLay, L + 1) + "MENUITEM " + MenuItemRcText(l) + ", " + sID +
                               (sFlags.empty() ? "" : ", " + sFlags));
         }
     }
     while (lOpen > 0) {
-        PutLine(sOut, Blanks(lOpen) + "END");
+        PutLine(sOut, Blanks(tLay, lOpen) + "END");
         --lOpen;
     }
     PutLine(sOut, "END");
@@ -230,18 +230,18 @@ void WriteMenu(std::string& sOut, int32_t lRes) {
 
 } // namespace
 
-void WriteRCFullConstants(std::string& sOut) {
+void WriteRCFullConstants(std::string& sOut, const tWriteLayout& tLay) {
     if (glIDCnt == 0) {
         return;
     }
-    PutRCTitle(sOut, "Constants");
+    PutRCTitle(sOut, tLay, "Constants");
     std::vector<std::string> asNames;
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         if (gatID.Live(l)) {
             asNames.push_back(gatID[l].szIDName.str());
         }
     }
-    size_t lColumn = RCNameColumn(asNames);
+    size_t lColumn = RCNameColumn(tLay, asNames);
     for (int32_t l = 1; l <= glIDCnt; ++l) {
         if (gatID.Live(l)) {
             PutLine(sOut, "#define " + RCPaddedName(gatID[l].szIDName.view(), lColumn) +
@@ -251,7 +251,7 @@ void WriteRCFullConstants(std::string& sOut) {
     PutEmpty(sOut);
 }
 
-void WriteRCDataFiles(std::string& sOut) {
+void WriteRCDataFiles(std::string& sOut, const tWriteLayout& tLay) {
     static const struct {
         int32_t lKind;
         const char* szTitle;
@@ -269,7 +269,7 @@ void WriteRCDataFiles(std::string& sOut) {
             asNames.push_back(ResIDName(l));
         }
     }
-    size_t lColumn = RCNameColumn(asNames);
+    size_t lColumn = RCNameColumn(tLay, asNames);
     for (const auto& tKind : kat) {
         bool bTitle = false;
         for (int32_t l = 1; l <= glResCnt; ++l) {
@@ -277,7 +277,7 @@ void WriteRCDataFiles(std::string& sOut) {
                 continue;
             }
             if (!bTitle) {
-                PutRCTitle(sOut, tKind.szTitle);
+                PutRCTitle(sOut, tLay, tKind.szTitle);
                 bTitle = true;
             }
             PutLine(sOut, RCPaddedName(ResIDName(l), lColumn) + tKind.szType + "\"" +
@@ -289,24 +289,24 @@ void WriteRCDataFiles(std::string& sOut) {
     }
 }
 
-void WriteRCMenus(std::string& sOut) {
+void WriteRCMenus(std::string& sOut, const tWriteLayout& tLay) {
     if (glMenuCnt == 0) {
         return;
     }
-    PutRCTitle(sOut, "Menus");
+    PutRCTitle(sOut, tLay, "Menus");
     const RowGroupScope tScope; // each resource reads its rows from one pass
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && (gatRes[l].lType == wkResMenu || gatRes[l].lType == wkResPopupMenu)) {
-            WriteMenu(sOut, l);
+            WriteMenu(sOut, tLay, l);
         }
     }
 }
 
-void WriteRCAccelerators(std::string& sOut) {
+void WriteRCAccelerators(std::string& sOut, const tWriteLayout& tLay) {
     if (glAccelCnt == 0) {
         return;
     }
-    PutRCTitle(sOut, "Accelerator Tables");
+    PutRCTitle(sOut, tLay, "Accelerator Tables");
     PutLine(sOut, "IDR_ACCELERATOR1 ACCELERATORS DISCARDABLE");
     PutLine(sOut, "BEGIN");
     for (int32_t l = 1; l <= glAccelCnt; ++l) {
@@ -315,7 +315,7 @@ void WriteRCAccelerators(std::string& sOut) {
         if (!gatAccel.Live(l) || sKey.empty()) {
             continue;
         }
-        PutLine(sOut, Blanks(1) + PadTo(sKey + ",", 16) +
+        PutLine(sOut, Blanks(tLay, 1) + PadTo(sKey + ",", 16) +
                           PadTo(RCName(gatID[t.lIDElem].szIDName.view()) + ",", 16) +
                           AccelFlagsRc(t.byModifiers));
     }
@@ -323,21 +323,21 @@ void WriteRCAccelerators(std::string& sOut) {
     PutEmpty(sOut);
 }
 
-void WriteRCDialogs(std::string& sOut) {
+void WriteRCDialogs(std::string& sOut, const tWriteLayout& tLay) {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     bool bTitle = false;
     for (int32_t l = 1; l <= glResCnt; ++l) {
         if (gatRes.Live(l) && gatRes[l].lType == wkResDialog && FindDialogRow(l) != 0) {
             if (!bTitle) {
-                PutRCTitle(sOut, "Dialogs");
+                PutRCTitle(sOut, tLay, "Dialogs");
                 bTitle = true;
             }
-            WriteDialog(sOut, l);
+            WriteDialog(sOut, tLay, l);
         }
     }
 }
 
-std::string BuildFullRCFile() {
+std::string BuildFullRCFile(const tWriteLayout& tLay) {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     ShowStatusText("Saving RC");
     std::string s;
@@ -346,32 +346,32 @@ std::string BuildFullRCFile() {
               64 * static_cast<size_t>(glIDCnt) + 4096);
     PutLine(s, "#include \"Resource.h\"");
     PutEmpty(s);
-    WriteRCFullConstants(s);
-    WriteRCDataFiles(s);
-    WriteRCMenus(s);
-    WriteRCAccelerators(s);
-    WriteRCDialogs(s);
+    WriteRCFullConstants(s, tLay);
+    WriteRCDataFiles(s, tLay);
+    WriteRCMenus(s, tLay);
+    WriteRCAccelerators(s, tLay);
+    WriteRCDialogs(s, tLay);
     // The string table and version information as a companion script holds
     // them, with their markers and without titles.
     {
         const FullFileScope tBlocks(false);
         if (glStrCnt > 0) {
-            WriteRCStrings(s);
+            WriteRCStrings(s, tLay);
         }
         if (VersionBlockCount() > 0) {
-            WriteRCVersionInfo(s);
+            WriteRCVersionInfo(s, tLay);
         }
     }
     CloseStatusText();
     return s;
 }
 
-std::string BuildRCBasicCode() {
+std::string BuildRCBasicCode(const tWriteLayout& tLay) {
     const RowGroupScope tScope; // each resource reads its rows from one pass
     const FullFileScope tFull(true);
     std::string s;
     if (glIDCnt > 0) {
-        WriteKvlConstants(s);
+        WriteKvlConstants(s, tLay);
     }
     bool bAny = false;
     for (int32_t l = 1; l <= glResCnt; ++l) {
@@ -379,51 +379,52 @@ std::string BuildRCBasicCode() {
                (gatRes.Live(l) && (gatRes[l].lType == wkResDialog || gatRes[l].lType == wkResMenu));
     }
     if (glResCnt > 0 && bAny) {
-        PutLine(s, SeparatorLine());
+        PutLine(s, SeparatorLine(tLay));
         PutLine(s, SectionTitle("CallBacks"));
         for (int32_t l = 1; l <= glResCnt; ++l) {
             if (!gatRes.Live(l) ||
                 (gatRes[l].lType != wkResDialog && gatRes[l].lType != wkResMenu)) {
                 continue;
             }
-            PutLine(s, SeparatorLine());
-            PutWrapped(s, "Function Show" + FunctionBaseName(l) +
-                              "Proc(ByVal hDlg As Long, ByVal wMsg As Long, ByVal wParam As "
-                              "Long, ByVal lParam As Long) As Long");
+            PutLine(s, SeparatorLine(tLay));
+            PutWrapped(s, tLay,
+                       "Function Show" + FunctionBaseName(l) +
+                           "Proc(ByVal hDlg As Long, ByVal wMsg As Long, ByVal wParam As "
+                           "Long, ByVal lParam As Long) As Long");
             PutEmpty(s);
-            PutLine(s, Blanks(1) + "Select Case wMsg");
-            PutLine(s, Blanks(2) + "Case %WM_COMMAND");
-            PutLine(s, Blanks(3) + "Select Case LoWrd(wParam)");
-            WriteCommandCases(s, l, wkCasesRc);
+            PutLine(s, Blanks(tLay, 1) + "Select Case wMsg");
+            PutLine(s, Blanks(tLay, 2) + "Case %WM_COMMAND");
+            PutLine(s, Blanks(tLay, 3) + "Select Case LoWrd(wParam)");
+            WriteCommandCases(s, tLay, l, wkCasesRc);
             PutEmpty(s);
-            PutLine(s, Blanks(3) + "End Select");
-            PutLine(s, Blanks(1) + "End Select");
+            PutLine(s, Blanks(tLay, 3) + "End Select");
+            PutLine(s, Blanks(tLay, 1) + "End Select");
             PutEmpty(s);
-            PutLine(s, Blanks(1) + "Function = DefWindowProc(hDlg, wMsg, wParam, lParam)");
+            PutLine(s, Blanks(tLay, 1) + "Function = DefWindowProc(hDlg, wMsg, wParam, lParam)");
             PutEmpty(s);
             PutLine(s, "End Function");
-            PutLine(s, SeparatorLine());
+            PutLine(s, SeparatorLine(tLay));
             PutEmpty(s);
         }
     }
     return s;
 }
 
-std::string RCMenuSection() {
-    return RunRCAlone("Saving RC Menu", WriteRCMenus);
+std::string RCMenuSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Menu", tLay, WriteRCMenus);
 }
 
-std::string RCAcceleratorsSection() {
-    return RunRCAlone("Saving RC Accelerators", WriteRCAccelerators);
+std::string RCAcceleratorsSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Accelerators", tLay, WriteRCAccelerators);
 }
 
-std::string RCDialogSection() {
-    return RunRCAlone("Saving RC Dialog", WriteRCDialogs);
+std::string RCDialogSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Dialog", tLay, WriteRCDialogs);
 }
 
-std::string RCBasicCodeSection() {
+std::string RCBasicCodeSection(const tWriteLayout& tLay) {
     ShowStatusText("Saving RC Basic Code");
-    std::string s = BuildRCBasicCode();
+    std::string s = BuildRCBasicCode(tLay);
     CloseStatusText();
     return s;
 }

@@ -4,14 +4,14 @@
 #include "model/user_seam.h"
 #include "writers/kvl_text.h"
 
-std::string RCSeparator() {
-    return "//" + std::string(static_cast<size_t>(KvlWrapPos()), '-');
+std::string RCSeparator(const tWriteLayout& tLay) {
+    return "//" + std::string(static_cast<size_t>(tLay.lWrapPos), '-');
 }
 
-void PutRCTitle(std::string& sOut, std::string_view sTitle) {
-    PutLine(sOut, RCSeparator());
+void PutRCTitle(std::string& sOut, const tWriteLayout& tLay, std::string_view sTitle) {
+    PutLine(sOut, RCSeparator(tLay));
     PutLine(sOut, "//  ** " + std::string(sTitle) + " **");
-    PutLine(sOut, RCSeparator());
+    PutLine(sOut, RCSeparator(tLay));
 }
 
 std::string RCMetaBegin(std::string_view sBlock) {
@@ -36,12 +36,12 @@ std::string RCName(std::string_view sIDName) {
     return s;
 }
 
-size_t RCNameColumn(const std::vector<std::string>& asNames) {
+size_t RCNameColumn(const tWriteLayout& tLay, const std::vector<std::string>& asNames) {
     size_t lLongest = 0;
     for (const std::string& s : asNames) {
         lLongest = std::max(lLongest, s.size());
     }
-    const size_t lTab = static_cast<size_t>(std::max(RcTabSize(), 1));
+    const size_t lTab = static_cast<size_t>(std::max(tLay.lTabSizeRC, 1));
     return (lLongest + lTab - 1) / lTab * lTab;
 }
 
@@ -62,12 +62,13 @@ std::string RCQuoted(std::string_view sText) {
     return s + "\"";
 }
 
-std::string RunRCAlone(const char* szStatus, const std::function<void(std::string&)>& pfn) {
+std::string RunRCAlone(const char* szStatus, const tWriteLayout& tLay,
+                       const std::function<void(std::string&, const tWriteLayout&)>& pfn) {
     ShowStatusText(szStatus);
     std::string s;
     {
         const FullFileScope tFull(true);
-        pfn(s);
+        pfn(s, tLay);
     }
     CloseStatusText();
     return s;

@@ -161,17 +161,17 @@ std::string WrapRCString(const std::string& sLine, int32_t lWidth, int32_t lTab)
     return r;
 }
 
-void WriteRCVersionInfo(std::string& sOut) {
+void WriteRCVersionInfo(std::string& sOut, const tWriteLayout& tLay) {
     const int32_t lBlocks = VersionBlockCount();
     if (lBlocks == 0 && FullFile()) {
         return;
     }
     if (FullFile()) {
-        PutRCTitle(sOut, "Version Info");
+        PutRCTitle(sOut, tLay, "Version Info");
     }
     PutLine(sOut, RCMetaBegin("VersionInfo"));
     if (lBlocks > 0) {
-        const std::string U(static_cast<size_t>(RcTabSize()), ' ');
+        const std::string U(static_cast<size_t>(tLay.lTabSizeRC), ' ');
         const VersionRecord& t = gtVersion;
         PutLine(sOut, "VS_VERSION_INFO VERSIONINFO");
         PutLine(sOut, " FILEVERSION " + VersionParts(t.lFileVerMS, t.lFileVerLS));
@@ -204,7 +204,7 @@ void WriteRCVersionInfo(std::string& sOut) {
                 }
                 PutLine(sOut, WrapRCString(U + U + U + "VALUE \"" + sName + "\", \"" +
                                                EscapeRCValue(sValue) + "\\0\"",
-                                           KvlWrapPos(), RcTabSize()));
+                                           tLay.lWrapPos, tLay.lTabSizeRC));
                 if (bHide) {
                     PutLine(sOut, "#endif");
                 }
@@ -230,6 +230,6 @@ void WriteRCVersionInfo(std::string& sOut) {
     }
 }
 
-std::string RCVersionInfoSection() {
-    return RunRCAlone("Saving RC Version Info", WriteRCVersionInfo);
+std::string RCVersionInfoSection(const tWriteLayout& tLay) {
+    return RunRCAlone("Saving RC Version Info", tLay, WriteRCVersionInfo);
 }

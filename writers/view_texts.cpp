@@ -19,20 +19,20 @@ int32_t ViewFromName(std::string_view sName) {
     return wkViewNone;
 }
 
-std::string ViewText(const tDocument& tDoc, int32_t lView) {
+std::string ViewText(const tDocument& tDoc, const tWriteLayout& tLay, int32_t lView) {
     switch (lView) {
     case wkViewKvl:
-        return BuildKvlFile(tDoc, false);
+        return BuildKvlFile(tDoc, tLay, false);
     case wkViewRc:
-        return BuildRCFile(tDoc, false);
+        return BuildRCFile(tDoc, tLay, false);
     case wkViewNewKvl:
-        return BuildNewKvlFile(tDoc, false);
+        return BuildNewKvlFile(tDoc, tLay, false);
     case wkViewNewRc:
-        return BuildNewRCFile(tDoc, false);
+        return BuildNewRCFile(tDoc, tLay, false);
     case wkViewSdkRc:
-        return BuildFullRCFile();
+        return BuildFullRCFile(tLay);
     case wkViewSdkBasic:
-        return BuildRCBasicCode();
+        return BuildRCBasicCode(tLay);
     default:
         return std::string();
     }

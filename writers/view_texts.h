@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/document.h"
+#include "writers/write_layout.h"
 
 #include <cstdint>
 #include <string>
@@ -26,4 +27,4 @@ int32_t ViewFromName(std::string_view sName);
 
 // The text of a view; "" for wkViewNone. A view is no save: an imported
 // file's copy is never appended.
-std::string ViewText(const tDocument& tDoc, int32_t lView);
+std::string ViewText(const tDocument& tDoc, const tWriteLayout& tLay, int32_t lView);

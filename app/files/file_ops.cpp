@@ -8,6 +8,7 @@
 #include "model/change_notice.h"
 #include "model/document.h"
 #include "model/file_errors.h"
+#include "model/options.h"
 #include "model/path_rules.h"
 #include "model/project.h"
 #include "model/undo_store.h"
@@ -263,12 +264,13 @@ int32_t ConfirmUnkeptLines(const std::string& sKvlText, const std::string& sRCTe
 // only when both were written. 1 when the KVL file was saved.
 int32_t SavePair() {
     const std::string sKvl = gtDoc.sPath;
+    const tWriteLayout tLay = WriteLayoutFrom(gtOptions);
     // The script read with its blocks is updated in place, any other is written
     // new; an ordinary save appends the copy of an imported file, Save As New
     // does not.
     const std::string sRCPath = CompanionPath(sKvl);
     std::string sRC =
-        NeedsCompanionScript() ? BuildRCFile(gtDoc, gtDoc.lAsNew == 0) : std::string();
+        NeedsCompanionScript() ? BuildRCFile(gtDoc, tLay, gtDoc.lAsNew == 0) : std::string();
     if (!sRC.empty() && !gtDoc.sUnreadCompanion.empty() &&
         SameTextNoCase(sRCPath, gtDoc.sUnreadCompanion)) {
         ReportError("The resource script " + sRCPath +
@@ -283,7 +285,7 @@ int32_t SavePair() {
     std::string sKvlText;
     const bool bWhole = !gatUnkeptLine.empty() || (!sRC.empty() && !gatRCUnkeptLine.empty());
     if (bWhole) {
-        sKvlText = BuildKvlFile(gtDoc, gtDoc.lAsNew == 0);
+        sKvlText = BuildKvlFile(gtDoc, tLay, gtDoc.lAsNew == 0);
         if (!ConfirmUnkeptLines(sKvlText, sRC)) {
             return 0;
         }
@@ -309,8 +311,8 @@ int32_t SavePair() {
     tPendingFile tRCFile;
     const int32_t lWritten =
         bWhole ? WritePendingFile(tKvlFile, sKvl, [&](const TextPut& fnPut) { fnPut(sKvlText); })
-               : WritePendingFile(tKvlFile, sKvl, [](const TextPut& fnPut) {
-                     BuildKvlFilePieces(gtDoc, gtDoc.lAsNew == 0, fnPut);
+               : WritePendingFile(tKvlFile, sKvl, [&tLay](const TextPut& fnPut) {
+                     BuildKvlFilePieces(gtDoc, tLay, gtDoc.lAsNew == 0, fnPut);
                  });
     if (!lWritten ||
         (!sRC.empty() &&

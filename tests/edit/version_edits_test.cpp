@@ -48,7 +48,7 @@ TEST_F(VersionEdits, FirstOpenCreatesTheResourceAndEveryEditMarksTheProject) {
     EXPECT_EQ(VerEditDeleteBlock(1), 1);
     EXPECT_EQ(VersionBlockCount(), 0);
     EXPECT_EQ(glChanged, 1);
-    EXPECT_EQ(BuildNewRCFile(gtDoc, false).find("VERSIONINFO"), std::string::npos);
+    EXPECT_EQ(BuildNewRCFile(gtDoc, tWriteLayout{}, false).find("VERSIONINFO"), std::string::npos);
 }
 
 TEST_F(VersionEdits, IncrementsCarryAndAutoUpdateRewritesEveryBlock) {
@@ -86,7 +86,7 @@ TEST_F(VersionEdits, ValuesOfAnyBytesAndLengthComeBackFromTheScript) {
     for (int i = 0; i < 4; ++i) {
         VerEditSetString(1, aszName[i], asValue[i]);
     }
-    const std::string sScript = BuildNewRCFile(gtDoc, false);
+    const std::string sScript = BuildNewRCFile(gtDoc, tWriteLayout{}, false);
     ClearProject();
     ASSERT_EQ(LoadRC(sScript, 0, 1), 1);
     ASSERT_EQ(VersionBlockCount(), 1);

@@ -77,11 +77,11 @@ class HostileTest : public ::testing::Test {
     // own new file must read again without a message.
     static void WriteBack() {
         gtDoc.lAsNew = 1;
-        const std::string sKvl = BuildNewKvlFile(gtDoc);
-        (void)BuildFullRCFile();
+        const std::string sKvl = BuildNewKvlFile(gtDoc, tWriteLayout{});
+        (void)BuildFullRCFile(tWriteLayout{});
         gtDoc.lAsNew = 0;
-        (void)BuildKvlFile(gtDoc, false);
-        (void)BuildRCFile(gtDoc, false);
+        (void)BuildKvlFile(gtDoc, tWriteLayout{}, false);
+        (void)BuildRCFile(gtDoc, tWriteLayout{}, false);
         RecordingSeam tStrict; // a question fails the test
         Clean();
         EXPECT_EQ(LoadKVL(sKvl, 1, 0, std::string()), 1);

@@ -70,8 +70,8 @@ TEST_F(HostileTest, MenusNested100000Deep) {
     // Every line of an item is indented by its level: held to the deepest
     // level kept, the written file grows with the items, not their square.
     gtDoc.lAsNew = 1;
-    EXPECT_LT(BuildNewKvlFile(gtDoc).size(), 2000u * lDepth);
-    EXPECT_LT(BuildFullRCFile().size(), 2000u * lDepth);
+    EXPECT_LT(BuildNewKvlFile(gtDoc, tWriteLayout{}).size(), 2000u * lDepth);
+    EXPECT_LT(BuildFullRCFile(tWriteLayout{}).size(), 2000u * lDepth);
     gtDoc.lAsNew = 0;
     Clean();
 
@@ -138,7 +138,7 @@ TEST_F(HostileTest, AVersionValueOfAMegabyteIsWrittenInMoments) {
     RecordingSeam tSeam(wkAnsYes);
     ASSERT_EQ(LoadRC(sScript, 1, 0), 1);
     const auto tStart = std::chrono::steady_clock::now();
-    const std::string sOut = BuildNewRCFile(gtDoc);
+    const std::string sOut = BuildNewRCFile(gtDoc, tWriteLayout{});
     const double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     EXPECT_LT(fSeconds, 5.0);

@@ -92,7 +92,7 @@ TEST_F(RcCompileTest, CompanionScriptWithImagesStringsAndVersion) {
     SetVersionStringValue(1, "Comments", sLong);
     SetVersionStringValue(1, "PrivateBuild", "private");
     std::string sLog;
-    EXPECT_EQ(0, Compile(tDir, BuildNewRCFile(gtDoc, false), sLog)) << sLog;
+    EXPECT_EQ(0, Compile(tDir, BuildNewRCFile(gtDoc, tWriteLayout{}, false), sLog)) << sLog;
 }
 
 TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
@@ -120,6 +120,7 @@ TEST_F(RcCompileTest, FullScriptWithDialogsMenusAcceleratorsAndStrings) {
             }
         }
         std::string sLog;
-        ASSERT_EQ(0, Compile(tDir, BuildFullRCFile(), sLog)) << szFile << "\n" << sLog;
+        ASSERT_EQ(0, Compile(tDir, BuildFullRCFile(tWriteLayout{}), sLog)) << szFile << "\n"
+                                                                           << sLog;
     }
 }

@@ -59,7 +59,7 @@ class RcWriterTest : public RcTest {
 
 TEST_F(RcWriterTest, NewCompanionScriptByteForByte) {
     MakeCompanionProject();
-    std::string s = BuildNewRCFile(gtDoc, true);
+    std::string s = BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     EXPECT_TRUE(MatchesGolden("rc/companion-new.rc", s));
     EXPECT_EQ((std::vector<std::string>{"Saving RC"}), tSeam.StatusTexts());
 }
@@ -74,7 +74,7 @@ TEST_F(RcWriterTest, VersionInfoSectionAsTheExampleShows) {
     SetVersionStringValue(1, "FileVersion", "1.0.0.0");
     SetVersionStringValue(1, "PrivateBuild", "by me");
     std::string s;
-    WriteRCVersionInfo(s);
+    WriteRCVersionInfo(s, tWriteLayout{});
     EXPECT_TRUE(MatchesGolden("rc/version-info.rc", s));
 }
 
@@ -88,7 +88,7 @@ TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
     NewVersionInfo(0x040904E4);
     SetVersionStringValue(1, "Comments", sValue);
     std::string s;
-    WriteRCVersionInfo(s);
+    WriteRCVersionInfo(s, tWriteLayout{});
     size_t lFirst = s.find("VALUE \"Comments\"");
     ASSERT_NE(std::string::npos, lFirst);
     size_t lStart = s.rfind('\n', lFirst) + 1;
@@ -115,7 +115,7 @@ TEST_F(RcWriterTest, LongVersionValuesWrapWithoutBreakingEscapes) {
 
 TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject();
-    std::string sFirst = BuildNewRCFile(gtDoc, true);
+    std::string sFirst = BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     std::string sUser = "// my own resources\r\nIDI_MINE ICON \"mine.ico\"  \r\n";
     std::string sEdited = sFirst;
     sEdited.insert(sEdited.find("#include"), sUser);
@@ -125,16 +125,17 @@ TEST_F(RcWriterTest, UpdatedScriptKeepsUserTextAndIsStable) {
     MakeCompanionProject(false);
     ASSERT_EQ(1, LoadRC(sEdited, 0, 0, "C:\\src\\Prog.rc"));
     EXPECT_EQ(1, glStrCnt);
-    EXPECT_EQ(sEdited, BuildUpdatedRCFile(gtDoc)); // nothing appended: byte for byte
+    EXPECT_EQ(sEdited,
+              BuildUpdatedRCFile(gtDoc, tWriteLayout{})); // nothing appended: byte for byte
     // A new section is appended after the walk, followed by one empty line.
     NewVersionInfo(0x040904E4);
-    std::string sUpdated = BuildUpdatedRCFile(gtDoc);
+    std::string sUpdated = BuildUpdatedRCFile(gtDoc, tWriteLayout{});
     EXPECT_EQ(0u, sUpdated.find(sEdited));
     EXPECT_NE(std::string::npos, sUpdated.find("//  ** Version Info **"));
     EXPECT_EQ("//#Wrenkit End VersionInfo\r\n\r\n\r\n", sUpdated.substr(sUpdated.size() - 32));
-    EXPECT_EQ(sUpdated, BuildRCFile(gtDoc, true));
+    EXPECT_EQ(sUpdated, BuildRCFile(gtDoc, tWriteLayout{}, true));
     gtDoc.lAsNew = 1;
-    EXPECT_EQ(0u, BuildRCFile(gtDoc, true).find("//#Wrenkit Created\r\n//---"));
+    EXPECT_EQ(0u, BuildRCFile(gtDoc, tWriteLayout{}, true).find("//#Wrenkit Created\r\n//---"));
 }
 
 TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
@@ -145,16 +146,17 @@ TEST_F(RcWriterTest, ImportedScriptIsCopiedOnTheFirstSave) {
     EXPECT_EQ(nullptr, OpenText(gtDoc.tRCPreImport));
     ASSERT_EQ(1, LoadRC(sScript, 1, 0)); // imported on its own
     ASSERT_NE(nullptr, OpenText(gtDoc.tRCPreImport));
-    std::string s = BuildNewRCFile(gtDoc, true);
+    std::string s = BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     EXPECT_NE(std::string::npos,
               s.find("\r\n\r\n//=========="
                      "======================================================================\r\n"
                      "//#Wrenkit Copy\r\n"
                      "//The following is a copy of your code before importing:\r\n"
                      "#if 0\r\nSTRINGTABLE { IDS_A \"a\" }\r\n#endif\r\n"));
-    EXPECT_EQ(std::string::npos, BuildNewRCFile(gtDoc, false).find("#Wrenkit Copy"));
+    EXPECT_EQ(std::string::npos,
+              BuildNewRCFile(gtDoc, tWriteLayout{}, false).find("#Wrenkit Copy"));
     gtDoc.lAsNew = 1;
-    EXPECT_EQ(std::string::npos, BuildRCFile(gtDoc, true).find("#Wrenkit Copy"));
+    EXPECT_EQ(std::string::npos, BuildRCFile(gtDoc, tWriteLayout{}, true).find("#Wrenkit Copy"));
 }
 
 TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
@@ -168,8 +170,8 @@ TEST_F(RcWriterTest, FullScriptMenusAndMergedAcceleratorTables) {
                         "A2 ACCELERATORS { VK_F1, IDM_FILE_EXIT, VIRTKEY, SHIFT, ALT }\r\n",
                         1, 0));
     std::string s;
-    WriteRCMenus(s);
-    WriteRCAccelerators(s);
+    WriteRCMenus(s, tWriteLayout{});
+    WriteRCAccelerators(s, tWriteLayout{});
     EXPECT_TRUE(MatchesGolden("rc/menus-and-accelerators.rc", s));
 }
 
@@ -181,7 +183,7 @@ TEST_F(RcWriterTest, EmptyPopupsAreClosedAndQuotesEscaped) {
     AddMenuItem(AddID("%IDM_X", "1", 0), lRes, 0, 0, wkMenuItem, 1, 0, "x");
     AddMenuItem(0, lRes, 0, 0, wkMenuItem, 1, 0, ""); // no caption: left out
     std::string s;
-    WriteRCMenus(s);
+    WriteRCMenus(s, tWriteLayout{});
     EXPECT_TRUE(MatchesGolden("rc/menus-empty-popup-and-quotes.rc", s));
 }
 
@@ -192,13 +194,13 @@ TEST_F(RcWriterTest, FullScriptRoundTripIsStable) {
                         sPath));
     // The first save names the one accelerator table IDR_ACCELERATOR1; from
     // then on the script comes back unchanged.
-    ASSERT_EQ(1, LoadRC(BuildFullRCFile(), 1, 0, sPath));
-    const std::string sFull = BuildFullRCFile();
+    ASSERT_EQ(1, LoadRC(BuildFullRCFile(tWriteLayout{}), 1, 0, sPath));
+    const std::string sFull = BuildFullRCFile(tWriteLayout{});
     EXPECT_TRUE(MatchesGolden("rc/full-script-every-section.rc", sFull));
     const int32_t lDlgRows = glDlgCnt;
     ASSERT_EQ(1, LoadRC(sFull, 1, 0, sPath));
     EXPECT_EQ(lDlgRows, glDlgCnt);
-    EXPECT_EQ(sFull, BuildFullRCFile());
+    EXPECT_EQ(sFull, BuildFullRCFile(tWriteLayout{}));
 }
 
 TEST_F(RcWriterTest, BasicIntegrationCodeHasOneProcedurePerDialogAndMenu) {
@@ -206,19 +208,19 @@ TEST_F(RcWriterTest, BasicIntegrationCodeHasOneProcedurePerDialogAndMenu) {
                         "IDD_MAIN DIALOG 0, 0, 100, 50\r\nBEGIN\r\n"
                         "  PUSHBUTTON \"Go\", IDC_GO, 1, 1, 40, 14\r\nEND\r\n",
                         1, 0));
-    EXPECT_TRUE(MatchesGolden("rc/basic-integration-code.bas", RCBasicCodeSection()));
+    EXPECT_TRUE(MatchesGolden("rc/basic-integration-code.bas", RCBasicCodeSection(tWriteLayout{})));
     EXPECT_EQ("Saving RC Basic Code", tSeam.StatusTexts().back());
 }
 
 TEST_F(RcWriterTest, SectionsAloneShowTheirStatusTexts) {
     MakeCompanionProject();
-    EXPECT_EQ(0u, RCStringsSection().find(ksSep + "//  ** String Table **"));
-    RCConstantsSection();
-    RCDataSection(gtDoc);
-    RCVersionInfoSection();
-    RCMenuSection();
-    RCAcceleratorsSection();
-    RCDialogSection();
+    EXPECT_EQ(0u, RCStringsSection(tWriteLayout{}).find(ksSep + "//  ** String Table **"));
+    RCConstantsSection(tWriteLayout{});
+    RCDataSection(gtDoc, tWriteLayout{});
+    RCVersionInfoSection(tWriteLayout{});
+    RCMenuSection(tWriteLayout{});
+    RCAcceleratorsSection(tWriteLayout{});
+    RCDialogSection(tWriteLayout{});
     EXPECT_EQ(
         (std::vector<std::string>{"Saving RC Strings", "Saving RC Constants", "Saving RC Data",
                                   "Saving RC Version Info", "Saving RC Menu",
@@ -233,8 +235,8 @@ TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
     MakeCompanionProject();
     NewVersionInfo(0x040904E4);
     gtDoc.sPath = (tDir / "Prog.bas").string();
-    const std::string sKvl = BuildNewKvlFile(gtDoc, true);
-    std::string sRC = BuildNewRCFile(gtDoc, true);
+    const std::string sKvl = BuildNewKvlFile(gtDoc, tWriteLayout{}, true);
+    std::string sRC = BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     sRC.insert(sRC.find("#include"), "// the user's line\r\n");
     std::ofstream(tDir / "Prog.rc", std::ios::binary) << sRC;
     Reset();
@@ -246,5 +248,5 @@ TEST_F(RcWriterTest, CompanionScriptComesBackThroughTheKvlFile) {
     int32_t lImage = FindDlgRowByID(FindIDByName("%IDC_IMAGE1"));
     ASSERT_NE(0, lImage);
     EXPECT_EQ("C:\\src\\res\\logo.bmp", DataFileName(lImage));
-    EXPECT_EQ(sRC, BuildRCFile(gtDoc, true));
+    EXPECT_EQ(sRC, BuildRCFile(gtDoc, tWriteLayout{}, true));
 }

@@ -294,7 +294,7 @@ TEST_F(Commands, ADroppedSourceFileOpensAndBecomesRecent) {
     const std::string sFile = std::string(szDir) + "wk_dropped.bas";
     {
         std::ofstream tOut(sFile, std::ios::binary);
-        tOut << BuildNewKvlFile(gtDoc);
+        tOut << BuildNewKvlFile(gtDoc, tWriteLayout{});
     }
     ClearProject();
     HWND hWnd = CreateShown();

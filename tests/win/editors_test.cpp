@@ -108,8 +108,9 @@ TEST_F(Editors, MenuWithKeysBuiltInTheEditorRunsAndIsWritten) {
     EXPECT_EQ(gatMenu[alRows[2]].lType, wkMenuSeparator);
     EXPECT_EQ(glChanged, 1);
 
-    const std::string sKvl = KvlMenusSection() + KvlAcceleratorsSection();
-    const std::string sRc = BuildFullRCFile();
+    const std::string sKvl =
+        KvlMenusSection(tWriteLayout{}) + KvlAcceleratorsSection(tWriteLayout{});
+    const std::string sRc = BuildFullRCFile(tWriteLayout{});
     SaveArtifact("menu_editor.bas.txt", sKvl);
     SaveArtifact("menu_editor.rc", sRc);
     // What the writers make of the rows has tests of its own; the prompt
@@ -190,7 +191,7 @@ TEST_F(Editors, VersionInformationEditedAndWrittenToTheScript) {
     EXPECT_EQ(VersionStringValue(2, "FileVersion"), "2.05.0003.0018");
     EXPECT_EQ(glChanged, 1);
 
-    const std::string sRc = BuildFullRCFile();
+    const std::string sRc = BuildFullRCFile(tWriteLayout{});
     SaveArtifact("version_editor.rc", sRc);
     EXPECT_NE(sRc.find("FILEFLAGS VS_FF_PATCHED"), std::string::npos) << sRc;
 }

@@ -30,7 +30,8 @@ class Undo : public DesignerTest {
     }
     // What a save would write, the controls' rows with their windows left out.
     static std::string Saved() {
-        return BuildNewKvlFile(gtDoc, true) + BuildNewRCFile(gtDoc, true);
+        return BuildNewKvlFile(gtDoc, tWriteLayout{}, true) +
+               BuildNewRCFile(gtDoc, tWriteLayout{}, true);
     }
     // The dialog's controls in the sibling order of their windows.
     static std::vector<int32_t> SiblingOrder() {

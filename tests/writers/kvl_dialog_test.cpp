@@ -55,7 +55,7 @@ TEST_F(DialogTest, WholeFunctionWithIconColoursFontsAndSamples) {
 
     std::string s;
     const FullFileScope tFull(true);
-    WriteDialogFunction(s, lDlg);
+    WriteDialogFunction(s, tWriteLayout{}, lDlg);
     EXPECT_TRUE(MatchesGolden("writers/dialog-options.kvl", s));
 }
 
@@ -69,40 +69,41 @@ TEST_F(DialogTest, EmptyDialogBlockWithLinksAndMinimizeBox) {
     t.lStyleStrElem = 0;
     t.lExStyleStrElem = 0;
     std::string s;
-    WriteDialogFunction(s, lDlg); // block only: the flag is clear
+    WriteDialogFunction(s, tWriteLayout{}, lDlg); // block only: the flag is clear
     EXPECT_TRUE(MatchesGolden("writers/dialog-empty.kvl", s));
 }
 
 TEST_F(DialogTest, StyleParts) {
     int32_t lDlg = NewDialog("%IDD_D", "100", "D", 1, 2, 3, 4);
     int32_t lRow = FindDialogRow(lDlg);
-    EXPECT_EQ(DialogNewStatement(lRow), "    Dialog New hParent, \"D\", 1, 2, 3, 4, To hDlg");
+    EXPECT_EQ(DialogNewStatement(tWriteLayout{}, lRow),
+              "    Dialog New hParent, \"D\", 1, 2, 3, 4, To hDlg");
     // Only an extended list.
     gatDlg.W(lRow).lExStyle = 0x80;
     gatDlg.W(lRow).lStyleStrElem = 0;
     gatDlg.W(lRow).lExStyleStrElem = AddDynStr(StyleList("ExStyles", {"%WS_EX_TOOLWINDOW"}));
-    EXPECT_EQ(DialogNewStatement(lRow),
+    EXPECT_EQ(DialogNewStatement(tWriteLayout{}, lRow),
               "    Dialog New hParent, \"D\", 1, 2, 3, 4, , %WS_EX_TOOLWINDOW, To hDlg");
 
     int32_t lH = NewControl(lDlg, wkCtlHScrollBar, "%IDC_H", "1", "", 0, 0, 100, 10);
     int32_t lV = NewControl(lDlg, wkCtlVScrollBar, "%IDC_V", "2", "", 0, 0, 10, 100);
-    EXPECT_EQ(ControlAddStatement(lH),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lH),
               "    Control Add ScrollBar, hDlg, %IDC_H, \"\", 0, 0, 100, 10");
-    EXPECT_EQ(ControlAddStatement(lV),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lV),
               "    Control Add ScrollBar, hDlg, %IDC_V, \"\", 0, 0, 10, 100, "
               "%WS_CHILD Or %WS_VISIBLE Or %SBS_VERT");
     gatDlg.W(lV).lStyleStrElem = 0; // default values, no names: nothing to add
-    EXPECT_EQ(ControlAddStatement(lV),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lV),
               "    Control Add ScrollBar, hDlg, %IDC_V, \"\", 0, 0, 10, 100");
 
     // A class kind always carries its lists, even with default values.
     int32_t lUpDown = NewControl(lDlg, wkCtlUpDown, "", "", "Spin", 1, 1, 10, 12);
-    EXPECT_EQ(ControlAddStatement(lUpDown),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lUpDown),
               "    Control Add \"msctls_updown32\", hDlg, -1, \"Spin\", "
               "1, 1, 10, 12, %WS_CHILD Or %WS_VISIBLE");
     int32_t lCustom = NewControl(lDlg, wkCtlCustom, "%IDC_X", "3", "", 1, 1, 10, 12);
     gatDlg.W(lCustom).szClass = "MyGrid";
-    EXPECT_EQ(ControlAddStatement(lCustom),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lCustom),
               "    Control Add \"MyGrid\", hDlg, %IDC_X, \"\", 1, 1, 10, 12, %WS_CHILD Or "
               "%WS_VISIBLE, %WS_EX_LEFT Or %WS_EX_LTRREADING Or %WS_EX_RIGHTSCROLLBAR");
     // Changed values without names keep the place of the style argument.
@@ -110,15 +111,16 @@ TEST_F(DialogTest, StyleParts) {
     gatDlg.W(lText).lStyle |= 0x800;
     gatDlg.W(lText).lStyleStrElem = 0;
     gatDlg.W(lText).lExStyleStrElem = 0;
-    EXPECT_EQ(ControlAddStatement(lText),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lText),
               "    Control Add TextBox, hDlg, %IDC_T, \"\", 1, 1, 10, 12, ");
     // An animation without a video and an image button with one.
     int32_t lAvi = NewControl(lDlg, wkCtlAnimate, "%IDC_A", "5", "cap", 0, 0, 1, 1);
-    EXPECT_NE(ControlAddStatement(lAvi).find("%IDC_A, \"\", 0, 0, 1, 1"), std::string::npos);
+    EXPECT_NE(ControlAddStatement(tWriteLayout{}, lAvi).find("%IDC_A, \"\", 0, 0, 1, 1"),
+              std::string::npos);
     int32_t lBmp = NewRes("%IDR_BMP", "6", wkResBitmap);
     int32_t lImgBtn = NewControl(lDlg, wkCtlImgButtonX, "%IDC_IB", "7", "cap", 0, 0, 1, 1);
     gatDlg.W(lImgBtn).lDataResElem = lBmp;
-    EXPECT_EQ(ControlAddStatement(lImgBtn),
+    EXPECT_EQ(ControlAddStatement(tWriteLayout{}, lImgBtn),
               "    Control Add ImgButtonX, hDlg, %IDC_IB, \"#\" + Format$(%IDR_BMP), 0, 0, 1, 1");
 }
 
@@ -134,7 +136,7 @@ TEST_F(DialogTest, FontsSharedAndOfTheDialogItself) {
     gatDlg.W(NewControl(lDlg, wkCtlLabel, "%IDC_L1", "1", "a", 0, 0, 1, 1)).lFontElem = lBold;
     gatDlg.W(NewControl(lDlg, wkCtlLabel, "%IDC_L2", "2", "b", 0, 0, 1, 1)).lFontElem = lBold;
     std::string s;
-    WriteDialogFunction(s, lDlg);
+    WriteDialogFunction(s, tWriteLayout{}, lDlg);
     EXPECT_NE(s.find(Crlf("    hFont1 = WrenkitMakeFont(\"Symbol\", 12, 400, %TRUE, %TRUE, %TRUE, "
                           "%SYMBOL_CHARSET)\n"
                           "    hFont2 = WrenkitMakeFont(\"Tahoma\", 10, 700, %FALSE, %FALSE, "

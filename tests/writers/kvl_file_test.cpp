@@ -21,15 +21,14 @@ TEST_F(KvlFileTest, ExampleProjectGivesTheSampleFile) {
     RecordingSeam tSeam;
     // The sample file is the designer's whole new file, down to its last empty line.
     std::string sExpected = ReadFile(std::string(WK_SOURCE_DIR) + "/examples/sample.bas");
-    EXPECT_EQ(BuildNewKvlFile(gtDoc), sExpected);
+    EXPECT_EQ(BuildNewKvlFile(gtDoc, tWriteLayout{}), sExpected);
     EXPECT_EQ(tSeam.StatusTexts(), std::vector<std::string>{"Saving KVL"});
     EXPECT_FALSE(FullFile());
 }
 
 TEST_F(KvlFileTest, EmptyProjectHasEveryFrameButNoFunctions) {
-    gtOptions.lWrapPos = 60;
-    gtOptions.lHdrComment = 0;
-    EXPECT_TRUE(MatchesGolden("writers/empty-project.kvl", BuildNewKvlFile(gtDoc)));
+    const tWriteLayout tLay{.lWrapPos = 60, .bHdrComment = false};
+    EXPECT_TRUE(MatchesGolden("writers/empty-project.kvl", BuildNewKvlFile(gtDoc, tLay)));
 }
 
 TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
@@ -39,7 +38,7 @@ TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
     AddID("%B", "7&", 0);
     gatID.W(lGone).byDeleted = 1;
     std::string s;
-    WriteKvlConstants(s);
+    WriteKvlConstants(s, tWriteLayout{});
     EXPECT_EQ(s, Crlf("#Wrenkit Begin Constants \n"
                       "%IDC_FIFTEEN_CHR    = 1001\n"
                       "%A                  = &H3E9%\n"
@@ -47,7 +46,7 @@ TEST_F(KvlFileTest, EquateColumnAndValueTexts) {
                       "#Wrenkit End Constants\n"));
     gatID.W(1).szIDName = "%IDC_FIFTEEN_CH"; // 15 characters: column 16, one blank
     s.clear();
-    WriteKvlConstants(s);
+    WriteKvlConstants(s, tWriteLayout{});
     EXPECT_NE(s.find("%IDC_FIFTEEN_CH = 1001\r\n"), std::string::npos);
 }
 
@@ -69,7 +68,7 @@ TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
     RecordingSeam tSeam;
     NewDialog("%IDD_DIALOG1", "101", "D", 0, 0, 10, 10);
     std::string s;
-    WriteKvlIncludes(s, gtDoc, false, false);
+    WriteKvlIncludes(s, tWriteLayout{}, gtDoc, false, false);
     EXPECT_EQ(s.find("#Resource"), std::string::npos); // nothing to compile
     AddStr(AddID("%IDS_HELLO", "200", wkUsedByStr), "Hello");
     const struct {
@@ -87,7 +86,7 @@ TEST_F(KvlFileTest, ResourceLineIsRelativeToTheSourceFolder) {
         tDocument tDoc{};
         tDoc.sPath = t.szPath;
         s.clear();
-        WriteKvlIncludes(s, tDoc, false, false);
+        WriteKvlIncludes(s, tWriteLayout{}, tDoc, false, false);
         EXPECT_NE(s.find(std::string(t.szLine) + "\r\n"), std::string::npos) << t.szPath;
     }
 }
@@ -102,8 +101,8 @@ TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
     EXPECT_TRUE(bComCtl);
     EXPECT_TRUE(bRichEdit);
     std::string s;
-    WriteKvlMain(s, bComCtl, bRichEdit);
-    const std::string sSep = SeparatorLine();
+    WriteKvlMain(s, tWriteLayout{}, bComCtl, bRichEdit);
+    const std::string sSep = SeparatorLine(tWriteLayout{});
     EXPECT_EQ(s, Crlf(sSep +
                       "\nFunction KvMain()\n"
                       "    Local hModRE As Dword\n\n"
@@ -115,7 +114,7 @@ TEST_F(KvlFileTest, IncludeFlagsAndEntryFunction) {
                       "End Function\n" +
                       sSep + "\n\n"));
     s.clear();
-    WriteKvlIncludes(s, gtDoc, bComCtl, bRichEdit);
+    WriteKvlIncludes(s, tWriteLayout{}, gtDoc, bComCtl, bRichEdit);
     EXPECT_NE(s.find("#If Not %Def(%KVCOMCTL_INC)\r\n    #Include \"KVCOMCTL.INC\"\r\n#EndIf\r\n"
                      "#If Not %Def(%KVRICHED_INC)\r\n    #Include \"KVRICHED.INC\"\r\n#EndIf\r\n"
                      "#Include \"Wrenkit.INC\"\r\n#Wrenkit End Includes"),
@@ -131,24 +130,26 @@ TEST_F(KvlFileTest, OwnFontAloneNeedsTheHelperInclude) {
     t.lWeight = 700;
     int32_t lRow = NewControl(lDlg, wkCtlLabel, "", "", "x", 0, 0, 10, 10);
     std::string s;
-    WriteKvlIncludes(s, gtDoc, false, false);
+    WriteKvlIncludes(s, tWriteLayout{}, gtDoc, false, false);
     EXPECT_EQ(s.find("Wrenkit.INC"), std::string::npos);
     gatDlg.W(lRow).lFontElem = AddFont(t);
-    WriteKvlIncludes(s, gtDoc, false, false);
+    WriteKvlIncludes(s, tWriteLayout{}, gtDoc, false, false);
     EXPECT_NE(s.find("#Include \"Wrenkit.INC\"\r\n"), std::string::npos);
 }
 
 TEST_F(KvlFileTest, SectionsAloneReportTheirStatusAndLeaveTheFlagClear) {
     BuildExampleProject();
     RecordingSeam tSeam;
-    const std::string sFile = BuildNewKvlFile(gtDoc);
+    const std::string sFile = BuildNewKvlFile(gtDoc, tWriteLayout{});
     for (const std::string& s :
-         {KvlConstantsSection(), KvlMenusSection(), KvlAcceleratorsSection(), KvlCallBacksSection(),
-          KvlDialogsSection(), KvlIncludesSection(gtDoc), KvlDeclarationsSection()}) {
+         {KvlConstantsSection(tWriteLayout{}), KvlMenusSection(tWriteLayout{}),
+          KvlAcceleratorsSection(tWriteLayout{}), KvlCallBacksSection(tWriteLayout{}),
+          KvlDialogsSection(tWriteLayout{}), KvlIncludesSection(gtDoc, tWriteLayout{}),
+          KvlDeclarationsSection(tWriteLayout{})}) {
         EXPECT_FALSE(s.empty());
         EXPECT_NE(sFile.find(s), std::string::npos) << s;
     }
-    EXPECT_EQ(KvlSampleCodeSection(), "");
+    EXPECT_EQ(KvlSampleCodeSection(tWriteLayout{}), "");
     EXPECT_FALSE(FullFile());
     EXPECT_EQ(tSeam.StatusTexts(),
               (std::vector<std::string>{"Saving KVL", "Saving KVL Constants", "Saving KVL Menu",
@@ -169,12 +170,12 @@ TEST_F(KvlFileTest, ImportedTextIsCopiedOnlyByAnOrdinarySave) {
                                    "'The following is a copy of your code before importing:\n"
                                    "#If 0\n") +
                               sImported + Crlf("\n#EndIf\n");
-    const std::string sPlain = BuildNewKvlFile(tDoc, false);
-    EXPECT_EQ(BuildNewKvlFile(tDoc, true), sPlain + sCopy);
-    EXPECT_EQ(BuildKvlFile(tDoc, true), sPlain + sCopy);
-    EXPECT_EQ(BuildNewKvlFile(gtDoc, true), sPlain);
+    const std::string sPlain = BuildNewKvlFile(tDoc, tWriteLayout{}, false);
+    EXPECT_EQ(BuildNewKvlFile(tDoc, tWriteLayout{}, true), sPlain + sCopy);
+    EXPECT_EQ(BuildKvlFile(tDoc, tWriteLayout{}, true), sPlain + sCopy);
+    EXPECT_EQ(BuildNewKvlFile(gtDoc, tWriteLayout{}, true), sPlain);
     tDoc.lAsNew = 1;
-    EXPECT_EQ(BuildNewKvlFile(tDoc, true), sPlain);
+    EXPECT_EQ(BuildNewKvlFile(tDoc, tWriteLayout{}, true), sPlain);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST_F(MenuCallbackTest, MenuThreeLevelsDeepWithStatesAndOwnShortcutText) {
     AddMenuItem(lTop, lMenu, 0, 0, wkMenuItem, 0, 0, "&Top");
     AddMenuItem(0, lMenu, 0, 0, wkMenuSeparator, 0, 0, "");
     std::string s;
-    WriteMenuFunction(s, lMenu);
+    WriteMenuFunction(s, tWriteLayout{}, lMenu);
     EXPECT_TRUE(MatchesGolden("writers/menu-three-levels.kvl", s));
 }
 
@@ -35,7 +35,7 @@ TEST_F(MenuCallbackTest, AcceleratorKeysAndEmptyTable) {
     AddAccel(lCmd, lAccelRes, 116, wkFShift);
     AddAccel(lCmd, lAccelRes, '7', wkFControl | wkFShift | wkFAlt);
     std::string s;
-    WriteAccelFunction(s, lAccelRes);
+    WriteAccelFunction(s, tWriteLayout{}, lAccelRes);
     EXPECT_NE(
         s.find(Crlf("    Dim tAccel(1 To 2)\n\n"
                     "    AssignAccel tAccel(1), %VK_F5, %IDM_RUN, %FVIRTKEY Or %FSHIFT Or "
@@ -46,7 +46,7 @@ TEST_F(MenuCallbackTest, AcceleratorKeysAndEmptyTable) {
         std::string::npos)
         << s;
     s.clear();
-    WriteAccelFunction(s, lEmpty);
+    WriteAccelFunction(s, tWriteLayout{}, lEmpty);
     EXPECT_NE(s.find(Crlf("    Dim tAccel(1 To 0)\n\n\n    Accel Attach")), std::string::npos);
 }
 
@@ -64,7 +64,7 @@ TEST_F(MenuCallbackTest, CallbackWithButtonFirstAndLinkedMenu) {
     AddMenuItem(AddID("%IDM_ELSEWHERE", "1005", 0), lOther, 0, 0, wkMenuItem, 0, 0, "x");
     AddMenuItem(AddID("%IDM_FILE_EXIT", "1004", 0), lMenu, 0, 0, wkMenuItem, 1, 0, "E&xit");
     std::string s;
-    WriteCallbackFunction(s, lDlg);
+    WriteCallbackFunction(s, tWriteLayout{}, lDlg);
     EXPECT_NE(s.find(Crlf("                Case %IDC_TEXTBOX1\n"
                           "                Case %IDM_FILE_OPEN\n")),
               std::string::npos)
@@ -73,16 +73,16 @@ TEST_F(MenuCallbackTest, CallbackWithButtonFirstAndLinkedMenu) {
     EXPECT_EQ(s.find("WM_INITDIALOG"), std::string::npos);
     // The resource-script variant indents by its own unit and tests the word
     // parameter; for a menu resource the cases are its own items.
-    gtOptions.lTabSizeRC = 2;
+    const tWriteLayout tRcTab2{.lTabSizeRC = 2};
     s.clear();
-    WriteCommandCases(s, lDlg, wkCasesRc);
+    WriteCommandCases(s, tRcTab2, lDlg, wkCasesRc);
     EXPECT_TRUE(
         s.starts_with(Crlf("        Case %IDC_BUTTON1\n"
                            "          If HiWrd(wParam) = %BN_CLICKED Or HiWrd(wParam) = 1 Then\n"
                            "            MsgBox")))
         << s;
     s.clear();
-    WriteCommandCases(s, lOther, wkCasesRc);
+    WriteCommandCases(s, tRcTab2, lOther, wkCasesRc);
     EXPECT_EQ(s, Crlf("        Case %IDM_ELSEWHERE\n"
                       "          MsgBox \"%IDM_ELSEWHERE=\" + Format$(%IDM_ELSEWHERE), "
                       "%MB_SYSTEMMODAL\n"));
@@ -92,7 +92,7 @@ TEST_F(MenuCallbackTest, FileDropCallback) {
     int32_t lDlg = NewDialog("%IDD_DROP", "101", "Drop", 0, 0, 10, 10);
     gatDlg.W(FindDialogRow(lDlg)).lExStyle |= 0x10;
     std::string s;
-    WriteCallbackFunction(s, lDlg);
+    WriteCallbackFunction(s, tWriteLayout{}, lDlg);
     EXPECT_NE(s.find(Crlf("CallBack Function ShowDROPProc()\n"
                           "    Local lFileCnt As Long\n"
                           "    Local i As Long\n"
@@ -119,7 +119,7 @@ TEST_F(MenuCallbackTest, SampleCodeOncePerKindAndCallsPerDialog) {
     NewControl(lTwo, wkCtlComboBox, "", "", "", 0, 0, 1, 1); // a kind present without an ID
     NewControl(lOne, wkCtlTreeView, "%IDC_TV", "1003", "", 0, 0, 1, 1);
     NewControl(lOne, wkCtlTab, "%IDC_TAB", "1004", "", 0, 0, 1, 1);
-    std::string sFile = BuildNewKvlFile(gtDoc);
+    std::string sFile = BuildNewKvlFile(gtDoc, tWriteLayout{});
     auto Count = [&](const std::string& sWhat) {
         size_t n = 0;
         for (size_t p = sFile.find(sWhat); p != std::string::npos; p = sFile.find(sWhat, p + 1)) {
@@ -163,8 +163,8 @@ TEST_F(MenuCallbackTest, SampleFunctionTextsFollowTheTabSize) {
     int32_t lDlg = NewDialog("%IDD_ONE", "101", "One", 0, 0, 10, 10);
     NewControl(lDlg, wkCtlListBox, "%IDC_LB", "1001", "", 0, 0, 1, 1);
     NewControl(lDlg, wkCtlProgress, "%IDC_PB", "1002", "", 0, 0, 1, 1);
-    gtOptions.lTabSizeKVL = 2;
-    EXPECT_TRUE(MatchesGolden("writers/sample-code-tab2.kvl", KvlSampleCodeSection()));
+    EXPECT_TRUE(MatchesGolden("writers/sample-code-tab2.kvl",
+                              KvlSampleCodeSection(tWriteLayout{.lTabSizeKVL = 2})));
 }
 
 } // namespace

@@ -77,7 +77,7 @@ class RoundTripTest : public WriterTest {
     // Reads the text as the open command does and writes it again.
     static std::string Resave(const std::string& sText) {
         EXPECT_EQ(LoadKVL(sText, 1, 0, "C:\\Work\\Demo.bas"), 1);
-        return BuildKvlFile(gtDoc, true);
+        return BuildKvlFile(gtDoc, tWriteLayout{}, true);
     }
 
     // A project that uses most of what the writers know.
@@ -159,13 +159,13 @@ TEST_F(RoundTripTest, SampleFileReadsIntoTheExpectedTablesAndWritesBackUnchanged
     ASSERT_EQ(LoadKVL(sSample, 1, 0, "sample.bas"), 1);
     EXPECT_TRUE(tSeam.Reports().empty());
     EXPECT_TRUE(MatchesGolden("writers/sample.tables", Dump(true)));
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sSample);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}), sSample);
 }
 
 TEST_F(RoundTripTest, RichProjectReadsBackIntoTheSameTablesAndIsStable) {
     BuildRichProject();
     const std::string sBefore = Dump();
-    const std::string sNew = BuildNewKvlFile(gtDoc);
+    const std::string sNew = BuildNewKvlFile(gtDoc, tWriteLayout{});
     RecordingSeam tSeam;
     const std::string sOnce = Resave(sNew);
     EXPECT_TRUE(tSeam.Reports().empty());
@@ -176,7 +176,7 @@ TEST_F(RoundTripTest, RichProjectReadsBackIntoTheSameTablesAndIsStable) {
 
 TEST_F(RoundTripTest, UserTextBetweenBlocksSurvivesEverySave) {
     BuildExampleProject();
-    std::string s = BuildNewKvlFile(gtDoc);
+    std::string s = BuildNewKvlFile(gtDoc, tWriteLayout{});
     // The user's own code in several places, one line without a line end at the end.
     auto Insert = [&](const std::string& sBefore, const std::string& sText) {
         size_t p = s.find(sBefore);
@@ -199,13 +199,13 @@ TEST_F(RoundTripTest, UserTextBetweenBlocksSurvivesEverySave) {
 
 TEST_F(RoundTripTest, ChangesReachTheBlocksOnly) {
     BuildExampleProject();
-    std::string s = BuildNewKvlFile(gtDoc);
+    std::string s = BuildNewKvlFile(gtDoc, tWriteLayout{});
     s.insert(s.find("Function KvMain()"), "' keep me\r\n");
     ASSERT_EQ(LoadKVL(s, 1, 0, "C:\\Work\\Demo.bas"), 1);
     // A new dialog: declared above the marker and appended whole, once.
     int32_t lDlg = NewDialog("%IDD_MORE", "300", "More", 0, 0, 50, 50);
     NewControl(lDlg, wkCtlButton, "%IDC_MORE_OK", "3001", "OK", 1, 1, 40, 12);
-    const std::string sSaved = BuildKvlFile(gtDoc, true);
+    const std::string sSaved = BuildKvlFile(gtDoc, tWriteLayout{}, true);
     EXPECT_NE(sSaved.find("' keep me\r\n"), std::string::npos);
     EXPECT_NE(sSaved.find("Declare Function ShowMORE(ByVal hDlg As Dword) As Long\r\n"
                           "#Wrenkit Declarations\r\n"),
@@ -224,7 +224,7 @@ TEST_F(RoundTripTest, ImportedFileKeepsItsCopy) {
     RecordingSeam tSeam;
     tSeam.ExpectAsk(gszNotCreatedQuestion, wkAnsYes);
     ASSERT_EQ(LoadKVL(sPlain, 1, 0, "C:\\Work\\Plain.bas"), 1);
-    const std::string sFirst = BuildKvlFile(gtDoc, true);
+    const std::string sFirst = BuildKvlFile(gtDoc, tWriteLayout{}, true);
     const std::string sCopy = "#Wrenkit Copy\r\n'The following is a copy of your code before "
                               "importing:\r\n#If 0\r\n" +
                               sPlain + "\r\n#EndIf\r\n";

@@ -23,13 +23,13 @@ class UpdateTest : public WriterTest {
 };
 
 TEST_F(UpdateTest, NothingToUpdateWithoutAFileWithBlocks) {
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}), "");
     OpenWorkFile(gtDoc.tWork);
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}), "");
     gtDoc.tWork.lOpen = 0;
     AddBlock(1, 0, 0, 0);
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), "");
-    EXPECT_EQ(BuildKvlFile(gtDoc, false), BuildNewKvlFile(gtDoc));
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}), "");
+    EXPECT_EQ(BuildKvlFile(gtDoc, tWriteLayout{}, false), BuildNewKvlFile(gtDoc, tWriteLayout{}));
 }
 
 TEST_F(UpdateTest, UnchangedProjectComesBackByteForByte) {
@@ -45,11 +45,12 @@ TEST_F(UpdateTest, UnchangedProjectComesBackByteForByte) {
         Crlf("#Wrenkit Created\n'  my header  \n\t\n"
              "#Wrenkit Begin Constants \n%IDC_X  = 5\n#Wrenkit End Constants\n"
              "Declare Sub Mine()\n#Wrenkit Declarations\nSub Mine()\nEnd Sub");
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sExpected);
-    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc), sExpected); // and again: no line is added per save
-    EXPECT_EQ(BuildKvlFile(gtDoc, true), sExpected);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}), sExpected);
+    EXPECT_EQ(BuildUpdatedKvlFile(gtDoc, tWriteLayout{}),
+              sExpected); // and again: no line is added per save
+    EXPECT_EQ(BuildKvlFile(gtDoc, tWriteLayout{}, true), sExpected);
     gtDoc.lAsNew = 1;
-    EXPECT_EQ(BuildKvlFile(gtDoc, true), BuildNewKvlFile(gtDoc));
+    EXPECT_EQ(BuildKvlFile(gtDoc, tWriteLayout{}, true), BuildNewKvlFile(gtDoc, tWriteLayout{}));
     EXPECT_EQ(tSeam.StatusTexts().front(), "Saving KVL");
 }
 
@@ -61,7 +62,7 @@ TEST_F(UpdateTest, NewResourcesGetDeclarationsAndWholeFunctions) {
     NewControl(lDlg, wkCtlListView, "%IDC_LV", "1001", "", 0, 0, 1, 1);
     int32_t lAccel = NewRes("%IDR_KEYS", "102", wkResAccel);
     AddAccel(AddID("%IDM_GO", "1002", 0), lAccel, 'G', wkFControl);
-    const std::string s = BuildUpdatedKvlFile(gtDoc);
+    const std::string s = BuildUpdatedKvlFile(gtDoc, tWriteLayout{});
     EXPECT_TRUE(MatchesGolden("writers/update-new-resources.kvl", s));
     EXPECT_NE(s.find("    SampleListView hDlg, %IDC_LV, 3, 30\r\n"), std::string::npos);
     EXPECT_EQ(s.find("Function SampleListView("), std::string::npos);
@@ -82,11 +83,11 @@ TEST_F(UpdateTest, BlocksOfDeletedResourcesAndAnExistingAssignAccel) {
     AddBlock(4, 0, 0, 0);
     DeleteResource(lOld);
     int32_t lNew = NewRes("%IDR_NEW", "102", wkResAccel);
-    std::string s = BuildUpdatedKvlFile(gtDoc);
+    std::string s = BuildUpdatedKvlFile(gtDoc, tWriteLayout{});
     std::string sKept;
-    WriteAccelFunction(sKept, lKept);
+    WriteAccelFunction(sKept, tWriteLayout{}, lKept);
     std::string sAssign;
-    WriteAssignAccelBlock(sAssign);
+    WriteAssignAccelBlock(sAssign, tWriteLayout{});
     EXPECT_EQ(s.find("%IDR_OLD"), std::string::npos);
     EXPECT_TRUE(s.starts_with(
         "#Wrenkit Created\r\n" + sAssign +
@@ -112,11 +113,11 @@ TEST_F(UpdateTest, NewFunctionsStayAboveTheCopyOfAnImportedFile) {
          "0\r\nold\r\n\r\n#EndIf\r\n");
     int32_t lMenu = NewRes("%IDR_MENU1", "100", wkResMenu);
     AddMenuItem(AddID("%IDM_X", "1000", 0), lMenu, 0, 0, wkMenuItem, 0, 0, "X");
-    std::string s = BuildUpdatedKvlFile(gtDoc);
+    std::string s = BuildUpdatedKvlFile(gtDoc, tWriteLayout{});
     std::string sMenu;
     {
         const FullFileScope tFull(true);
-        WriteMenuFunction(sMenu, lMenu);
+        WriteMenuFunction(sMenu, tWriteLayout{}, lMenu);
     }
     EXPECT_TRUE(s.ends_with("End Function\r\n\r\n" + sMenu + "\r\n" + sEquals +
                             "#Wrenkit Copy\r\n'The following is a copy of your code before "
@@ -138,7 +139,7 @@ TEST_F(UpdateTest, PiecesOfALargeFileJoinToTheWholeText) {
     auto Pieces = [](std::size_t& lCount) {
         std::string s;
         lCount = 0;
-        BuildKvlFilePieces(gtDoc, true, [&](std::string_view sPiece) {
+        BuildKvlFilePieces(gtDoc, tWriteLayout{}, true, [&](std::string_view sPiece) {
             s += sPiece;
             ++lCount;
         });
@@ -160,7 +161,7 @@ TEST_F(UpdateTest, PiecesOfALargeFileJoinToTheWholeText) {
         }
         int32_t lMenu = NewRes("%IDR_MENU1", "100", wkResMenu);
         AddMenuItem(AddID("%IDM_X", "1000", 0), lMenu, 0, 0, wkMenuItem, 0, 0, "X");
-        const std::string sWhole = BuildKvlFile(gtDoc, true);
+        const std::string sWhole = BuildKvlFile(gtDoc, tWriteLayout{}, true);
         std::size_t lCount = 0;
         // Compared without printing: a diff of texts this large takes minutes.
         const std::string sJoined = Pieces(lCount);

@@ -18,11 +18,13 @@ TEST_F(WrapTest, BreaksOnlyLinesLongerThanTheWidth) {
 }
 
 TEST_F(WrapTest, FunctionHeadAndStringLiteral) {
-    EXPECT_EQ(WrapKvlLine("Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal "
+    EXPECT_EQ(WrapKvlLine(tWriteLayout{},
+                          "Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal "
                           "wCmd As Word, ByVal byFVirt As Byte) As Long"),
               Crlf("Function AssignAccel(tAccel As ACCELAPI, ByVal wKey As Word, ByVal wCmd As "
                    "Word, _\n    ByVal byFVirt As Byte) As Long"));
-    EXPECT_EQ(WrapKvlLine("    Control Add Button, hDlg, %IDC_BUTTON1, \"A very long caption that "
+    EXPECT_EQ(WrapKvlLine(tWriteLayout{},
+                          "    Control Add Button, hDlg, %IDC_BUTTON1, \"A very long caption that "
                           "goes on and on and on and on\", 10, 20, 50, 15"),
               Crlf("    Control Add Button, hDlg, %IDC_BUTTON1, \"A very long caption that goes "
                    "on \" + _\n        \"and on and on and on\", 10, 20, 50, 15"));
@@ -30,7 +32,8 @@ TEST_F(WrapTest, FunctionHeadAndStringLiteral) {
 
 TEST_F(WrapTest, ContinuationLinesBreakAgainAtTheSameIndentation) {
     EXPECT_EQ(
-        WrapKvlLine("    Control Add \"SysListView32\", hDlg, %IDC_SYSLISTVIEW32_1, "
+        WrapKvlLine(tWriteLayout{},
+                    "    Control Add \"SysListView32\", hDlg, %IDC_SYSLISTVIEW32_1, "
                     "\"SysListView32_1\", 5, 60, 100, 50, %WS_CHILD Or %WS_VISIBLE Or "
                     "%WS_BORDER Or %WS_TABSTOP Or %LVS_REPORT Or %LVS_SHOWSELALWAYS, "
                     "%WS_EX_LEFT Or %WS_EX_RIGHTSCROLLBAR"),
@@ -90,17 +93,25 @@ TEST_F(WrapTest, LinesWithoutABlankToBreakAtStayIntact) {
 }
 
 TEST_F(WrapTest, OtherTabSizesAndWidths) {
-    gtOptions.lTabSizeKVL = 2;
-    gtOptions.lWrapPos = 60;
-    EXPECT_EQ(WrapKvlLine("  Declare Function AttachACCELERATOR1(ByVal hDlg As Dword) As Dword, "
-                          "More"),
-              Crlf("  Declare Function AttachACCELERATOR1(ByVal hDlg As Dword) _\n"
-                   "    As Dword, More"));
-    gtOptions.lWrapPos = 500;                                                     // acts as 240
+    // The layout is made from the options as the settings give them.
+    tOptions tOpt = DefaultOptions();
+    tOpt.lTabSizeKVL = 2;
+    tOpt.lWrapPos = 60;
+    EXPECT_EQ(
+        WrapKvlLine(WriteLayoutFrom(tOpt),
+                    "  Declare Function AttachACCELERATOR1(ByVal hDlg As Dword) As Dword, More"),
+        Crlf("  Declare Function AttachACCELERATOR1(ByVal hDlg As Dword) _\n"
+             "    As Dword, More"));
+    tOpt.lWrapPos = 500; // acts as 240
+    const tWriteLayout tWide = WriteLayoutFrom(tOpt);
     const std::string sLong = std::string(200, 'a') + " " + std::string(39, 'b'); // 240
-    EXPECT_EQ(WrapKvlLine(sLong), sLong);
-    EXPECT_EQ(WrapKvlLine(sLong + "c"),
+    EXPECT_EQ(WrapKvlLine(tWide, sLong), sLong);
+    EXPECT_EQ(WrapKvlLine(tWide, sLong + "c"),
               std::string(200, 'a') + " _\r\n  " + std::string(39, 'b') + "c");
+    // Each option reaches its own field, a script tab size of 0 as the default.
+    tOpt.lTabSizeRC = 0;
+    tOpt.lHdrComment = 0;
+    EXPECT_EQ(WriteLayoutFrom(tOpt), (tWriteLayout{2, 4, 240, false}));
 }
 
 } // namespace

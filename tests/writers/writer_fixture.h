@@ -2,6 +2,7 @@
 // loaded, plus builders for the rows the writer tests need.
 #pragma once
 
+#include "edit/design_edits.h"
 #include "model/options.h"
 #include "model/project.h"
 #include "readers/work_files.h"
@@ -60,41 +61,34 @@ class WriterTest : public ModelTest {
         return AddResource(sName, lKind, AddID(sName, sValue, wkUsedByRes), 0);
     }
 
-    // A dialog resource and its row with the default styles of a new dialog.
+    // A dialog resource and its row with the default styles of a new dialog,
+    // made as the designer makes one.
     static int32_t NewDialog(const std::string& sName, const std::string& sValue,
                              const std::string& sCaption, int32_t x, int32_t y, int32_t cx,
                              int32_t cy) {
-        int32_t lRes = NewRes(sName, sValue, wkResDialog);
-        tDlg t = DefaultRow(wkCtlDialog, x, y, cx, cy);
-        t.lIDElem = gatRes[lRes].lIDElem;
-        t.lResElem = lRes;
-        t.lCaptionElem = sCaption.empty() ? 0 : AddDynStr(sCaption);
-        AddDlgRow(t);
-        return lRes;
+        tDlg t = PlacedRow(wkCtlDialog, sCaption, x, y, cx, cy);
+        t.lResElem = NewRes(sName, sValue, wkResDialog);
+        ::NewDialog(t);
+        return t.lResElem;
     }
 
     // A control of the kind with the kind's default styles and a new ID
-    // (none when sName is empty); returns its row.
+    // (none when sName is empty), added as the designer adds one; returns its row.
     static int32_t NewControl(int32_t lRes, int32_t lKind, const std::string& sName,
                               const std::string& sValue, const std::string& sCaption, int32_t x,
                               int32_t y, int32_t cx, int32_t cy) {
-        tDlg t = DefaultRow(lKind, x, y, cx, cy);
+        tDlg t = PlacedRow(lKind, sCaption, x, y, cx, cy);
         t.lIDElem = sName.empty() ? 0 : AddID(sName, sValue, wkUsedByDlg);
-        t.lResElem = lRes;
-        t.lCaptionElem = sCaption.empty() ? 0 : AddDynStr(sCaption);
         t.szClass = CtlTypeClass(lKind);
-        t.lCtlOrder = CountDialogRows(lRes);
-        return AddDlgRow(t);
+        return ::NewControl(FindDialogRow(lRes), t, tNewCtlOpts{});
     }
 
-    static tDlg DefaultRow(int32_t lKind, int32_t x, int32_t y, int32_t cx, int32_t cy) {
-        const tCtlDefault& d = gatCtlDefault[lKind];
+    static tDlg PlacedRow(int32_t lKind, const std::string& sCaption, int32_t x, int32_t y,
+                          int32_t cx, int32_t cy) {
         tDlg t{};
         t.lCtlType = lKind;
-        t.lStyle = d.lStyle;
-        t.lExStyle = d.lExStyle;
-        t.lStyleStrElem = d.lStyleStrElem;
-        t.lExStyleStrElem = d.lExStyleStrElem;
+        SetKindStyles(t, lKind);
+        t.lCaptionElem = sCaption.empty() ? 0 : AddDynStr(sCaption);
         t.nLeft = x;
         t.nTop = y;
         t.nRight = x + cx;
