@@ -1,5 +1,4 @@
-// A clean project with the styles catalog loaded, a recording seam, and
-// helpers to find what a form turned into.
+// A clean project with the styles catalog loaded and a recording seam.
 #pragma once
 
 #include "tests/support/recording_seam.h"
@@ -14,11 +13,6 @@ class FormTest : public ::testing::Test {
     void SetUp() override { StartProject(); }
     void TearDown() override { StartProject(); }
 
-    // The live gatDlg row whose ID has this name; 0 when none.
-    static int32_t RowByName(const std::string& sIDName) {
-        return FindDlgRowByID(FindIDByName(sIDName));
-    }
-    static std::string Caption(int32_t lRow) { return GetDynStr(gatDlg[lRow].lCaptionElem); }
     static std::string IDName(int32_t lIDElem) { return gatID[lIDElem].szIDName.str(); }
 
     RecordingSeam tSeam;
