@@ -44,6 +44,13 @@ struct tTabHigh {
 };
 tTabHigh gtTabHigh;
 
+// A control of kind lKind may be added to row lDlg: a live dialog row and a
+// kind of control (not a dialog).
+bool CanHoldControl(int32_t lDlg, int32_t lKind) {
+    return gatDlg.Live(lDlg) && gatDlg[lDlg].lCtlType == wkCtlDialog && lKind > wkCtlDialog &&
+           lKind < wkCtlKindCount;
+}
+
 bool CountsForTab(int32_t l, int32_t lResDlg) {
     const tDlg& t = gatDlg[l];
     return gatDlg.Live(l) && t.lResElem == lResDlg && t.lCtlType != wkCtlDialog &&
@@ -133,8 +140,7 @@ void EditTakeStylesAndRect(int32_t lElem, const tDlg& tFrom) {
 int32_t NewControl(int32_t lDlg, tDlg tRow, const tNewCtlOpts& tOpts) {
     tChangeScope tEdit(wkChgDlg);
     const int32_t lKind = tRow.lCtlType;
-    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
-        lKind >= wkCtlKindCount) {
+    if (!CanHoldControl(lDlg, lKind)) {
         return 0;
     }
     tRow.lResElem = gatDlg[lDlg].lResElem;
@@ -157,8 +163,7 @@ int32_t NewControl(int32_t lDlg, tDlg tRow, const tNewCtlOpts& tOpts) {
 
 int32_t NewControl(int32_t lDlg, int32_t lKind, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
-    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
-        lKind >= wkCtlKindCount) {
+    if (!CanHoldControl(lDlg, lKind)) {
         return 0; // checked before the new ID is made, so that none is left over
     }
     tDlg tRow = NewKindRow(lKind);
@@ -223,8 +228,7 @@ void SetKindStyles(tDlg& tRow, int32_t lKind) {
 int32_t EditPasteControl(int32_t lDlg, const tClipCtl& c, const tDlgRect& t) {
     tChangeScope tEdit(wkChgDlg);
     const int32_t lKind = c.tRow.lCtlType;
-    if (!gatDlg.Live(lDlg) || gatDlg[lDlg].lCtlType != wkCtlDialog || lKind <= wkCtlDialog ||
-        lKind >= wkCtlKindCount) {
+    if (!CanHoldControl(lDlg, lKind)) {
         return 0; // checked before the texts and the font are stored
     }
     tDlg tRow{};

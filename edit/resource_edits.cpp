@@ -1,4 +1,5 @@
 #include "edit/resource_edits.h"
+#include "edit/id_links.h"
 
 #include "model/id_names.h"
 #include "model/project.h"
@@ -19,29 +20,25 @@ int32_t NewResource(int32_t lKind) {
     case wkResDialog: {
         int32_t lMenu = gtElem.lResMenu;
         if (lMenu != 0 && gatRes[lMenu].lLinkDlg == 0 && gatRes[lMenu].lType == wkResMenu) {
-            gatRes.W(lNew).lLinkMenu = lMenu;
-            gatRes.W(lMenu).lLinkDlg = lNew;
+            LinkBothWays(lNew, &tRes::lLinkMenu, lMenu, &tRes::lLinkDlg);
         }
         int32_t lAccel = gtElem.lResAccel;
         if (lAccel != 0 && gatRes[lAccel].lLinkDlg == 0) {
-            gatRes.W(lNew).lLinkAccel = lAccel;
-            gatRes.W(lAccel).lLinkDlg = lNew;
+            LinkBothWays(lNew, &tRes::lLinkAccel, lAccel, &tRes::lLinkDlg);
         }
         break;
     }
     case wkResMenu: {
         int32_t lDlg = gtElem.lResDlg;
         if (lDlg != 0 && gatRes[lDlg].lLinkMenu == 0) {
-            gatRes.W(lDlg).lLinkMenu = lNew;
-            gatRes.W(lNew).lLinkDlg = lDlg;
+            LinkBothWays(lDlg, &tRes::lLinkMenu, lNew, &tRes::lLinkDlg);
         }
         break;
     }
     case wkResAccel: {
         int32_t lDlg = gtElem.lResDlg;
         if (lDlg != 0 && gatRes[lDlg].lLinkAccel == 0) {
-            gatRes.W(lDlg).lLinkAccel = lNew;
-            gatRes.W(lNew).lLinkDlg = lDlg;
+            LinkBothWays(lDlg, &tRes::lLinkAccel, lNew, &tRes::lLinkDlg);
             gatRes.W(lNew).lLinkMenu = gtElem.lResMenu;
             if (gtElem.lResMenu != 0) {
                 gatRes.W(gtElem.lResMenu).lLinkAccel = lNew;
